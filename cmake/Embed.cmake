@@ -1,0 +1,23 @@
+# Embeds the four data files of a directory into an object library with the
+# assembler's .incbin, so the compiler never sees the bytes and a changed data
+# file rebuilds only this one object.
+set(LOMPERI_EMBED_TEMPLATE "${CMAKE_CURRENT_LIST_DIR}/embedded_data.S.in")
+
+function(lomperi_embed_data target data_dir)
+  set(files glosses.fst glosses.bin inflections.fst inflections-multi.bin)
+  set(symbols glosses_fst glosses_bin inflections_fst inflections_multi_bin)
+  set(LOMPERI_EMBED_ENTRIES "")
+  set(deps "")
+  foreach(file symbol IN ZIP_LISTS files symbols)
+    set(path "${data_dir}/${file}")
+    list(APPEND deps "${path}")
+    string(APPEND LOMPERI_EMBED_ENTRIES
+      "lomperi_embed ${symbol}, \"${path}\"\n")
+  endforeach()
+  set(asm "${CMAKE_CURRENT_BINARY_DIR}/${target}_data.S")
+  configure_file("${LOMPERI_EMBED_TEMPLATE}" "${asm}" @ONLY)
+  add_library(${target} OBJECT "${asm}")
+  set_source_files_properties("${asm}" PROPERTIES OBJECT_DEPENDS "${deps}")
+  target_sources(${target} INTERFACE "${CMAKE_SOURCE_DIR}/src/embedded/embedded_data.hpp")
+  target_include_directories(${target} INTERFACE "${CMAKE_SOURCE_DIR}/src")
+endfunction()

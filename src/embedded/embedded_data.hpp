@@ -1,0 +1,36 @@
+#pragma once
+// The four data files, compiled into the executable (see cmake/Embed.cmake).
+#include <cstddef>
+#include <cstdint>
+#include <span>
+
+extern "C" {
+extern const std::uint8_t lomperi_glosses_fst[];
+extern const std::uint64_t lomperi_glosses_fst_len;
+extern const std::uint8_t lomperi_glosses_bin[];
+extern const std::uint64_t lomperi_glosses_bin_len;
+extern const std::uint8_t lomperi_inflections_fst[];
+extern const std::uint64_t lomperi_inflections_fst_len;
+extern const std::uint8_t lomperi_inflections_multi_bin[];
+extern const std::uint64_t lomperi_inflections_multi_bin_len;
+}
+
+namespace lomperi::embedded {
+
+struct DataFiles {
+    std::span<const std::uint8_t> glosses_fst;
+    std::span<const std::uint8_t> glosses_bin;
+    std::span<const std::uint8_t> inflections_fst;
+    std::span<const std::uint8_t> inflections_multi_bin;
+};
+
+inline DataFiles data_files() {
+    return {
+        {lomperi_glosses_fst, static_cast<std::size_t>(lomperi_glosses_fst_len)},
+        {lomperi_glosses_bin, static_cast<std::size_t>(lomperi_glosses_bin_len)},
+        {lomperi_inflections_fst, static_cast<std::size_t>(lomperi_inflections_fst_len)},
+        {lomperi_inflections_multi_bin, static_cast<std::size_t>(lomperi_inflections_multi_bin_len)},
+    };
+}
+
+}  // namespace lomperi::embedded

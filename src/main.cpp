@@ -1,0 +1,2 @@
+#include "format/error.hpp"
+int main() { return 0; }

@@ -1,0 +1,31 @@
+#include "format/multi_writer.hpp"
+
+#include <fmt/format.h>
+
+#include <limits>
+
+#include "format/little_endian.hpp"
+#include "format/multi_index.hpp"
+
+namespace lomperi::format {
+
+Result<void> append_multi_entry(std::vector<std::uint8_t>& out, std::span<const std::uint32_t> ids) {
+    if (ids.size() > 255) return fail(fmt::format("{} base ids in one multi entry", ids.size()));
+    out.push_back(static_cast<std::uint8_t>(ids.size()));
+    for (const std::uint32_t id : ids) append_u32(out, id);
+    return {};
+}
+
+Result<std::vector<std::uint8_t>> write_multi_bin(std::span<const std::vector<std::uint32_t>> entries) {
+    if (entries.size() > std::numeric_limits<std::uint32_t>::max()) return fail("too many multi entries");
+    std::vector<std::uint8_t> out;
+    append_bytes(out, as_bytes(kMultiMagic));
+    out.push_back(kMultiVersion);
+    append_u32(out, static_cast<std::uint32_t>(entries.size()));
+    for (const auto& ids : entries) {
+        if (auto appended = append_multi_entry(out, ids); !appended) return std::unexpected(appended.error());
+    }
+    return out;
+}
+
+}  // namespace lomperi::format

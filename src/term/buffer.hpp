@@ -1,0 +1,55 @@
+#pragma once
+#include <cstdint>
+#include <string_view>
+#include <vector>
+
+#include "term/cell.hpp"
+#include "term/geometry.hpp"
+#include "term/style.hpp"
+#include "term/text.hpp"
+
+namespace lomperi::term {
+
+// A frame of cells covering `area`. Coordinates are screen coordinates (the
+// area need not start at 0,0). Writes outside the area are ignored, and text
+// is stored with control characters replaced, so a buffer can always be
+// written to a terminal as it is.
+class Buffer {
+public:
+    Buffer() = default;
+    explicit Buffer(Rect area);
+
+    const Rect& area() const { return area_; }
+    const std::vector<Cell>& cells() const { return cells_; }
+
+    // The cell at x,y; a blank cell outside the area.
+    Cell get(std::uint16_t x, std::uint16_t y) const;
+    // Stores the cell (its character made displayable) when x,y is inside.
+    void set(std::uint16_t x, std::uint16_t y, Cell cell);
+
+    // Writes the code points of text from x,y rightwards, at most max_width
+    // cells and never past the area's right edge, with the style (replacing
+    // the cells' styles). Invalid UTF-8 and control characters are drawn as
+    // U+FFFD. Returns the column after the last cell written.
+    std::uint16_t set_string(std::uint16_t x, std::uint16_t y, std::string_view text, Style style,
+                             std::uint16_t max_width);
+    // The spans of a line side by side, each in its own style.
+    std::uint16_t set_line(std::uint16_t x, std::uint16_t y, const Line& line, std::uint16_t max_width);
+
+    // Lays the style over the cells of rect (clipped to the area).
+    void set_style(Rect rect, Style style);
+
+    // Every cell blank in the default style.
+    void reset();
+    // A new area, all blank.
+    void resize(Rect area);
+
+private:
+    std::size_t index(std::uint16_t x, std::uint16_t y) const;
+    bool inside(std::uint16_t x, std::uint16_t y) const;
+
+    Rect area_;
+    std::vector<Cell> cells_;
+};
+
+}  // namespace lomperi::term

@@ -1,0 +1,36 @@
+#pragma once
+#include <termios.h>
+
+#include "format/error.hpp"
+
+namespace lomperi::term {
+
+// The terminal switched to raw mode: no echo, no line editing, no signals
+// from keys (Ctrl+C, Ctrl+Z and Ctrl+\ arrive as keys), no flow control, no
+// CR translation and no output processing. The settings found when it was
+// entered are put back by restore, or by the destructor if restore was not
+// called.
+class RawMode {
+public:
+    static Result<RawMode> enable(int fd);
+
+    RawMode(RawMode&& other) noexcept;
+    RawMode& operator=(RawMode&& other) noexcept;
+    RawMode(const RawMode&) = delete;
+    RawMode& operator=(const RawMode&) = delete;
+    ~RawMode();
+
+    Result<void> restore();
+    bool active() const { return fd_ >= 0; }
+
+private:
+    RawMode(int fd, const termios& saved) : fd_(fd), saved_(saved) {}
+
+    int fd_ = -1;
+    termios saved_{};
+};
+
+// The settings raw mode applies to the given ones.
+termios raw_settings(termios settings);
+
+}  // namespace lomperi::term

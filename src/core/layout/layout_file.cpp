@@ -1,0 +1,41 @@
+#include "core/layout/layout_file.hpp"
+
+#include <system_error>
+
+#include "core/layout/file_io.hpp"
+#include "format/utf8.hpp"
+
+namespace lomperi::layout {
+namespace {
+
+std::optional<std::string> read_text(const std::filesystem::path& path) {
+    auto text = read_whole_file(path);
+    if (!text || !is_utf8(as_bytes(*text))) return std::nullopt;
+    return text;
+}
+
+}  // namespace
+
+LayoutConfig load_layout(const LayoutPaths& paths) {
+    std::optional<std::string> text;
+    if (paths.beside_executable) text = read_text(*paths.beside_executable);
+    if (!text) text = read_text(paths.home);
+    if (!text) return LayoutConfig{};
+    return parse_layout(*text);
+}
+
+LayoutConfig load_layout() { return load_layout(default_layout_paths()); }
+
+void save_layout(const LayoutConfig& config, const LayoutPaths& paths) {
+    const std::string text = layout_text(config);
+    if (paths.beside_executable && write_whole_file(*paths.beside_executable, text)) return;
+    if (paths.home.has_parent_path()) {
+        std::error_code ignored;
+        std::filesystem::create_directories(paths.home.parent_path(), ignored);
+    }
+    write_whole_file(paths.home, text);
+}
+
+void save_layout(const LayoutConfig& config) { save_layout(config, default_layout_paths()); }
+
+}  // namespace lomperi::layout

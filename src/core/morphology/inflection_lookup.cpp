@@ -1,0 +1,70 @@
+#include "core/morphology/inflection_lookup.hpp"
+
+#include <fmt/format.h>
+
+#include "core/morphology/headword_search.hpp"
+#include "format/utf8.hpp"
+
+namespace lomperi::morphology {
+
+namespace {
+
+constexpr std::uint32_t kMultiIndexFlag = 0x8000'0000u;
+
+}  // namespace
+
+Result<std::vector<std::string_view>> resolve_bases(const Dictionary& dictionary, std::uint64_t value) {
+    const auto target = static_cast<std::uint32_t>(value);
+    const std::vector<std::string>& headwords = dictionary.headwords;
+    if ((target & kMultiIndexFlag) == 0) {
+        if (target >= headwords.size()) return fail(fmt::format("base id {} out of range", target));
+        return std::vector<std::string_view>{headwords[target]};
+    }
+    Result<std::vector<std::uint32_t>> ids = dictionary.multi.base_ids(target & ~kMultiIndexFlag);
+    if (!ids) return std::unexpected(std::move(ids.error()));
+    std::vector<std::string_view> bases;
+    bases.reserve(ids->size());
+    for (std::uint32_t id : *ids) {
+        if (id >= headwords.size()) return fail(fmt::format("multi base id {} out of range", id));
+        bases.push_back(headwords[id]);
+    }
+    return bases;
+}
+
+std::vector<InflectionHit> search_inflections(const Dictionary& dictionary, std::string_view query, std::size_t limit) {
+    std::vector<InflectionHit> hits;
+    if (query.empty() || limit == 0) return hits;
+    WordMapStream stream = dictionary.inflections.prefix_stream(query);
+    while (hits.size() < limit) {
+        std::optional<WordMapEntry> entry = stream.next();
+        if (!entry) break;
+        std::optional<std::string_view> form = utf8_text(entry->key);
+        if (!form) continue;
+        Result<std::vector<std::string_view>> bases = resolve_bases(dictionary, entry->value);
+        if (!bases || bases->empty()) continue;
+        hits.push_back({std::string(*form), std::move(*bases)});
+    }
+    return hits;
+}
+
+std::vector<InflectionCandidate> inflection_candidates(const Dictionary& dictionary, std::string_view query) {
+    std::vector<InflectionCandidate> candidates;
+    for (const InflectionHit& hit : search_inflections(dictionary, query, kListLimit)) {
+        for (std::string_view base : hit.bases) {
+            if (candidates.size() == kListLimit) return candidates;
+            if (base == hit.form) continue;
+            candidates.push_back({hit.form, std::string(base)});
+        }
+    }
+    return candidates;
+}
+
+std::vector<std::string_view> bases_of(const Dictionary& dictionary, std::string_view form) {
+    std::optional<std::uint64_t> value = dictionary.inflections.get(form);
+    if (!value) return {};
+    Result<std::vector<std::string_view>> bases = resolve_bases(dictionary, *value);
+    if (!bases) return {};
+    return std::move(*bases);
+}
+
+}  // namespace lomperi::morphology

@@ -1,0 +1,42 @@
+#pragma once
+// Inflection lookup: from word forms to their base headwords.
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/morphology/dictionary.hpp"
+#include "format/error.hpp"
+
+namespace lomperi::morphology {
+
+// The headwords that an `inflections` value names, borrowed from
+// `dictionary.headwords`, in stored order. One bad id fails the whole list.
+Result<std::vector<std::string_view>> resolve_bases(const Dictionary& dictionary, std::uint64_t value);
+
+struct InflectionHit {
+    std::string form;
+    std::vector<std::string_view> bases;
+    friend bool operator==(const InflectionHit&, const InflectionHit&) = default;
+};
+
+// The forms that begin with the bytes of `query`, with their bases, at most
+// `limit` of them. Keys that are not UTF-8 or whose value does not resolve
+// are skipped and do not count.
+std::vector<InflectionHit> search_inflections(const Dictionary& dictionary, std::string_view query, std::size_t limit);
+
+struct InflectionCandidate {
+    std::string form;
+    std::string base;
+    friend bool operator==(const InflectionCandidate&, const InflectionCandidate&) = default;
+};
+
+// One row per (form, base) pair of the first kListLimit forms, leaving out a
+// form paired with itself; at most kListLimit rows.
+std::vector<InflectionCandidate> inflection_candidates(const Dictionary& dictionary, std::string_view query);
+
+// The bases of exactly `form`; empty when it is no form or does not resolve.
+std::vector<std::string_view> bases_of(const Dictionary& dictionary, std::string_view form);
+
+}  // namespace lomperi::morphology

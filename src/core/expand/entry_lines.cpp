@@ -1,0 +1,87 @@
+#include "core/expand/entry_lines.hpp"
+
+#include <fmt/format.h>
+
+#include <span>
+#include <string>
+
+#include "core/expand/entry_styles.hpp"
+
+namespace lomperi::expand {
+
+namespace {
+
+class EntryWriter {
+public:
+    EntryWriter(bool dim, std::uint16_t width) : dim_(dim), width_(width) {}
+
+    void line(std::string text, term::Style style) {
+        EntryLine& entry = lines_.emplace_back();
+        if (!text.empty()) entry.line.spans.push_back({std::move(text), style});
+    }
+
+    void paragraph(std::string_view prefix, std::string_view body, std::span<const LinkSpan> links,
+                   term::Style style) {
+        for (EntryLine& wrapped : wrap_with_links(prefix, body, links, style, width_)) {
+            lines_.push_back(std::move(wrapped));
+        }
+    }
+
+    void expansion_block(const Expansion& expansion, int level) {
+        const term::Style style = expansion_style(level, dim_);
+        const std::string indent(level == 1 ? 2 : 6, ' ');
+        const std::string meaning_prefix = std::string(level == 1 ? 6 : 10, ' ') + "- ";
+        paragraph(indent + (expansion.base ? " ~> " : "~> "), header_body(expansion), {}, style);
+        for (std::size_t g = 0; g < expansion.record.groups.size(); ++g) {
+            for (const std::string& meaning : expansion.record.groups[g].meanings) {
+                paragraph(meaning_prefix, meaning, {}, style);
+            }
+            if (level != 1 || g >= expansion.children.size()) continue;
+            for (const Expansion& child : expansion.children[g]) expansion_block(child, 2);
+        }
+    }
+
+    std::vector<EntryLine> take() && { return std::move(lines_); }
+
+private:
+    static std::string header_body(const Expansion& expansion) {
+        std::string body = expansion.base ? fmt::format("{} -> {}", expansion.phrase, *expansion.base) : expansion.phrase;
+        const auto& groups = expansion.record.groups;
+        if (!groups.empty() && !groups.front().pos.empty()) body = fmt::format("{} ({})", body, groups.front().pos);
+        return body;
+    }
+
+    bool dim_;
+    std::uint16_t width_;
+    std::vector<EntryLine> lines_;
+};
+
+template <class T>
+std::span<const T> item_or_none(const std::vector<std::vector<T>>* lists, std::size_t k) {
+    if (lists == nullptr || k >= lists->size()) return {};
+    return (*lists)[k];
+}
+
+}  // namespace
+
+std::vector<EntryLine> entry_lines(std::string_view headword, const format::GlossRecord& record,
+                                   const std::vector<std::vector<Expansion>>& expansions,
+                                   const std::vector<std::vector<LinkSpan>>* links, bool dim, std::uint16_t width) {
+    EntryWriter writer(dim, width);
+    writer.line(std::string(headword), headword_style(dim));
+    writer.line({}, {});
+    std::size_t k = 0;
+    for (std::size_t g = 0; g < record.groups.size(); ++g) {
+        const format::PosGroup& group = record.groups[g];
+        if (g > 0) writer.line({}, {});
+        if (!group.pos.empty()) writer.line(fmt::format("({})", group.pos), pos_style(dim));
+        for (const std::string& meaning : group.meanings) {
+            writer.paragraph("- ", meaning, item_or_none(links, k), meaning_style(dim));
+            for (const Expansion& expansion : item_or_none(&expansions, k)) writer.expansion_block(expansion, 1);
+            ++k;
+        }
+    }
+    return std::move(writer).take();
+}
+
+}  // namespace lomperi::expand

@@ -1,0 +1,27 @@
+#include "core/expand/entry_view.hpp"
+
+#include "core/expand/link_meaning.hpp"
+
+namespace lomperi::expand {
+
+EntryView build_entry_view(const morphology::Dictionary& dictionary, std::string_view headword,
+                           const format::GlossRecord& record) {
+    EntryView view;
+    // One set for the whole entry, so a word is expanded under the first
+    // meaning that mentions it only; links only ever exclude the headword.
+    Visited visited{std::string(headword)};
+    const Visited own_headword{std::string(headword)};
+    for (const format::PosGroup& group : record.groups) {
+        for (const std::string& meaning : group.meanings) {
+            view.lines.push_back(expand_meaning(dictionary, meaning, 1, visited));
+        }
+    }
+    for (const format::PosGroup& group : record.groups) {
+        for (const std::string& meaning : group.meanings) {
+            view.links.push_back(link_meaning(dictionary, meaning, own_headword));
+        }
+    }
+    return view;
+}
+
+}  // namespace lomperi::expand

@@ -1,0 +1,24 @@
+#pragma once
+// The expansions and links of a whole entry, computed when it is shown.
+#include <string_view>
+#include <vector>
+
+#include "core/expand/expansion.hpp"
+#include "core/expand/link_span.hpp"
+#include "core/morphology/dictionary.hpp"
+#include "format/gloss.hpp"
+
+namespace lomperi::expand {
+
+// Both lists are indexed by meaning number: the meanings of all groups in
+// order, the first group's first.
+struct EntryView {
+    std::vector<std::vector<Expansion>> lines;
+    std::vector<std::vector<LinkSpan>> links;
+    friend bool operator==(const EntryView&, const EntryView&) = default;
+};
+
+EntryView build_entry_view(const morphology::Dictionary& dictionary, std::string_view headword,
+                           const format::GlossRecord& record);
+
+}  // namespace lomperi::expand

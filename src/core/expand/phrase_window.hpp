@@ -1,0 +1,36 @@
+#pragma once
+// The run of words tried as one phrase, shared by expansion and linking.
+#include <algorithm>
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/expand/make_phrase.hpp"
+#include "core/expand/text_width.hpp"
+#include "core/expand/word_token.hpp"
+
+namespace lomperi::expand {
+
+inline constexpr std::size_t kMaxPhraseWords = 5;
+inline constexpr std::size_t kMinPhraseChars = 2;
+
+struct MeaningWords {
+    std::vector<WordToken> tokens;
+    std::vector<std::string_view> texts;
+
+    explicit MeaningWords(std::string_view meaning) : tokens(tokenize_meaning(meaning)) {
+        texts.reserve(tokens.size());
+        for (const WordToken& token : tokens) texts.push_back(token.text);
+    }
+
+    std::size_t size() const { return tokens.size(); }
+    std::size_t longest_window(std::size_t at) const { return std::min(kMaxPhraseWords, size() - at); }
+    std::string phrase(std::size_t at, std::size_t length) const {
+        return make_phrase(std::span(texts).subspan(at, length));
+    }
+};
+
+inline bool too_short(std::string_view phrase) { return char_count(phrase) < kMinPhraseChars; }
+
+}  // namespace lomperi::expand

@@ -1,0 +1,14 @@
+#pragma once
+#include <cstdint>
+
+#include "format/bytes.hpp"
+
+namespace lomperi::morphology {
+
+// CRC-32C (Castagnoli), continuing from crc (0 to start).
+std::uint32_t crc32c(Bytes bytes, std::uint32_t crc = 0);
+
+// The rotated and offset form of a CRC-32C that word map files store.
+std::uint32_t masked_crc32c(Bytes bytes);
+
+}  // namespace lomperi::morphology

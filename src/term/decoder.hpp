@@ -36,14 +36,17 @@ public:
     std::vector<Event> flush_pending();
 
 private:
-    void decode_pending(std::vector<Event>& out, bool at_end);
-    void feed_paste(std::string_view bytes, std::vector<Event>& out, std::size_t& used);
+    void decode_pending(std::vector<Event>& out);
+    std::size_t skip_sequence_rest(std::string_view rest);
+    std::size_t take_paste(std::string_view rest, std::vector<Event>& out);
+    void append_paste(std::string_view text);
     void end_paste(std::vector<Event>& out);
 
     std::string pending_;
+    bool skipping_ = false;  // inside an overlong sequence being dropped
     bool in_paste_ = false;
     std::string paste_;
-    std::string paste_tail_;  // bytes that may be the start of the end marker
+    bool paste_full_ = false;  // reached kMaxPaste; the rest is dropped
 };
 
 }  // namespace lomperi::term

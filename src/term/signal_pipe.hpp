@@ -9,7 +9,8 @@ namespace lomperi::term {
 // Turns SIGWINCH, SIGTERM, SIGHUP and SIGQUIT into bytes on a pipe that the
 // event wait polls; the handler does nothing else. SIGPIPE is ignored so that
 // writing to a closed terminal is an error value, not a death. Only one may
-// exist at a time; the previous dispositions come back when it is destroyed.
+// exist at a time; the previous dispositions of the four come back when it is
+// destroyed, SIGPIPE stays ignored.
 class SignalPipe {
 public:
     static Result<SignalPipe> install();

@@ -45,7 +45,7 @@ private:
     Terminal(int in_fd, int out_fd, SignalPipe signals) : in_fd_(in_fd), out_fd_(out_fd), signals_(std::move(signals)) {}
 
     Result<void> read_input();
-    Result<void> take_signals();
+    void take_signals();
     void flush_if_due();
 
     int in_fd_;

@@ -1,0 +1,49 @@
+#include "term/output.hpp"
+
+#include <poll.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+
+namespace lomperi::term {
+namespace {
+
+constexpr int kWritableWaitMs = 5000;
+
+// A non-blocking descriptor that stays full is an error, not a busy loop.
+Result<void> wait_writable(int fd) {
+    pollfd p{fd, POLLOUT, 0};
+    for (;;) {
+        const int n = ::poll(&p, 1, kWritableWaitMs);
+        if (n > 0) return {};
+        if (n == 0) return fail("timed out writing to the terminal");
+        if (errno != EINTR) return fail(std::strerror(errno));
+    }
+}
+
+}  // namespace
+
+Result<void> write_all(int fd, std::string_view bytes) {
+    while (!bytes.empty()) {
+        const ssize_t n = ::write(fd, bytes.data(), bytes.size());
+        if (n > 0) {
+            bytes.remove_prefix(static_cast<std::size_t>(n));
+            continue;
+        }
+        if (n == 0) return fail("failed to write whole buffer");
+        if (errno == EINTR) continue;
+        if (errno == EAGAIN || errno == EWOULDBLOCK) {
+            if (auto ready = wait_writable(fd); !ready) return ready;
+            continue;
+        }
+        return fail(std::strerror(errno));
+    }
+    return {};
+}
+
+Sink fd_sink(int fd) {
+    return [fd](std::string_view bytes) { return write_all(fd, bytes); };
+}
+
+}  // namespace lomperi::term

@@ -1,0 +1,91 @@
+#include "term/signal_pipe.hpp"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <array>
+#include <cerrno>
+#include <cstring>
+#include <utility>
+
+namespace lomperi::term {
+namespace {
+
+constexpr std::array<int, 4> kSignals = {SIGWINCH, SIGTERM, SIGHUP, SIGQUIT};
+
+volatile sig_atomic_t g_write_fd = -1;
+std::array<struct sigaction, kSignals.size()> g_previous{};
+
+extern "C" void on_signal(int signo) {
+    const int saved_errno = errno;
+    const auto byte = static_cast<unsigned char>(signo);
+    // A full pipe already holds a wake-up; losing this byte loses nothing.
+    [[maybe_unused]] const ssize_t n = ::write(g_write_fd, &byte, 1);
+    errno = saved_errno;
+}
+
+Result<void> set_flags(int fd) {
+    const int fl = ::fcntl(fd, F_GETFL);
+    if (fl < 0 || ::fcntl(fd, F_SETFL, fl | O_NONBLOCK) < 0) return fail(std::strerror(errno));
+    if (::fcntl(fd, F_SETFD, FD_CLOEXEC) < 0) return fail(std::strerror(errno));
+    return {};
+}
+
+void uninstall(int read_fd) {
+    for (std::size_t i = 0; i < kSignals.size(); ++i) ::sigaction(kSignals[i], &g_previous[i], nullptr);
+    const int write_fd = g_write_fd;
+    g_write_fd = -1;
+    ::close(write_fd);
+    ::close(read_fd);
+}
+
+}  // namespace
+
+Result<SignalPipe> SignalPipe::install() {
+    if (g_write_fd != -1) return fail("signal pipe already installed");
+    int fds[2];
+    if (::pipe(fds) != 0) return fail(std::strerror(errno));
+    for (int fd : fds) {
+        if (auto ok = set_flags(fd); !ok) {
+            ::close(fds[0]);
+            ::close(fds[1]);
+            return std::unexpected(ok.error());
+        }
+    }
+    g_write_fd = fds[1];
+    struct sigaction action {};
+    action.sa_handler = on_signal;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    for (std::size_t i = 0; i < kSignals.size(); ++i) ::sigaction(kSignals[i], &action, &g_previous[i]);
+    // Stays ignored after the pipe is gone: the last teardown writes may
+    // come after it, and they must fail as values too.
+    ::signal(SIGPIPE, SIG_IGN);
+    SignalPipe pipe;
+    pipe.read_fd_ = fds[0];
+    pipe.owner_ = true;
+    return pipe;
+}
+
+SignalPipe::SignalPipe(SignalPipe&& other) noexcept
+    : read_fd_(std::exchange(other.read_fd_, -1)), owner_(std::exchange(other.owner_, false)) {}
+
+SignalPipe::~SignalPipe() {
+    if (owner_) uninstall(read_fd_);
+}
+
+std::vector<int> SignalPipe::drain() {
+    std::vector<int> signals;
+    unsigned char bytes[64];
+    for (;;) {
+        const ssize_t n = ::read(read_fd_, bytes, sizeof bytes);
+        if (n > 0) {
+            signals.insert(signals.end(), bytes, bytes + n);
+            continue;
+        }
+        if (n < 0 && errno == EINTR) continue;
+        return signals;
+    }
+}
+
+}  // namespace lomperi::term

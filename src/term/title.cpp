@@ -1,0 +1,14 @@
+#include "term/title.hpp"
+
+#include "term/code_points.hpp"
+
+namespace lomperi::term {
+
+std::string choose_title(std::span<const std::string> candidates, std::uint16_t width) {
+    for (const std::string& candidate : candidates) {
+        if (code_point_count(candidate) + 2 <= width) return candidate;
+    }
+    return candidates.empty() ? std::string() : candidates.back();
+}
+
+}  // namespace lomperi::term

@@ -1,0 +1,26 @@
+#pragma once
+// The four files of a data set held in memory, as written by DataSetBuilder.
+#include <cstdint>
+#include <filesystem>
+#include <vector>
+
+#include "core/morphology/dictionary.hpp"
+#include "format/error.hpp"
+
+namespace lomperi::morphology {
+
+struct DataSet {
+    std::vector<std::uint8_t> glosses_fst;
+    std::vector<std::uint8_t> glosses_bin;
+    std::vector<std::uint8_t> inflections_fst;
+    std::vector<std::uint8_t> inflections_multi_bin;
+
+    // Views of the four files; valid while this DataSet lives (moving it keeps them valid).
+    DataFiles files() const;
+
+    // Writes glosses.fst, glosses.bin, inflections.fst and
+    // inflections-multi.bin into `dir`, creating it if needed.
+    Result<void> write_to(const std::filesystem::path& dir) const;
+};
+
+}  // namespace lomperi::morphology

@@ -1,0 +1,90 @@
+#include "core/morphology/dictionary.hpp"
+
+#include <fmt/format.h>
+#define ZSTD_STATIC_LINKING_ONLY  // ZSTD_decompressBound
+#include <zstd.h>
+
+#include <algorithm>
+
+#include "format/utf8.hpp"
+
+namespace lomperi::morphology {
+namespace {
+
+// The buffer to decompress into: exactly the declared size, unless the frames
+// provably hold less, in which case the size check fails the same way either
+// way and a damaged header does not make us allocate up to 4 GiB for nothing.
+std::size_t buffer_size(Bytes compressed, std::uint32_t plain_size) {
+    const unsigned long long bound = ZSTD_decompressBound(compressed.data(), compressed.size());
+    if (bound == ZSTD_CONTENTSIZE_ERROR) return plain_size;
+    return static_cast<std::size_t>(std::min<unsigned long long>(bound, plain_size));
+}
+
+// One-shot decompression straight into the final buffer, so a frame that is
+// larger than declared fails inside zstd instead of growing the buffer.
+Result<ByteBuffer> decompress_body(Bytes compressed, std::uint32_t plain_size) {
+    ByteBuffer body;
+    body.resize(buffer_size(compressed, plain_size));
+    const std::size_t produced = ZSTD_decompress(body.data(), body.size(), compressed.data(), compressed.size());
+    if (ZSTD_isError(produced))
+        return std::unexpected(Error(fmt::format("zstd: {}", ZSTD_getErrorName(produced))).wrap("decompressing glosses.bin"));
+    if (produced != plain_size) return fail(fmt::format("plain size mismatch: expected {}, got {}", plain_size, produced));
+    return body;
+}
+
+Result<std::vector<std::string>> collect_headwords(const WordMap& glosses) {
+    std::vector<std::string> headwords;
+    headwords.reserve(glosses.len());
+    auto stream = glosses.stream();
+    while (auto entry = stream.next()) {
+        if (auto valid = check_utf8(entry->key); !valid)
+            return std::unexpected(valid.error().wrap("non-utf8 word in glosses.fst"));
+        headwords.emplace_back(as_text(entry->key));
+    }
+    return headwords;
+}
+
+}  // namespace
+
+Result<GlossHalf> load_glosses(Bytes glosses_fst, Bytes glosses_bin) {
+    auto glosses = WordMap::open(glosses_fst);
+    if (!glosses) return fail(fmt::format("invalid fst: {}", glosses.error().message()));
+    const auto header = format::parse_gloss_header(glosses_bin);
+    if (!header) return std::unexpected(header.error().wrap("parsing glosses.bin header"));
+    auto body = decompress_body(header->compressed, header->plain_size);
+    if (!body) return std::unexpected(body.error());
+    GlossStore store{std::vector<std::string>(header->pos_names.begin(), header->pos_names.end()), std::move(*body)};
+    return GlossHalf{std::move(store), std::move(*glosses)};
+}
+
+Result<InflectionHalf> load_inflections(Bytes inflections_fst, Bytes multi_bin, const WordMap& glosses) {
+    auto inflections = WordMap::open(inflections_fst);
+    if (!inflections) return fail(fmt::format("invalid inflections.fst: {}", inflections.error().message()));
+    auto multi = format::MultiIndex::parse(multi_bin);
+    if (!multi) return std::unexpected(multi.error().wrap("parsing inflections-multi.bin"));
+    auto headwords = collect_headwords(glosses);
+    if (!headwords) return std::unexpected(headwords.error());
+    return InflectionHalf{std::move(*multi), std::move(*headwords), std::move(*inflections)};
+}
+
+Result<Dictionary> load_dictionary(const DataFiles& files) {
+    auto gloss_half = load_glosses(files.glosses_fst, files.glosses_bin);
+    if (!gloss_half) return std::unexpected(gloss_half.error());
+    auto inflection_half = load_inflections(files.inflections_fst, files.inflections_multi_bin, gloss_half->glosses);
+    if (!inflection_half) return std::unexpected(inflection_half.error());
+    return Dictionary{
+        std::move(gloss_half->gloss_store), std::move(gloss_half->glosses),   std::move(inflection_half->multi),
+        std::move(inflection_half->headwords), std::move(inflection_half->inflections),
+    };
+}
+
+std::optional<format::GlossRecord> Dictionary::gloss_record(std::string_view headword) const {
+    const auto offset = glosses.get(headword);
+    if (!offset || *offset > gloss_store.body.size()) return std::nullopt;
+    const Bytes rest = Bytes(gloss_store.body.data(), gloss_store.body.size()).subspan(*offset);
+    auto record = format::parse_gloss_record(rest, gloss_store.pos_names);
+    if (!record) return std::nullopt;
+    return std::move(*record);
+}
+
+}  // namespace lomperi::morphology

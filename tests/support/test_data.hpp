@@ -1,0 +1,47 @@
+#pragma once
+// Small dictionaries for tests, built in memory through DataSetBuilder.
+//
+//   auto t = lomperi::testing::make_test_dictionary(
+//       {{"kissa", {{"noun", {"cat"}}}}, {"kissat", {{"noun", {"plural of kissa"}}}}},
+//       {{"kissan", {"kissa"}}, {"kuusi", {"kuusi", "kuusia"}}});
+//   t.dict.gloss_record("kissa");   // t.dict reads t.data's bytes: keep t alive
+#include <string>
+#include <vector>
+
+#include "core/morphology/data_set_builder.hpp"
+#include "core/morphology/dictionary.hpp"
+#include "format/error.hpp"
+#include "format/gloss.hpp"
+
+namespace lomperi::testing {
+
+struct TestHeadword {
+    std::string headword;
+    std::vector<format::PosGroup> groups;
+};
+
+struct TestForm {
+    std::string form;
+    std::vector<std::string> bases;  // one base: a plain base id; several: a multi entry
+};
+
+// The bytes and the dictionary loaded from them. The word maps and the
+// multi-index view `data`; moving the whole struct keeps them valid.
+struct TestDictionary {
+    morphology::DataSet data;
+    morphology::Dictionary dict;
+};
+
+morphology::DataSetBuilder test_builder(const std::vector<TestHeadword>& headwords, const std::vector<TestForm>& forms);
+
+Result<morphology::DataSet> build_test_data(const std::vector<TestHeadword>& headwords,
+                                            const std::vector<TestForm>& forms);
+
+// Builds and loads; throws std::runtime_error (which fails the test) when
+// either fails.
+TestDictionary make_test_dictionary(const std::vector<TestHeadword>& headwords, const std::vector<TestForm>& forms = {});
+
+// A copy of `bytes` with `bytes[at]` set to `value`, for damaging a file.
+std::vector<std::uint8_t> patched(std::vector<std::uint8_t> bytes, std::size_t at, std::uint8_t value);
+
+}  // namespace lomperi::testing

@@ -1,0 +1,97 @@
+#include <gtest/gtest.h>
+
+#include "format/utf8.hpp"
+#include "bytes_helpers.hpp"
+
+namespace lomperi {
+namespace {
+
+using format::test::Buffer;
+
+struct Utf8Case {
+    const char* name;
+    Buffer input;
+    const char* error;  // nullptr: valid
+};
+
+const Utf8Case kCases[] = {
+    {"empty", {}, nullptr},
+    {"ascii", {'a', 'b', 'c'}, nullptr},
+    {"two-byte", {0xC3, 0xA4}, nullptr},
+    {"three-byte", {0xE2, 0x82, 0xAC}, nullptr},
+    {"four-byte", {0xF0, 0x9D, 0x84, 0x9E}, nullptr},
+    {"U+0080, lowest two-byte", {0xC2, 0x80}, nullptr},
+    {"U+0800, lowest three-byte", {0xE0, 0xA0, 0x80}, nullptr},
+    {"U+D7FF, below surrogates", {0xED, 0x9F, 0xBF}, nullptr},
+    {"U+E000, above surrogates", {0xEE, 0x80, 0x80}, nullptr},
+    {"U+FFFF", {0xEF, 0xBF, 0xBF}, nullptr},
+    {"U+10000, lowest four-byte", {0xF0, 0x90, 0x80, 0x80}, nullptr},
+    {"U+10FFFF, highest", {0xF4, 0x8F, 0xBF, 0xBF}, nullptr},
+    {"NUL", {0x00}, nullptr},
+
+    {"lone continuation", {0x80}, "invalid utf-8 sequence of 1 bytes from index 0"},
+    {"continuation after ascii", {'a', 0xBF, 'b'}, "invalid utf-8 sequence of 1 bytes from index 1"},
+    {"overlong NUL C0 80", {0xC0, 0x80}, "invalid utf-8 sequence of 1 bytes from index 0"},
+    {"overlong C1 BF", {0xC1, 0xBF}, "invalid utf-8 sequence of 1 bytes from index 0"},
+    {"overlong three-byte E0 80 80", {0xE0, 0x80, 0x80}, "invalid utf-8 sequence of 1 bytes from index 0"},
+    {"overlong three-byte E0 9F BF", {0xE0, 0x9F, 0xBF}, "invalid utf-8 sequence of 1 bytes from index 0"},
+    {"overlong four-byte F0 8F BF BF", {0xF0, 0x8F, 0xBF, 0xBF}, "invalid utf-8 sequence of 1 bytes from index 0"},
+    {"surrogate D800", {0xED, 0xA0, 0x80}, "invalid utf-8 sequence of 1 bytes from index 0"},
+    {"surrogate DFFF", {0xED, 0xBF, 0xBF}, "invalid utf-8 sequence of 1 bytes from index 0"},
+    {"U+110000", {0xF4, 0x90, 0x80, 0x80}, "invalid utf-8 sequence of 1 bytes from index 0"},
+    {"lead F5", {0xF5, 0x80, 0x80, 0x80}, "invalid utf-8 sequence of 1 bytes from index 0"},
+    {"lead FE", {0xFE}, "invalid utf-8 sequence of 1 bytes from index 0"},
+    {"lead FF after text", {'o', 'k', 0xFF}, "invalid utf-8 sequence of 1 bytes from index 2"},
+    {"index counts bytes, not characters", {0xC3, 0xA4, 0xC3, 0xB6, 0xFF}, "invalid utf-8 sequence of 1 bytes from index 4"},
+
+    {"two-byte cut at end", {'a', 'b', 0xC3}, "incomplete utf-8 byte sequence from index 2"},
+    {"three-byte cut after 1", {0xE2}, "incomplete utf-8 byte sequence from index 0"},
+    {"three-byte cut after 2", {'x', 0xE2, 0x82}, "incomplete utf-8 byte sequence from index 1"},
+    {"four-byte cut after 1", {0xF0}, "incomplete utf-8 byte sequence from index 0"},
+    {"four-byte cut after 2", {0xF0, 0x9D}, "incomplete utf-8 byte sequence from index 0"},
+    {"four-byte cut after 3", {0xF0, 0x9D, 0x84}, "incomplete utf-8 byte sequence from index 0"},
+    {"E0 cut after a bad second byte", {0xE0, 0x80}, "invalid utf-8 sequence of 1 bytes from index 0"},
+    {"surrogate prefix at end", {0xED, 0xA0}, "invalid utf-8 sequence of 1 bytes from index 0"},
+    {"above U+10FFFF prefix at end", {0xF4, 0x90}, "invalid utf-8 sequence of 1 bytes from index 0"},
+
+    {"two-byte cut in the middle", {0xC3, 'a'}, "invalid utf-8 sequence of 1 bytes from index 0"},
+    {"two-byte lead twice", {0xC3, 0xC3, 0xA4}, "invalid utf-8 sequence of 1 bytes from index 0"},
+    {"three-byte cut after 1 in the middle", {0xE2, 'a', 'b'}, "invalid utf-8 sequence of 1 bytes from index 0"},
+    {"three-byte cut after 2 in the middle", {'x', 0xE2, 0x82, 'y'}, "invalid utf-8 sequence of 2 bytes from index 1"},
+    {"four-byte cut after 2 in the middle", {0xF0, 0x9D, 'a'}, "invalid utf-8 sequence of 2 bytes from index 0"},
+    {"four-byte cut after 3 in the middle", {0xF0, 0x9D, 0x84, 'a'}, "invalid utf-8 sequence of 3 bytes from index 0"},
+    {"four-byte followed by a new lead", {0xF0, 0x9D, 0x84, 0xC3, 0xA4}, "invalid utf-8 sequence of 3 bytes from index 0"},
+    {"first fault wins over a later one", {0xE2, 0x82, 'a', 0xF0}, "invalid utf-8 sequence of 2 bytes from index 0"},
+};
+
+TEST(CheckUtf8, FollowsTheMaximalSubpartRule) {
+    for (const auto& c : kCases) {
+        const auto result = check_utf8(c.input);
+        if (c.error == nullptr) {
+            EXPECT_TRUE(result.has_value()) << c.name << ": " << result.error().report();
+            EXPECT_TRUE(utf8_text(c.input).has_value()) << c.name;
+            continue;
+        }
+        ASSERT_FALSE(result.has_value()) << c.name;
+        EXPECT_EQ(result.error().report(), c.error) << c.name;
+        EXPECT_FALSE(is_utf8(c.input)) << c.name;
+    }
+}
+
+// Every two-byte string is judged as a reference decoder of the rule would
+// judge it.
+TEST(CheckUtf8, AgreesWithAReferenceOverAllTwoByteInputs) {
+    for (unsigned a = 0; a < 256; ++a) {
+        for (unsigned b = 0; b < 256; ++b) {
+            const Buffer input = {static_cast<std::uint8_t>(a), static_cast<std::uint8_t>(b)};
+            const bool a_ascii = a < 0x80;
+            const bool b_ascii = b < 0x80;
+            const bool b_cont = (b & 0xC0) == 0x80;
+            const bool expected = (a_ascii && b_ascii) || (a >= 0xC2 && a <= 0xDF && b_cont);
+            EXPECT_EQ(is_utf8(input), expected) << std::hex << a << " " << b;
+        }
+    }
+}
+
+}  // namespace
+}  // namespace lomperi

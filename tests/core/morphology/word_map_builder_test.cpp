@@ -9,18 +9,15 @@
 #include <string>
 #include <vector>
 
+#include "core/morphology/crc32c.hpp"
 #include "core/morphology/word_map.hpp"
+#include "word_map_test_support.hpp"
 
 namespace lomperi::morphology {
 namespace {
 
-using Pairs = std::vector<std::pair<std::string, std::uint64_t>>;
-
-std::vector<std::pair<std::string, std::uint64_t>> drain(WordMapStream stream) {
-    std::vector<std::pair<std::string, std::uint64_t>> out;
-    while (auto entry = stream.next()) out.emplace_back(std::string(as_text(entry->key)), entry->value);
-    return out;
-}
+using testing_support::drain;
+using testing_support::Pairs;
 
 WordMap open_built(const std::vector<std::uint8_t>& bytes) {
     auto map = WordMap::open(bytes);
@@ -97,6 +94,149 @@ TEST_P(RoundTrip, MatchesSortedMap) {
 
 INSTANTIATE_TEST_SUITE_P(KeySets, RoundTrip, testing::ValuesIn(kKeySets),
                          [](const auto& info) { return std::string(info.param.name); });
+
+
+struct OrderCase {
+    const char* name;
+    Pairs keys;
+};
+
+const OrderCase kOrderCases[] = {
+    {"duplicate", {{"ab", 1}, {"ab", 2}}},
+    {"descending", {{"b", 1}, {"a", 2}}},
+    {"prefix_after_extension", {{"abc", 1}, {"ab", 2}}},
+    {"empty_key_not_first", {{"a", 1}, {"", 2}}},
+    {"high_byte_before_low", {{"\xff", 1}, {"\x01", 2}}},
+};
+
+class Order : public testing::TestWithParam<OrderCase> {};
+
+TEST_P(Order, RejectsKeysNotStrictlyAscending) {
+    WordMapBuilder builder;
+    const Pairs& keys = GetParam().keys;
+    ASSERT_TRUE(builder.insert(keys[0].first, keys[0].second).has_value());
+    auto second = builder.insert(keys[1].first, keys[1].second);
+    ASSERT_FALSE(second.has_value());
+    EXPECT_EQ(second.error().message(), "word map keys not in strictly ascending order");
+    // The rejected key leaves the builder as it was.
+    auto bytes = std::move(builder).finish();
+    ASSERT_TRUE(bytes.has_value());
+    EXPECT_EQ(drain(open_built(*bytes).stream()), Pairs{keys[0]});
+}
+
+INSTANTIATE_TEST_SUITE_P(Keys, Order, testing::ValuesIn(kOrderCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(WordMapBuilder, RejectsOverlongKey) {
+    WordMapBuilder builder;
+    std::string key((1 << 16) + 1, 'a');
+    EXPECT_FALSE(builder.insert(key, 1).has_value());
+    EXPECT_TRUE(builder.insert(key.substr(1), 1).has_value());
+}
+
+TEST(WordMapBuilder, EmptyMapHasNoKeys) {
+    auto bytes = build_word_map({});
+    ASSERT_TRUE(bytes.has_value());
+    WordMap map = open_built(*bytes);
+    EXPECT_EQ(map.len(), 0u);
+    EXPECT_NE(map.root_address(), 0u);
+    EXPECT_EQ(map.get(""), std::nullopt);
+    EXPECT_EQ(drain(map.stream()), Pairs{});
+}
+
+TEST(WordMapBuilder, EmptyKeyWithValueZeroIsHeaderAndFooterOnly) {
+    auto bytes = build_word_map({{"", 0}});
+    ASSERT_TRUE(bytes.has_value());
+    EXPECT_EQ(bytes->size(), 36u);
+    EXPECT_EQ(drain(open_built(*bytes).stream()), (Pairs{{"", 0}}));
+}
+
+TEST(WordMapBuilder, EmptyKeyAndOthers) {
+    const Pairs keys = {{"", 42}, {"a", 1}, {"ab", 0}, {"b", 7}};
+    auto bytes = build_word_map(keys);
+    ASSERT_TRUE(bytes.has_value());
+    EXPECT_EQ(drain(open_built(*bytes).stream()), keys);
+}
+
+TEST(WordMapBuilder, FooterAndChecksum) {
+    auto bytes = build_word_map({{"kala", 3}, {"kalat", 4}, {"koira", 5}});
+    ASSERT_TRUE(bytes.has_value());
+    const std::vector<std::uint8_t>& b = *bytes;
+    std::size_t n = b.size();
+    auto u64 = [&](std::size_t at) {
+        std::uint64_t v = 0;
+        for (int i = 0; i < 8; ++i) v |= std::uint64_t{b[at + i]} << (8 * i);
+        return v;
+    };
+    EXPECT_EQ(u64(0), 3u);
+    EXPECT_EQ(u64(8), 0u);
+    EXPECT_EQ(u64(n - 20), 3u);
+    EXPECT_EQ(u64(n - 12), n - 21);
+    std::uint32_t stored = b[n - 4] | b[n - 3] << 8 | b[n - 2] << 16 | std::uint32_t{b[n - 1]} << 24;
+    EXPECT_EQ(stored, masked_crc32c(Bytes(b).first(n - 4)));
+}
+
+TEST(Crc32c, KnownValues) {
+    EXPECT_EQ(crc32c(as_bytes("")), 0u);
+    EXPECT_EQ(crc32c(as_bytes("a")), 0xc1d04330u);
+    EXPECT_EQ(crc32c(as_bytes("123456789")), 0xe3069283u);
+    EXPECT_EQ(crc32c(as_bytes("56789"), crc32c(as_bytes("1234"))), 0xe3069283u);
+}
+
+// Equal suffixes with equal outputs are stored once: 676 two-letter stems
+// sharing one ending take two general nodes and one short chain.
+TEST(WordMapBuilder, SharesEqualSuffixes) {
+    Pairs keys;
+    for (char a = 'a'; a <= 'z'; ++a) {
+        for (char b = 'a'; b <= 'z'; ++b) keys.emplace_back(std::string{a, b} + "ssa", 0);
+    }
+    auto bytes = build_word_map(keys);
+    ASSERT_TRUE(bytes.has_value());
+    EXPECT_LT(bytes->size(), 200u);
+    EXPECT_EQ(drain(open_built(*bytes).stream()), keys);
+}
+
+// Values that differ only at the leaves: outputs are pushed towards the root
+// and the rest kept below, so every key still sums to its own value.
+TEST(WordMapBuilder, SplitsOutputsAlongSharedPaths) {
+    const Pairs keys = {{"a", 100}, {"ab", 40}, {"abc", 40}, {"abd", 1000}, {"b", 0}, {"ba", UINT64_MAX}};
+    auto bytes = build_word_map(keys);
+    ASSERT_TRUE(bytes.has_value());
+    WordMap map = open_built(*bytes);
+    EXPECT_EQ(drain(map.stream()), keys);
+    for (const auto& [key, value] : keys) EXPECT_EQ(map.get(key), value) << key;
+}
+
+// The builder writes the compact forms wherever they fit.
+TEST(WordMapBuilder, WritesEveryNodeForm) {
+    auto keys = random_keys(kKeySets[3]);
+    keys["tt/a"] = 0;  // common inputs on both one-transition kinds
+    keys["tt/b"] = 0;
+    keys["q\x01" "t"] = 5;
+    auto bytes = build_word_map(Pairs(keys.begin(), keys.end()));
+    ASSERT_TRUE(bytes.has_value());
+    WordMap map = open_built(*bytes);
+    NodeArea area{*bytes, 16, bytes->size() - 20, 3};
+    std::set<std::string> forms;
+    std::set<std::uint64_t> seen;
+    std::vector<std::uint64_t> todo{map.root_address()};
+    while (!todo.empty()) {
+        std::uint64_t address = todo.back();
+        todo.pop_back();
+        if (address == 0 || !seen.insert(address).second) continue;
+        std::uint8_t state = (*bytes)[address];
+        std::string common = (state & 0x3f) != 0 ? "_common" : "_explicit";
+        if ((state & 0xc0) == 0xc0) forms.insert("next" + common);
+        if ((state & 0xc0) == 0x80) forms.insert("one" + common);
+        if ((state & 0x80) == 0 && (state & 0x3f) == 0) forms.insert("count_byte");
+        auto node = WordMapNode::read(area, address);
+        ASSERT_TRUE(node.has_value());
+        if ((state & 0x80) == 0 && node->size() > 32) forms.insert("indexed");
+        for (std::uint32_t i = 0; i < node->size(); ++i) todo.push_back(node->transition(area, i)->target);
+    }
+    EXPECT_EQ(forms, (std::set<std::string>{"count_byte", "indexed", "next_common", "next_explicit", "one_common",
+                                            "one_explicit"}));
+}
 
 }  // namespace
 }  // namespace lomperi::morphology

@@ -80,12 +80,9 @@ private:
     }
 
     void put_space(const TokenParts& token) {
+        if (!continues_pending(token)) return add_plain(" ");
+        pending_->text += ' ';
         column_ = saturating_add(column_, 1);
-        if (continues_pending(token)) {
-            pending_->text += ' ';
-            return;
-        }
-        add_plain(" ");
     }
 
     void break_line() {

@@ -1,0 +1,60 @@
+#include <gtest/gtest.h>
+
+#include <unicode/ustring.h>
+
+#include <string>
+#include <vector>
+
+#include "core/expand/make_phrase.hpp"
+
+namespace lomperi::expand {
+namespace {
+
+struct PhraseCase {
+    const char* name;
+    std::vector<std::string_view> words;
+    std::string phrase;
+};
+
+TEST(MakePhrase, StripsOuterPunctuationThenLowerCases) {
+    const std::vector<PhraseCase> cases = {
+        {"plain", {"kissa"}, "kissa"},
+        {"capitals", {"Helsinki"}, "helsinki"},
+        {"one word stripped at both ends", {"(kissa)."}, "kissa"},
+        {"all twelve characters", {".,;:!?\"'()[]x.,;:!?\"'()[]"}, "x"},
+        {"hyphen is kept", {"-kin"}, "-kin"},
+        {"typographic quotes are kept", {"\u201ckissa\u201d"}, "\u201ckissa\u201d"},
+        {"inner punctuation is kept", {"vaa'an"}, "vaa'an"},
+        {"first word only at its start", {"(iso,", "kissa)."}, "iso, kissa"},
+        {"middle words untouched", {"(a", "(b)", "c)"}, "a (b) c"},
+        {"only punctuation leaves an empty word", {"(", "kissa"}, " kissa"},
+        {"two empty words", {"(", ")"}, " "},
+        {"stripping before lower-casing", {"(ÄITI)"}, "äiti"},
+        {"final sigma", {"ΟΔΟΣ"}, "οδος"},
+        {"final sigma per word", {"ΟΔΟΣ", "ΟΔΟΣ"}, "οδος οδος"},
+        {"final sigma before stripped punctuation", {"ΟΔΟΣ."}, "οδος"},
+        {"sigma inside a word", {"ΣΑΣ"}, "σας"},
+        {"lone sigma is not final", {"Σ"}, "σ"},
+        {"dotted capital I grows", {"İ"}, "i\u0307"},
+        {"no locale-specific Turkish rule", {"I"}, "i"},
+        {"Å and Ö", {"ÅLAND", "ÖLJY"}, "åland öljy"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(make_phrase(c.words), c.phrase) << c.name;
+}
+
+// The ASCII shortcut must agree with ICU for every ASCII character.
+TEST(MakePhrase, AsciiAgreesWithIcu) {
+    std::string all;
+    for (int c = 1; c < 0x80; ++c) all += static_cast<char>(c);
+    std::u16string units(all.begin(), all.end());
+    std::u16string lower(units.size(), u'\0');
+    UErrorCode status = U_ZERO_ERROR;
+    const int32_t length = u_strToLower(lower.data(), static_cast<int32_t>(lower.size()), units.data(),
+                                        static_cast<int32_t>(units.size()), "", &status);
+    ASSERT_TRUE(U_SUCCESS(status));
+    lower.resize(static_cast<std::size_t>(length));
+    EXPECT_EQ(lower_case(all), std::string(lower.begin(), lower.end()));
+}
+
+}  // namespace
+}  // namespace lomperi::expand

@@ -65,4 +65,30 @@ Result<void> check_utf8(Bytes bytes) {
     return {};
 }
 
+void append_utf8(std::string& out, char32_t ch) {
+    if (ch > 0x10FFFF || (ch >= 0xD800 && ch <= 0xDFFF)) ch = 0xFFFD;
+    if (ch < 0x80) {
+        out += static_cast<char>(ch);
+    } else if (ch < 0x800) {
+        out += static_cast<char>(0xC0 | (ch >> 6));
+        out += static_cast<char>(0x80 | (ch & 0x3F));
+    } else if (ch < 0x10000) {
+        out += static_cast<char>(0xE0 | (ch >> 12));
+        out += static_cast<char>(0x80 | ((ch >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (ch & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | (ch >> 18));
+        out += static_cast<char>(0x80 | ((ch >> 12) & 0x3F));
+        out += static_cast<char>(0x80 | ((ch >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (ch & 0x3F));
+    }
+}
+
+void pop_last_char(std::string& text) {
+    if (text.empty()) return;
+    std::size_t start = text.size() - 1;
+    while (start > 0 && is_continuation(static_cast<std::uint8_t>(text[start]))) --start;
+    text.erase(start);
+}
+
 }  // namespace lomperi

@@ -1,6 +1,7 @@
 #pragma once
 #include <expected>
 #include <optional>
+#include <string>
 #include <string_view>
 
 #include "format/bytes.hpp"
@@ -21,5 +22,13 @@ inline std::optional<std::string_view> utf8_text(Bytes bytes) {
     if (!is_utf8(bytes)) return std::nullopt;
     return as_text(bytes);
 }
+
+// Appends one Unicode scalar value, UTF-8 encoded. Values that are not
+// scalar values (surrogates, above U+10FFFF) append U+FFFD instead.
+void append_utf8(std::string& out, char32_t ch);
+
+// Removes the last character (one to four bytes) of valid UTF-8 text; does
+// nothing on empty text.
+void pop_last_char(std::string& text);
 
 }  // namespace lomperi

@@ -1,0 +1,33 @@
+#pragma once
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <variant>
+
+namespace lomperi::view {
+
+enum class Focus : std::uint8_t { Matches = 0, Inflections = 1 };
+
+// The thirteen things input can ask of the application state.
+namespace action {
+struct InsertChar { char32_t ch; };
+struct DeleteBack {};
+struct MoveSelection { std::int64_t step; };
+struct ScrollEntry { std::int64_t step; };
+struct Confirm {};
+struct SwitchFocus {};
+struct FocusPane { Focus focus; };
+struct ToggleFullscreen {};
+struct SelectMatch { std::size_t index; };
+struct SelectInflection { std::size_t index; };
+struct SetQuery { std::string word; };
+struct OpenDocuments {};
+struct CloseDocuments {};
+}  // namespace action
+
+using Action = std::variant<action::InsertChar, action::DeleteBack, action::MoveSelection, action::ScrollEntry,
+                            action::Confirm, action::SwitchFocus, action::FocusPane, action::ToggleFullscreen,
+                            action::SelectMatch, action::SelectInflection, action::SetQuery, action::OpenDocuments,
+                            action::CloseDocuments>;
+
+}  // namespace lomperi::view

@@ -1,0 +1,54 @@
+#pragma once
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "core/expand/entry_view.hpp"
+#include "core/layout/layout_config.hpp"
+#include "core/morphology/dictionary.hpp"
+#include "core/morphology/search.hpp"
+#include "core/view/action.hpp"
+
+namespace lomperi::view {
+
+inline constexpr std::uint8_t kDocumentsClosed = 255;
+
+// The whole interactive state. Only apply_action changes it, except that a
+// draw lowers the two scroll offsets to what the content allows.
+struct AppState {
+    explicit AppState(morphology::Dictionary dict, layout::LayoutConfig layout = {})
+        : dictionary(std::move(dict)), left_pct(layout.left_pct), matches_pct(layout.matches_pct) {}
+
+    std::string query;
+    std::vector<morphology::HeadwordMatch> matches;
+    std::vector<morphology::InflectionCandidate> candidates;
+    std::array<std::size_t, 2> selected{0, 0};  // indexed by Focus
+    Focus focus = Focus::Matches;
+
+    std::optional<std::string> shown_headword;
+    std::optional<format::GlossRecord> shown_record;
+    std::vector<std::vector<expand::Expansion>> shown_lines;
+    std::vector<std::vector<expand::LinkSpan>> shown_links;
+
+    std::optional<std::string> kept_headword;
+    std::optional<format::GlossRecord> kept_record;
+    std::vector<std::vector<expand::Expansion>> kept_lines;
+
+    morphology::Dictionary dictionary;
+    std::uint64_t revision = 0;
+    std::uint16_t doc_scroll = 0;
+    std::uint8_t doc = kDocumentsClosed;
+    std::uint16_t left_pct = 40;
+    std::uint16_t matches_pct = 60;
+    std::uint16_t entry_scroll = 0;
+    bool no_results = false;
+    bool fullscreen = false;
+
+    bool documents_open() const { return doc != kDocumentsClosed; }
+    bool inflections_available() const { return dictionary.inflections.len() != 0; }
+    layout::LayoutConfig layout_config() const { return {left_pct, matches_pct}; }
+};
+
+}  // namespace lomperi::view

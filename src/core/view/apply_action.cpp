@@ -1,0 +1,141 @@
+#include "core/legal/documents.hpp"
+#include "core/view/saturating.hpp"
+#include "core/view/update.hpp"
+#include "format/utf8.hpp"
+
+namespace lomperi::view {
+namespace {
+
+template <class... F>
+struct Overloaded : F... {
+    using F::operator()...;
+};
+
+// While the viewer is open only scrolling, switching and closing do anything.
+void apply_in_viewer(AppState& state, const Action& action) {
+    std::visit(Overloaded{
+                   [&](const action::MoveSelection& a) { state.doc_scroll = saturating_step(state.doc_scroll, a.step); },
+                   [&](const action::ScrollEntry& a) { state.doc_scroll = saturating_step(state.doc_scroll, a.step); },
+                   [&](const action::OpenDocuments&) { state.doc = kDocumentsClosed; },
+                   [&](const action::CloseDocuments&) { state.doc = kDocumentsClosed; },
+                   [&](const action::SwitchFocus&) {
+                       state.doc = legal::next_document(state.doc);
+                       state.doc_scroll = 0;
+                   },
+                   [](const auto&) {},
+               },
+               action);
+}
+
+void leave_fullscreen(AppState& state) {
+    if (!state.fullscreen) return;
+    state.fullscreen = false;
+    state.entry_scroll = 0;
+}
+
+void move_selection(AppState& state, std::int64_t step) {
+    if (state.fullscreen) {
+        state.entry_scroll = saturating_step(state.entry_scroll, step);
+        return;
+    }
+    const auto k = static_cast<std::size_t>(state.focus);
+    const std::size_t n = k == 0 ? state.matches.size() : state.candidates.size();
+    if (n == 0) return;
+    const auto current = static_cast<std::int64_t>(std::min(state.selected[k], n - 1));
+    const std::int64_t last = static_cast<std::int64_t>(n - 1);
+    const std::int64_t target = step > last - current ? last : (step < -current ? 0 : current + step);
+    state.selected[k] = static_cast<std::size_t>(target);
+    refresh_entry(state);
+}
+
+void keep_shown_entry(AppState& state) {
+    if (!state.shown_record) return;
+    state.kept_headword = std::move(state.shown_headword);
+    state.kept_record = std::move(state.shown_record);
+    state.kept_lines = std::move(state.shown_lines);
+    state.shown_headword.reset();
+    state.shown_record.reset();
+    state.shown_lines.clear();
+}
+
+void confirm(AppState& state) {
+    if (state.fullscreen) {
+        leave_fullscreen(state);
+        return;
+    }
+    if (state.focus == Focus::Inflections) {
+        if (state.selected[1] >= state.candidates.size()) return;
+        state.query = state.candidates[state.selected[1]].base;
+        on_query_changed(state);
+        return;
+    }
+    keep_shown_entry(state);
+    state.query.clear();
+    state.matches.clear();
+    clear_entry(state);
+    state.selected = {0, 0};
+    state.no_results = false;
+    state.entry_scroll = 0;
+    state.candidates.clear();
+    state.focus = Focus::Matches;
+}
+
+void apply_on_main_screen(AppState& state, const Action& action) {
+    std::visit(Overloaded{
+                   [&](const action::InsertChar& a) {
+                       leave_fullscreen(state);
+                       append_utf8(state.query, a.ch);
+                       on_query_changed(state);
+                   },
+                   [&](const action::DeleteBack&) {
+                       leave_fullscreen(state);
+                       pop_last_char(state.query);
+                       on_query_changed(state);
+                   },
+                   [&](const action::MoveSelection& a) { move_selection(state, a.step); },
+                   [&](const action::ScrollEntry& a) { state.entry_scroll = saturating_step(state.entry_scroll, a.step); },
+                   [&](const action::Confirm&) { confirm(state); },
+                   [&](const action::SwitchFocus&) {
+                       const bool to_inflections = state.focus == Focus::Matches && !state.candidates.empty();
+                       set_focus(state, to_inflections ? Focus::Inflections : Focus::Matches);
+                   },
+                   [&](const action::FocusPane& a) { set_focus(state, a.focus); },
+                   [&](const action::ToggleFullscreen&) {
+                       state.fullscreen = !state.fullscreen;
+                       state.entry_scroll = 0;
+                   },
+                   [&](const action::SelectMatch& a) {
+                       state.selected[0] = a.index;
+                       state.focus = Focus::Matches;
+                       refresh_entry(state);
+                   },
+                   [&](const action::SelectInflection& a) {
+                       state.selected[1] = a.index;
+                       state.focus = Focus::Inflections;
+                       refresh_entry(state);
+                   },
+                   [&](const action::SetQuery& a) {
+                       state.query = a.word;
+                       on_query_changed(state);
+                   },
+                   [&](const action::OpenDocuments&) {
+                       state.doc_scroll = 0;
+                       state.doc = 0;
+                   },
+                   [](const action::CloseDocuments&) {},
+               },
+               action);
+}
+
+}  // namespace
+
+void apply_action(AppState& state, const Action& action) {
+    ++state.revision;
+    if (state.documents_open()) {
+        apply_in_viewer(state, action);
+        return;
+    }
+    apply_on_main_screen(state, action);
+}
+
+}  // namespace lomperi::view

@@ -1,0 +1,85 @@
+#include "core/view/handle_event.hpp"
+
+#include "core/layout/layout_file.hpp"
+#include "core/view/mouse.hpp"
+#include "core/view/update.hpp"
+
+namespace lomperi::view {
+namespace {
+
+using term::KeyCode;
+
+bool quits(const AppState& state, const term::KeyEvent& key) {
+    if (state.documents_open()) return false;
+    if (key.code == KeyCode::Esc) return true;
+    return key.code == KeyCode::Char && key.has(term::Ctrl) && key.ch == U'c';
+}
+
+std::optional<Action> ctrl_char_action(char32_t ch) {
+    switch (ch) {
+        case U'c': return action::CloseDocuments{};
+        case U'f': return action::ToggleFullscreen{};
+        case U'l': return action::OpenDocuments{};
+        default: return std::nullopt;
+    }
+}
+
+Answer apply_key(AppState& state, const term::KeyEvent& key) {
+    if (key.kind != term::KeyKind::Press) return Answer::NoRedraw;
+    if (quits(state, key)) return Answer::Quit;
+    auto action = key_action(state, key);
+    if (!action) return Answer::NoRedraw;
+    apply_action(state, *action);
+    return Answer::Redraw;
+}
+
+Answer apply_mouse(AppState& state, ViewCache& cache, const term::MouseEvent& mouse) {
+    const bool left = mouse.button == term::MouseButton::Left;
+    switch (mouse.kind) {
+        case term::MouseKind::Down: {
+            if (!left) return Answer::NoRedraw;
+            if (begin_drag(cache, state, mouse.column, mouse.row)) return Answer::NoRedraw;
+            if (auto action = click_action(cache, state, mouse.column, mouse.row)) apply_action(state, *action);
+            return Answer::Redraw;
+        }
+        case term::MouseKind::Drag:
+            if (!left) return Answer::NoRedraw;
+            return continue_drag(cache, state, mouse.column, mouse.row) ? Answer::Redraw : Answer::NoRedraw;
+        case term::MouseKind::Up:
+            if (left && end_drag(cache)) layout::save_layout(state.layout_config());
+            return Answer::NoRedraw;
+        case term::MouseKind::ScrollDown:
+            apply_action(state, action::ScrollEntry{1});
+            return Answer::Redraw;
+        case term::MouseKind::ScrollUp:
+            apply_action(state, action::ScrollEntry{-1});
+            return Answer::Redraw;
+        default:
+            return Answer::NoRedraw;
+    }
+}
+
+}  // namespace
+
+std::optional<Action> key_action(const AppState& state, const term::KeyEvent& key) {
+    const bool ctrl = key.has(term::Ctrl);
+    switch (key.code) {
+        case KeyCode::Esc: return state.documents_open() ? std::optional<Action>(action::CloseDocuments{}) : std::nullopt;
+        case KeyCode::Char: return ctrl ? ctrl_char_action(key.ch) : std::optional<Action>(action::InsertChar{key.ch});
+        case KeyCode::Backspace: return action::DeleteBack{};
+        case KeyCode::Enter: return action::Confirm{};
+        case KeyCode::Up: return ctrl ? Action(action::ScrollEntry{-1}) : Action(action::MoveSelection{-1});
+        case KeyCode::Down: return ctrl ? Action(action::ScrollEntry{1}) : Action(action::MoveSelection{1});
+        case KeyCode::Tab: return action::SwitchFocus{};
+        default: return std::nullopt;
+    }
+}
+
+Answer handle_event(AppState& state, ViewCache& cache, const term::Event& event) {
+    if (const auto* key = std::get_if<term::KeyEvent>(&event)) return apply_key(state, *key);
+    if (const auto* mouse = std::get_if<term::MouseEvent>(&event)) return apply_mouse(state, cache, *mouse);
+    if (std::holds_alternative<term::Resize>(event)) return Answer::Redraw;
+    return Answer::NoRedraw;
+}
+
+}  // namespace lomperi::view

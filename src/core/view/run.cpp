@@ -1,0 +1,123 @@
+#include "core/view/run.hpp"
+
+#include <signal.h>
+#include <unistd.h>
+
+#include <cstdio>
+
+#include "core/layout/layout_file.hpp"
+#include "core/view/draw.hpp"
+#include "core/view/handle_event.hpp"
+#include "term/raw_mode.hpp"
+#include "term/renderer.hpp"
+#include "term/screen_modes.hpp"
+#include "term/terminal.hpp"
+
+namespace lomperi::view {
+namespace {
+
+constexpr int kInput = STDIN_FILENO;
+constexpr int kOutput = STDOUT_FILENO;
+
+// Draws are followed by a hidden cursor; if teardown stops before the cursor
+// is shown again, it is shown on the way out, once.
+class CursorGuard {
+public:
+    explicit CursorGuard(term::Sink sink) : sink_(std::move(sink)) {}
+    ~CursorGuard() {
+        if (!hidden_) return;
+        if (auto shown = term::show_cursor(sink_); !shown) {
+            std::fputs(("Failed to show the cursor: " + shown.error().message() + "\n").c_str(), stderr);
+        }
+    }
+    void hidden() { hidden_ = true; }
+    void shown() { hidden_ = false; }
+
+private:
+    term::Sink sink_;
+    bool hidden_ = false;
+};
+
+struct LoopEnd {
+    std::optional<Error> error;
+    int status = 0;
+};
+
+Result<void> draw_once(term::Terminal& terminal, term::Renderer& renderer, AppState& state, ViewCache& cache) {
+    auto size = terminal.size();
+    if (!size) return std::unexpected(size.error());
+    term::Buffer frame(size->area());
+    draw_frame(frame, state, cache);
+    return renderer.draw(frame);
+}
+
+LoopEnd main_loop(term::Terminal& terminal, term::Renderer& renderer, CursorGuard& cursor, AppState& state,
+                  ViewCache& cache) {
+    bool redraw = true;
+    while (true) {
+        if (redraw) {
+            cursor.hidden();
+            if (auto drawn = draw_once(terminal, renderer, state, cache); !drawn) return {drawn.error()};
+        }
+        auto event = terminal.wait_event();
+        if (!event) return {event.error()};
+        if (!*event) {
+            redraw = false;
+            continue;
+        }
+        if (const auto* terminate = std::get_if<term::Terminate>(&**event)) return {std::nullopt, 128 + terminate->signo};
+        const Answer answer = handle_event(state, cache, **event);
+        if (answer == Answer::Quit) return {};
+        redraw = answer == Answer::Redraw;
+    }
+}
+
+// Switches off what start-up switched on, in reverse order. The first failure
+// ends the teardown and is its result.
+Result<void> teardown(term::RawMode& raw, const term::Sink& sink, CursorGuard& cursor) {
+    if (auto restored = raw.restore(); !restored) return restored;
+    if (auto left = term::leave_interactive_screen(sink); !left) return left;
+    if (auto shown = term::show_cursor(sink); !shown) return shown;
+    cursor.shown();
+    return {};
+}
+
+Result<int> run_interactive(morphology::Dictionary dictionary) {
+    auto raw = term::RawMode::enable(kInput);
+    if (!raw) return std::unexpected(raw.error());
+    const term::Sink sink = term::fd_sink(kOutput);
+    CursorGuard cursor(sink);
+    if (auto entered = term::enter_interactive_screen(sink); !entered) {
+        (void)raw->restore();
+        (void)term::leave_interactive_screen(sink);
+        return std::unexpected(entered.error());
+    }
+    auto terminal = term::Terminal::open(kInput, kOutput);
+    if (!terminal) {
+        (void)raw->restore();
+        (void)term::leave_interactive_screen(sink);
+        return std::unexpected(terminal.error());
+    }
+    LoopEnd end;
+    {
+        AppState state(std::move(dictionary), layout::load_layout());
+        ViewCache cache;
+        term::Renderer renderer(sink);
+        end = main_loop(*terminal, renderer, cursor, state, cache);
+    }
+    if (auto torn_down = teardown(*raw, sink, cursor); !torn_down) return std::unexpected(torn_down.error());
+    if (end.error) return std::unexpected(std::move(*end.error));
+    return end.status;
+}
+
+}  // namespace
+
+Result<int> run(const morphology::DataFiles& files) {
+    auto dictionary = morphology::load_dictionary(files);
+    if (!dictionary) return std::unexpected(dictionary.error());
+    // A closed terminal must come back as a write error, not kill the process.
+    signal(SIGPIPE, SIG_IGN);
+    return run_interactive(std::move(*dictionary));
+}
+
+}  // namespace lomperi::view

@@ -1,0 +1,36 @@
+#pragma once
+#include <cstdint>
+#include <vector>
+
+#include "core/expand/entry_lines.hpp"
+#include "core/layout/drag.hpp"
+#include "term/geometry.hpp"
+#include "term/text.hpp"
+
+namespace lomperi::view {
+
+// What the last draw leaves behind for mouse handling; owned by the main loop.
+struct ViewCache {
+    bool wrap_valid = false;
+    std::uint64_t wrap_revision = 0;
+    std::uint16_t wrap_width = 0;
+    std::vector<std::vector<expand::LinkRegion>> link_rows;
+    std::vector<term::Line> wrapped_lines;
+
+    term::Rect matches_area;
+    term::Rect entry_area;
+    term::Rect screen_area;
+    bool inflections_shown = false;
+    term::Rect inflections_area;
+    layout::DragTarget drag = layout::DragTarget::None;
+
+    // Every draw starts from here, so stale rectangles never catch a click.
+    void reset_areas(term::Rect screen) {
+        matches_area = {};
+        entry_area = {};
+        inflections_shown = false;
+        screen_area = screen;
+    }
+};
+
+}  // namespace lomperi::view

@@ -1,0 +1,271 @@
+#include <gtest/gtest.h>
+
+#include "core/view/handle_event.hpp"
+#include "core/view/update.hpp"
+#include "view_fixture.hpp"
+
+namespace lomperi::view {
+namespace {
+
+using testing::view_dictionary;
+
+class Actions : public ::testing::Test {
+protected:
+    testing::TestDictionary data = view_dictionary();
+    AppState state{data.dict};
+
+    void type(std::string_view text) {
+        for (char c : text) apply_action(state, action::InsertChar{static_cast<unsigned char>(c)});
+    }
+    void set_query(std::string word) { apply_action(state, action::SetQuery{std::move(word)}); }
+};
+
+TEST_F(Actions, EveryActionAdvancesTheRevision) {
+    const std::vector<Action> actions = {action::DeleteBack{},        action::MoveSelection{1}, action::ScrollEntry{-1},
+                                         action::Confirm{},           action::SwitchFocus{},    action::FocusPane{Focus::Inflections},
+                                         action::ToggleFullscreen{},  action::ToggleFullscreen{}, action::OpenDocuments{},
+                                         action::CloseDocuments{},    action::InsertChar{U'x'}};
+    for (std::size_t i = 0; i < actions.size(); ++i) {
+        apply_action(state, actions[i]);
+        EXPECT_EQ(state.revision, i + 1);
+    }
+}
+
+TEST_F(Actions, TypingSearchesBothListsAndShowsTheFirstMatch) {
+    type("talo");
+    ASSERT_EQ(state.matches.size(), 1u);
+    EXPECT_EQ(state.matches[0].headword, "talo");
+    ASSERT_EQ(state.candidates.size(), 3u);
+    EXPECT_EQ(state.candidates[0].form, "talon");
+    EXPECT_EQ(state.shown_headword, "talo");
+    ASSERT_TRUE(state.shown_record.has_value());
+    EXPECT_EQ(state.shown_lines.size(), 2u);
+    EXPECT_FALSE(state.no_results);
+}
+
+TEST_F(Actions, BackspaceRemovesAWholeCharacterAndSearchesEvenOnEmptyQuery) {
+    set_query("hyvä");
+    apply_action(state, action::DeleteBack{});
+    EXPECT_EQ(state.query, "hyv");
+    EXPECT_EQ(state.matches.size(), 2u);
+
+    set_query("talo");
+    apply_action(state, action::Confirm{});
+    ASSERT_EQ(state.kept_headword, "talo");
+    apply_action(state, action::DeleteBack{});
+    EXPECT_EQ(state.query, "");
+    EXPECT_FALSE(state.kept_headword.has_value()) << "backspace on an empty query still clears the kept entry";
+    EXPECT_FALSE(state.kept_record.has_value());
+}
+
+TEST_F(Actions, NoResultsOnlyForANonEmptyQueryWithBothListsEmpty) {
+    set_query("xyz");
+    EXPECT_TRUE(state.no_results);
+    set_query("");
+    EXPECT_FALSE(state.no_results);
+    set_query("kissoj");
+    EXPECT_TRUE(state.matches.empty());
+    EXPECT_FALSE(state.no_results);
+}
+
+TEST_F(Actions, SelectionStaysInsideItsList) {
+    struct Row {
+        std::vector<std::int64_t> steps;
+        std::size_t expected;
+    };
+    const std::vector<Row> rows = {
+        {{-1}, 0}, {{1}, 1}, {{1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1}, 9}, {{1000}, 9}, {{5, -1000}, 0}, {{3, -1}, 2},
+    };
+    for (const auto& row : rows) {
+        set_query("sana10");  // sana100 .. sana109: ten rows
+        for (auto step : row.steps) apply_action(state, action::MoveSelection{step});
+        EXPECT_EQ(state.selected[0], row.expected);
+        EXPECT_EQ(state.shown_headword, state.matches[row.expected].headword);
+    }
+}
+
+TEST_F(Actions, MovingInAnEmptyListDoesNothing) {
+    set_query("xyz");
+    apply_action(state, action::MoveSelection{1});
+    EXPECT_EQ(state.selected[0], 0u);
+    EXPECT_FALSE(state.shown_headword.has_value());
+}
+
+TEST_F(Actions, TabAlternatesOnlyWhenThereAreCandidates) {
+    set_query("hyvi");  // a match, no candidates
+    apply_action(state, action::SwitchFocus{});
+    EXPECT_EQ(state.focus, Focus::Matches);
+
+    set_query("tal");
+    apply_action(state, action::SwitchFocus{});
+    EXPECT_EQ(state.focus, Focus::Inflections);
+    EXPECT_EQ(state.shown_headword, "talo");
+    apply_action(state, action::SwitchFocus{});
+    EXPECT_EQ(state.focus, Focus::Matches);
+}
+
+TEST_F(Actions, EnterOnAMatchKeepsTheEntryAndClearsTheSearch) {
+    set_query("kissa");
+    apply_action(state, action::Confirm{});
+    EXPECT_EQ(state.query, "");
+    EXPECT_TRUE(state.matches.empty());
+    EXPECT_TRUE(state.candidates.empty());
+    EXPECT_EQ(state.kept_headword, "kissa");
+    EXPECT_FALSE(state.shown_headword.has_value());
+    EXPECT_EQ(state.focus, Focus::Matches);
+
+    type("t");
+    EXPECT_FALSE(state.kept_headword.has_value());
+    EXPECT_EQ(state.matches[0].headword, "talo");
+}
+
+TEST_F(Actions, EnterOnACandidateSearchesItsBase) {
+    set_query("kissoj");
+    ASSERT_EQ(state.candidates.size(), 1u);
+    apply_action(state, action::SwitchFocus{});
+    ASSERT_EQ(state.focus, Focus::Inflections);
+    apply_action(state, action::Confirm{});
+    EXPECT_EQ(state.query, "kissa");
+    EXPECT_EQ(state.focus, Focus::Matches);
+    EXPECT_EQ(state.shown_headword, "kissa");
+}
+
+TEST_F(Actions, WithoutMatchesTheEntryFallsBackToTheBaseOfTheExactForm) {
+    set_query("kissoja");
+    EXPECT_TRUE(state.matches.empty());
+    EXPECT_EQ(state.shown_headword, "kissa");
+    ASSERT_TRUE(state.shown_record.has_value());
+}
+
+TEST_F(Actions, FullScreenModeRules) {
+    set_query("talo");
+    apply_action(state, action::ToggleFullscreen{});
+    ASSERT_TRUE(state.fullscreen);
+
+    apply_action(state, action::MoveSelection{3});
+    EXPECT_EQ(state.entry_scroll, 3u) << "Up and Down scroll the entry in full-screen mode";
+    EXPECT_EQ(state.selected[0], 0u);
+
+    apply_action(state, action::Confirm{});
+    EXPECT_FALSE(state.fullscreen);
+    EXPECT_EQ(state.query, "talo") << "Enter only leaves full-screen mode";
+    EXPECT_EQ(state.entry_scroll, 0u);
+
+    apply_action(state, action::ToggleFullscreen{});
+    type("n");
+    EXPECT_FALSE(state.fullscreen);
+    EXPECT_EQ(state.query, "talon");
+
+    apply_action(state, action::ToggleFullscreen{});
+    set_query("kissa");
+    EXPECT_TRUE(state.fullscreen) << "a clicked word keeps full-screen mode";
+}
+
+TEST_F(Actions, ScrollingSaturates) {
+    apply_action(state, action::ScrollEntry{-5});
+    EXPECT_EQ(state.entry_scroll, 0u);
+    apply_action(state, action::ScrollEntry{70000});
+    EXPECT_EQ(state.entry_scroll, 65535u);
+    apply_action(state, action::ScrollEntry{1});
+    EXPECT_EQ(state.entry_scroll, 65535u);
+}
+
+TEST_F(Actions, DocumentViewerTable) {
+    set_query("talo");
+    struct Row {
+        Action action;
+        std::uint8_t doc;
+        std::uint16_t doc_scroll;
+    };
+    const std::vector<Row> rows = {
+        {action::OpenDocuments{}, 0, 0},     {action::MoveSelection{1}, 0, 1}, {action::ScrollEntry{2}, 0, 3},
+        {action::MoveSelection{-9}, 0, 0},   {action::SwitchFocus{}, 1, 0},    {action::SwitchFocus{}, 2, 0},
+        {action::SwitchFocus{}, 3, 0},       {action::SwitchFocus{}, 0, 0},    {action::InsertChar{U'x'}, 0, 0},
+        {action::DeleteBack{}, 0, 0},        {action::Confirm{}, 0, 0},        {action::SetQuery{"kissa"}, 0, 0},
+        {action::ToggleFullscreen{}, 0, 0},  {action::ScrollEntry{4}, 0, 4},   {action::CloseDocuments{}, 255, 4},
+        {action::OpenDocuments{}, 0, 0},     {action::OpenDocuments{}, 255, 0},
+    };
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        apply_action(state, rows[i].action);
+        EXPECT_EQ(state.doc, rows[i].doc) << "row " << i;
+        EXPECT_EQ(state.doc_scroll, rows[i].doc_scroll) << "row " << i;
+    }
+    EXPECT_EQ(state.query, "talo") << "the search underneath is untouched";
+    EXPECT_FALSE(state.fullscreen);
+}
+
+TEST(KeyMapping, KeysToActions) {
+    auto data = view_dictionary();
+    AppState state{data.dict};
+    using term::KeyCode;
+    struct Row {
+        term::KeyEvent key;
+        std::optional<std::size_t> variant;
+    };
+    const std::vector<Row> rows = {
+        {term::char_key(U'a'), 0},
+        {term::char_key(U'ä', term::Alt), 0},
+        {term::char_key(U'F', term::Shift), 0},
+        {term::char_key(U'f', term::Ctrl), 7},
+        {term::char_key(U'l', term::Ctrl), 11},
+        {term::char_key(U'F', term::Ctrl | term::Shift), std::nullopt},
+        {term::char_key(U'x', term::Ctrl), std::nullopt},
+        {term::key(KeyCode::Backspace), 1},
+        {term::key(KeyCode::Enter, term::Alt), 4},
+        {term::key(KeyCode::Up), 2},
+        {term::key(KeyCode::Down, term::Ctrl), 3},
+        {term::key(KeyCode::Tab), 5},
+        {term::key(KeyCode::BackTab, term::Shift), std::nullopt},
+        {term::key(KeyCode::Left), std::nullopt},
+        {term::key(KeyCode::PageDown), std::nullopt},
+        {term::key(KeyCode::Delete), std::nullopt},
+        {term::function_key(5), std::nullopt},
+    };
+    for (const auto& row : rows) {
+        auto action = key_action(state, row.key);
+        ASSERT_EQ(action.has_value(), row.variant.has_value()) << static_cast<int>(row.key.code) << " " << static_cast<std::uint32_t>(row.key.ch);
+        if (action) EXPECT_EQ(action->index(), *row.variant);
+    }
+}
+
+TEST(KeyMapping, EscAndCtrlCQuitOnlyOutsideTheViewer) {
+    auto data = view_dictionary();
+    AppState state{data.dict};
+    ViewCache cache;
+    EXPECT_EQ(handle_event(state, cache, term::key(term::KeyCode::Esc)), Answer::Quit);
+    EXPECT_EQ(handle_event(state, cache, term::char_key(U'c', term::Ctrl)), Answer::Quit);
+    EXPECT_EQ(handle_event(state, cache, term::char_key(U'l', term::Ctrl)), Answer::Redraw);
+    EXPECT_EQ(handle_event(state, cache, term::char_key(U'c', term::Ctrl)), Answer::Redraw);
+    EXPECT_FALSE(state.documents_open());
+    EXPECT_EQ(handle_event(state, cache, term::char_key(U'l', term::Ctrl)), Answer::Redraw);
+    EXPECT_EQ(handle_event(state, cache, term::key(term::KeyCode::Esc)), Answer::Redraw);
+    EXPECT_EQ(handle_event(state, cache, term::key(term::KeyCode::Esc)), Answer::Quit);
+}
+
+TEST(KeyMapping, EventsThatNeverRedraw) {
+    auto data = view_dictionary();
+    AppState state{data.dict};
+    ViewCache cache;
+    term::KeyEvent release = term::char_key(U'a');
+    release.kind = term::KeyKind::Release;
+    const std::vector<term::Event> events = {
+        release,
+        term::MouseEvent{.kind = term::MouseKind::Moved, .column = 5, .row = 5},
+        term::MouseEvent{.kind = term::MouseKind::Down, .button = term::MouseButton::Right, .column = 5, .row = 5},
+        term::MouseEvent{.kind = term::MouseKind::Drag, .column = 5, .row = 5},
+        term::MouseEvent{.kind = term::MouseKind::ScrollLeft},
+        term::FocusGained{},
+        term::FocusLost{},
+        term::Paste{"talo"},
+        term::key(term::KeyCode::Home),
+    };
+    for (const auto& event : events) EXPECT_EQ(handle_event(state, cache, event), Answer::NoRedraw);
+    EXPECT_EQ(state.revision, 0u);
+    EXPECT_EQ(state.query, "");
+    EXPECT_EQ(handle_event(state, cache, term::MouseEvent{.kind = term::MouseKind::ScrollDown}), Answer::Redraw);
+    EXPECT_EQ(state.entry_scroll, 1u);
+    EXPECT_EQ(handle_event(state, cache, term::Resize{80, 24}), Answer::Redraw);
+}
+
+}  // namespace
+}  // namespace lomperi::view

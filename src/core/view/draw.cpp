@@ -1,0 +1,58 @@
+#include "core/view/draw.hpp"
+
+#include <algorithm>
+
+#include "core/layout/pane_layout.hpp"
+#include "core/legal/draw_documents.hpp"
+#include "core/view/entry_pane.hpp"
+#include "core/view/list_panes.hpp"
+#include "core/view/title_box.hpp"
+
+namespace lomperi::view {
+namespace {
+
+void draw_normal(term::Buffer& buffer, AppState& state, ViewCache& cache) {
+    const auto panes = layout::compute_layout(buffer.area(), state.layout_config(), state.inflections_available());
+    draw_title_box(buffer, panes.title_box, state);
+    draw_matches_pane(buffer, panes.matches, state);
+    cache.matches_area = panes.matches;
+    draw_entry_pane(buffer, panes.entry, state, cache);
+    if (!panes.inflections) return;
+    draw_inflections_pane(buffer, *panes.inflections, state);
+    cache.inflections_area = *panes.inflections;
+    cache.inflections_shown = true;
+}
+
+void draw_fullscreen(term::Buffer& buffer, AppState& state, ViewCache& cache) {
+    const term::Rect screen = buffer.area();
+    const auto title_height = std::min(layout::kTitleBoxHeight, screen.height);
+    draw_title_box(buffer, term::Rect{screen.x, screen.y, screen.width, title_height}, state);
+    draw_entry_pane(buffer,
+                    term::Rect{screen.x, static_cast<std::uint16_t>(screen.y + title_height), screen.width,
+                               static_cast<std::uint16_t>(screen.height - title_height)},
+                    state, cache);
+}
+
+}  // namespace
+
+void draw(term::Buffer& buffer, AppState& state, ViewCache& cache) {
+    cache.reset_areas(buffer.area());
+    buffer.reset();
+    if (state.fullscreen) {
+        draw_fullscreen(buffer, state, cache);
+    } else {
+        draw_normal(buffer, state, cache);
+    }
+}
+
+void draw_frame(term::Buffer& buffer, AppState& state, ViewCache& cache) {
+    if (!state.documents_open()) {
+        draw(buffer, state, cache);
+        return;
+    }
+    cache.reset_areas(buffer.area());
+    buffer.reset();
+    legal::draw_documents(buffer, state.doc, state.doc_scroll);
+}
+
+}  // namespace lomperi::view

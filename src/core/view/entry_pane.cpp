@@ -1,0 +1,57 @@
+#include "core/view/entry_pane.hpp"
+
+#include <algorithm>
+#include <limits>
+
+#include "term/box.hpp"
+#include "term/paragraph.hpp"
+#include "term/title.hpp"
+
+namespace lomperi::view {
+namespace {
+
+// The pane's width less its two border columns, whatever its height.
+std::uint16_t inner_width(term::Rect area) {
+    return area.width >= 2 ? static_cast<std::uint16_t>(area.width - 2) : std::uint16_t{0};
+}
+
+void refresh_lines(const AppState& state, ViewCache& cache, std::uint16_t width) {
+    if (cache.wrap_valid && cache.wrap_revision == state.revision && cache.wrap_width == width) return;
+    auto lines = build_entry_lines(state, width);
+    cache.wrapped_lines.clear();
+    cache.link_rows.clear();
+    cache.wrapped_lines.reserve(lines.size());
+    cache.link_rows.reserve(lines.size());
+    for (auto& line : lines) {
+        cache.wrapped_lines.push_back(std::move(line.line));
+        cache.link_rows.push_back(std::move(line.links));
+    }
+    cache.wrap_valid = true;
+    cache.wrap_revision = state.revision;
+    cache.wrap_width = width;
+}
+
+std::uint16_t max_scroll(std::size_t lines, std::uint16_t height) {
+    if (lines <= height) return 0;
+    return static_cast<std::uint16_t>(std::min<std::size_t>(lines - height, std::numeric_limits<std::uint16_t>::max()));
+}
+
+}  // namespace
+
+std::vector<std::string> entry_titles(bool fullscreen) {
+    if (fullscreen) {
+        return {" entry (ctrl+f, click here, enter, or type to return) ", " entry (click here to return) ", " entry "};
+    }
+    return {" entry (ctrl+f or click here to fullscreen) ", " entry (click here to fullscreen) ", " entry "};
+}
+
+void draw_entry_pane(term::Buffer& buffer, term::Rect area, AppState& state, ViewCache& cache) {
+    cache.entry_area = area;
+    const term::Box box{term::choose_title(entry_titles(state.fullscreen), area.width), {}, {}};
+    const term::Rect inner = term::draw_box(buffer, area, box);
+    refresh_lines(state, cache, inner_width(area));
+    state.entry_scroll = std::min(state.entry_scroll, max_scroll(cache.wrapped_lines.size(), inner.height));
+    term::draw_paragraph(buffer, inner, cache.wrapped_lines, state.entry_scroll);
+}
+
+}  // namespace lomperi::view

@@ -1,0 +1,27 @@
+#include "core/view/title_box.hpp"
+
+#include <fmt/format.h>
+
+#include "term/box.hpp"
+#include "term/title.hpp"
+
+namespace lomperi::view {
+
+std::vector<std::string> title_box_titles(std::uint64_t headwords, std::uint64_t forms) {
+    return {
+        fmt::format(" lomperi {} · {} · ctrl+l: legal ", headwords, forms),
+        fmt::format(" lomperi {} · {} ", headwords, forms),
+        fmt::format(" lmp {} ", headwords),
+        " lmp ",
+    };
+}
+
+void draw_title_box(term::Buffer& buffer, term::Rect area, const AppState& state) {
+    const auto titles = title_box_titles(state.dictionary.glosses.len(), state.dictionary.inflections.len());
+    const term::Style style = state.no_results ? term::Style{}.with_fg(term::Color::Red) : term::Style{};
+    const term::Rect inner = term::draw_box(buffer, area, term::Box{term::choose_title(titles, area.width), style, {}});
+    if (inner.empty()) return;
+    buffer.set_string(inner.x, inner.y, "> " + state.query, style, inner.width);
+}
+
+}  // namespace lomperi::view

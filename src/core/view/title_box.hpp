@@ -1,0 +1,19 @@
+#pragma once
+// The box at the top that shows the query and the size of the data set.
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "core/view/app_state.hpp"
+#include "term/buffer.hpp"
+#include "term/geometry.hpp"
+
+namespace lomperi::view {
+
+// Longest first: both counts with the legal hint, both counts, the headword count, the bare name.
+std::vector<std::string> title_box_titles(std::uint64_t headwords, std::uint64_t forms);
+
+// The box with "> " and the query, red while the query finds nothing.
+void draw_title_box(term::Buffer& buffer, term::Rect area, const AppState& state);
+
+}  // namespace lomperi::view

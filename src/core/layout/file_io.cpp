@@ -1,6 +1,7 @@
 #include "core/layout/file_io.hpp"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -30,9 +31,13 @@ private:
 
 }  // namespace
 
+// Only a regular file is read: a FIFO or a device placed where the layout
+// file belongs must not hold up start-up.
 std::optional<std::string> read_whole_file(const std::filesystem::path& path) {
-    Descriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    Descriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
     if (file.get() < 0) return std::nullopt;
+    struct stat info {};
+    if (::fstat(file.get(), &info) != 0 || !S_ISREG(info.st_mode)) return std::nullopt;
     std::string text;
     char chunk[4096];
     for (;;) {
@@ -47,8 +52,10 @@ std::optional<std::string> read_whole_file(const std::filesystem::path& path) {
 }
 
 bool write_whole_file(const std::filesystem::path& path, std::string_view text) {
-    Descriptor file(::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666));
+    Descriptor file(::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NONBLOCK, 0666));
     if (file.get() < 0) return false;
+    struct stat info {};
+    if (::fstat(file.get(), &info) != 0 || !S_ISREG(info.st_mode)) return false;
     while (!text.empty()) {
         const ssize_t put = ::write(file.get(), text.data(), text.size());
         if (put < 0) {

@@ -1,5 +1,7 @@
 #include "core/layout/layout_file.hpp"
 
+#include <sys/stat.h>
+
 #include <gtest/gtest.h>
 #include <stdlib.h>
 
@@ -107,6 +109,7 @@ TEST_F(LayoutFiles, LoadPrecedence) {
         {"invalid beside hides home", "left_pct = 50.0\n", valid_home, true, {40, 60}},
         {"empty beside hides home", "", valid_home, true, {40, 60}},
         {"unreadable beside", "<dir>", valid_home, true, {70, 80}},
+        {"a FIFO beside is passed over without blocking", "<fifo>", valid_home, true, {70, 80}},
         {"beside not UTF-8", "left_pct = 20\n# \xc3\n", valid_home, true, {70, 80}},
         {"home not UTF-8", std::nullopt, "left_pct = 20\n# \xc3\n", true, {40, 60}},
         {"no executable path", valid_beside, valid_home, false, {70, 80}},
@@ -118,6 +121,8 @@ TEST_F(LayoutFiles, LoadPrecedence) {
         fs::remove_all(paths_.home);
         if (c.beside == "<dir>") {
             fs::create_directories(*paths_.beside_executable);
+        } else if (c.beside == "<fifo>") {
+            ASSERT_EQ(mkfifo(paths_.beside_executable->c_str(), 0600), 0);
         } else if (c.beside) {
             write(*paths_.beside_executable, *c.beside);
         }

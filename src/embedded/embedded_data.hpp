@@ -2,7 +2,8 @@
 // The four data files, compiled into the executable (see cmake/Embed.cmake).
 #include <cstddef>
 #include <cstdint>
-#include <span>
+
+#include "core/morphology/dictionary.hpp"
 
 extern "C" {
 extern const std::uint8_t lomperi_glosses_fst[];
@@ -17,14 +18,7 @@ extern const std::uint64_t lomperi_inflections_multi_bin_len;
 
 namespace lomperi::embedded {
 
-struct DataFiles {
-    std::span<const std::uint8_t> glosses_fst;
-    std::span<const std::uint8_t> glosses_bin;
-    std::span<const std::uint8_t> inflections_fst;
-    std::span<const std::uint8_t> inflections_multi_bin;
-};
-
-inline DataFiles data_files() {
+inline morphology::DataFiles data_files() {
     return {
         {lomperi_glosses_fst, static_cast<std::size_t>(lomperi_glosses_fst_len)},
         {lomperi_glosses_bin, static_cast<std::size_t>(lomperi_glosses_bin_len)},

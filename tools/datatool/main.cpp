@@ -1,0 +1,100 @@
+// lomperi-datatool: writes the four data files from plain-text sources.
+#include <fmt/format.h>
+
+#include <charconv>
+#include <cstdio>
+#include <fstream>
+#include <optional>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "damage.hpp"
+#include "tsv_sources.hpp"
+
+namespace {
+
+using lomperi::Result;
+using lomperi::fail;
+
+constexpr const char* kUsage =
+    "usage: lomperi-datatool GLOSSES.tsv FORMS.tsv OUT_DIR [--zstd-level N] [--no-self-forms] [--damage KIND]\n"
+    "  GLOSSES.tsv: headword<TAB>pos<TAB>meaning, one meaning per line\n"
+    "  FORMS.tsv:   form<TAB>base\n"
+    "  --damage:    write a deliberately broken data set ({})\n";
+
+struct Options {
+    std::string glosses_path;
+    std::string forms_path;
+    std::string out_dir;
+    int zstd_level = lomperi::morphology::kDefaultZstdLevel;
+    bool self_forms = true;
+    std::optional<std::string> damage;
+};
+
+Result<Options> parse_options(const std::vector<std::string>& args) {
+    Options options;
+    std::vector<std::string> positional;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        const bool has_value = i + 1 < args.size();
+        if (arg == "--no-self-forms") {
+            options.self_forms = false;
+        } else if (arg == "--damage" && has_value) {
+            options.damage = args[++i];
+        } else if (arg == "--zstd-level" && has_value) {
+            const std::string& value = args[++i];
+            const auto [end, error] = std::from_chars(value.data(), value.data() + value.size(), options.zstd_level);
+            if (error != std::errc() || end != value.data() + value.size()) return fail("bad --zstd-level");
+        } else if (arg.starts_with("--")) {
+            return fail(fmt::format("unknown option {}", arg));
+        } else {
+            positional.push_back(arg);
+        }
+    }
+    if (positional.size() != 3) return fail("expected GLOSSES.tsv FORMS.tsv OUT_DIR");
+    options.glosses_path = positional[0];
+    options.forms_path = positional[1];
+    options.out_dir = positional[2];
+    return options;
+}
+
+Result<std::string> read_file(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return fail(fmt::format("cannot read {}", path));
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+Result<void> run(const Options& options) {
+    auto glosses = read_file(options.glosses_path);
+    if (!glosses) return std::unexpected(glosses.error());
+    auto forms = read_file(options.forms_path);
+    if (!forms) return std::unexpected(forms.error());
+    auto builder = lomperi::datatool::read_sources({std::move(*glosses), std::move(*forms), options.self_forms});
+    if (!builder) return std::unexpected(builder.error());
+    builder->set_zstd_level(options.zstd_level);
+    auto data = builder->build();
+    if (!data) return std::unexpected(data.error());
+    if (options.damage) {
+        if (auto damaged = lomperi::datatool::apply_damage(*data, *options.damage); !damaged) return damaged;
+    }
+    return data->write_to(options.out_dir);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const auto options = parse_options(std::vector<std::string>(argv + 1, argv + argc));
+    if (!options) {
+        fmt::print(stderr, "lomperi-datatool: {}\n", options.error().report());
+        fmt::print(stderr, kUsage, fmt::join(lomperi::datatool::damage_kinds(), ", "));
+        return 2;
+    }
+    if (auto done = run(*options); !done) {
+        fmt::print(stderr, "lomperi-datatool: {}\n", done.error().report());
+        return 1;
+    }
+    return 0;
+}

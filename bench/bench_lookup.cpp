@@ -1,0 +1,186 @@
+// Lookup costs over the embedded data set, as percentiles of individually
+// timed calls (the averages Google Benchmark reports hide the slow tail).
+// Budgets: both searches of one keystroke together under 200 us at p99;
+// expanding and wrapping one entry under 2 ms at p99.
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <optional>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "core/expand/entry_lines.hpp"
+#include "core/expand/entry_view.hpp"
+#include "core/morphology/dictionary.hpp"
+#include "core/morphology/search.hpp"
+#include "embedded/embedded_data.hpp"
+
+namespace {
+
+using namespace lomperi;
+using Clock = std::chrono::steady_clock;
+
+constexpr std::uint16_t kPaneWidth = 60;
+constexpr std::size_t kEntryCount = 1000;
+
+const morphology::Dictionary& dictionary() {
+    static const morphology::Dictionary dict = [] {
+        auto loaded = morphology::load_dictionary(embedded::data_files());
+        if (!loaded) {
+            std::fprintf(stderr, "loading the embedded data: %s\n", loaded.error().report().c_str());
+            std::exit(1);
+        }
+        return std::move(*loaded);
+    }();
+    return dict;
+}
+
+// The first n characters of text, or nothing when it is shorter.
+std::optional<std::string> char_prefix(const std::string& text, std::size_t n) {
+    std::size_t at = 0;
+    for (std::size_t k = 0; k < n; ++k) {
+        if (at >= text.size()) return std::nullopt;
+        ++at;
+        while (at < text.size() && (static_cast<unsigned char>(text[at]) & 0xC0) == 0x80) ++at;
+    }
+    return text.substr(0, at);
+}
+
+// Every query of one to three characters that begins some headword.
+const std::vector<std::string>& short_queries() {
+    static const std::vector<std::string> queries = [] {
+        std::set<std::string> unique;
+        for (const std::string& headword : dictionary().headwords) {
+            for (std::size_t n = 1; n <= 3; ++n) {
+                if (auto prefix = char_prefix(headword, n)) unique.insert(*prefix);
+            }
+        }
+        return std::vector<std::string>(unique.begin(), unique.end());
+    }();
+    return queries;
+}
+
+std::size_t meaning_bytes(const format::GlossRecord& record) {
+    std::size_t total = 0;
+    for (const auto& group : record.groups) {
+        for (const auto& meaning : group.meanings) total += meaning.size();
+    }
+    return total;
+}
+
+struct Entry {
+    std::string headword;
+    format::GlossRecord record;
+};
+
+// The entries with the most meaning text.
+const std::vector<Entry>& largest_entries() {
+    static const std::vector<Entry> entries = [] {
+        std::vector<std::pair<std::size_t, std::string>> sizes;
+        for (const std::string& headword : dictionary().headwords) {
+            if (auto record = dictionary().gloss_record(headword)) sizes.emplace_back(meaning_bytes(*record), headword);
+        }
+        const std::size_t n = std::min(kEntryCount, sizes.size());
+        std::partial_sort(sizes.begin(), sizes.begin() + static_cast<std::ptrdiff_t>(n), sizes.end(),
+                          [](const auto& a, const auto& b) { return a.first > b.first; });
+        std::vector<Entry> out;
+        for (std::size_t k = 0; k < n; ++k) out.push_back({sizes[k].second, *dictionary().gloss_record(sizes[k].second)});
+        return out;
+    }();
+    return entries;
+}
+
+double percentile_us(std::vector<double>& samples, double p) {
+    if (samples.empty()) return 0;
+    const auto at = static_cast<std::size_t>(p * static_cast<double>(samples.size() - 1) + 0.5);
+    std::nth_element(samples.begin(), samples.begin() + static_cast<std::ptrdiff_t>(at), samples.end());
+    return samples[at];
+}
+
+void report(benchmark::State& state, std::vector<double>& samples) {
+    state.counters["calls"] = static_cast<double>(samples.size());
+    state.counters["p50_us"] = percentile_us(samples, 0.50);
+    state.counters["p99_us"] = percentile_us(samples, 0.99);
+    state.counters["max_us"] = *std::max_element(samples.begin(), samples.end());
+}
+
+template <class F>
+double timed_us(F&& f) {
+    const auto start = Clock::now();
+    f();
+    return std::chrono::duration<double, std::micro>(Clock::now() - start).count();
+}
+
+template <class F>
+void each_query(benchmark::State& state, F&& search) {
+    const auto& queries = short_queries();
+    std::vector<double> samples;
+    for (auto _ : state) {
+        for (const std::string& query : queries) samples.push_back(timed_us([&] { search(query); }));
+    }
+    report(state, samples);
+}
+
+void BM_BothSearches(benchmark::State& state) {
+    each_query(state, [](const std::string& query) {
+        benchmark::DoNotOptimize(morphology::search_headwords(dictionary().glosses, query, morphology::kListLimit));
+        benchmark::DoNotOptimize(morphology::inflection_candidates(dictionary(), query));
+    });
+}
+
+void BM_SearchHeadwords(benchmark::State& state) {
+    each_query(state, [](const std::string& query) {
+        benchmark::DoNotOptimize(morphology::search_headwords(dictionary().glosses, query, morphology::kListLimit));
+    });
+}
+
+void BM_InflectionCandidates(benchmark::State& state) {
+    each_query(state, [](const std::string& query) {
+        benchmark::DoNotOptimize(morphology::inflection_candidates(dictionary(), query));
+    });
+}
+
+void BM_ExpandAndWrapEntry(benchmark::State& state) {
+    const auto& entries = largest_entries();
+    std::vector<double> samples;
+    for (auto _ : state) {
+        for (const Entry& entry : entries) {
+            samples.push_back(timed_us([&] {
+                const expand::EntryView view = expand::build_entry_view(dictionary(), entry.headword, entry.record);
+                benchmark::DoNotOptimize(
+                    expand::entry_lines(entry.headword, entry.record, view.lines, &view.links, false, kPaneWidth));
+            }));
+        }
+    }
+    report(state, samples);
+}
+
+void BM_WrapEntryOnly(benchmark::State& state) {
+    const auto& entries = largest_entries();
+    std::vector<expand::EntryView> views;
+    for (const Entry& entry : entries) views.push_back(expand::build_entry_view(dictionary(), entry.headword, entry.record));
+    std::vector<double> samples;
+    for (auto _ : state) {
+        for (std::size_t k = 0; k < entries.size(); ++k) {
+            samples.push_back(timed_us([&] {
+                benchmark::DoNotOptimize(expand::entry_lines(entries[k].headword, entries[k].record, views[k].lines,
+                                                             &views[k].links, false, kPaneWidth));
+            }));
+        }
+    }
+    report(state, samples);
+}
+
+}  // namespace
+
+BENCHMARK(BM_BothSearches)->Iterations(3)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SearchHeadwords)->Iterations(3)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_InflectionCandidates)->Iterations(3)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ExpandAndWrapEntry)->Iterations(3)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_WrapEntryOnly)->Iterations(3)->Unit(benchmark::kMillisecond);
+
+BENCHMARK_MAIN();

@@ -100,7 +100,7 @@ Step csi(std::string_view s) {
 Step ss3(std::string_view s) {
     for (std::size_t i = 2; i < s.size() && i < 8; ++i) {
         const std::uint8_t c = byte_at(s, i);
-        if (c >= '0' && c <= '9') continue;
+        if ((c >= '0' && c <= '9') || c == ';') continue;
         if (c >= 0x40 && c <= 0x7e) return emit_key(i + 1, interpret_ss3(s.substr(2, i - 2), static_cast<char>(c)));
         return drop(c == 0x1b ? i : i + 1);
     }
@@ -129,6 +129,18 @@ std::size_t marker_prefix_at_end(std::string_view s) {
         if (s.substr(s.size() - n) == kPasteEnd.substr(0, n)) return n;
     }
     return 0;
+}
+
+// A cut paste ends with whole characters only.
+void drop_incomplete_tail(std::string& text) {
+    const std::size_t n = text.size();
+    for (std::size_t back = 1; back <= std::min<std::size_t>(n, 4); ++back) {
+        const std::size_t start = n - back;
+        if ((static_cast<std::uint8_t>(text[start]) & 0xc0) == 0x80) continue;
+        const Utf8Step u = decode_utf8(std::string_view(text).substr(start));
+        if (u.status == Utf8Step::Incomplete) text.erase(start);
+        return;
+    }
 }
 
 }  // namespace
@@ -222,10 +234,8 @@ void Decoder::append_paste(std::string_view text) {
         paste_.append(text);
         return;
     }
-    // Cut a long paste at a character boundary.
-    std::size_t cut = room;
-    while (cut > 0 && (static_cast<std::uint8_t>(text[cut]) & 0xc0) == 0x80) --cut;
-    paste_.append(text.substr(0, cut));
+    paste_.append(text.substr(0, room));
+    drop_incomplete_tail(paste_);
     paste_full_ = true;
 }
 

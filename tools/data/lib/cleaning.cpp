@@ -19,6 +19,11 @@ std::size_t append_link(std::string_view text, std::size_t at, std::string& out)
     if (close == std::string_view::npos) return at + 2;
     auto inner = text.substr(at + 2, close - at - 2);
     if (const auto bar = inner.rfind('|'); bar != std::string_view::npos) inner.remove_prefix(bar + 1);
+    for (auto mark = inner.find(kModifierLetterUpTack); mark != std::string_view::npos;
+         mark = inner.find(kModifierLetterUpTack)) {
+        out += inner.substr(0, mark);
+        inner.remove_prefix(mark + kModifierLetterUpTack.size());
+    }
     out += inner;
     return close + 2;
 }

@@ -1,0 +1,112 @@
+#include "assembly.hpp"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "fixtures.hpp"
+#include "word_case.hpp"
+
+namespace lomperi::datatool {
+namespace {
+
+using format::PosGroup;
+using testing::fixture_analyses;
+using Pair = std::pair<std::string, std::string>;
+
+Entries small_dictionary() {
+    return {
+        {"olla", {{"verb", {"be"}}}},
+        {"talo", {{"noun", {"house"}}}},
+        {"hyvä", {{"adj", {"good"}}, {"intj", {"bravo"}}}},
+        {"lukea", {{"verb", {"read"}}}},
+        {"koti", {{"noun", {"home"}}}},
+        {"suomi", {{"noun", {"Finnish"}}}},
+        {"Suomi", {{"name", {"Finland"}}}},
+        {"ovat", {{"noun", {"a made-up headword that shares a form"}}}},
+    };
+}
+
+Analyzer fixture_analyzer() {
+    return [analyses = fixture_analyses()](const std::string& form) {
+        const auto found = analyses.find(form);
+        return found == analyses.end() ? std::vector<Analysis>{} : found->second;
+    };
+}
+
+Assembly assemble_fixture(std::size_t max_entries = kMaxFormEntries) {
+    const std::vector<std::string> forms{"TALON", "kotitalo", "lukemaan", "lukeva", "oli", "Suomen", "talo",
+                                         "talossa", "tuntematon"};
+    const std::vector<std::string> frequency{"oli", "ovat", "parempi", "talossa", "lukeva", "talo"};
+    return assemble(small_dictionary(), forms, frequency, fixture_analyzer(), max_entries);
+}
+
+bool has_pair(const Assembly& assembly, const Pair& pair) {
+    return std::ranges::find(assembly.forms, pair) != assembly.forms.end();
+}
+
+TEST(Assembly, FormsLeadToTheirHeadwordBases) {
+    const auto assembly = assemble_fixture();
+    const std::vector<std::pair<Pair, bool>> rows{
+        {{"oli", "olla"}, true},
+        {{"talossa", "talo"}, true},
+        {{"Suomen", "suomi"}, true},
+        {{"Suomen", "Suomi"}, true},
+        {{"lukemaan", "lukea"}, true},
+        {{"lukeva", "lukea"}, true},      // participle without an entry of its own
+        {{"kotitalo", "talo"}, false},    // a compound is no form of its last part
+        {{"kotitalo", "koti"}, false},
+        {{"TALON", "talo"}, true},        // all capitals, but no other spelling is listed
+        {{"talo", "talo"}, true},
+        {{"koti", "koti"}, true},         // every headword leads to itself
+        {{"oli", "oli"}, true},           // and so does a generated entry
+    };
+    for (const auto& [pair, expected] : rows) {
+        EXPECT_EQ(has_pair(assembly, pair), expected) << pair.first << " -> " << pair.second;
+    }
+    EXPECT_EQ(assembly.counts.listed_forms, 11u);
+    EXPECT_EQ(assembly.counts.shared_forms, 1u);  // Suomen
+}
+
+TEST(Assembly, FrequentInflectedFormsGetGeneratedEntries) {
+    const auto assembly = assemble_fixture();
+    const std::vector<std::pair<std::string, std::vector<PosGroup>>> rows{
+        {"oli", {{"verb", {"third-person singular past indicative of olla"}}}},
+        {"talossa", {{"noun", {"inessive singular of talo"}}}},
+        {"parempi", {{"adj", {"comparative degree of hyvä"}}}},
+        {"lukeva", {{"verb", {"present active participle of lukea"}}}},
+        // a headword keeps its own entry
+        {"ovat", {{"noun", {"a made-up headword that shares a form"}}}},
+        {"talo", {{"noun", {"house"}}}},
+    };
+    for (const auto& [headword, expected] : rows) {
+        ASSERT_TRUE(assembly.entries.contains(headword)) << headword;
+        EXPECT_EQ(assembly.entries.at(headword), expected) << headword;
+    }
+    EXPECT_EQ(assembly.counts.form_entries, 4u);
+    EXPECT_EQ(assembly.counts.dictionary_headwords, 8u);
+}
+
+TEST(Assembly, GeneratedEntriesAreLimitedMostFrequentFirst) {
+    const auto assembly = assemble_fixture(2);
+    EXPECT_TRUE(assembly.entries.contains("oli"));
+    EXPECT_TRUE(assembly.entries.contains("parempi"));
+    EXPECT_FALSE(assembly.entries.contains("talossa"));
+    EXPECT_FALSE(assembly.entries.contains("lukeva"));
+}
+
+TEST(WordCase, AllCapitalDuplicatesAreDropped) {
+    const std::vector<std::pair<std::string, bool>> capitals{
+        {"TALO", true}, {"ÄITI", true}, {"EU", true}, {"A", false}, {"Talo", false}, {"A-vitamiini", false},
+        {"HÄmÄrä", false}, {"A-VITAMIINI", true},
+    };
+    for (const auto& [word, expected] : capitals) EXPECT_EQ(is_all_capitals(word), expected) << word;
+    EXPECT_EQ(lower_case("ÄITI"), "äiti");
+    EXPECT_EQ(capitalized("ÄITI"), "Äiti");
+    const std::vector<std::string> forms{"AALTO", "AIDS", "EU", "KALLE", "Kalle", "aalto"};
+    const std::vector<std::string> expected{"AIDS", "EU", "Kalle", "aalto"};
+    EXPECT_EQ(drop_capital_duplicates(forms), expected);
+}
+
+}  // namespace
+}  // namespace lomperi::datatool

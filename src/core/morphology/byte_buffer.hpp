@@ -1,29 +1,56 @@
 #pragma once
-// A byte vector whose resize leaves new bytes uninitialised, for buffers that
-// are filled right away (the 11 MB gloss body need not be zeroed first).
+// An owned byte buffer allocated at its final size without being zeroed, for
+// buffers that are filled right away (the 11 MB gloss body is written by the
+// decompressor, and pages it never touches cost nothing).
+#include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <memory>
-#include <vector>
+#include <stdexcept>
+
+#include "format/bytes.hpp"
 
 namespace lomperi::morphology {
 
-template <class T>
-struct DefaultInitAllocator : std::allocator<T> {
-    using std::allocator<T>::allocator;
-    template <class U>
-    struct rebind {
-        using other = DefaultInitAllocator<U>;
-    };
-    template <class U>
-    void construct(U* place) noexcept {
-        ::new (static_cast<void*>(place)) U;
+class ByteBuffer {
+public:
+    ByteBuffer() = default;
+    explicit ByteBuffer(std::size_t size) : data_(size ? new std::uint8_t[size] : nullptr), size_(size) {}
+    ByteBuffer(const ByteBuffer& other) : ByteBuffer(other.size_) { copy_from(other); }
+    ByteBuffer(ByteBuffer&& other) noexcept = default;
+    ByteBuffer& operator=(const ByteBuffer& other) {
+        if (this != &other) *this = ByteBuffer(other);
+        return *this;
     }
-    template <class U, class... Args>
-    void construct(U* place, Args&&... args) {
-        ::new (static_cast<void*>(place)) U(std::forward<Args>(args)...);
-    }
-};
+    ByteBuffer& operator=(ByteBuffer&& other) noexcept = default;
 
-using ByteBuffer = std::vector<std::uint8_t, DefaultInitAllocator<std::uint8_t>>;
+    std::uint8_t* data() { return data_.get(); }
+    const std::uint8_t* data() const { return data_.get(); }
+    std::size_t size() const { return size_; }
+    bool empty() const { return size_ == 0; }
+
+    std::uint8_t* begin() { return data(); }
+    std::uint8_t* end() { return data() + size_; }
+    const std::uint8_t* begin() const { return data(); }
+    const std::uint8_t* end() const { return data() + size_; }
+
+    std::uint8_t& operator[](std::size_t i) { return data_[i]; }
+    std::uint8_t operator[](std::size_t i) const { return data_[i]; }
+    std::uint8_t& at(std::size_t i) {
+        if (i >= size_) throw std::out_of_range("ByteBuffer::at");
+        return data_[i];
+    }
+
+    Bytes bytes() const { return {data(), size_}; }
+    operator Bytes() const { return bytes(); }
+
+private:
+    void copy_from(const ByteBuffer& other) {
+        if (size_ != 0) std::memcpy(data_.get(), other.data_.get(), size_);
+    }
+
+    std::unique_ptr<std::uint8_t[]> data_;
+    std::size_t size_ = 0;
+};
 
 }  // namespace lomperi::morphology

@@ -1,7 +1,6 @@
 #include "core/morphology/dictionary.hpp"
 
 #include <fmt/format.h>
-#define ZSTD_STATIC_LINKING_ONLY  // ZSTD_decompressBound
 #include <zstd.h>
 
 #include <algorithm>
@@ -11,20 +10,10 @@
 namespace lomperi::morphology {
 namespace {
 
-// The buffer to decompress into: exactly the declared size, unless the frames
-// provably hold less, in which case the size check fails the same way either
-// way and a damaged header does not make us allocate up to 4 GiB for nothing.
-std::size_t buffer_size(Bytes compressed, std::uint32_t plain_size) {
-    const unsigned long long bound = ZSTD_decompressBound(compressed.data(), compressed.size());
-    if (bound == ZSTD_CONTENTSIZE_ERROR) return plain_size;
-    return static_cast<std::size_t>(std::min<unsigned long long>(bound, plain_size));
-}
-
 // One-shot decompression straight into the final buffer, so a frame that is
 // larger than declared fails inside zstd instead of growing the buffer.
 Result<ByteBuffer> decompress_body(Bytes compressed, std::uint32_t plain_size) {
-    ByteBuffer body;
-    body.resize(buffer_size(compressed, plain_size));
+    ByteBuffer body(plain_size);
     const std::size_t produced = ZSTD_decompress(body.data(), body.size(), compressed.data(), compressed.size());
     if (ZSTD_isError(produced))
         return std::unexpected(Error(fmt::format("zstd: {}", ZSTD_getErrorName(produced))).wrap("decompressing glosses.bin"));
@@ -32,9 +21,13 @@ Result<ByteBuffer> decompress_body(Bytes compressed, std::uint32_t plain_size) {
     return body;
 }
 
+// The key count comes from the file's footer; a damaged one must not make the
+// reservation throw or allocate terabytes, so it is trusted only up to a bound.
+constexpr std::uint64_t kMaxHeadwordReserve = std::uint64_t{1} << 22;
+
 Result<std::vector<std::string>> collect_headwords(const WordMap& glosses) {
     std::vector<std::string> headwords;
-    headwords.reserve(glosses.len());
+    headwords.reserve(static_cast<std::size_t>(std::min(glosses.len(), kMaxHeadwordReserve)));
     auto stream = glosses.stream();
     while (auto entry = stream.next()) {
         if (auto valid = check_utf8(entry->key); !valid)
@@ -81,7 +74,7 @@ Result<Dictionary> load_dictionary(const DataFiles& files) {
 std::optional<format::GlossRecord> Dictionary::gloss_record(std::string_view headword) const {
     const auto offset = glosses.get(headword);
     if (!offset || *offset > gloss_store.body.size()) return std::nullopt;
-    const Bytes rest = Bytes(gloss_store.body.data(), gloss_store.body.size()).subspan(*offset);
+    const Bytes rest = gloss_store.body.bytes().subspan(*offset);
     auto record = format::parse_gloss_record(rest, gloss_store.pos_names);
     if (!record) return std::nullopt;
     return std::move(*record);

@@ -54,13 +54,14 @@ Step utf8_char(std::string_view s, std::uint8_t mods) {
     const Utf8Step u = decode_utf8(s);
     if (u.status == Utf8Step::Incomplete) return need_more();
     if (u.status == Utf8Step::Invalid) return drop(u.length);
-    if (u.code_point < 0x80) return emit_key(1, [&]() -> std::optional<KeyEvent> {
-        auto k = ascii_key(static_cast<std::uint8_t>(u.code_point));
-        if (k) k->modifiers |= mods;
-        return k;
-    }());
-    if (u.code_point < 0xa0) return drop(u.length);
-    return emit(u.length, Event{char_key(u.code_point, mods)});
+    std::optional<KeyEvent> k;
+    if (u.code_point < 0x80) {
+        k = ascii_key(static_cast<std::uint8_t>(u.code_point));
+    } else if (u.code_point >= 0xa0) {
+        k = char_key(u.code_point);
+    }
+    if (k) k->modifiers |= mods;
+    return emit_key(u.length, k);
 }
 
 Step x10_mouse(std::string_view s) {
@@ -154,12 +155,13 @@ std::vector<Event> Decoder::feed(std::string_view bytes) {
 
 std::optional<std::chrono::milliseconds> Decoder::pending_wait() const {
     if (in_paste_) return kPasteWait;
-    if (!pending_.empty()) return kEscWait;
+    if (!pending_.empty() || skipping_) return kEscWait;
     return std::nullopt;
 }
 
 std::vector<Event> Decoder::flush_pending() {
     std::vector<Event> out;
+    skipping_ = false;
     if (in_paste_) {
         append_paste(pending_);
         pending_.clear();

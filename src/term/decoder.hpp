@@ -24,7 +24,7 @@ public:
     std::vector<Event> feed(std::string_view bytes);
 
     // True while bytes of an unfinished sequence or paste are held back.
-    bool has_pending() const { return !pending_.empty() || in_paste_; }
+    bool has_pending() const { return !pending_.empty() || in_paste_ || skipping_; }
 
     // How long to wait for more bytes before calling flush_pending: short
     // after an ESC, longer inside a paste; nothing when no bytes are held.

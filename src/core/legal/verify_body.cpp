@@ -5,10 +5,10 @@ namespace lomperi::legal {
 const std::string_view kVerifyBody = R"(Verifying Your Download
 =======================
 
-Every Lomperi release is published with a file named SHA256SUMS beside the
-.deb package. It lists the SHA-256 checksum of each file of the release.
-Checking your download against it tells you that the file arrived complete
-and unchanged.
+A Lomperi release is two files: the Debian package, named like
+lomperi_0.1.0-1_amd64.deb, and SHA256SUMS, which holds the package's SHA-256
+checksum. Checking the package against it tells you that the file arrived
+complete and unchanged.
 
 Checking the checksum
 ---------------------
@@ -16,18 +16,31 @@ Checking the checksum
 Put SHA256SUMS in the directory that holds the downloaded package, go to
 that directory and run:
 
-    sha256sum -c SHA256SUMS --ignore-missing
+    sha256sum -c SHA256SUMS
 
-For each file you have, sha256sum prints its name followed by "OK". Any
-other answer, such as "FAILED", means the file is damaged or is not the file
-that was released: delete it and download it again.
+It prints the package's name followed by "OK". Any other answer, such as
+"FAILED" or "No such file", means the file is damaged, renamed or not the
+file that was released: delete it and download it again. Do not install a
+package whose checksum does not match.
 
-To see the checksum of one file, run:
+Installing the package
+----------------------
 
-    sha256sum lomperi_<version>_amd64.deb
+Once the checksum is OK, install the package with
 
-and compare the long hexadecimal number it prints with the line for that
-file in SHA256SUMS.
+    sudo apt install ./lomperi_0.1.0-1_amd64.deb
+
+using the name of your file. apt also installs the few libraries the
+program needs. Then run lomperi in a terminal; "man lomperi" describes it.
+
+How a release is made
+---------------------
+
+The release script, tools/release in the source tree, exports the committed
+source tree into a fresh directory, builds it there, runs the test suite,
+installs the result into a temporary directory and starts it once, then
+packages it and writes the package and SHA256SUMS into the directory dist/.
+Nothing else goes into the package.
 
 Where the checksum comes from
 -----------------------------
@@ -36,9 +49,6 @@ Releases are not signed yet. A checksum file fetched from the same place as
 the package only protects you against a damaged download, not against a
 replaced one. Compare the checksum with the one shown on the project's
 release page as well, and do not install the package if the two differ.
-
-When releases start to be signed, this document will explain how to check
-the signature.
 )";
 
 }  // namespace lomperi::legal

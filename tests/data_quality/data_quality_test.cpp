@@ -1,0 +1,136 @@
+// The embedded data set against what data/README.md states and what a
+// learner needs first: common words and their forms.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <fstream>
+#include <map>
+#include <regex>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "core/morphology/dictionary.hpp"
+#include "core/morphology/search.hpp"
+#include "embedded/embedded_data.hpp"
+
+namespace lomperi::morphology {
+namespace {
+
+const Dictionary& embedded_dictionary() {
+    static const Dictionary dictionary = [] {
+        const auto files = embedded::data_files();
+        auto loaded = load_dictionary({files.glosses_fst, files.glosses_bin, files.inflections_fst,
+                                       files.inflections_multi_bin});
+        if (!loaded) throw std::runtime_error(loaded.error().report());
+        return std::move(*loaded);
+    }();
+    return dictionary;
+}
+
+std::vector<std::string> lines_of(const char* path) {
+    std::ifstream in(path);
+    if (!in) throw std::runtime_error(std::string("cannot read ") + path);
+    std::vector<std::string> lines;
+    for (std::string line; std::getline(in, line);) lines.push_back(line);
+    return lines;
+}
+
+// The rows "| name | 123,456 |" of the README's count table.
+std::map<std::string, double> stated_counts() {
+    static const std::regex row(R"(^\| (.+?) \| ([0-9,]+) \|$)");
+    std::map<std::string, double> counts;
+    for (const auto& line : lines_of(LOMPERI_DATA_README)) {
+        std::smatch match;
+        if (!std::regex_match(line, match, row)) continue;
+        auto digits = match[2].str();
+        std::erase(digits, ',');
+        counts[match[1].str()] = std::stod(digits);
+    }
+    return counts;
+}
+
+std::size_t meaning_count(const Dictionary& dictionary) {
+    std::size_t count = 0;
+    for (const auto& headword : dictionary.headwords) {
+        const auto record = dictionary.gloss_record(headword);
+        if (!record) continue;
+        for (const auto& group : record->groups) count += group.meanings.size();
+    }
+    return count;
+}
+
+bool has_meaning(const Dictionary& dictionary, std::string_view headword) {
+    const auto record = dictionary.gloss_record(headword);
+    if (!record) return false;
+    for (const auto& group : record->groups) {
+        if (!group.meanings.empty()) return true;
+    }
+    return false;
+}
+
+TEST(DataQuality, CountsAreWithinFivePercentOfTheReadme) {
+    const auto& dictionary = embedded_dictionary();
+    const auto stated = stated_counts();
+    const std::vector<std::pair<std::string, double>> rows{
+        {"headwords (glosses.fst keys)", static_cast<double>(dictionary.glosses.len())},
+        {"meanings", static_cast<double>(meaning_count(dictionary))},
+        {"word forms (inflections.fst keys)", static_cast<double>(dictionary.inflections.len())},
+        {"multi entries (inflections-multi.bin)", static_cast<double>(dictionary.multi.size())},
+    };
+    for (const auto& [name, actual] : rows) {
+        ASSERT_TRUE(stated.contains(name)) << "data/README.md states no count of " << name;
+        EXPECT_NEAR(actual, stated.at(name), stated.at(name) * 0.05) << name;
+    }
+}
+
+TEST(DataQuality, CommonWordsHaveEntriesAndForms) {
+    const auto& dictionary = embedded_dictionary();
+    const std::vector<std::pair<std::string, std::string>> rows{
+        {"kehua", "kehui"}, {"talo", "talossa"}, {"olla", "oli"}, {"hyvä", "parempi"}, {"kissa", "kissan"},
+    };
+    for (const auto& [headword, form] : rows) {
+        EXPECT_TRUE(has_meaning(dictionary, headword)) << headword;
+        const auto bases = bases_of(dictionary, form);
+        EXPECT_NE(std::ranges::find(bases, headword), bases.end()) << form << " does not lead to " << headword;
+        EXPECT_FALSE(bases_of(dictionary, headword).empty()) << headword << " is no key of the form map";
+    }
+}
+
+TEST(DataQuality, OliLeadsToOllaAndExplainsItself) {
+    const auto& dictionary = embedded_dictionary();
+    const auto bases = bases_of(dictionary, "oli");
+    EXPECT_NE(std::ranges::find(bases, "olla"), bases.end());
+    const auto record = dictionary.gloss_record("oli");
+    ASSERT_TRUE(record.has_value());
+    ASSERT_FALSE(record->groups.empty());
+    EXPECT_EQ(record->groups[0].pos, "verb");
+    const auto& meanings = record->groups[0].meanings;
+    EXPECT_NE(std::ranges::find(meanings, "third-person singular past indicative of olla"), meanings.end());
+}
+
+TEST(DataQuality, TheMostFrequentFormsReachAnEnglishMeaning) {
+    const auto& dictionary = embedded_dictionary();
+    std::size_t total = 0;
+    std::size_t reached = 0;
+    std::vector<std::string> missed;
+    for (const auto& form : lines_of(LOMPERI_TOP_FORMS)) {
+        if (form.empty() || form.starts_with('#')) continue;
+        ++total;
+        bool found = false;
+        for (const auto base : bases_of(dictionary, form)) found = found || has_meaning(dictionary, base);
+        if (found) ++reached;
+        else missed.push_back(form);
+    }
+    ASSERT_EQ(total, 1000u);
+    const double share = 100.0 * static_cast<double>(reached) / static_cast<double>(total);
+    std::string listed;
+    for (const auto& form : missed) listed += " " + form;
+    std::printf("frequent forms reaching an English meaning: %zu of %zu (%.1f %%); missed:%s\n", reached, total,
+                share, listed.c_str());
+    EXPECT_GE(share, 98.0);
+}
+
+}  // namespace
+}  // namespace lomperi::morphology

@@ -1,0 +1,60 @@
+// Keystroke to frame written: decoding the key's bytes, applying the action
+// (both searches and the entry expansion), drawing the screen and diffing it
+// into terminal output, for words typed letter by letter on the embedded data.
+// Budget: under 3 ms at p99.
+#include <string>
+
+#include "bench_support.hpp"
+#include "core/view/draw.hpp"
+#include "core/view/handle_event.hpp"
+#include "core/view/update.hpp"
+#include "term/decoder.hpp"
+#include "term/renderer.hpp"
+
+namespace {
+
+using namespace lomperi;
+
+const std::vector<std::string> kWords = {"talossa", "kissat", "olemme", "hyvää", "suomen", "kirjoi", "puhuta", "lapset"};
+
+struct Screen {
+    std::string output;
+    term::Renderer renderer{term::string_sink(output), [] { return false; }};
+    term::Buffer frame{term::Rect{0, 0, 200, 60}};
+};
+
+void keystroke(view::AppState& state, view::ViewCache& cache, Screen& screen, term::Decoder& decoder,
+               std::string_view bytes) {
+    for (const auto& event : decoder.feed(bytes)) view::handle_event(state, cache, event);
+    view::draw_frame(screen.frame, state, cache);
+    screen.output.clear();
+    (void)screen.renderer.draw(screen.frame);
+}
+
+void BM_TypeWordLetterByLetter(benchmark::State& bench_state) {
+    view::AppState state(bench::embedded_dictionary());
+    view::ViewCache cache;
+    Screen screen;
+    term::Decoder decoder;
+    std::vector<double> samples;
+    for (auto _ : bench_state) {
+        for (const std::string& word : kWords) {
+            state.query.clear();
+            view::on_query_changed(state);
+            for (std::size_t i = 0; i < word.size();) {
+                std::size_t length = 1;
+                while (i + length < word.size() && (static_cast<unsigned char>(word[i + length]) & 0xC0) == 0x80) ++length;
+                const std::string_view letter(word.data() + i, length);
+                samples.push_back(bench::timed_us([&] { keystroke(state, cache, screen, decoder, letter); }));
+                i += length;
+            }
+        }
+    }
+    bench::report_percentiles(bench_state, samples);
+}
+
+}  // namespace
+
+BENCHMARK(BM_TypeWordLetterByLetter)->Iterations(20)->Unit(benchmark::kMillisecond);
+
+BENCHMARK_MAIN();

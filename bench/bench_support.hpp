@@ -1,0 +1,54 @@
+#pragma once
+// Shared by the benchmark programs: the embedded dictionary, loaded once, and
+// percentiles of individually timed calls (averages hide the slow tail that a
+// user feels on a keystroke).
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <vector>
+
+#include "core/morphology/dictionary.hpp"
+#include "embedded/embedded_data.hpp"
+
+namespace lomperi::bench {
+
+inline morphology::Dictionary load_embedded_dictionary() {
+    auto loaded = morphology::load_dictionary(embedded::data_files());
+    if (!loaded) {
+        std::fprintf(stderr, "loading the embedded data: %s\n", loaded.error().report().c_str());
+        std::exit(1);
+    }
+    return std::move(*loaded);
+}
+
+inline const morphology::Dictionary& embedded_dictionary() {
+    static const morphology::Dictionary dict = load_embedded_dictionary();
+    return dict;
+}
+
+inline double percentile_us(std::vector<double>& samples, double p) {
+    if (samples.empty()) return 0;
+    const auto at = static_cast<std::size_t>(p * static_cast<double>(samples.size() - 1) + 0.5);
+    std::nth_element(samples.begin(), samples.begin() + static_cast<std::ptrdiff_t>(at), samples.end());
+    return samples[at];
+}
+
+inline void report_percentiles(benchmark::State& state, std::vector<double>& samples) {
+    if (samples.empty()) return;
+    state.counters["calls"] = static_cast<double>(samples.size());
+    state.counters["p50_us"] = percentile_us(samples, 0.50);
+    state.counters["p99_us"] = percentile_us(samples, 0.99);
+    state.counters["max_us"] = *std::max_element(samples.begin(), samples.end());
+}
+
+template <class F>
+double timed_us(F&& f) {
+    const auto start = std::chrono::steady_clock::now();
+    f();
+    return std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - start).count();
+}
+
+}  // namespace lomperi::bench

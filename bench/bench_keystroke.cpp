@@ -36,7 +36,7 @@ void BM_TypeWordLetterByLetter(benchmark::State& bench_state) {
     view::ViewCache cache;
     Screen screen;
     term::Decoder decoder;
-    std::vector<double> samples;
+    bench::Samples samples;
     for (auto _ : bench_state) {
         for (const std::string& word : kWords) {
             state.query.clear();
@@ -45,12 +45,12 @@ void BM_TypeWordLetterByLetter(benchmark::State& bench_state) {
                 std::size_t length = 1;
                 while (i + length < word.size() && (static_cast<unsigned char>(word[i + length]) & 0xC0) == 0x80) ++length;
                 const std::string_view letter(word.data() + i, length);
-                samples.push_back(bench::timed_us([&] { keystroke(state, cache, screen, decoder, letter); }));
+                samples.time([&] { keystroke(state, cache, screen, decoder, letter); });
                 i += length;
             }
         }
     }
-    bench::report_percentiles(bench_state, samples);
+    samples.report(bench_state);
 }
 
 }  // namespace

@@ -4,6 +4,8 @@
 // user feels on a keystroke).
 #include <benchmark/benchmark.h>
 
+#include <time.h>
+
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -50,5 +52,31 @@ double timed_us(F&& f) {
     f();
     return std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - start).count();
 }
+
+// Thread CPU time: on a busy machine wall time mostly measures the scheduler.
+inline double thread_cpu_us() {
+    timespec now{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return static_cast<double>(now.tv_sec) * 1e6 + static_cast<double>(now.tv_nsec) / 1e3;
+}
+
+struct Samples {
+    std::vector<double> wall;
+    std::vector<double> cpu;
+
+    template <class F>
+    void time(F&& f) {
+        const double cpu_start = thread_cpu_us();
+        wall.push_back(timed_us(f));
+        cpu.push_back(thread_cpu_us() - cpu_start);
+    }
+
+    void report(benchmark::State& state) {
+        report_percentiles(state, wall);
+        if (cpu.empty()) return;
+        state.counters["cpu_p50_us"] = percentile_us(cpu, 0.50);
+        state.counters["cpu_p99_us"] = percentile_us(cpu, 0.99);
+    }
+};
 
 }  // namespace lomperi::bench

@@ -2,6 +2,8 @@
 
 #include <charconv>
 
+#include "format/utf8.hpp"
+
 namespace lomperi::testing {
 namespace {
 
@@ -18,24 +20,6 @@ std::size_t parameter(std::string_view params, std::size_t index, std::size_t fa
     const auto [ptr, error] = std::from_chars(field.data(), field.data() + field.size(), value);
     if (error != std::errc() || value == 0) return fallback;
     return value;
-}
-
-void append_utf8(std::string& out, char32_t ch) {
-    if (ch < 0x80) {
-        out += static_cast<char>(ch);
-    } else if (ch < 0x800) {
-        out += static_cast<char>(0xC0 | (ch >> 6));
-        out += static_cast<char>(0x80 | (ch & 0x3F));
-    } else if (ch < 0x10000) {
-        out += static_cast<char>(0xE0 | (ch >> 12));
-        out += static_cast<char>(0x80 | ((ch >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (ch & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (ch >> 18));
-        out += static_cast<char>(0x80 | ((ch >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((ch >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (ch & 0x3F));
-    }
 }
 
 }  // namespace
@@ -99,7 +83,7 @@ void ScreenModel::csi(std::string_view params, char final_byte) {
 std::string ScreenModel::row(std::size_t index) const {
     std::string out;
     if (index >= rows_) return out;
-    for (char32_t ch : cells_[index]) append_utf8(out, ch);
+    for (char32_t ch : cells_[index]) lomperi::append_utf8(out, ch);
     return out;
 }
 

@@ -2,43 +2,26 @@
 // timed calls (the averages Google Benchmark reports hide the slow tail).
 // Budgets: both searches of one keystroke together under 200 us at p99;
 // expanding and wrapping one entry under 2 ms at p99.
-#include <benchmark/benchmark.h>
-#include <time.h>
-
 #include <algorithm>
-#include <chrono>
-#include <cstdio>
-#include <cstdlib>
 #include <optional>
 #include <set>
 #include <string>
 #include <vector>
 
+#include "bench_support.hpp"
 #include "core/expand/entry_lines.hpp"
 #include "core/expand/entry_view.hpp"
 #include "core/morphology/dictionary.hpp"
 #include "core/morphology/search.hpp"
-#include "embedded/embedded_data.hpp"
 
 namespace {
 
 using namespace lomperi;
-using Clock = std::chrono::steady_clock;
 
 constexpr std::uint16_t kPaneWidth = 60;
 constexpr std::size_t kEntryCount = 1000;
 
-const morphology::Dictionary& dictionary() {
-    static const morphology::Dictionary dict = [] {
-        auto loaded = morphology::load_dictionary(embedded::data_files());
-        if (!loaded) {
-            std::fprintf(stderr, "loading the embedded data: %s\n", loaded.error().report().c_str());
-            std::exit(1);
-        }
-        return std::move(*loaded);
-    }();
-    return dict;
-}
+const morphology::Dictionary& dictionary() { return bench::embedded_dictionary(); }
 
 // The first n characters of text, or nothing when it is shorter.
 std::optional<std::string> char_prefix(const std::string& text, std::size_t n) {
@@ -95,52 +78,14 @@ const std::vector<Entry>& largest_entries() {
     return entries;
 }
 
-double percentile_us(std::vector<double>& samples, double p) {
-    if (samples.empty()) return 0;
-    const auto at = static_cast<std::size_t>(p * static_cast<double>(samples.size() - 1) + 0.5);
-    std::nth_element(samples.begin(), samples.begin() + static_cast<std::ptrdiff_t>(at), samples.end());
-    return samples[at];
-}
-
-// Wall time and this thread's CPU time of each call: on a busy machine the
-// wall-clock tail is mostly time spent descheduled.
-struct Samples {
-    std::vector<double> wall;
-    std::vector<double> cpu;
-};
-
-double thread_cpu_us() {
-    timespec now{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
-    return static_cast<double>(now.tv_sec) * 1e6 + static_cast<double>(now.tv_nsec) / 1e3;
-}
-
-template <class F>
-void time_call(Samples& samples, F&& f) {
-    const double cpu_start = thread_cpu_us();
-    const auto start = Clock::now();
-    f();
-    samples.wall.push_back(std::chrono::duration<double, std::micro>(Clock::now() - start).count());
-    samples.cpu.push_back(thread_cpu_us() - cpu_start);
-}
-
-void report(benchmark::State& state, Samples& samples) {
-    state.counters["calls"] = static_cast<double>(samples.wall.size());
-    state.counters["p50_us"] = percentile_us(samples.wall, 0.50);
-    state.counters["p99_us"] = percentile_us(samples.wall, 0.99);
-    state.counters["cpu_p50_us"] = percentile_us(samples.cpu, 0.50);
-    state.counters["cpu_p99_us"] = percentile_us(samples.cpu, 0.99);
-    state.counters["cpu_max_us"] = *std::max_element(samples.cpu.begin(), samples.cpu.end());
-}
-
 template <class F>
 void each_query(benchmark::State& state, F&& search) {
     const auto& queries = short_queries();
-    Samples samples;
+    bench::Samples samples;
     for (auto _ : state) {
-        for (const std::string& query : queries) time_call(samples, [&] { search(query); });
+        for (const std::string& query : queries) samples.time([&] { search(query); });
     }
-    report(state, samples);
+    samples.report(state);
 }
 
 void BM_BothSearches(benchmark::State& state) {
@@ -164,33 +109,33 @@ void BM_InflectionCandidates(benchmark::State& state) {
 
 void BM_ExpandAndWrapEntry(benchmark::State& state) {
     const auto& entries = largest_entries();
-    Samples samples;
+    bench::Samples samples;
     for (auto _ : state) {
         for (const Entry& entry : entries) {
-            time_call(samples, [&] {
+            samples.time([&] {
                 const expand::EntryView view = expand::build_entry_view(dictionary(), entry.headword, entry.record);
                 benchmark::DoNotOptimize(
                     expand::entry_lines(entry.headword, entry.record, view.lines, &view.links, false, kPaneWidth));
             });
         }
     }
-    report(state, samples);
+    samples.report(state);
 }
 
 void BM_WrapEntryOnly(benchmark::State& state) {
     const auto& entries = largest_entries();
     std::vector<expand::EntryView> views;
     for (const Entry& entry : entries) views.push_back(expand::build_entry_view(dictionary(), entry.headword, entry.record));
-    Samples samples;
+    bench::Samples samples;
     for (auto _ : state) {
         for (std::size_t k = 0; k < entries.size(); ++k) {
-            time_call(samples, [&] {
+            samples.time([&] {
                 benchmark::DoNotOptimize(expand::entry_lines(entries[k].headword, entries[k].record, views[k].lines,
                                                              &views[k].links, false, kPaneWidth));
             });
         }
     }
-    report(state, samples);
+    samples.report(state);
 }
 
 }  // namespace

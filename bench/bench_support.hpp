@@ -76,6 +76,7 @@ struct Samples {
         if (cpu.empty()) return;
         state.counters["cpu_p50_us"] = percentile_us(cpu, 0.50);
         state.counters["cpu_p99_us"] = percentile_us(cpu, 0.99);
+        state.counters["cpu_max_us"] = *std::max_element(cpu.begin(), cpu.end());
     }
 };
 

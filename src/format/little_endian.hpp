@@ -18,14 +18,28 @@ inline std::uint32_t read_u32(Bytes bytes, std::size_t at) {
            (static_cast<std::uint32_t>(bytes[at + 2]) << 16) | (static_cast<std::uint32_t>(bytes[at + 3]) << 24);
 }
 
+// An unsigned value of width bytes (0 to 8), lowest byte at `at`.
+inline std::uint64_t read_uint(Bytes bytes, std::size_t at, std::size_t width) {
+    std::uint64_t value = 0;
+    for (std::size_t i = 0; i < width; ++i) value |= std::uint64_t{bytes[at + i]} << (8 * i);
+    return value;
+}
+
+inline std::uint64_t read_u64(Bytes bytes, std::size_t at) { return read_uint(bytes, at, 8); }
+
+// Appends the low width bytes (0 to 8) of value.
+inline void append_uint(std::vector<std::uint8_t>& out, std::uint64_t value, std::size_t width) {
+    for (std::size_t i = 0; i < width; ++i) out.push_back(static_cast<std::uint8_t>(value >> (8 * i)));
+}
+
 inline void append_u16(std::vector<std::uint8_t>& out, std::uint16_t value) {
     out.push_back(static_cast<std::uint8_t>(value));
     out.push_back(static_cast<std::uint8_t>(value >> 8));
 }
 
-inline void append_u32(std::vector<std::uint8_t>& out, std::uint32_t value) {
-    for (int shift = 0; shift < 32; shift += 8) out.push_back(static_cast<std::uint8_t>(value >> shift));
-}
+inline void append_u32(std::vector<std::uint8_t>& out, std::uint32_t value) { append_uint(out, value, 4); }
+
+inline void append_u64(std::vector<std::uint8_t>& out, std::uint64_t value) { append_uint(out, value, 8); }
 
 inline void append_bytes(std::vector<std::uint8_t>& out, Bytes bytes) { out.insert(out.end(), bytes.begin(), bytes.end()); }
 

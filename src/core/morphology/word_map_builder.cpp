@@ -5,6 +5,7 @@
 #include "core/morphology/crc32c.hpp"
 #include "core/morphology/node_writer.hpp"
 #include "core/morphology/word_map_format.hpp"
+#include "format/little_endian.hpp"
 
 namespace lomperi::morphology {
 namespace {
@@ -13,10 +14,6 @@ namespace {
 // "node written just before" kind by accident.
 constexpr std::uint64_t kNoAddress = 1;
 
-void put_u64(std::vector<std::uint8_t>& out, std::uint64_t value) {
-    for (int i = 0; i < 8; ++i) out.push_back(static_cast<std::uint8_t>(value >> (8 * i)));
-}
-
 bool ascending(Bytes previous, Bytes key) {
     return std::lexicographical_compare(previous.begin(), previous.end(), key.begin(), key.end());
 }
@@ -24,8 +21,8 @@ bool ascending(Bytes previous, Bytes key) {
 }  // namespace
 
 WordMapBuilder::WordMapBuilder() : last_address_(kNoAddress) {
-    put_u64(out_, wmf::kLatestVersion);
-    put_u64(out_, 0);  // map type
+    format::append_u64(out_, wmf::kLatestVersion);
+    format::append_u64(out_, 0);  // map type
     push_unfinished();  // the root
 }
 
@@ -128,10 +125,10 @@ std::uint64_t WordMapBuilder::compile(const BuilderNode& node) {
 Result<std::vector<std::uint8_t>> WordMapBuilder::finish() && {
     compile_from(0);
     std::uint64_t root = compile(stack_[0].node);
-    put_u64(out_, len_);
-    put_u64(out_, root);
+    format::append_u64(out_, len_);
+    format::append_u64(out_, root);
     std::uint32_t checksum = masked_crc32c(out_);
-    for (int i = 0; i < 4; ++i) out_.push_back(static_cast<std::uint8_t>(checksum >> (8 * i)));
+    format::append_u32(out_, checksum);
     return std::move(out_);
 }
 

@@ -1,18 +1,10 @@
 #include "core/morphology/word_map_node.hpp"
 
 #include "core/morphology/word_map_format.hpp"
+#include "format/little_endian.hpp"
 
 namespace lomperi::morphology {
 namespace {
-
-// Little-endian unsigned of width bytes whose lowest byte is at offset.
-std::uint64_t read_uint(Bytes data, std::uint64_t offset, std::uint8_t width) {
-    std::uint64_t value = 0;
-    for (std::uint8_t i = 0; i < width; ++i) {
-        value |= std::uint64_t{data[offset + i]} << (8 * i);
-    }
-    return value;
-}
 
 // Whether the node bytes [address + 1 - size, address] lie in the node area.
 bool fits(const NodeArea& area, std::uint64_t address, std::uint64_t size) {
@@ -99,7 +91,7 @@ bool WordMapNode::read_any(const NodeArea& area, std::uint8_t state) {
     outputs_top_ = deltas_top_ - n * address_width_;
     lowest_ = address_ + 1 - size;
     if (final_ && output_width_ > 0) {
-        final_output_ = read_uint(area.data, outputs_top_ - n * output_width_ - output_width_, output_width_);
+        final_output_ = format::read_uint(area.data, outputs_top_ - n * output_width_ - output_width_, output_width_);
     }
     return true;
 }
@@ -121,12 +113,14 @@ std::optional<NodeTransition> WordMapNode::transition(const NodeArea& area, std:
         t.target = lowest_ - 1;
         return t;
     }
-    std::uint64_t delta = read_uint(area.data, deltas_top_ - (i + 1) * std::uint64_t{address_width_}, address_width_);
+    std::uint64_t delta =
+        format::read_uint(area.data, deltas_top_ - (i + 1) * std::uint64_t{address_width_}, address_width_);
     // A target at or above this node's lowest byte would let a walk loop.
     if (delta > lowest_) return std::nullopt;
     t.target = target_of(delta);
     if (output_width_ > 0) {
-        t.output = read_uint(area.data, outputs_top_ - (i + 1) * std::uint64_t{output_width_}, output_width_);
+        t.output =
+            format::read_uint(area.data, outputs_top_ - (i + 1) * std::uint64_t{output_width_}, output_width_);
     }
     return t;
 }

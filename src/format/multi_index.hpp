@@ -14,6 +14,9 @@ namespace lomperi::format {
 inline constexpr std::string_view kMultiMagic = "LMPM";
 inline constexpr std::uint8_t kMultiVersion = 1;
 inline constexpr std::size_t kMultiHeaderSize = 9;
+// Set in an inflections value that names a multi entry; the other bits are
+// then the entry's number instead of a base id.
+inline constexpr std::uint32_t kMultiFlag = 0x8000'0000u;
 
 class MultiIndex {
 public:

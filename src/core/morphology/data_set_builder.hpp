@@ -11,10 +11,11 @@
 #include "core/morphology/data_set.hpp"
 #include "format/error.hpp"
 #include "format/gloss.hpp"
+#include "format/multi_index.hpp"
 
 namespace lomperi::morphology {
 
-inline constexpr std::uint32_t kMultiFlag = 0x8000'0000u;
+using format::kMultiFlag;
 inline constexpr int kDefaultZstdLevel = 19;
 
 class DataSetBuilder {

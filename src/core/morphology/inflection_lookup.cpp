@@ -7,20 +7,14 @@
 
 namespace lomperi::morphology {
 
-namespace {
-
-constexpr std::uint32_t kMultiIndexFlag = 0x8000'0000u;
-
-}  // namespace
-
 Result<std::vector<std::string_view>> resolve_bases(const Dictionary& dictionary, std::uint64_t value) {
     const auto target = static_cast<std::uint32_t>(value);
     const std::vector<std::string>& headwords = dictionary.headwords;
-    if ((target & kMultiIndexFlag) == 0) {
+    if ((target & format::kMultiFlag) == 0) {
         if (target >= headwords.size()) return fail(fmt::format("base id {} out of range", target));
         return std::vector<std::string_view>{headwords[target]};
     }
-    Result<std::vector<std::uint32_t>> ids = dictionary.multi.base_ids(target & ~kMultiIndexFlag);
+    Result<std::vector<std::uint32_t>> ids = dictionary.multi.base_ids(target & ~format::kMultiFlag);
     if (!ids) return std::unexpected(std::move(ids.error()));
     std::vector<std::string_view> bases;
     bases.reserve(ids->size());

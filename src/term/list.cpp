@@ -2,21 +2,9 @@
 
 #include <algorithm>
 
-#include "term/utf8_codec.hpp"
+#include "term/code_points.hpp"
 
 namespace lomperi::term {
-namespace {
-
-std::uint16_t code_points(std::string_view text) {
-    std::uint16_t n = 0;
-    while (!text.empty() && n < 0xffff) {
-        text.remove_prefix(std::max<std::size_t>(decode_utf8(text).length, 1));
-        ++n;
-    }
-    return n;
-}
-
-}  // namespace
 
 std::size_t list_first_visible(std::optional<std::size_t> selected, std::uint16_t height) {
     if (!selected || height == 0 || *selected < height) return 0;
@@ -27,7 +15,7 @@ void draw_list(Buffer& buffer, Rect area, const List& list) {
     if (area.empty() || list.items.empty()) return;
     std::optional<std::size_t> selected = list.selected;
     if (selected) selected = std::min(*selected, list.items.size() - 1);
-    const std::uint16_t gutter = std::min(code_points(list.marker), area.width);
+    const auto gutter = static_cast<std::uint16_t>(std::min<std::size_t>(code_point_count(list.marker), area.width));
     const std::size_t first = list_first_visible(selected, area.height);
     for (std::uint16_t row = 0; row < area.height && first + row < list.items.size(); ++row) {
         const std::size_t item = first + row;

@@ -1,6 +1,7 @@
 #include "term/renderer.hpp"
 
 #include <cstdlib>
+#include <iterator>
 
 #include <fmt/format.h>
 
@@ -58,7 +59,7 @@ void Renderer::write_frame(const Buffer& frame, bool full, std::string& out) {
                 cursor_known = false;
                 continue;
             }
-            if (!cursor_known) out += fmt::format("\x1b[{};{}H", area.y + row + 1, area.x + col + 1);
+            if (!cursor_known) fmt::format_to(std::back_inserter(out), "\x1b[{};{}H", area.y + row + 1, area.x + col + 1);
             Style wanted = cell.style;
             if (wanted.fg && colors_off()) wanted.fg.reset();
             if (wanted != current) {

@@ -42,7 +42,8 @@ Result<std::optional<Event>> Terminal::wait_event(milliseconds timeout) {
             return ev;
         }
         const auto now = Clock::now();
-        auto wait = std::chrono::duration_cast<milliseconds>(deadline - now);
+        // Rounded up: a wait cut to 0 ms would spin until the deadline.
+        auto wait = std::chrono::ceil<milliseconds>(deadline - now);
         if (auto pending = decoder_.pending_wait()) {
             wait = std::min(wait, std::chrono::ceil<milliseconds>(last_input_ + *pending - now));
         }

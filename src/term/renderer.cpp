@@ -35,7 +35,8 @@ void Renderer::invalidate() { previous_.reset(); }
 
 Result<void> Renderer::draw(const Buffer& frame) {
     const bool full = !previous_ || previous_->area() != frame.area();
-    std::string out;
+    std::string& out = frame_bytes_;
+    out.clear();
     if (full) out += kClearScreen;
     write_frame(frame, full, out);
     out += kHideCursor;

@@ -41,6 +41,7 @@ private:
     NoColorProbe probe_;
     std::optional<bool> no_color_;
     std::optional<Buffer> previous_;
+    std::string frame_bytes_;  // kept between frames for its capacity
 };
 
 }  // namespace lomperi::term

@@ -29,6 +29,9 @@ void refresh_entry(AppState& state) {
         return;
     }
     const bool changed = !state.shown_headword || *state.shown_headword != *headword;
+    // The record and its expansion depend on the headword alone, so an
+    // unchanged headword keeps them without decoding again.
+    if (!changed && state.shown_record) return;
     auto record = state.dictionary.gloss_record(*headword);
     if (!record) {
         clear_entry(state);
@@ -36,7 +39,6 @@ void refresh_entry(AppState& state) {
         if (changed) state.entry_scroll = 0;
         return;
     }
-    if (!changed && state.shown_record) return;
     auto view = expand::build_entry_view(state.dictionary, *headword, *record);
     state.shown_headword = std::move(*headword);
     state.shown_record = std::move(*record);

@@ -1,5 +1,10 @@
 #include "core/view/mouse.hpp"
 
+#include <algorithm>
+
+#include "term/box.hpp"
+#include "term/list.hpp"
+
 namespace lomperi::view {
 namespace {
 
@@ -9,25 +14,23 @@ struct InnerPoint {
     std::uint16_t height;
 };
 
-// The point's offset inside the rectangle less its one-cell border.
+// The point's offset inside the box drawn on the rectangle.
 std::optional<InnerPoint> inner_point(term::Rect area, std::uint16_t column, std::uint16_t row) {
-    if (area.width < 2 || area.height < 2) return std::nullopt;
-    const std::uint32_t left = area.x + 1u;
-    const std::uint32_t top = area.y + 1u;
-    if (column < left || row < top) return std::nullopt;
-    if (column >= area.x + area.width - 1u || row >= area.y + area.height - 1u) return std::nullopt;
-    return InnerPoint{static_cast<std::uint16_t>(column - left), static_cast<std::uint16_t>(row - top),
-                      static_cast<std::uint16_t>(area.height - 2)};
+    const term::Rect inner = term::box_inner(area);
+    if (!inner.contains(column, row)) return std::nullopt;
+    return InnerPoint{static_cast<std::uint16_t>(column - inner.x), static_cast<std::uint16_t>(row - inner.y),
+                      inner.height};
 }
 
-// The list row under the point, with the window rule of the list drawing:
-// the window starts at the top unless the selection would fall below it.
+// The list row under the point. The window comes from the list widget's own
+// rule, with the selection clamped as the drawing clamps it, so a click always
+// lands on the row that is shown there.
 std::optional<std::size_t> list_row(term::Rect area, std::size_t selected, std::size_t length, std::uint16_t column,
                                     std::uint16_t row) {
+    if (length == 0) return std::nullopt;
     const auto inner = inner_point(area, column, row);
     if (!inner) return std::nullopt;
-    const std::size_t h = inner->height;
-    const std::size_t first = selected < h ? 0 : selected - h + 1;
+    const std::size_t first = term::list_first_visible(std::min(selected, length - 1), inner->height);
     const std::size_t index = first + inner->row;
     if (index >= length) return std::nullopt;
     return index;

@@ -47,6 +47,7 @@ TEST_F(Clicks, ListRowsFollowTheDrawnWindow) {
     };
     const std::vector<Row> rows = {
         {0, 4, 0}, {0, 23, 19}, {19, 4, 0}, {20, 4, 1}, {50, 4, 31}, {50, 23, 50}, {59, 23, 59},
+        {70, 4, 40},  // a selection past the end is drawn on the last item
     };
     for (const auto& r : rows) {
         state.selected[0] = r.selected;

@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "core/expand/make_phrase.hpp"
-#include "core/expand/text_width.hpp"
 #include "core/expand/word_token.hpp"
+#include "term/code_points.hpp"
 
 namespace lomperi::expand {
 
@@ -31,6 +31,6 @@ struct MeaningWords {
     }
 };
 
-inline bool too_short(std::string_view phrase) { return char_count(phrase) < kMinPhraseChars; }
+inline bool too_short(std::string_view phrase) { return term::code_point_count(phrase) < kMinPhraseChars; }
 
 }  // namespace lomperi::expand

@@ -2,8 +2,8 @@
 
 #include <fmt/format.h>
 
-#include "format/little_endian.hpp"
-#include "format/utf8.hpp"
+#include "base/bytes.hpp"
+#include "base/utf8.hpp"
 
 namespace lomperi::format {
 namespace {

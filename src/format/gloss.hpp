@@ -7,8 +7,8 @@
 #include <string_view>
 #include <vector>
 
-#include "format/bytes.hpp"
-#include "format/error.hpp"
+#include "base/bytes.hpp"
+#include "base/error.hpp"
 
 namespace lomperi::format {
 

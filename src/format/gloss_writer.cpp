@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <limits>
 
-#include "format/little_endian.hpp"
+#include "base/bytes.hpp"
 
 namespace lomperi::format {
 namespace {

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "format/bytes.hpp"
-#include "format/error.hpp"
+#include "base/bytes.hpp"
+#include "base/error.hpp"
 #include "format/gloss.hpp"
 
 namespace lomperi::format {

@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "format/little_endian.hpp"
+#include "base/bytes.hpp"
 
 namespace lomperi::format {
 

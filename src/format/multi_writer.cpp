@@ -4,7 +4,7 @@
 
 #include <limits>
 
-#include "format/little_endian.hpp"
+#include "base/bytes.hpp"
 #include "format/multi_index.hpp"
 
 namespace lomperi::format {

@@ -4,7 +4,7 @@
 #include <span>
 #include <vector>
 
-#include "format/error.hpp"
+#include "base/error.hpp"
 
 namespace lomperi::format {
 

@@ -1,6 +1,6 @@
 #include "term/buffer.hpp"
 
-#include "term/utf8_codec.hpp"
+#include "base/utf8.hpp"
 
 namespace lomperi::term {
 namespace {

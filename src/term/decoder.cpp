@@ -5,7 +5,7 @@
 
 #include "term/csi.hpp"
 #include "term/mouse_report.hpp"
-#include "term/utf8_codec.hpp"
+#include "base/utf8.hpp"
 
 namespace lomperi::term {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "term/code_points.hpp"
+#include "base/utf8.hpp"
 
 namespace lomperi::term {
 

@@ -1,7 +1,7 @@
 #pragma once
 #include <termios.h>
 
-#include "format/error.hpp"
+#include "base/error.hpp"
 
 namespace lomperi::term {
 

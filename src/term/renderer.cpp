@@ -7,7 +7,7 @@
 
 #include "term/screen_modes.hpp"
 #include "term/sgr.hpp"
-#include "term/utf8_codec.hpp"
+#include "base/utf8.hpp"
 
 namespace lomperi::term {
 namespace {

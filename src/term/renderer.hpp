@@ -3,7 +3,7 @@
 #include <optional>
 #include <string>
 
-#include "format/error.hpp"
+#include "base/error.hpp"
 #include "term/buffer.hpp"
 #include "term/output.hpp"
 

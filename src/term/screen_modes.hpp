@@ -1,7 +1,7 @@
 #pragma once
 #include <string_view>
 
-#include "format/error.hpp"
+#include "base/error.hpp"
 #include "term/output.hpp"
 
 namespace lomperi::term {

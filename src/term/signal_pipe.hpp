@@ -2,7 +2,7 @@
 #include <csignal>
 #include <vector>
 
-#include "format/error.hpp"
+#include "base/error.hpp"
 
 namespace lomperi::term {
 

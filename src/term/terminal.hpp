@@ -4,7 +4,7 @@
 #include <deque>
 #include <optional>
 
-#include "format/error.hpp"
+#include "base/error.hpp"
 #include "term/decoder.hpp"
 #include "term/event.hpp"
 #include "term/geometry.hpp"

@@ -1,6 +1,6 @@
 #include "term/title.hpp"
 
-#include "term/code_points.hpp"
+#include "base/utf8.hpp"
 
 namespace lomperi::term {
 

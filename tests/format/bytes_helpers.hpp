@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "format/bytes.hpp"
+#include "base/bytes.hpp"
 
 namespace lomperi::format::test {
 

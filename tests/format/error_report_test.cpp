@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "format/error.hpp"
+#include "base/error.hpp"
 
 namespace lomperi {
 namespace {

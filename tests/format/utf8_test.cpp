@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "format/utf8.hpp"
+#include "base/utf8.hpp"
 #include "bytes_helpers.hpp"
 
 namespace lomperi {

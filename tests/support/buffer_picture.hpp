@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "term/buffer.hpp"
-#include "term/utf8_codec.hpp"
+#include "base/utf8.hpp"
 
 namespace lomperi::testing {
 
@@ -15,7 +15,7 @@ inline std::vector<std::string> to_lines(const term::Buffer& buffer) {
     std::vector<std::string> lines;
     for (std::uint16_t y = area.y; y < area.y + area.height; ++y) {
         std::string line;
-        for (std::uint16_t x = area.x; x < area.x + area.width; ++x) term::append_utf8(line, buffer.get(x, y).ch);
+        for (std::uint16_t x = area.x; x < area.x + area.width; ++x) append_utf8(line, buffer.get(x, y).ch);
         lines.push_back(std::move(line));
     }
     return lines;

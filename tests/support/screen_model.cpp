@@ -2,7 +2,7 @@
 
 #include <charconv>
 
-#include "format/utf8.hpp"
+#include "base/utf8.hpp"
 
 namespace lomperi::testing {
 namespace {

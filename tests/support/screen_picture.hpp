@@ -30,7 +30,7 @@ inline std::vector<std::string> picture(const term::Buffer& buffer, std::optiona
     for (std::uint32_t y = r.y; y < std::uint32_t{r.y} + r.height; ++y) {
         std::string row;
         for (std::uint32_t x = r.x; x < std::uint32_t{r.x} + r.width; ++x) {
-            term::append_utf8(row, buffer.get(static_cast<std::uint16_t>(x), static_cast<std::uint16_t>(y)).ch);
+            append_utf8(row, buffer.get(static_cast<std::uint16_t>(x), static_cast<std::uint16_t>(y)).ch);
         }
         row.erase(row.find_last_not_of(' ') + 1);
         rows.push_back(std::move(row));

@@ -10,7 +10,7 @@
 
 #include "core/morphology/data_set_builder.hpp"
 #include "core/morphology/dictionary.hpp"
-#include "format/error.hpp"
+#include "base/error.hpp"
 #include "format/gloss.hpp"
 
 namespace lomperi::testing {

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "core/morphology/data_set.hpp"
-#include "format/error.hpp"
+#include "base/error.hpp"
 
 namespace lomperi::datatool {
 

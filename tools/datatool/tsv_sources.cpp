@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <map>
 
-#include "format/utf8.hpp"
+#include "base/utf8.hpp"
 
 namespace lomperi::datatool {
 namespace {

@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "core/morphology/data_set_builder.hpp"
-#include "format/error.hpp"
+#include "base/error.hpp"
 
 namespace lomperi::datatool {
 

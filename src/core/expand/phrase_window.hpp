@@ -8,7 +8,7 @@
 
 #include "core/expand/make_phrase.hpp"
 #include "core/expand/word_token.hpp"
-#include "term/code_points.hpp"
+#include "base/utf8.hpp"
 
 namespace lomperi::expand {
 
@@ -31,6 +31,6 @@ struct MeaningWords {
     }
 };
 
-inline bool too_short(std::string_view phrase) { return term::code_point_count(phrase) < kMinPhraseChars; }
+inline bool too_short(std::string_view phrase) { return code_point_count(phrase) < kMinPhraseChars; }
 
 }  // namespace lomperi::expand

@@ -6,7 +6,7 @@
 #include <limits>
 #include <string_view>
 
-#include "term/code_points.hpp"
+#include "base/utf8.hpp"
 
 namespace lomperi::expand {
 
@@ -16,7 +16,7 @@ inline std::uint16_t saturating_add(std::uint16_t a, std::size_t b) {
 }
 
 inline std::uint16_t saturating_width(std::string_view text) {
-    return saturating_add(0, term::code_point_count(text));
+    return saturating_add(0, code_point_count(text));
 }
 
 }  // namespace lomperi::expand

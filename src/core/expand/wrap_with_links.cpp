@@ -6,7 +6,7 @@
 #include "core/expand/punctuation.hpp"
 #include "core/expand/text_width.hpp"
 #include "core/expand/word_token.hpp"
-#include "term/code_points.hpp"
+#include "base/utf8.hpp"
 
 namespace lomperi::expand {
 
@@ -53,8 +53,8 @@ public:
     }
 
     void add(const TokenParts& token) {
-        const std::size_t n = term::code_point_count(token.before) + term::code_point_count(token.linked) +
-                              term::code_point_count(token.after);
+        const std::size_t n = code_point_count(token.before) + code_point_count(token.linked) +
+                              code_point_count(token.after);
         if (column_ > indent_ && saturating_add(saturating_add(column_, 1), n) > width_) {
             break_line();
         } else if (column_ > indent_) {
@@ -98,7 +98,7 @@ private:
         if (text.empty()) return;
         flush();
         append(text, style_);
-        column_ = saturating_add(column_, term::code_point_count(text));
+        column_ = saturating_add(column_, code_point_count(text));
     }
 
     void add_linked(std::string_view text, std::string_view target) {
@@ -107,12 +107,12 @@ private:
             pending_ = Pending{std::string(), target, column_};
         }
         pending_->text += text;
-        column_ = saturating_add(column_, term::code_point_count(text));
+        column_ = saturating_add(column_, code_point_count(text));
     }
 
     void flush() {
         if (!pending_) return;
-        const std::uint16_t end = saturating_add(pending_->start, term::code_point_count(pending_->text));
+        const std::uint16_t end = saturating_add(pending_->start, code_point_count(pending_->text));
         lines_.back().links.push_back({pending_->start, end, std::string(pending_->target)});
         append(pending_->text, link_style_);
         pending_.reset();

@@ -3,7 +3,7 @@
 #include <system_error>
 
 #include "core/layout/file_io.hpp"
-#include "format/utf8.hpp"
+#include "base/utf8.hpp"
 
 namespace lomperi::layout {
 namespace {

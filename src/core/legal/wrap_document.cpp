@@ -3,13 +3,11 @@
 #include <algorithm>
 #include <cstddef>
 
-#include "term/code_points.hpp"
+#include "base/utf8.hpp"
 
 namespace lomperi::legal {
 namespace {
 
-using term::code_point_count;
-using term::code_point_prefix;
 
 bool is_space(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\v' || c == '\f'; }
 

@@ -8,7 +8,7 @@
 #include <memory>
 #include <stdexcept>
 
-#include "format/bytes.hpp"
+#include "base/bytes.hpp"
 
 namespace lomperi::morphology {
 

@@ -1,7 +1,7 @@
 #pragma once
 #include <cstdint>
 
-#include "format/bytes.hpp"
+#include "base/bytes.hpp"
 
 namespace lomperi::morphology {
 

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "core/morphology/data_set.hpp"
-#include "format/error.hpp"
+#include "base/error.hpp"
 #include "format/gloss.hpp"
 #include "format/multi_index.hpp"
 

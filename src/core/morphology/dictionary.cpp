@@ -5,7 +5,7 @@
 
 #include <algorithm>
 
-#include "format/utf8.hpp"
+#include "base/utf8.hpp"
 
 namespace lomperi::morphology {
 namespace {

@@ -9,8 +9,8 @@
 
 #include "core/morphology/byte_buffer.hpp"
 #include "core/morphology/word_map.hpp"
-#include "format/bytes.hpp"
-#include "format/error.hpp"
+#include "base/bytes.hpp"
+#include "base/error.hpp"
 #include "format/gloss.hpp"
 #include "format/multi_index.hpp"
 

@@ -1,6 +1,6 @@
 #include "core/morphology/headword_search.hpp"
 
-#include "format/utf8.hpp"
+#include "base/utf8.hpp"
 
 namespace lomperi::morphology {
 

@@ -3,7 +3,7 @@
 #include <fmt/format.h>
 
 #include "core/morphology/headword_search.hpp"
-#include "format/utf8.hpp"
+#include "base/utf8.hpp"
 
 namespace lomperi::morphology {
 

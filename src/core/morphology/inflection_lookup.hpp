@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "core/morphology/dictionary.hpp"
-#include "format/error.hpp"
+#include "base/error.hpp"
 
 namespace lomperi::morphology {
 

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "core/morphology/builder_node.hpp"
-#include "format/bytes.hpp"
+#include "base/bytes.hpp"
 
 namespace lomperi::morphology {
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "core/morphology/word_map_format.hpp"
-#include "format/little_endian.hpp"
+#include "base/bytes.hpp"
 
 namespace lomperi::morphology {
 namespace {
@@ -26,10 +26,10 @@ void write_one_next(std::vector<std::uint8_t>& out, std::uint8_t input) {
 void write_one(std::vector<std::uint8_t>& out, const BuilderTransition& t) {
     std::uint64_t start = out.size();
     std::uint8_t output_width = t.output == 0 ? 0 : wmf::pack_size(t.output);
-    format::append_uint(out, t.output, output_width);
+    append_uint(out, t.output, output_width);
     std::uint64_t delta = delta_to(start, t.target);
     std::uint8_t address_width = wmf::pack_size(delta);
-    format::append_uint(out, delta, address_width);
+    append_uint(out, delta, address_width);
     out.push_back(pack_sizes(address_width, output_width));
     std::uint8_t code = wmf::common_code(t.input);
     if (code == 0) out.push_back(t.input);
@@ -50,12 +50,12 @@ void write_any(std::vector<std::uint8_t>& out, const BuilderNode& node) {
     if (!any_outputs) output_width = 0;
 
     // Transition 0 ends up nearest the state byte, so each array is written last first.
-    if (any_outputs && node.is_final) format::append_uint(out, node.final_output, output_width);
+    if (any_outputs && node.is_final) append_uint(out, node.final_output, output_width);
     if (any_outputs) {
-        for (auto t = ts.rbegin(); t != ts.rend(); ++t) format::append_uint(out, t->output, output_width);
+        for (auto t = ts.rbegin(); t != ts.rend(); ++t) append_uint(out, t->output, output_width);
     }
     for (auto t = ts.rbegin(); t != ts.rend(); ++t) {
-        format::append_uint(out, delta_to(start, t->target), address_width);
+        append_uint(out, delta_to(start, t->target), address_width);
     }
     for (auto t = ts.rbegin(); t != ts.rend(); ++t) out.push_back(t->input);
     auto count = static_cast<std::uint32_t>(ts.size());

@@ -1,24 +1,24 @@
 #include "core/morphology/word_map.hpp"
 
 #include "core/morphology/word_map_format.hpp"
-#include "format/little_endian.hpp"
+#include "base/bytes.hpp"
 
 namespace lomperi::morphology {
 Result<WordMap> WordMap::open(Bytes bytes) {
     if (bytes.size() < wmf::kMinFileSize) return fail("FST error");
-    std::uint64_t version = format::read_u64(bytes, 0);
+    std::uint64_t version = read_u64(bytes, 0);
     if (version == 0 || version > wmf::kLatestVersion) return fail("FST error");
     std::size_t footer = bytes.size() - wmf::footer_size(version);
-    std::uint64_t root = format::read_u64(bytes, footer + 8);
+    std::uint64_t root = read_u64(bytes, footer + 8);
     bool header_and_footer_only = version == 3 && bytes.size() == wmf::kMinFileSize;
     if (root == wmf::kEmptyAddress && !header_and_footer_only) return fail("FST error");
 
     WordMap map;
     map.area_ = {bytes, wmf::kHeaderSize, footer, version};
-    map.map_type_ = format::read_u64(bytes, 8);
-    map.len_ = format::read_u64(bytes, footer);
+    map.map_type_ = read_u64(bytes, 8);
+    map.len_ = read_u64(bytes, footer);
     map.root_ = root;
-    if (version >= 3) map.checksum_ = format::read_u32(bytes, footer + 16);
+    if (version >= 3) map.checksum_ = read_u32(bytes, footer + 16);
     return map;
 }
 

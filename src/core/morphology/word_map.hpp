@@ -7,8 +7,8 @@
 
 #include "core/morphology/word_map_node.hpp"
 #include "core/morphology/word_map_stream.hpp"
-#include "format/bytes.hpp"
-#include "format/error.hpp"
+#include "base/bytes.hpp"
+#include "base/error.hpp"
 
 namespace lomperi::morphology {
 

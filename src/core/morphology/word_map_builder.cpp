@@ -5,7 +5,7 @@
 #include "core/morphology/crc32c.hpp"
 #include "core/morphology/node_writer.hpp"
 #include "core/morphology/word_map_format.hpp"
-#include "format/little_endian.hpp"
+#include "base/bytes.hpp"
 
 namespace lomperi::morphology {
 namespace {
@@ -21,8 +21,8 @@ bool ascending(Bytes previous, Bytes key) {
 }  // namespace
 
 WordMapBuilder::WordMapBuilder() : last_address_(kNoAddress) {
-    format::append_u64(out_, wmf::kLatestVersion);
-    format::append_u64(out_, 0);  // map type
+    append_u64(out_, wmf::kLatestVersion);
+    append_u64(out_, 0);  // map type
     push_unfinished();  // the root
 }
 
@@ -125,10 +125,10 @@ std::uint64_t WordMapBuilder::compile(const BuilderNode& node) {
 Result<std::vector<std::uint8_t>> WordMapBuilder::finish() && {
     compile_from(0);
     std::uint64_t root = compile(stack_[0].node);
-    format::append_u64(out_, len_);
-    format::append_u64(out_, root);
+    append_u64(out_, len_);
+    append_u64(out_, root);
     std::uint32_t checksum = masked_crc32c(out_);
-    format::append_u32(out_, checksum);
+    append_u32(out_, checksum);
     return std::move(out_);
 }
 

@@ -10,8 +10,8 @@
 
 #include "core/morphology/builder_node.hpp"
 #include "core/morphology/node_registry.hpp"
-#include "format/bytes.hpp"
-#include "format/error.hpp"
+#include "base/bytes.hpp"
+#include "base/error.hpp"
 
 namespace lomperi::morphology {
 

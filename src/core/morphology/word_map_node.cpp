@@ -1,7 +1,7 @@
 #include "core/morphology/word_map_node.hpp"
 
 #include "core/morphology/word_map_format.hpp"
-#include "format/little_endian.hpp"
+#include "base/bytes.hpp"
 
 namespace lomperi::morphology {
 namespace {
@@ -91,7 +91,7 @@ bool WordMapNode::read_any(const NodeArea& area, std::uint8_t state) {
     outputs_top_ = deltas_top_ - n * address_width_;
     lowest_ = address_ + 1 - size;
     if (final_ && output_width_ > 0) {
-        final_output_ = format::read_uint(area.data, outputs_top_ - n * output_width_ - output_width_, output_width_);
+        final_output_ = read_uint(area.data, outputs_top_ - n * output_width_ - output_width_, output_width_);
     }
     return true;
 }
@@ -114,13 +114,13 @@ std::optional<NodeTransition> WordMapNode::transition(const NodeArea& area, std:
         return t;
     }
     std::uint64_t delta =
-        format::read_uint(area.data, deltas_top_ - (i + 1) * std::uint64_t{address_width_}, address_width_);
+        read_uint(area.data, deltas_top_ - (i + 1) * std::uint64_t{address_width_}, address_width_);
     // A target at or above this node's lowest byte would let a walk loop.
     if (delta > lowest_) return std::nullopt;
     t.target = target_of(delta);
     if (output_width_ > 0) {
         t.output =
-            format::read_uint(area.data, outputs_top_ - (i + 1) * std::uint64_t{output_width_}, output_width_);
+            read_uint(area.data, outputs_top_ - (i + 1) * std::uint64_t{output_width_}, output_width_);
     }
     return t;
 }

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <optional>
 
-#include "format/bytes.hpp"
+#include "base/bytes.hpp"
 
 namespace lomperi::morphology {
 

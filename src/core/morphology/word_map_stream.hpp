@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "core/morphology/word_map_node.hpp"
-#include "format/bytes.hpp"
+#include "base/bytes.hpp"
 
 namespace lomperi::morphology {
 

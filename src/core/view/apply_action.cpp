@@ -1,7 +1,7 @@
 #include "core/legal/documents.hpp"
 #include "core/view/saturating.hpp"
 #include "core/view/update.hpp"
-#include "format/utf8.hpp"
+#include "base/utf8.hpp"
 
 namespace lomperi::view {
 namespace {

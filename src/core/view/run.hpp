@@ -1,6 +1,6 @@
 #pragma once
 #include "core/morphology/dictionary.hpp"
-#include "format/error.hpp"
+#include "base/error.hpp"
 
 namespace lomperi::view {
 

@@ -6,8 +6,8 @@
 #include <string_view>
 #include <vector>
 
-#include "format/utf8.hpp"
-#include "term/code_points.hpp"
+#include "base/utf8.hpp"
+#include "base/utf8.hpp"
 
 namespace lomperi::legal {
 namespace {
@@ -56,11 +56,11 @@ TEST(Documents, BodyLayout) {
         EXPECT_EQ(lines[2], "");
         for (std::size_t i = 0; i < lines.size(); ++i) {
             SCOPED_TRACE(lines[i]);
-            EXPECT_LE(term::code_point_count(lines[i]), 80u);
+            EXPECT_LE(code_point_count(lines[i]), 80u);
             EXPECT_FALSE(lines[i].ends_with(' '));
             // Every "-" underline matches its heading, which follows an empty line.
             if (i > 1 && !lines[i].empty() && all_of_char(lines[i], '-')) {
-                EXPECT_EQ(lines[i].size(), term::code_point_count(lines[i - 1]));
+                EXPECT_EQ(lines[i].size(), code_point_count(lines[i - 1]));
                 EXPECT_EQ(lines[i - 2], "");
             }
         }

@@ -5,7 +5,7 @@
 
 #include "support/kehu_data.hpp"
 #include "support/screen_picture.hpp"
-#include "term/code_points.hpp"
+#include "base/utf8.hpp"
 
 namespace lomperi::view {
 namespace {
@@ -75,7 +75,7 @@ TEST(DrawEntry, KehuiInAWidePane) {
     for (std::size_t k = 0; k < kKehui.size(); ++k) {
         SCOPED_TRACE(kKehui[k].text);
         const auto y = static_cast<std::uint16_t>(1 + k);
-        const auto length = term::code_point_count(kKehui[k].text);
+        const auto length = code_point_count(kKehui[k].text);
         for (std::uint16_t column = 0; column < length; ++column) {
             const bool link = k == 3 && column >= kehua.start && column < kehua.end;
             const term::Style expected = link ? kKehui[k].style.adding(term::Underlined) : kKehui[k].style;
@@ -95,7 +95,7 @@ TEST(DrawEntry, KeptEntryIsGreyThroughoutWithoutLinks) {
     EXPECT_EQ(testing::picture(frame, term::Rect{0, 1, 36, 1})[0], "│> " + std::string(32, ' ') + "│");
     EXPECT_EQ(testing::picture(frame, wide_inner(17)), texts(kKehui));
     for (std::size_t k = 0; k < kKehui.size(); ++k) {
-        const auto length = term::code_point_count(kKehui[k].text);
+        const auto length = code_point_count(kKehui[k].text);
         for (std::uint16_t column = 0; column < length; ++column) {
             EXPECT_EQ(frame.get(static_cast<std::uint16_t>(37 + column), static_cast<std::uint16_t>(1 + k)).style,
                       kGrey)
@@ -162,7 +162,7 @@ TEST(DrawEntry, PlaceholdersInGrey) {
         const auto frame = scene.frame(120, 20);
         EXPECT_EQ(testing::picture(frame, wide_inner(2)), (std::vector<std::string>{c.text, ""}));
         EXPECT_EQ(testing::styles_at(frame, 37, 1, 40),
-                  std::string(term::code_point_count(c.text), 'g') + std::string(40 - c.text.size(), '.'));
+                  std::string(code_point_count(c.text), 'g') + std::string(40 - c.text.size(), '.'));
         EXPECT_EQ(scene.cache.link_rows, (std::vector<std::vector<LinkRegion>>{{}}));
     }
 }

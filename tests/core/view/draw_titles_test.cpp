@@ -4,7 +4,7 @@
 
 #include "support/kehu_data.hpp"
 #include "support/screen_picture.hpp"
-#include "term/code_points.hpp"
+#include "base/utf8.hpp"
 
 namespace lomperi::view {
 namespace {
@@ -26,7 +26,7 @@ struct TitleCase {
 // A top border whose title fits.
 std::string top(const std::string& title, std::size_t width) {
     std::string row = "┌" + title;
-    for (std::size_t k = term::code_point_count(title) + 2; k < width; ++k) row += "─";
+    for (std::size_t k = code_point_count(title) + 2; k < width; ++k) row += "─";
     return row + "┐";
 }
 
@@ -87,7 +87,7 @@ TEST(DrawTitles, ChosenByTheBoxWidth) {
         const term::Buffer frame = scene.frame(c.screen_width, 20);
         term::Rect area = pane_area(scene.cache, c.pane, c.fullscreen);
         area.height = 1;
-        ASSERT_EQ(area.width, term::code_point_count(c.top_row));
+        ASSERT_EQ(area.width, code_point_count(c.top_row));
         EXPECT_EQ(testing::picture(frame, area), std::vector<std::string>{c.top_row});
     }
 }

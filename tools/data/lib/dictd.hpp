@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "format/error.hpp"
+#include "base/error.hpp"
 
 namespace lomperi::datatool {
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "format/error.hpp"
+#include "base/error.hpp"
 
 namespace lomperi::datatool {
 

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "form_analysis.hpp"
-#include "format/error.hpp"
+#include "base/error.hpp"
 
 struct VoikkoHandle;
 

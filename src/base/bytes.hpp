@@ -1,13 +1,25 @@
 #pragma once
-// Little-endian integers in byte buffers. Readers assume the caller checked
-// the bounds; writers append.
+// Byte strings and the little-endian integers inside them. Readers assume the
+// caller checked the bounds; writers append.
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
+#include <span>
+#include <string_view>
 #include <vector>
 
-#include "format/bytes.hpp"
+namespace lomperi {
 
-namespace lomperi::format {
+// A read-only view of bytes, usually into one of the embedded data arrays.
+using Bytes = std::span<const std::uint8_t>;
+
+inline Bytes as_bytes(std::string_view text) {
+    return {reinterpret_cast<const std::uint8_t*>(text.data()), text.size()};
+}
+
+inline std::string_view as_text(Bytes bytes) {
+    return {reinterpret_cast<const char*>(bytes.data()), bytes.size()};
+}
 
 inline std::uint16_t read_u16(Bytes bytes, std::size_t at) {
     return static_cast<std::uint16_t>(bytes[at] | (bytes[at + 1] << 8));
@@ -32,15 +44,10 @@ inline void append_uint(std::vector<std::uint8_t>& out, std::uint64_t value, std
     for (std::size_t i = 0; i < width; ++i) out.push_back(static_cast<std::uint8_t>(value >> (8 * i)));
 }
 
-inline void append_u16(std::vector<std::uint8_t>& out, std::uint16_t value) {
-    out.push_back(static_cast<std::uint8_t>(value));
-    out.push_back(static_cast<std::uint8_t>(value >> 8));
-}
-
+inline void append_u16(std::vector<std::uint8_t>& out, std::uint16_t value) { append_uint(out, value, 2); }
 inline void append_u32(std::vector<std::uint8_t>& out, std::uint32_t value) { append_uint(out, value, 4); }
-
 inline void append_u64(std::vector<std::uint8_t>& out, std::uint64_t value) { append_uint(out, value, 8); }
 
 inline void append_bytes(std::vector<std::uint8_t>& out, Bytes bytes) { out.insert(out.end(), bytes.begin(), bytes.end()); }
 
-}  // namespace lomperi::format
+}  // namespace lomperi

@@ -35,4 +35,17 @@ using Result = std::expected<T, Error>;
 
 inline std::unexpected<Error> fail(std::string message) { return std::unexpected(Error(std::move(message))); }
 
+// Passes the error of a failed result on, unchanged or as the cause of a new
+// error that says what was being done:
+//   if (!header) return forward(header, "parsing glosses.bin header");
+template <class T>
+std::unexpected<Error> forward(const Result<T>& failed) {
+    return std::unexpected(failed.error());
+}
+
+template <class T>
+std::unexpected<Error> forward(const Result<T>& failed, std::string context) {
+    return std::unexpected(failed.error().wrap(std::move(context)));
+}
+
 }  // namespace lomperi

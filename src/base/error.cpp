@@ -1,4 +1,4 @@
-#include "format/error.hpp"
+#include "base/error.hpp"
 
 #include <fmt/format.h>
 

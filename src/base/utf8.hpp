@@ -1,0 +1,73 @@
+#pragma once
+// UTF-8: the one decoder, validator and encoder of the program, and the
+// code-point counting that all text widths use.
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "base/bytes.hpp"
+#include "base/error.hpp"
+
+namespace lomperi {
+
+// One step of decoding at the front of a byte string.
+struct Utf8Step {
+    enum Status : std::uint8_t { Ok, Invalid, Incomplete };
+    Status status = Invalid;
+    char32_t code_point = 0;
+    // Bytes taken: the character's length when Ok, the maximal invalid
+    // subpart when Invalid (1 to 3), the bytes present when Incomplete.
+    std::size_t length = 0;
+};
+
+// Decodes the first character of a non-empty byte string, refusing overlong
+// forms, surrogates and values beyond U+10FFFF.
+Utf8Step decode_utf8(std::string_view text);
+
+// Validates bytes as UTF-8. The error says either "invalid utf-8 sequence of
+// {} bytes from index {}" (the length of the maximal invalid subpart and the
+// count of valid bytes before it) or "incomplete utf-8 byte sequence from
+// index {}" when the input ends inside a sequence.
+Result<void> check_utf8(Bytes bytes);
+
+inline bool is_utf8(Bytes bytes) { return check_utf8(bytes).has_value(); }
+inline bool is_utf8(std::string_view text) { return is_utf8(as_bytes(text)); }
+
+// The bytes as text when they are valid UTF-8.
+inline std::optional<std::string_view> utf8_text(Bytes bytes) {
+    if (!is_utf8(bytes)) return std::nullopt;
+    return as_text(bytes);
+}
+
+// Appends one Unicode scalar value, UTF-8 encoded. Values that are not
+// scalar values (surrogates, above U+10FFFF) append U+FFFD instead.
+void append_utf8(std::string& out, char32_t ch);
+
+// Removes the last character (one to four bytes) of valid UTF-8 text; does
+// nothing on empty text.
+void pop_last_char(std::string& text);
+
+// A code point starts at every byte that is not a continuation byte, so
+// counting and cutting by code points never splits a character.
+constexpr bool starts_code_point(char byte) { return (static_cast<unsigned char>(byte) & 0xC0) != 0x80; }
+
+constexpr std::size_t code_point_count(std::string_view text) {
+    std::size_t count = 0;
+    for (const char byte : text) count += starts_code_point(byte) ? 1 : 0;
+    return count;
+}
+
+// The number of bytes taken by the first `count` code points (the whole text when it has fewer).
+constexpr std::size_t code_point_prefix(std::string_view text, std::size_t count) {
+    std::size_t seen = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (!starts_code_point(text[i])) continue;
+        if (seen == count) return i;
+        ++seen;
+    }
+    return text.size();
+}
+
+}  // namespace lomperi

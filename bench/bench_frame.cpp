@@ -11,7 +11,8 @@
 
 #include "core/expand/entry_view.hpp"
 #include "core/morphology/dictionary.hpp"
-#include "core/morphology/search.hpp"
+#include "core/morphology/headword_search.hpp"
+#include "core/morphology/inflection_lookup.hpp"
 #include "core/view/draw.hpp"
 #include "embedded/embedded_data.hpp"
 #include "term/renderer.hpp"

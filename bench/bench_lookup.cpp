@@ -12,7 +12,9 @@
 #include "core/expand/entry_lines.hpp"
 #include "core/expand/entry_view.hpp"
 #include "core/morphology/dictionary.hpp"
-#include "core/morphology/search.hpp"
+#include "core/morphology/headword_search.hpp"
+#include "core/morphology/inflection_lookup.hpp"
+#include "core/morphology/phrase_lookup.hpp"
 
 namespace {
 

@@ -10,14 +10,14 @@
 #include <string>
 #include <vector>
 
-#include "core/morphology/word_map.hpp"
-#include "core/morphology/word_map_builder.hpp"
+#include "core/word_map/word_map.hpp"
+#include "core/word_map/builder.hpp"
 #include "embedded/embedded_data.hpp"
 
 namespace {
 
 using lomperi::Bytes;
-using lomperi::morphology::WordMap;
+using lomperi::word_map::WordMap;
 
 struct Corpus {
     std::vector<std::uint8_t> bytes;
@@ -42,7 +42,7 @@ const Corpus& synthetic() {
             for (const char* ending : endings) unique.insert(stem + ending);
         }
         std::vector<std::string> keys(unique.begin(), unique.end());
-        lomperi::morphology::WordMapBuilder builder;
+        lomperi::word_map::WordMapBuilder builder;
         for (std::size_t i = 0; i < keys.size(); ++i) (void)builder.insert(keys[i], i * 37 % 240'000);
         c.bytes = std::move(builder).finish().value();
         c.keys = std::move(keys);
@@ -119,7 +119,7 @@ void BM_SyntheticFullStream(benchmark::State& state) {
 void BM_BuildSynthetic(benchmark::State& state) {
     const auto& keys = synthetic().keys;
     for (auto _ : state) {
-        lomperi::morphology::WordMapBuilder builder;
+        lomperi::word_map::WordMapBuilder builder;
         for (std::size_t i = 0; i < keys.size(); ++i) (void)builder.insert(keys[i], i * 37 % 240'000);
         benchmark::DoNotOptimize(std::move(builder).finish());
     }

@@ -12,7 +12,9 @@
 #include <vector>
 
 #include "core/morphology/dictionary.hpp"
-#include "core/morphology/search.hpp"
+#include "core/morphology/headword_search.hpp"
+#include "core/morphology/inflection_lookup.hpp"
+#include "core/morphology/phrase_lookup.hpp"
 #include "embedded/embedded_data.hpp"
 
 namespace lomperi::morphology {

@@ -16,7 +16,9 @@
 #include <vector>
 
 #include "core/expand/entry_view.hpp"
-#include "core/morphology/search.hpp"
+#include "core/morphology/headword_search.hpp"
+#include "core/morphology/inflection_lookup.hpp"
+#include "core/morphology/phrase_lookup.hpp"
 #include "core/view/draw.hpp"
 #include "support/buffer_picture.hpp"
 #include "support/test_data.hpp"

@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <utility>
 
-#include "core/morphology/word_map_builder.hpp"
+#include "core/word_map/builder.hpp"
 #include "format/gloss_writer.hpp"
 #include "format/multi_writer.hpp"
 
@@ -97,11 +97,11 @@ Result<DataSet> DataSetBuilder::build() const {
     if (!tables) return std::unexpected(tables.error());
 
     DataSet data;
-    auto glosses_fst = build_word_map(offsets);
+    auto glosses_fst = word_map::build_word_map(offsets);
     if (!glosses_fst) return std::unexpected(glosses_fst.error().wrap("building glosses.fst"));
     auto glosses_bin = format::write_glosses_bin(pos_names, body, zstd_level_);
     if (!glosses_bin) return std::unexpected(glosses_bin.error().wrap("building glosses.bin"));
-    auto inflections_fst = build_word_map(tables->targets);
+    auto inflections_fst = word_map::build_word_map(tables->targets);
     if (!inflections_fst) return std::unexpected(inflections_fst.error().wrap("building inflections.fst"));
     auto multi_bin = format::write_multi_bin(tables->multi_entries);
     if (!multi_bin) return std::unexpected(multi_bin.error().wrap("building inflections-multi.bin"));

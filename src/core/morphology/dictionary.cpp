@@ -25,7 +25,7 @@ Result<ByteBuffer> decompress_body(Bytes compressed, std::uint32_t plain_size) {
 // reservation throw or allocate terabytes, so it is trusted only up to a bound.
 constexpr std::uint64_t kMaxHeadwordReserve = std::uint64_t{1} << 22;
 
-Result<std::vector<std::string>> collect_headwords(const WordMap& glosses) {
+Result<std::vector<std::string>> collect_headwords(const word_map::WordMap& glosses) {
     std::vector<std::string> headwords;
     headwords.reserve(static_cast<std::size_t>(std::min(glosses.len(), kMaxHeadwordReserve)));
     auto stream = glosses.stream();
@@ -40,7 +40,7 @@ Result<std::vector<std::string>> collect_headwords(const WordMap& glosses) {
 }  // namespace
 
 Result<GlossHalf> load_glosses(Bytes glosses_fst, Bytes glosses_bin) {
-    auto glosses = WordMap::open(glosses_fst);
+    auto glosses = word_map::WordMap::open(glosses_fst);
     if (!glosses) return fail(fmt::format("invalid fst: {}", glosses.error().message()));
     const auto header = format::parse_gloss_header(glosses_bin);
     if (!header) return std::unexpected(header.error().wrap("parsing glosses.bin header"));
@@ -50,8 +50,8 @@ Result<GlossHalf> load_glosses(Bytes glosses_fst, Bytes glosses_bin) {
     return GlossHalf{std::move(store), std::move(*glosses)};
 }
 
-Result<InflectionHalf> load_inflections(Bytes inflections_fst, Bytes multi_bin, const WordMap& glosses) {
-    auto inflections = WordMap::open(inflections_fst);
+Result<InflectionHalf> load_inflections(Bytes inflections_fst, Bytes multi_bin, const word_map::WordMap& glosses) {
+    auto inflections = word_map::WordMap::open(inflections_fst);
     if (!inflections) return fail(fmt::format("invalid inflections.fst: {}", inflections.error().message()));
     auto multi = format::MultiIndex::parse(multi_bin);
     if (!multi) return std::unexpected(multi.error().wrap("parsing inflections-multi.bin"));

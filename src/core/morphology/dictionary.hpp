@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "core/morphology/byte_buffer.hpp"
-#include "core/morphology/word_map.hpp"
+#include "core/word_map/word_map.hpp"
 #include "base/bytes.hpp"
 #include "base/error.hpp"
 #include "format/gloss.hpp"
@@ -23,21 +23,21 @@ struct GlossStore {
 
 struct GlossHalf {
     GlossStore gloss_store;
-    WordMap glosses;
+    word_map::WordMap glosses;
 };
 
 struct InflectionHalf {
     format::MultiIndex multi;
     std::vector<std::string> headwords;
-    WordMap inflections;
+    word_map::WordMap inflections;
 };
 
 struct Dictionary {
     GlossStore gloss_store;
-    WordMap glosses;  // headword -> record offset in gloss_store.body
+    word_map::WordMap glosses;  // headword -> record offset in gloss_store.body
     format::MultiIndex multi;
     std::vector<std::string> headwords;  // every glosses key in key order; index = base id
-    WordMap inflections;                 // word form -> inflection target
+    word_map::WordMap inflections;                 // word form -> inflection target
 
     // The decoded record of `headword`, or nothing when it is no key or its
     // record does not decode.
@@ -52,7 +52,7 @@ struct DataFiles {
 };
 
 Result<GlossHalf> load_glosses(Bytes glosses_fst, Bytes glosses_bin);
-Result<InflectionHalf> load_inflections(Bytes inflections_fst, Bytes multi_bin, const WordMap& glosses);
+Result<InflectionHalf> load_inflections(Bytes inflections_fst, Bytes multi_bin, const word_map::WordMap& glosses);
 
 // load_glosses, then load_inflections; the first error ends the load.
 Result<Dictionary> load_dictionary(const DataFiles& files);

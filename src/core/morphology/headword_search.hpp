@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "core/morphology/word_map.hpp"
+#include "core/word_map/word_map.hpp"
 
 namespace lomperi::morphology {
 
@@ -20,6 +20,6 @@ struct HeadwordMatch {
 // The keys of `glosses` that begin with the bytes of `query`, in byte order,
 // at most `limit` of them. No normalisation of any kind; keys that are not
 // UTF-8 are skipped and do not count.
-std::vector<HeadwordMatch> search_headwords(const WordMap& glosses, std::string_view query, std::size_t limit);
+std::vector<HeadwordMatch> search_headwords(const word_map::WordMap& glosses, std::string_view query, std::size_t limit);
 
 }  // namespace lomperi::morphology

@@ -28,9 +28,9 @@ Result<std::vector<std::string_view>> resolve_bases(const Dictionary& dictionary
 std::vector<InflectionHit> search_inflections(const Dictionary& dictionary, std::string_view query, std::size_t limit) {
     std::vector<InflectionHit> hits;
     if (query.empty() || limit == 0) return hits;
-    WordMapStream stream = dictionary.inflections.prefix_stream(query);
+    word_map::WordMapStream stream = dictionary.inflections.prefix_stream(query);
     while (hits.size() < limit) {
-        std::optional<WordMapEntry> entry = stream.next();
+        std::optional<word_map::WordMapEntry> entry = stream.next();
         if (!entry) break;
         std::optional<std::string_view> form = utf8_text(entry->key);
         if (!form) continue;

@@ -8,7 +8,9 @@
 #include "core/expand/entry_view.hpp"
 #include "core/layout/layout_config.hpp"
 #include "core/morphology/dictionary.hpp"
-#include "core/morphology/search.hpp"
+#include "core/morphology/headword_search.hpp"
+#include "core/morphology/inflection_lookup.hpp"
+#include "core/morphology/phrase_lookup.hpp"
 #include "core/view/action.hpp"
 
 namespace lomperi::view {

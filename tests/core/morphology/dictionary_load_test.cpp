@@ -3,7 +3,7 @@
 #include <functional>
 
 #include "core/morphology/dictionary.hpp"
-#include "core/morphology/word_map_builder.hpp"
+#include "core/word_map/builder.hpp"
 #include "format/gloss_writer.hpp"
 #include "support/test_data.hpp"
 

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "core/morphology/dictionary.hpp"
-#include "core/morphology/word_map_builder.hpp"
+#include "core/word_map/builder.hpp"
 #include "format/gloss_writer.hpp"
 #include "support/test_data.hpp"
 
@@ -21,7 +21,7 @@ struct HandMade {
 };
 
 HandMade hand_made(const std::vector<std::pair<std::string, std::uint64_t>>& offsets, const Buffer& body) {
-    HandMade made{*build_word_map(offsets), *format::write_glosses_bin(kNames, body, 3), {}};
+    HandMade made{*word_map::build_word_map(offsets), *format::write_glosses_bin(kNames, body, 3), {}};
     made.half = std::move(*load_glosses(made.fst, made.bin));
     return made;
 }

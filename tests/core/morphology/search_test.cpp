@@ -5,8 +5,10 @@
 #include <string>
 #include <vector>
 
-#include "core/morphology/search.hpp"
-#include "core/morphology/word_map_builder.hpp"
+#include "core/morphology/headword_search.hpp"
+#include "core/morphology/inflection_lookup.hpp"
+#include "core/morphology/phrase_lookup.hpp"
+#include "core/word_map/builder.hpp"
 #include "support/kehu_data.hpp"
 #include "support/test_data.hpp"
 
@@ -85,9 +87,9 @@ TEST(SearchHeadwords, StopsAtTheLimitInByteOrder) {
 
 TEST(SearchHeadwords, SkipsKeysThatAreNotUtf8WithoutCountingThem) {
     // Byte order puts the broken sequences C3 28 before the letters ä and ö.
-    const auto bytes = build_word_map({{"ab", 0}, {"a\xc3\x28", 1}, {"a\xc3\x28x", 2}, {"aä", 3}, {"aö", 4}});
+    const auto bytes = word_map::build_word_map({{"ab", 0}, {"a\xc3\x28", 1}, {"a\xc3\x28x", 2}, {"aä", 3}, {"aö", 4}});
     ASSERT_TRUE(bytes) << bytes.error().report();
-    const auto map = WordMap::open(*bytes);
+    const auto map = word_map::WordMap::open(*bytes);
     ASSERT_TRUE(map);
     EXPECT_EQ(headwords_of(search_headwords(*map, "a", 3)), (std::vector<std::string>{"ab", "aä", "aö"}));
     EXPECT_EQ(headwords_of(search_headwords(*map, "a\xc3", kListLimit)), (std::vector<std::string>{"aä", "aö"}));

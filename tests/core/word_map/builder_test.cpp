@@ -1,4 +1,4 @@
-#include "core/morphology/word_map_builder.hpp"
+#include "core/word_map/builder.hpp"
 
 #include <gtest/gtest.h>
 
@@ -9,11 +9,11 @@
 #include <string>
 #include <vector>
 
-#include "core/morphology/crc32c.hpp"
-#include "core/morphology/word_map.hpp"
-#include "word_map_test_support.hpp"
+#include "core/word_map/crc32c.hpp"
+#include "core/word_map/word_map.hpp"
+#include "test_support.hpp"
 
-namespace lomperi::morphology {
+namespace lomperi::word_map {
 namespace {
 
 using testing_support::drain;
@@ -229,14 +229,18 @@ TEST(WordMapBuilder, WritesEveryNodeForm) {
         if ((state & 0xc0) == 0xc0) forms.insert("next" + common);
         if ((state & 0xc0) == 0x80) forms.insert("one" + common);
         if ((state & 0x80) == 0 && (state & 0x3f) == 0) forms.insert("count_byte");
-        auto node = WordMapNode::read(area, address);
-        ASSERT_TRUE(node.has_value());
-        if ((state & 0x80) == 0 && node->size() > 32) forms.insert("indexed");
-        for (std::uint32_t i = 0; i < node->size(); ++i) todo.push_back(node->transition(area, i)->target);
+        Node node;
+        ASSERT_TRUE(node.read(area, address));
+        if ((state & 0x80) == 0 && node.size() > 32) forms.insert("indexed");
+        Transition t;
+        for (std::uint32_t i = 0; i < node.size(); ++i) {
+            ASSERT_TRUE(node.transition(area, i, t));
+            todo.push_back(t.target);
+        }
     }
     EXPECT_EQ(forms, (std::set<std::string>{"count_byte", "indexed", "next_common", "next_explicit", "one_common",
                                             "one_explicit"}));
 }
 
 }  // namespace
-}  // namespace lomperi::morphology
+}  // namespace lomperi::word_map

@@ -8,10 +8,10 @@
 #include <string>
 #include <vector>
 
-#include "core/morphology/word_map.hpp"
-#include "core/morphology/word_map_builder.hpp"
+#include "core/word_map/word_map.hpp"
+#include "core/word_map/builder.hpp"
 
-namespace lomperi::morphology {
+namespace lomperi::word_map {
 namespace {
 
 constexpr int kMaxPulls = 2000;
@@ -110,4 +110,4 @@ TEST(WordMapFuzz, RandomAndMutatedFilesStayInBounds) {
 }
 
 }  // namespace
-}  // namespace lomperi::morphology
+}  // namespace lomperi::word_map

@@ -3,7 +3,7 @@
 
 #include "base/bytes.hpp"
 
-namespace lomperi::morphology {
+namespace lomperi::word_map {
 
 // CRC-32C (Castagnoli), continuing from crc (0 to start).
 std::uint32_t crc32c(Bytes bytes, std::uint32_t crc = 0);
@@ -11,4 +11,4 @@ std::uint32_t crc32c(Bytes bytes, std::uint32_t crc = 0);
 // The rotated and offset form of a CRC-32C that word map files store.
 std::uint32_t masked_crc32c(Bytes bytes);
 
-}  // namespace lomperi::morphology
+}  // namespace lomperi::word_map

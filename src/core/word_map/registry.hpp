@@ -7,10 +7,10 @@
 #include <optional>
 #include <vector>
 
-#include "core/morphology/builder_node.hpp"
+#include "core/word_map/node.hpp"
 #include "base/bytes.hpp"
 
-namespace lomperi::morphology {
+namespace lomperi::word_map {
 
 class NodeRegistry {
 public:
@@ -27,4 +27,4 @@ private:
     std::size_t size_ = 0;
 };
 
-}  // namespace lomperi::morphology
+}  // namespace lomperi::word_map

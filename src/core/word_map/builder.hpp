@@ -8,12 +8,12 @@
 #include <utility>
 #include <vector>
 
-#include "core/morphology/builder_node.hpp"
-#include "core/morphology/node_registry.hpp"
+#include "core/word_map/node.hpp"
+#include "core/word_map/registry.hpp"
 #include "base/bytes.hpp"
 #include "base/error.hpp"
 
-namespace lomperi::morphology {
+namespace lomperi::word_map {
 
 class WordMapBuilder {
 public:
@@ -57,4 +57,4 @@ private:
 // The file for pairs already sorted by key bytes, without duplicates.
 Result<std::vector<std::uint8_t>> build_word_map(const std::vector<std::pair<std::string, std::uint64_t>>& sorted_pairs);
 
-}  // namespace lomperi::morphology
+}  // namespace lomperi::word_map

@@ -6,9 +6,9 @@
 #include <utility>
 #include <vector>
 
-#include "core/morphology/word_map.hpp"
+#include "core/word_map/word_map.hpp"
 
-namespace lomperi::morphology::testing_support {
+namespace lomperi::word_map::testing_support {
 
 using Pairs = std::vector<std::pair<std::string, std::uint64_t>>;
 
@@ -94,4 +94,4 @@ private:
     std::vector<std::uint8_t> bytes_;
 };
 
-}  // namespace lomperi::morphology::testing_support
+}  // namespace lomperi::word_map::testing_support

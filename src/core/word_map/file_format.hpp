@@ -1,11 +1,12 @@
 #pragma once
-// Layout constants of the word map file shared by the reader and the builder.
+// The word map file format (version 3 of the fst library's format): the
+// constants the reader and the builder share.
 #include <array>
 #include <cstddef>
 #include <cstdint>
 #include <optional>
 
-namespace lomperi::morphology::wmf {
+namespace lomperi::word_map {
 
 inline constexpr std::size_t kHeaderSize = 16;     // version, map type
 inline constexpr std::size_t kMinFileSize = 36;    // header and version-3 footer
@@ -57,4 +58,4 @@ inline constexpr std::uint8_t pack_size(std::uint64_t n) {
     return size;
 }
 
-}  // namespace lomperi::morphology::wmf
+}  // namespace lomperi::word_map

@@ -1,8 +1,8 @@
-#include "core/morphology/crc32c.hpp"
+#include "core/word_map/crc32c.hpp"
 
 #include <array>
 
-namespace lomperi::morphology {
+namespace lomperi::word_map {
 namespace {
 
 constexpr std::array<std::uint32_t, 256> kTable = [] {
@@ -28,4 +28,4 @@ std::uint32_t masked_crc32c(Bytes bytes) {
     return ((crc >> 15) | (crc << 17)) + 0xa282ead8u;
 }
 
-}  // namespace lomperi::morphology
+}  // namespace lomperi::word_map

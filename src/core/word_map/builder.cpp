@@ -1,13 +1,13 @@
-#include "core/morphology/word_map_builder.hpp"
+#include "core/word_map/builder.hpp"
 
 #include <algorithm>
 
-#include "core/morphology/crc32c.hpp"
-#include "core/morphology/node_writer.hpp"
-#include "core/morphology/word_map_format.hpp"
+#include "core/word_map/crc32c.hpp"
+#include "core/word_map/node.hpp"
+#include "core/word_map/file_format.hpp"
 #include "base/bytes.hpp"
 
-namespace lomperi::morphology {
+namespace lomperi::word_map {
 namespace {
 
 // No written node ever ends here, so the first node cannot use the
@@ -21,13 +21,13 @@ bool ascending(Bytes previous, Bytes key) {
 }  // namespace
 
 WordMapBuilder::WordMapBuilder() : last_address_(kNoAddress) {
-    append_u64(out_, wmf::kLatestVersion);
+    append_u64(out_, kLatestVersion);
     append_u64(out_, 0);  // map type
     push_unfinished();  // the root
 }
 
 Result<void> WordMapBuilder::insert(Bytes key, std::uint64_t value) {
-    if (key.size() > wmf::kMaxKeyLength) return fail("word map key too long");
+    if (key.size() > kMaxKeyLength) return fail("word map key too long");
     if (has_key_ && !ascending(last_key_, key)) return fail("word map keys not in strictly ascending order");
     has_key_ = true;
     last_key_.assign(key.begin(), key.end());
@@ -64,7 +64,7 @@ std::size_t WordMapBuilder::shared_prefix_and_move_outputs(Bytes key, std::uint6
 
 void WordMapBuilder::add_output_prefix(Unfinished& unfinished, std::uint64_t prefix) {
     if (unfinished.node.is_final) unfinished.node.final_output += prefix;
-    for (BuilderTransition& t : unfinished.node.transitions) t.output += prefix;
+    for (Transition& t : unfinished.node.transitions) t.output += prefix;
     if (unfinished.has_last) unfinished.last_output += prefix;
 }
 
@@ -113,7 +113,7 @@ WordMapBuilder::Unfinished& WordMapBuilder::push_unfinished() {
 }
 
 std::uint64_t WordMapBuilder::compile(const BuilderNode& node) {
-    if (node.is_final && node.transitions.empty() && node.final_output == 0) return wmf::kEmptyAddress;
+    if (node.is_final && node.transitions.empty() && node.final_output == 0) return kEmptyAddress;
     std::uint64_t hash = hash_node(node);
     if (auto found = registry_.find(node, hash, out_)) return *found;
     write_node(out_, node, last_address_);
@@ -140,4 +140,4 @@ Result<std::vector<std::uint8_t>> build_word_map(const std::vector<std::pair<std
     return std::move(builder).finish();
 }
 
-}  // namespace lomperi::morphology
+}  // namespace lomperi::word_map

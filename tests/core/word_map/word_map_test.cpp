@@ -1,4 +1,4 @@
-#include "core/morphology/word_map.hpp"
+#include "core/word_map/word_map.hpp"
 
 #include <gtest/gtest.h>
 
@@ -7,10 +7,10 @@
 #include <string>
 #include <vector>
 
-#include "core/morphology/word_map_builder.hpp"
-#include "word_map_test_support.hpp"
+#include "core/word_map/builder.hpp"
+#include "test_support.hpp"
 
-namespace lomperi::morphology {
+namespace lomperi::word_map {
 namespace {
 
 using testing_support::drain;
@@ -326,12 +326,12 @@ TEST(WordMap, DamagedSubtreeEndsStreamAfterEarlierKeys) {
     ASSERT_TRUE(map.has_value());
     // Make the node below "z" unreadable: a general node claiming 63 transitions.
     NodeArea area{bytes, 16, bytes.size() - 20, 3};
-    auto root = WordMapNode::read(area, map->root_address());
-    ASSERT_TRUE(root.has_value());
-    auto z = root->transition(area, root->size() - 1);
-    ASSERT_TRUE(z.has_value());
-    ASSERT_EQ(z->input, 'z');
-    bytes[z->target] = 0x3f;
+    Node root;
+    ASSERT_TRUE(root.read(area, map->root_address()));
+    Transition z;
+    ASSERT_TRUE(root.transition(area, root.size() - 1, z));
+    ASSERT_EQ(z.input, 'z');
+    bytes[z.target] = 0x3f;
     auto streamed = drain(map->stream());
     EXPECT_EQ(streamed, Pairs(keys.begin(), keys.end() - 1));
     EXPECT_EQ(map->get("mbq"), 'b');
@@ -339,4 +339,4 @@ TEST(WordMap, DamagedSubtreeEndsStreamAfterEarlierKeys) {
 }
 
 }  // namespace
-}  // namespace lomperi::morphology
+}  // namespace lomperi::word_map

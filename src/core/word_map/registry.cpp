@@ -1,9 +1,9 @@
-#include "core/morphology/node_registry.hpp"
+#include "core/word_map/registry.hpp"
 
-#include "core/morphology/word_map_format.hpp"
-#include "core/morphology/word_map_node.hpp"
+#include "core/word_map/file_format.hpp"
+#include "core/word_map/node.hpp"
 
-namespace lomperi::morphology {
+namespace lomperi::word_map {
 namespace {
 
 constexpr int kAddressBits = 40;
@@ -11,26 +11,30 @@ constexpr std::uint64_t kAddressMask = (std::uint64_t{1} << kAddressBits) - 1;
 
 std::uint64_t fingerprint(std::uint64_t hash) { return hash >> kAddressBits << kAddressBits; }
 
-NodeArea written_area(Bytes written) { return {written, wmf::kHeaderSize, written.size(), wmf::kLatestVersion}; }
+NodeArea written_area(Bytes written) { return {written, kHeaderSize, written.size(), kLatestVersion}; }
 
 bool same_node(const BuilderNode& node, const NodeArea& area, std::uint64_t address) {
-    auto stored = WordMapNode::read(area, address);
-    if (!stored || stored->is_final() != node.is_final || stored->final_output() != node.final_output) return false;
-    if (stored->size() != node.transitions.size()) return false;
-    for (std::uint32_t i = 0; i < stored->size(); ++i) {
-        auto t = stored->transition(area, i);
-        const BuilderTransition& want = node.transitions[i];
-        if (!t || t->input != want.input || t->output != want.output || t->target != want.target) return false;
+    Node stored;
+    if (!stored.read(area, address) || stored.is_final() != node.is_final) return false;
+    if (stored.final_output() != node.final_output || stored.size() != node.transitions.size()) return false;
+    Transition t;
+    for (std::uint32_t i = 0; i < stored.size(); ++i) {
+        const Transition& want = node.transitions[i];
+        if (!stored.transition(area, i, t)) return false;
+        if (t.input != want.input || t.output != want.output || t.target != want.target) return false;
     }
     return true;
 }
 
+// Only called for nodes this builder wrote, which always read back.
 std::uint64_t hash_written(const NodeArea& area, std::uint64_t address) {
-    auto stored = WordMapNode::read(area, address);
-    NodeHash hash(stored->is_final(), stored->final_output());
-    for (std::uint32_t i = 0; i < stored->size(); ++i) {
-        auto t = stored->transition(area, i);
-        hash.add(BuilderTransition{t->input, t->output, t->target});
+    Node stored;
+    stored.read(area, address);
+    NodeHash hash(stored.is_final(), stored.final_output());
+    Transition t;
+    for (std::uint32_t i = 0; i < stored.size(); ++i) {
+        stored.transition(area, i, t);
+        hash.add(t);
     }
     return hash.value();
 }
@@ -73,4 +77,4 @@ void NodeRegistry::grow(Bytes written) {
     }
 }
 
-}  // namespace lomperi::morphology
+}  // namespace lomperi::word_map

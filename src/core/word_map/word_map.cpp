@@ -1,0 +1,95 @@
+#include "core/word_map/word_map.hpp"
+
+namespace lomperi::word_map {
+
+Result<WordMap> WordMap::open(Bytes bytes) {
+    if (bytes.size() < kMinFileSize) return fail("FST error");
+    const std::uint64_t version = read_u64(bytes, 0);
+    if (version == 0 || version > kLatestVersion) return fail("FST error");
+    const std::size_t footer = bytes.size() - footer_size(version);
+    const std::uint64_t root = read_u64(bytes, footer + 8);
+    const bool header_and_footer_only = version == 3 && bytes.size() == kMinFileSize;
+    if (root == kEmptyAddress && !header_and_footer_only) return fail("FST error");
+
+    WordMap map;
+    map.area_ = {bytes, kHeaderSize, footer, version};
+    map.map_type_ = read_u64(bytes, 8);
+    map.len_ = read_u64(bytes, footer);
+    map.root_ = root;
+    if (version >= 3) map.checksum_ = read_u32(bytes, footer + 16);
+    return map;
+}
+
+bool WordMap::walk(Bytes path, Node& node, std::uint64_t& sum) const {
+    if (!node.read(area_, root_)) return false;
+    sum = 0;
+    Transition t;
+    for (const std::uint8_t byte : path) {
+        const std::uint32_t i = node.find(area_, byte);
+        if (i == node.size() || !node.transition(area_, i, t)) return false;
+        sum += t.output;
+        if (!node.read(area_, t.target)) return false;
+    }
+    return true;
+}
+
+std::optional<std::uint64_t> WordMap::get(Bytes key) const {
+    Node node;
+    std::uint64_t sum = 0;
+    if (!walk(key, node, sum) || !node.is_final()) return std::nullopt;
+    return sum + node.final_output();
+}
+
+WordMapStream WordMap::prefix_stream(Bytes prefix) const {
+    if (prefix.size() > kMaxKeyLength) return {};
+    Node node;
+    std::uint64_t sum = 0;
+    if (!walk(prefix, node, sum)) return {};
+    return WordMapStream(area_, node, prefix, sum);
+}
+
+WordMapStream::WordMapStream(NodeArea area, const Node& start, Bytes prefix, std::uint64_t base)
+    : area_(area), key_(prefix.begin(), prefix.end()) {
+    stack_.push_back({start, base, 0});
+    if (start.is_final()) pending_ = base + start.final_output();
+}
+
+std::optional<WordMapEntry> WordMapStream::stop() {
+    stack_.clear();
+    pending_.reset();
+    return std::nullopt;
+}
+
+// Each pull does bounded work even over damaged bytes: targets always lie
+// below their node, depth is capped, inputs must ascend, and a non-final node
+// without transitions (which no sound map holds below its root) ends the walk.
+std::optional<WordMapEntry> WordMapStream::next() {
+    if (pending_) {
+        const std::uint64_t value = *pending_;
+        pending_.reset();
+        return entry(value);
+    }
+    Transition t;
+    while (!stack_.empty()) {
+        Frame& frame = stack_.back();
+        if (frame.next >= frame.node.size()) {
+            if (frame.node.size() == 0 && !frame.node.is_final() && stack_.size() > 1) return stop();
+            stack_.pop_back();
+            if (!stack_.empty()) key_.pop_back();
+            continue;
+        }
+        const std::uint32_t i = frame.next++;
+        if (!frame.node.transition(area_, i, t)) return stop();
+        if (i > 0 && frame.node.input(area_, i - 1) >= t.input) return stop();
+        if (key_.size() >= kMaxKeyLength) return stop();
+        const std::uint64_t sum = frame.sum + t.output;
+        Frame& child = stack_.emplace_back();
+        if (!child.node.read(area_, t.target)) return stop();
+        child.sum = sum;
+        key_.push_back(t.input);
+        if (child.node.is_final()) return entry(sum + child.node.final_output());
+    }
+    return std::nullopt;
+}
+
+}  // namespace lomperi::word_map

@@ -64,7 +64,6 @@ view::AppState& shared_state() {
 void run_frames(benchmark::State& bench, bool rebuild, bool full_repaint) {
     view::AppState& state = shared_state();
     view::ViewCache cache;
-    term::Buffer buffer(kScreen);
     std::string out;
     term::Renderer renderer(term::string_sink(out), [] { return false; });
     std::size_t bytes = 0;
@@ -74,8 +73,8 @@ void run_frames(benchmark::State& bench, bool rebuild, bool full_repaint) {
         if (rebuild) ++state.revision;
         if (full_repaint) renderer.invalidate();
         state.selected[0] = frames % 2;
-        view::draw_frame(buffer, state, cache);
-        if (!renderer.draw(buffer)) bench.SkipWithError("renderer failed");
+        view::draw_frame(renderer.next_frame(kScreen), state, cache);
+        if (!renderer.present()) bench.SkipWithError("renderer failed");
         bytes += out.size();
         ++frames;
         benchmark::DoNotOptimize(out.data());

@@ -20,15 +20,16 @@ const std::vector<std::string> kWords = {"talossa", "kissat", "olemme", "hyvää
 struct Screen {
     std::string output;
     term::Renderer renderer{term::string_sink(output), [] { return false; }};
-    term::Buffer frame{term::Rect{0, 0, 200, 60}};
 };
+
+constexpr term::Rect kScreen{0, 0, 200, 60};
 
 void keystroke(view::AppState& state, view::ViewCache& cache, Screen& screen, term::Decoder& decoder,
                std::string_view bytes) {
     for (const auto& event : decoder.feed(bytes)) view::handle_event(state, cache, event);
-    view::draw_frame(screen.frame, state, cache);
+    view::draw_frame(screen.renderer.next_frame(kScreen), state, cache);
     screen.output.clear();
-    (void)screen.renderer.draw(screen.frame);
+    (void)screen.renderer.present();
 }
 
 void BM_TypeWordLetterByLetter(benchmark::State& bench_state) {

@@ -4,7 +4,6 @@
 #include <cstdint>
 
 #include "term/csi.hpp"
-#include "term/mouse_report.hpp"
 #include "base/utf8.hpp"
 
 namespace lomperi::term {

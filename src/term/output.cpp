@@ -5,6 +5,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <string>
 
 namespace lomperi::term {
 namespace {
@@ -45,5 +46,19 @@ Result<void> write_all(int fd, std::string_view bytes) {
 Sink fd_sink(int fd) {
     return [fd](std::string_view bytes) { return write_all(fd, bytes); };
 }
+
+Result<void> enter_interactive_screen(const Sink& out) {
+    std::string bytes{kEnterAlternateScreen};
+    bytes += kMouseOn;
+    return out(bytes);
+}
+
+Result<void> leave_interactive_screen(const Sink& out) {
+    std::string bytes{kMouseOff};
+    bytes += kLeaveAlternateScreen;
+    return out(bytes);
+}
+
+Result<void> show_cursor(const Sink& out) { return out(kShowCursor); }
 
 }  // namespace lomperi::term

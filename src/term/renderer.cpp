@@ -5,8 +5,7 @@
 
 #include <fmt/format.h>
 
-#include "term/screen_modes.hpp"
-#include "term/sgr.hpp"
+#include "term/output.hpp"
 #include "base/utf8.hpp"
 
 namespace lomperi::term {
@@ -16,6 +15,24 @@ namespace {
 // terminal; after anything else the cursor is placed again, so that a wide or
 // combining character cannot shift the cells after it.
 bool one_column_for_sure(char32_t ch) { return ch < 0x300; }
+
+}  // namespace
+
+std::string sgr_sequence(const Style& style) {
+    std::string out = "\x1b[0";
+    if (style.add & Bold) out += ";1";
+    if (style.add & Dim) out += ";2";
+    if (style.add & Underlined) out += ";4";
+    if (style.add & Reversed) out += ";7";
+    if (style.fg) {
+        const unsigned n = static_cast<unsigned>(*style.fg);
+        out += fmt::format(";{}", n < 8 ? 30 + n : 90 + (n - 8));
+    }
+    out += 'm';
+    return out;
+}
+
+namespace {
 
 }  // namespace
 
@@ -31,24 +48,33 @@ bool Renderer::colors_off() {
     return *no_color_;
 }
 
-void Renderer::invalidate() { previous_.reset(); }
+void Renderer::invalidate() { shown_valid_ = false; }
 
-Result<void> Renderer::draw(const Buffer& frame) {
-    const bool full = !previous_ || previous_->area() != frame.area();
+Buffer& Renderer::next_frame(Rect area) {
+    if (next_.area() == area) {
+        next_.reset();
+    } else {
+        next_.resize(area);
+    }
+    return next_;
+}
+
+Result<void> Renderer::present() {
+    const bool full = !shown_valid_ || shown_.area() != next_.area();
     std::string& out = frame_bytes_;
     out.clear();
     if (full) out += kClearScreen;
-    write_frame(frame, full, out);
+    write_frame(full, out);
     out += kHideCursor;
-    previous_ = frame;
+    std::swap(shown_, next_);
     auto written = sink_(out);
-    if (!written) previous_.reset();
+    shown_valid_ = written.has_value();
     return written;
 }
 
-void Renderer::write_frame(const Buffer& frame, bool full, std::string& out) {
-    const Rect area = frame.area();
-    const auto& cells = frame.cells();
+void Renderer::write_frame(bool full, std::string& out) {
+    const Rect area = next_.area();
+    const auto& cells = next_.cells();
     Style current;
     bool cursor_known = false;  // the cursor stands right after the last cell written
     std::size_t i = 0;
@@ -56,7 +82,7 @@ void Renderer::write_frame(const Buffer& frame, bool full, std::string& out) {
         cursor_known = false;
         for (std::uint16_t col = 0; col < area.width; ++col, ++i) {
             const Cell& cell = cells[i];
-            if (!full && previous_->cells()[i] == cell) {
+            if (!full && shown_.cells()[i] == cell) {
                 cursor_known = false;
                 continue;
             }
@@ -64,7 +90,7 @@ void Renderer::write_frame(const Buffer& frame, bool full, std::string& out) {
             Style wanted = cell.style;
             if (wanted.fg && colors_off()) wanted.fg.reset();
             if (wanted != current) {
-                out += sgr_sequence(wanted, true);
+                out += sgr_sequence(wanted);
                 current = wanted;
             }
             const char32_t ch = displayable(cell.ch);

@@ -9,6 +9,10 @@
 
 namespace lomperi::term {
 
+// The SGR sequence that sets exactly this cell style, starting from a reset:
+// "ESC [ 0 ; attributes ; colour m".
+std::string sgr_sequence(const Style& style);
+
 // Answers whether colours are switched off. The default reads NO_COLOR: set
 // to a non-empty value means no colours.
 using NoColorProbe = std::function<bool()>;
@@ -28,20 +32,27 @@ class Renderer {
 public:
     explicit Renderer(Sink sink, NoColorProbe no_color = no_color_from_environment);
 
-    Result<void> draw(const Buffer& frame);
+    // The buffer to draw the next frame into: blank, covering `area`. The
+    // renderer keeps it and the frame shown before, and swaps the two.
+    Buffer& next_frame(Rect area);
 
-    // Forgets the previous frame so that the next draw clears and draws in full.
+    // Writes the frame drawn into next_frame().
+    Result<void> present();
+
+    // Forgets the frame shown so that the next one clears and is drawn in full.
     void invalidate();
 
 private:
-    void write_frame(const Buffer& frame, bool full, std::string& out);
+    void write_frame(bool full, std::string& out);
     bool colors_off();
 
     Sink sink_;
     NoColorProbe probe_;
     std::optional<bool> no_color_;
-    std::optional<Buffer> previous_;
-    std::string frame_bytes_;  // kept between frames for its capacity
+    Buffer shown_;
+    Buffer next_;
+    bool shown_valid_ = false;  // shown_ is what the terminal shows
+    std::string frame_bytes_;   // kept between frames for its capacity
 };
 
 }  // namespace lomperi::term

@@ -1,6 +1,8 @@
 #pragma once
 #include <cstdint>
 #include <optional>
+#include <string>
+#include <vector>
 
 namespace lomperi::term {
 
@@ -50,6 +52,19 @@ struct Style {
         s.remove = static_cast<std::uint8_t>((s.remove & ~over.add) | over.remove);
         return s;
     }
+};
+
+// A run of text in one style.
+struct Span {
+    std::string text;
+    Style style;
+    friend bool operator==(const Span&, const Span&) = default;
+};
+
+// One display line: spans side by side.
+struct Line {
+    std::vector<Span> spans;
+    friend bool operator==(const Line&, const Line&) = default;
 };
 
 }  // namespace lomperi::term

@@ -33,7 +33,6 @@ public:
     static Result<Terminal> open(int in_fd = 0, int out_fd = 1);
 
     Result<Size> size() const { return terminal_size(out_fd_); }
-    Sink sink() const { return fd_sink(out_fd_); }
 
     // The next event, waiting at most `timeout` (and never more than 250 ms);
     // none when nothing arrived in that time. A resize arrives as Resize with

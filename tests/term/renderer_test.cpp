@@ -4,7 +4,7 @@
 #include <string>
 
 #include "term/renderer.hpp"
-#include "term/screen_modes.hpp"
+#include "term/output.hpp"
 #include "term_test_support.hpp"
 
 namespace lomperi::term {
@@ -23,7 +23,8 @@ struct Screen {
 
     std::string draw(const Buffer& frame) {
         out.clear();
-        auto drawn = renderer.draw(frame);
+        renderer.next_frame(frame.area()) = frame;
+        auto drawn = renderer.present();
         EXPECT_TRUE(drawn.has_value());
         return out;
     }
@@ -149,11 +150,13 @@ TEST(Renderer, WriteErrorIsAValueAndForcesAFullRedraw) {
         },
         [] { return false; });
     const Buffer f = frame(2, 1, "ab");
-    auto drawn = r.draw(f);
+    r.next_frame(f.area()) = f;
+    auto drawn = r.present();
     ASSERT_FALSE(drawn.has_value());
     EXPECT_EQ(drawn.error().message(), "Broken pipe");
     broken = false;
-    ASSERT_TRUE(r.draw(f).has_value());
+    r.next_frame(f.area()) = f;
+    ASSERT_TRUE(r.present().has_value());
     EXPECT_EQ(visible(out), visible("\x1b[2J\x1b[1;1Hab\x1b[?25l"));
 }
 

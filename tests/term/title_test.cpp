@@ -1,4 +1,4 @@
-#include "term/title.hpp"
+#include "term/widgets.hpp"
 
 #include <gtest/gtest.h>
 

@@ -4,9 +4,7 @@
 #include <vector>
 
 #include "support/buffer_picture.hpp"
-#include "term/box.hpp"
-#include "term/list.hpp"
-#include "term/paragraph.hpp"
+#include "term/widgets.hpp"
 
 namespace lomperi::term {
 namespace {

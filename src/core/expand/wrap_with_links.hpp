@@ -7,7 +7,6 @@
 
 #include "core/expand/link_span.hpp"
 #include "term/style.hpp"
-#include "term/text.hpp"
 
 namespace lomperi::expand {
 

@@ -9,10 +9,8 @@
 
 #include "core/legal/documents.hpp"
 #include "core/legal/wrap_document.hpp"
-#include "term/box.hpp"
-#include "term/paragraph.hpp"
-#include "term/text.hpp"
-#include "term/title.hpp"
+#include "term/widgets.hpp"
+#include "term/style.hpp"
 
 namespace lomperi::legal {
 namespace {

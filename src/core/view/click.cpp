@@ -2,8 +2,7 @@
 
 #include <algorithm>
 
-#include "term/box.hpp"
-#include "term/list.hpp"
+#include "term/widgets.hpp"
 
 namespace lomperi::view {
 namespace {

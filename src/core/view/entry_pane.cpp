@@ -3,9 +3,7 @@
 #include <algorithm>
 #include <limits>
 
-#include "term/box.hpp"
-#include "term/paragraph.hpp"
-#include "term/title.hpp"
+#include "term/widgets.hpp"
 
 namespace lomperi::view {
 namespace {

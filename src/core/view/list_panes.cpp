@@ -2,10 +2,8 @@
 
 #include <optional>
 
-#include "term/box.hpp"
-#include "term/list.hpp"
-#include "term/text.hpp"
-#include "term/title.hpp"
+#include "term/widgets.hpp"
+#include "term/style.hpp"
 
 namespace lomperi::view {
 namespace {

@@ -10,7 +10,7 @@
 #include "core/view/handle_event.hpp"
 #include "term/raw_mode.hpp"
 #include "term/renderer.hpp"
-#include "term/screen_modes.hpp"
+#include "term/output.hpp"
 #include "term/terminal.hpp"
 
 namespace lomperi::view {
@@ -46,9 +46,8 @@ struct LoopEnd {
 Result<void> draw_once(term::Terminal& terminal, term::Renderer& renderer, AppState& state, ViewCache& cache) {
     auto size = terminal.size();
     if (!size) return std::unexpected(size.error());
-    term::Buffer frame(size->area());
-    draw_frame(frame, state, cache);
-    return renderer.draw(frame);
+    draw_frame(renderer.next_frame(size->area()), state, cache);
+    return renderer.present();
 }
 
 LoopEnd main_loop(term::Terminal& terminal, term::Renderer& renderer, CursorGuard& cursor, AppState& state,

@@ -2,8 +2,7 @@
 
 #include <fmt/format.h>
 
-#include "term/box.hpp"
-#include "term/title.hpp"
+#include "term/widgets.hpp"
 
 namespace lomperi::view {
 

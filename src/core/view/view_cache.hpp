@@ -5,7 +5,7 @@
 #include "core/expand/entry_lines.hpp"
 #include "core/layout/drag.hpp"
 #include "term/geometry.hpp"
-#include "term/text.hpp"
+#include "term/style.hpp"
 
 namespace lomperi::view {
 

@@ -7,7 +7,6 @@
 #include <vector>
 
 #include "base/utf8.hpp"
-#include "base/utf8.hpp"
 
 namespace lomperi::legal {
 namespace {

@@ -7,7 +7,7 @@
 #include "bench_support.hpp"
 #include "core/view/draw.hpp"
 #include "core/view/handle_event.hpp"
-#include "core/view/update.hpp"
+#include "core/view/entry_refresh.hpp"
 #include "term/decoder.hpp"
 #include "term/renderer.hpp"
 

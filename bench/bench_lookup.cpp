@@ -117,7 +117,7 @@ void BM_ExpandAndWrapEntry(benchmark::State& state) {
             samples.time([&] {
                 const expand::EntryView view = expand::build_entry_view(dictionary(), entry.headword, entry.record);
                 benchmark::DoNotOptimize(
-                    expand::entry_lines(entry.headword, entry.record, view.lines, &view.links, false, kPaneWidth));
+                    expand::entry_lines(entry.headword, entry.record, view.lines, view.links, expand::EntryLook::Shown, kPaneWidth));
             });
         }
     }
@@ -133,7 +133,7 @@ void BM_WrapEntryOnly(benchmark::State& state) {
         for (std::size_t k = 0; k < entries.size(); ++k) {
             samples.time([&] {
                 benchmark::DoNotOptimize(expand::entry_lines(entries[k].headword, entries[k].record, views[k].lines,
-                                                             &views[k].links, false, kPaneWidth));
+                                                             views[k].links, expand::EntryLook::Shown, kPaneWidth));
             });
         }
     }

@@ -57,16 +57,18 @@ private:
 };
 
 template <class T>
-std::span<const T> item_or_none(const std::vector<std::vector<T>>* lists, std::size_t k) {
-    if (lists == nullptr || k >= lists->size()) return {};
-    return (*lists)[k];
+std::span<const T> item_or_none(std::span<const std::vector<T>> lists, std::size_t k) {
+    if (k >= lists.size()) return {};
+    return lists[k];
 }
 
 }  // namespace
 
 std::vector<EntryLine> entry_lines(std::string_view headword, const format::GlossRecord& record,
                                    const std::vector<std::vector<Expansion>>& expansions,
-                                   const std::vector<std::vector<LinkSpan>>* links, bool dim, std::uint16_t width) {
+                                   std::span<const std::vector<LinkSpan>> links, EntryLook look,
+                                   std::uint16_t width) {
+    const bool dim = look == EntryLook::Kept;
     EntryWriter writer(dim, width);
     writer.line(std::string(headword), headword_style(dim));
     writer.line({}, {});
@@ -77,7 +79,7 @@ std::vector<EntryLine> entry_lines(std::string_view headword, const format::Glos
         if (!group.pos.empty()) writer.line(fmt::format("({})", group.pos), pos_style(dim));
         for (const std::string& meaning : group.meanings) {
             writer.paragraph("- ", meaning, item_or_none(links, k), meaning_style(dim));
-            for (const Expansion& expansion : item_or_none(&expansions, k)) writer.expansion_block(expansion, 1);
+            for (const Expansion& expansion : item_or_none(std::span<const std::vector<Expansion>>(expansions), k)) writer.expansion_block(expansion, 1);
             ++k;
         }
     }

@@ -1,6 +1,7 @@
 #pragma once
 // The styled lines of the entry pane for one entry.
 #include <cstdint>
+#include <span>
 #include <string_view>
 #include <vector>
 
@@ -11,12 +12,17 @@
 
 namespace lomperi::expand {
 
+// How an entry is drawn: the shown entry in its colours, or the entry kept
+// on screen after the query was cleared, all in dark grey without bold,
+// underline or dim.
+enum class EntryLook : std::uint8_t { Shown, Kept };
+
 // The headword line, an empty line, then per group its "(pos)" line and its
 // meanings, each followed by its expansion blocks; every paragraph wrapped to
-// `width`. `links` may be null (no clickable words). A dim entry is drawn all
-// in dark grey, without bold, underline or dim.
+// `width`. `links` holds the clickable words per meaning (none: empty).
 std::vector<EntryLine> entry_lines(std::string_view headword, const format::GlossRecord& record,
                                    const std::vector<std::vector<Expansion>>& expansions,
-                                   const std::vector<std::vector<LinkSpan>>* links, bool dim, std::uint16_t width);
+                                   std::span<const std::vector<LinkSpan>> links, EntryLook look,
+                                   std::uint16_t width);
 
 }  // namespace lomperi::expand

@@ -1,6 +1,6 @@
 #pragma once
-// The colours of the entry pane; a dim entry is the one kept on screen after
-// the query was cleared.
+// The colours of the entry pane and of secondary text elsewhere; a dim entry
+// is the one kept on screen after the query was cleared.
 #include "term/style.hpp"
 
 namespace lomperi::expand {

@@ -3,6 +3,7 @@
 #include <system_error>
 
 #include "core/layout/file_io.hpp"
+#include "core/layout/layout_text.hpp"
 #include "base/utf8.hpp"
 
 namespace lomperi::layout {

@@ -1,8 +1,9 @@
+#include "core/layout/layout_paths.hpp"
+
 #include <cstdlib>
 #include <string_view>
 #include <system_error>
 
-#include "core/layout/layout_file.hpp"
 #include "base/utf8.hpp"
 
 namespace lomperi::layout {

@@ -14,8 +14,6 @@ struct Document {
 };
 
 inline constexpr std::size_t kDocumentCount = 4;
-// The viewer's document index while it is closed.
-inline constexpr std::uint8_t kDocumentsClosed = 255;
 
 // License, Privacy, Sources, Verify, in this order.
 const std::array<Document, kDocumentCount>& documents();

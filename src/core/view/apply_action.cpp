@@ -1,7 +1,9 @@
-#include "core/legal/documents.hpp"
-#include "core/view/saturating.hpp"
-#include "core/view/update.hpp"
+#include "core/view/apply_action.hpp"
+
 #include "base/utf8.hpp"
+#include "core/legal/documents.hpp"
+#include "core/view/entry_refresh.hpp"
+#include "core/view/saturating.hpp"
 
 namespace lomperi::view {
 namespace {

@@ -1,5 +1,6 @@
+#include "core/view/border_drag.hpp"
+
 #include "core/layout/drag.hpp"
-#include "core/view/mouse.hpp"
 
 namespace lomperi::view {
 

@@ -1,4 +1,4 @@
-#include "core/view/mouse.hpp"
+#include "core/view/click.hpp"
 
 #include <algorithm>
 

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <limits>
 
+#include "core/expand/entry_lines.hpp"
+#include "core/expand/entry_styles.hpp"
 #include "term/widgets.hpp"
 
 namespace lomperi::view {
@@ -29,6 +31,12 @@ void refresh_lines(const AppState& state, ViewCache& cache, std::uint16_t width)
     cache.wrap_width = width;
 }
 
+std::string_view placeholder(const AppState& state) {
+    if (state.query.empty()) return "(type to search, Tab to switch)";
+    if (state.matches.empty()) return "(no matches)";
+    return "(no entry)";
+}
+
 std::uint16_t max_scroll(std::size_t lines, std::uint16_t height) {
     if (lines <= height) return 0;
     return static_cast<std::uint16_t>(std::min<std::size_t>(lines - height, std::numeric_limits<std::uint16_t>::max()));
@@ -41,6 +49,20 @@ std::vector<std::string> entry_titles(bool fullscreen) {
         return {" entry (ctrl+f, click here, enter, or type to return) ", " entry (click here to return) ", " entry "};
     }
     return {" entry (ctrl+f or click here to fullscreen) ", " entry (click here to fullscreen) ", " entry "};
+}
+
+std::vector<expand::EntryLine> build_entry_lines(const AppState& state, std::uint16_t width) {
+    if (state.shown_record) {
+        return expand::entry_lines(state.shown_headword.value_or(std::string{}), *state.shown_record,
+                                   state.shown_lines, state.shown_links, expand::EntryLook::Shown, width);
+    }
+    if (state.kept_headword && state.kept_record) {
+        return expand::entry_lines(*state.kept_headword, *state.kept_record, state.kept_lines, {},
+                                   expand::EntryLook::Kept, width);
+    }
+    std::vector<expand::EntryLine> lines;
+    lines.push_back({term::Line{{term::Span{std::string{placeholder(state)}, expand::grey()}}}, {}});
+    return lines;
 }
 
 void draw_entry_pane(term::Buffer& buffer, term::Rect area, AppState& state, ViewCache& cache) {

@@ -1,5 +1,6 @@
+#include "core/view/entry_refresh.hpp"
+
 #include "core/expand/entry_view.hpp"
-#include "core/view/update.hpp"
 
 namespace lomperi::view {
 namespace {

@@ -1,8 +1,9 @@
 #include "core/view/handle_event.hpp"
 
 #include "core/layout/layout_file.hpp"
-#include "core/view/mouse.hpp"
-#include "core/view/update.hpp"
+#include "core/view/apply_action.hpp"
+#include "core/view/border_drag.hpp"
+#include "core/view/click.hpp"
 
 namespace lomperi::view {
 namespace {

@@ -2,6 +2,7 @@
 
 #include <optional>
 
+#include "core/expand/entry_styles.hpp"
 #include "term/widgets.hpp"
 #include "term/style.hpp"
 
@@ -55,7 +56,7 @@ void draw_inflections_pane(term::Buffer& buffer, term::Rect area, const AppState
     for (const auto& candidate : state.candidates) {
         rows.push_back(term::Line{{
             term::Span{candidate.form, {}},
-            term::Span{"  ~> ", term::Style{}.with_fg(term::Color::DarkGray)},
+            term::Span{"  ~> ", expand::grey()},
             term::Span{candidate.base, term::Style{}.with_fg(term::Color::Cyan)},
         }});
     }

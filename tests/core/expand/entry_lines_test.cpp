@@ -60,7 +60,7 @@ TEST(EntryLines, KehuiWorkedExample) {
     const testing::TestDictionary t = testing::make_kehu_dictionary();
     const format::GlossRecord record = t.dict.gloss_record("kehui").value();
     const EntryView view = build_entry_view(t.dict, "kehui", record);
-    const auto lines = entry_lines("kehui", record, view.lines, &view.links, false, 200);
+    const auto lines = entry_lines("kehui", record, view.lines, view.links, EntryLook::Shown, 200);
     expect_rows(lines, {
         {0, "kehui", kCyanBold},
         {0, "", std::nullopt},
@@ -90,7 +90,7 @@ TEST(EntryLines, DimEntryIsAllGreyWithoutAttributes) {
     const testing::TestDictionary t = testing::make_kehu_dictionary();
     const format::GlossRecord record = t.dict.gloss_record("kehui").value();
     const EntryView view = build_entry_view(t.dict, "kehui", record);
-    const auto lines = entry_lines("kehui", record, view.lines, nullptr, true, 200);
+    const auto lines = entry_lines("kehui", record, view.lines, {}, EntryLook::Kept, 200);
     ASSERT_EQ(lines.size(), 17u);
     for (const auto& line : lines) {
         EXPECT_TRUE(line.links.empty());
@@ -104,7 +104,7 @@ TEST(EntryLines, GroupsPosLinesAndWrapping) {
     const Expansion empty{"tyhjä", format::GlossRecord{}, {}, "tyhjä"};
     const std::vector<std::vector<Expansion>> expansions = {{plain, empty}};  // none for the second meaning
     const std::vector<std::vector<LinkSpan>> links = {{}, {{"kitty", 0, 5}}};
-    expect_rows(entry_lines("kissa", cat, expansions, &links, false, 15),
+    expect_rows(entry_lines("kissa", cat, expansions, links, EntryLook::Shown, 15),
                 {
                     {0, "kissa", kCyanBold},
                     {0, "", std::nullopt},
@@ -122,7 +122,7 @@ TEST(EntryLines, GroupsPosLinesAndWrapping) {
 }
 
 TEST(EntryLines, EmptyRecordShowsTheHeadwordOnly) {
-    expect_rows(entry_lines("tyhjä", format::GlossRecord{}, {}, nullptr, false, 40),
+    expect_rows(entry_lines("tyhjä", format::GlossRecord{}, {}, {}, EntryLook::Shown, 40),
                 {{0, "tyhjä", kCyanBold}, {0, "", std::nullopt}});
 }
 

@@ -1,4 +1,5 @@
 #include "core/layout/layout_file.hpp"
+#include "core/layout/layout_text.hpp"
 
 #include <sys/stat.h>
 

@@ -115,7 +115,7 @@ TEST(DrawDocuments, TinyScreensAndClosedViewer) {
     }
     term::Buffer buffer({0, 0, 20, 5});
     std::uint16_t scroll = 9;
-    draw_documents(buffer, kDocumentsClosed, scroll);
+    draw_documents(buffer, 255, scroll);
     EXPECT_EQ(scroll, 9);
     EXPECT_EQ(row_text(buffer, 0), std::u32string(20, U' '));
 }

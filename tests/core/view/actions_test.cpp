@@ -1,7 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "core/view/handle_event.hpp"
-#include "core/view/update.hpp"
+#include "core/view/apply_action.hpp"
+#include "core/view/entry_refresh.hpp"
 #include "view_fixture.hpp"
 
 namespace lomperi::view {

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "core/view/mouse.hpp"
+#include "core/view/border_drag.hpp"
+#include "core/view/click.hpp"
 #include "view_fixture.hpp"
 
 namespace lomperi::view {

@@ -1,11 +1,11 @@
+#include "core/layout/layout_text.hpp"
+
 #include <fmt/format.h>
 
 #include <cstdint>
 #include <limits>
 #include <optional>
 #include <toml++/toml.h>
-
-#include "core/layout/layout_file.hpp"
 
 namespace lomperi::layout {
 namespace {

@@ -1,14 +1,9 @@
 #pragma once
-#include <optional>
-
+// Keeping the lists and the shown entry in step with the query and the focus.
 #include "core/view/action.hpp"
 #include "core/view/app_state.hpp"
 
 namespace lomperi::view {
-
-// The only place where input changes AppState. Every action first advances
-// `revision`, whatever it then does.
-void apply_action(AppState& state, const Action& action);
 
 // Recomputes both lists after `query` changed, then refreshes the entry.
 void on_query_changed(AppState& state);

@@ -33,7 +33,7 @@ void keystroke(view::AppState& state, view::ViewCache& cache, Screen& screen, te
 }
 
 void BM_TypeWordLetterByLetter(benchmark::State& bench_state) {
-    view::AppState state(bench::embedded_dictionary());
+    view::AppState state(bench::load_embedded_dictionary());
     view::ViewCache cache;
     Screen screen;
     term::Decoder decoder;

@@ -4,9 +4,7 @@
 // decompressor, and pages it never touches cost nothing).
 #include <cstddef>
 #include <cstdint>
-#include <cstring>
 #include <memory>
-#include <stdexcept>
 
 #include "base/bytes.hpp"
 
@@ -16,12 +14,9 @@ class ByteBuffer {
 public:
     ByteBuffer() = default;
     explicit ByteBuffer(std::size_t size) : data_(size ? new std::uint8_t[size] : nullptr), size_(size) {}
-    ByteBuffer(const ByteBuffer& other) : ByteBuffer(other.size_) { copy_from(other); }
+    ByteBuffer(const ByteBuffer&) = delete;
+    ByteBuffer& operator=(const ByteBuffer&) = delete;
     ByteBuffer(ByteBuffer&& other) noexcept = default;
-    ByteBuffer& operator=(const ByteBuffer& other) {
-        if (this != &other) *this = ByteBuffer(other);
-        return *this;
-    }
     ByteBuffer& operator=(ByteBuffer&& other) noexcept = default;
 
     std::uint8_t* data() { return data_.get(); }
@@ -36,19 +31,11 @@ public:
 
     std::uint8_t& operator[](std::size_t i) { return data_[i]; }
     std::uint8_t operator[](std::size_t i) const { return data_[i]; }
-    std::uint8_t& at(std::size_t i) {
-        if (i >= size_) throw std::out_of_range("ByteBuffer::at");
-        return data_[i];
-    }
 
     Bytes bytes() const { return {data(), size_}; }
     operator Bytes() const { return bytes(); }
 
 private:
-    void copy_from(const ByteBuffer& other) {
-        if (size_ != 0) std::memcpy(data_.get(), other.data_.get(), size_);
-    }
-
     std::unique_ptr<std::uint8_t[]> data_;
     std::size_t size_ = 0;
 };

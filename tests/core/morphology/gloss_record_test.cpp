@@ -17,18 +17,14 @@ const std::vector<std::string> kNames = {"noun", "verb"};
 struct HandMade {
     Buffer fst;
     Buffer bin;
-    GlossHalf half;
+    Dictionary dict;
 };
 
 HandMade hand_made(const std::vector<std::pair<std::string, std::uint64_t>>& offsets, const Buffer& body) {
     HandMade made{*word_map::build_word_map(offsets), *format::write_glosses_bin(kNames, body, 3), {}};
-    made.half = std::move(*load_glosses(made.fst, made.bin));
+    auto half = std::move(*load_glosses(made.fst, made.bin));
+    made.dict = Dictionary{std::move(half.gloss_store), half.glosses, {}, {}, {}};
     return made;
-}
-
-std::optional<GlossRecord> lookup(const GlossHalf& half, std::string_view headword) {
-    const Dictionary dict{half.gloss_store, half.glosses, {}, {}, {}};
-    return dict.gloss_record(headword);
 }
 
 TEST(GlossRecord, ReturnsTheRecordOrNothing) {
@@ -63,7 +59,7 @@ TEST(GlossRecord, ReturnsTheRecordOrNothing) {
         {"zzz", std::nullopt},     // offset far past the end
         {"middle", std::nullopt},  // inside a record: pos_idx 3 here
     };
-    for (const auto& c : cases) EXPECT_EQ(lookup(made.half, c.headword), c.expected) << c.headword;
+    for (const auto& c : cases) EXPECT_EQ(made.dict.gloss_record(c.headword), c.expected) << c.headword;
 }
 
 TEST(GlossRecord, ReadsEveryHeadwordOfABuiltDataSet) {

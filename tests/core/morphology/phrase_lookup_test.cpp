@@ -87,7 +87,9 @@ TestDictionary make_damaged_records() {
         {{"aamuja", {"aamu", "ilta"}}, {"aamut", {"aamu"}}, {"öisin", {"aamu", "yö"}}, {"tyhjää", {"tyhjä"}},
          {"iltaa", {"ilta"}}});
     for (std::string_view word : {"aamu", "yö"}) {
-        t.dict.gloss_store.body.at(t.dict.glosses.get(word).value() + 1) = 0xFF;  // pos index out of range
+        const std::size_t at = t.dict.glosses.get(word).value() + 1;
+        if (at >= t.dict.gloss_store.body.size()) throw std::runtime_error("record outside the body");
+        t.dict.gloss_store.body[at] = 0xFF;  // pos index out of range
         if (t.dict.gloss_record(word)) throw std::runtime_error("record still decodes");
     }
     return t;

@@ -13,7 +13,7 @@ using testing::view_dictionary;
 class Actions : public ::testing::Test {
 protected:
     testing::TestDictionary data = view_dictionary();
-    AppState state{data.dict};
+    AppState state{std::move(data.dict)};
 
     void type(std::string_view text) {
         for (char c : text) apply_action(state, action::InsertChar{static_cast<unsigned char>(c)});
@@ -197,7 +197,7 @@ TEST_F(Actions, DocumentViewerTable) {
 
 TEST(KeyMapping, KeysToActions) {
     auto data = view_dictionary();
-    AppState state{data.dict};
+    AppState state{std::move(data.dict)};
     using term::KeyCode;
     struct Row {
         term::KeyEvent key;
@@ -231,7 +231,7 @@ TEST(KeyMapping, KeysToActions) {
 
 TEST(KeyMapping, EscAndCtrlCQuitOnlyOutsideTheViewer) {
     auto data = view_dictionary();
-    AppState state{data.dict};
+    AppState state{std::move(data.dict)};
     ViewCache cache;
     EXPECT_EQ(handle_event(state, cache, term::key(term::KeyCode::Esc)), Answer::Quit);
     EXPECT_EQ(handle_event(state, cache, term::char_key(U'c', term::Ctrl)), Answer::Quit);
@@ -245,7 +245,7 @@ TEST(KeyMapping, EscAndCtrlCQuitOnlyOutsideTheViewer) {
 
 TEST(KeyMapping, EventsThatNeverRedraw) {
     auto data = view_dictionary();
-    AppState state{data.dict};
+    AppState state{std::move(data.dict)};
     ViewCache cache;
     term::KeyEvent release = term::char_key(U'a');
     release.kind = term::KeyKind::Release;

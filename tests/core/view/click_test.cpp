@@ -22,7 +22,7 @@ ViewCache recorded_cache() {
 class Clicks : public ::testing::Test {
 protected:
     testing::TestDictionary data = testing::view_dictionary();
-    AppState state{data.dict};
+    AppState state{std::move(data.dict)};
     ViewCache cache = recorded_cache();
 
     void SetUp() override {

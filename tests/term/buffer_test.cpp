@@ -3,13 +3,13 @@
 #include <string>
 #include <vector>
 
-#include "support/buffer_picture.hpp"
+#include "support/picture.hpp"
 #include "term/buffer.hpp"
 
 namespace lomperi::term {
 namespace {
 
-using lomperi::testing::to_lines;
+using lomperi::testing::rows;
 using Lines = std::vector<std::string>;
 
 TEST(Buffer, SetStringCountsCodePointsAndStopsAtWidthAndEdge) {
@@ -33,7 +33,7 @@ TEST(Buffer, SetStringCountsCodePointsAndStopsAtWidthAndEdge) {
         SCOPED_TRACE(c.text);
         Buffer b(Rect{0, 0, 6, 1});
         EXPECT_EQ(b.set_string(c.x, 0, c.text, Style{}, c.max_width), c.end);
-        EXPECT_EQ(to_lines(b), Lines{c.row});
+        EXPECT_EQ(rows(b), Lines{c.row});
     }
 }
 
@@ -43,7 +43,7 @@ TEST(Buffer, AreaNeedNotStartAtOrigin) {
     b.set_string(3, 2, "xyz", Style{}, 10);
     b.set(4, 1, Cell{U'q', Style{}});
     b.set(5, 1, Cell{U'!', Style{}});  // right of the area
-    EXPECT_EQ(to_lines(b), (Lines{"  q", " xy"}));
+    EXPECT_EQ(rows(b), (Lines{"  q", " xy"}));
     EXPECT_EQ(b.get(0, 0), Cell{});
 }
 
@@ -51,7 +51,7 @@ TEST(Buffer, SetLineKeepsEachSpanStyle) {
     Buffer b(Rect{0, 0, 8, 1});
     const Line line{{{"ab", Style{}.with_fg(Color::Cyan)}, {"cd", Style{}.adding(Bold)}, {"efgh", Style{}}}};
     EXPECT_EQ(b.set_line(1, 0, line, 5), 6);
-    EXPECT_EQ(to_lines(b), Lines{" abcde  "});
+    EXPECT_EQ(rows(b), Lines{" abcde  "});
     EXPECT_EQ(lomperi::testing::style_row(b, 0), ".ccBB...");
 }
 
@@ -91,7 +91,7 @@ TEST(Buffer, ControlCharactersBecomeReplacementGlyphs) {
     for (const auto& c : cases) {
         Buffer b(Rect{0, 0, 8, 1});
         b.set_string(0, 0, c.text, Style{}, 8);
-        std::string row = to_lines(b)[0];
+        std::string row = rows(b)[0];
         row.erase(row.find_last_not_of(' ') + 1);
         EXPECT_EQ(row, c.shown);
     }
@@ -106,12 +106,12 @@ TEST(Buffer, ResetAndResize) {
     Buffer b(Rect{0, 0, 3, 1});
     b.set_string(0, 0, "abc", Style{}.adding(Bold), 3);
     b.reset();
-    EXPECT_EQ(to_lines(b), Lines{"   "});
+    EXPECT_EQ(rows(b), Lines{"   "});
     EXPECT_EQ(b.get(0, 0), Cell{});
     b.resize(Rect{0, 0, 2, 2});
-    EXPECT_EQ(to_lines(b), (Lines{"  ", "  "}));
+    EXPECT_EQ(rows(b), (Lines{"  ", "  "}));
     b.resize(Rect{});
-    EXPECT_TRUE(to_lines(b).empty());
+    EXPECT_TRUE(rows(b).empty());
     b.set_string(0, 0, "x", Style{}, 1);
 }
 

@@ -3,14 +3,14 @@
 #include <string>
 #include <vector>
 
-#include "support/buffer_picture.hpp"
+#include "support/picture.hpp"
 #include "term/widgets.hpp"
 
 namespace lomperi::term {
 namespace {
 
 using lomperi::testing::style_row;
-using lomperi::testing::to_lines;
+using lomperi::testing::rows;
 using Lines = std::vector<std::string>;
 
 std::vector<Line> plain_lines(const std::vector<std::string>& texts) {
@@ -36,7 +36,7 @@ TEST(BoxWidget, BorderTitleAndInnerArea) {
         SCOPED_TRACE(c.title);
         Buffer b(Rect{0, 0, static_cast<std::uint16_t>(c.area.x + c.area.width), c.area.height});
         EXPECT_EQ(draw_box(b, c.area, Box{c.title, Style{}, Style{}}), c.inner);
-        EXPECT_EQ(to_lines(b), c.picture);
+        EXPECT_EQ(rows(b), c.picture);
     }
 }
 
@@ -47,7 +47,7 @@ TEST(BoxWidget, TinyBoxesDrawWithoutInnerArea) {
     }
     Buffer b(Rect{0, 0, 3, 1});
     draw_box(b, Rect{0, 0, 3, 1}, Box{"", Style{}, Style{}});
-    EXPECT_EQ(to_lines(b), Lines{"└─┘"});
+    EXPECT_EQ(rows(b), Lines{"└─┘"});
 }
 
 TEST(BoxWidget, TitleHasItsOwnStyle) {
@@ -60,7 +60,7 @@ TEST(BoxWidget, TitleHasItsOwnStyle) {
 TEST(BoxWidget, BoxIsClippedToTheBuffer) {
     Buffer b(Rect{0, 0, 4, 2});
     EXPECT_EQ(draw_box(b, Rect{2, 0, 6, 4}, Box{" long title ", Style{}, Style{}}), (Rect{3, 1, 4, 2}));
-    EXPECT_EQ(to_lines(b), (Lines{"  ┌ ", "  │ "}));
+    EXPECT_EQ(rows(b), (Lines{"  ┌ ", "  │ "}));
 }
 
 TEST(ListWidget, WindowKeepsTheSelectionVisible) {
@@ -81,7 +81,7 @@ TEST(ListWidget, WindowKeepsTheSelectionVisible) {
         SCOPED_TRACE(c.selected.value_or(1000));
         Buffer b(Rect{0, 0, 4, 3});
         draw_list(b, b.area(), List{items, c.selected, Style{}.adding(Reversed)});
-        EXPECT_EQ(to_lines(b), c.picture);
+        EXPECT_EQ(rows(b), c.picture);
     }
 }
 
@@ -99,7 +99,7 @@ TEST(ListWidget, HighlightCoversTheWholeRowMarkerIncluded) {
                                Line{{Span{"cd", Style{}}, Span{"~", Style{}.with_fg(Color::DarkGray)}}}};
     Buffer b(Rect{0, 0, 7, 2});
     draw_list(b, b.area(), List{items, 1, Style{}.adding(Reversed)});
-    EXPECT_EQ(to_lines(b), (Lines{"  ab~  ", "> cd~  "}));
+    EXPECT_EQ(rows(b), (Lines{"  ab~  ", "> cd~  "}));
     EXPECT_EQ(style_row(b, 0), "....g..");
     EXPECT_EQ(style_row(b, 1), "RRRRRRR");
     EXPECT_EQ(b.get(4, 1).style, Style{}.with_fg(Color::DarkGray).adding(Reversed));
@@ -109,10 +109,10 @@ TEST(ListWidget, RowsAreCutAtTheEdgeAndEmptyListsDrawNothing) {
     const auto items = plain_lines({"äöäöäö", "x"});
     Buffer b(Rect{0, 0, 5, 3});
     draw_list(b, b.area(), List{items, 0, Style{}});
-    EXPECT_EQ(to_lines(b), (Lines{"> äöä", "  x  ", "     "}));
+    EXPECT_EQ(rows(b), (Lines{"> äöä", "  x  ", "     "}));
     Buffer empty(Rect{0, 0, 5, 2});
     draw_list(empty, empty.area(), List{{}, 0, Style{}.adding(Reversed)});
-    EXPECT_EQ(to_lines(empty), (Lines{"     ", "     "}));
+    EXPECT_EQ(rows(empty), (Lines{"     ", "     "}));
     EXPECT_EQ(style_row(empty, 0), ".....");
 }
 
@@ -132,7 +132,7 @@ TEST(ParagraphWidget, ScrollAndCutAtTheRightEdge) {
         Buffer b(Rect{0, 0, 8, 3});
         draw_paragraph(b, Rect{1, 0, 6, 3}, lines, c.scroll);
         Lines inner;
-        for (auto& row : to_lines(b)) inner.push_back(row.substr(1, 6));
+        for (auto& row : rows(b)) inner.push_back(row.substr(1, 6));
         EXPECT_EQ(inner, c.picture);
         EXPECT_EQ(b.get(7, 1).ch, U' ');
     }

@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "support/kehu_data.hpp"
-#include "support/screen_picture.hpp"
+#include "support/scene.hpp"
 #include "base/utf8.hpp"
 
 namespace lomperi::view {
@@ -90,7 +90,7 @@ TEST(DrawEntry, KehuiInAWidePane) {
 TEST(DrawEntry, KeptEntryIsGreyThroughoutWithoutLinks) {
     Scene scene(testing::make_kehu_dictionary());
     show_kehui(scene);
-    scene.keep();
+    scene.apply(view::action::Confirm{});
     const auto frame = scene.frame(120, 20);
     EXPECT_EQ(testing::picture(frame, term::Rect{0, 1, 36, 1})[0], "│> " + std::string(32, ' ') + "│");
     EXPECT_EQ(testing::picture(frame, wide_inner(17)), texts(kKehui));
@@ -113,7 +113,7 @@ TEST(DrawEntry, NarrowPaneWrapsAndSplitsATwoWordLink) {
         {"vanha talo", {{"noun", {"old house"}}}},
     }));
     scene.type("testi");
-    scene.state.fullscreen = true;
+    scene.apply(view::action::ToggleFullscreen{});
     const auto frame = scene.frame(18, 16);
     EXPECT_TRUE(same_picture(frame, {
                                         "┌ lomperi 2 · 0 ─┐",
@@ -143,22 +143,27 @@ TEST(DrawEntry, NarrowPaneWrapsAndSplitsATwoWordLink) {
 
 struct PlaceholderCase {
     const char* query;
-    const char* shown;  // a headword without a record, or none
     std::string text;
 };
 
+// The kehu dictionary with the record of kehune undecodable: a match without an entry.
+testing::TestDictionary kehu_without_kehune_record() {
+    auto t = testing::make_kehu_dictionary();
+    t.dict.gloss_store.body[t.dict.glosses.get("kehune").value() + 1] = 0xFF;  // pos index out of range
+    return t;
+}
+
 TEST(DrawEntry, PlaceholdersInGrey) {
     const PlaceholderCase cases[] = {
-        {"", nullptr, "(type to search, Tab to switch)"},
-        {"xyz", nullptr, "(no matches)"},
-        {"kehu", "kehux", "(no entry)"},
+        {"", "(type to search, Tab to switch)"},
+        {"xyz", "(no matches)"},
+        {"kehune", "(no entry)"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);
-        Scene scene(testing::make_kehu_dictionary());
+        Scene scene(kehu_without_kehune_record());
         scene.type(c.query);
         scene.state.left_pct = 30;
-        if (c.shown) scene.show(c.shown);
         const auto frame = scene.frame(120, 20);
         EXPECT_EQ(testing::picture(frame, wide_inner(2)), (std::vector<std::string>{c.text, ""}));
         EXPECT_EQ(testing::styles_at(frame, 37, 1, 40),

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "support/kehu_data.hpp"
-#include "support/screen_picture.hpp"
+#include "support/scene.hpp"
 
 namespace lomperi::view {
 namespace {
@@ -27,7 +27,7 @@ testing::TestDictionary forty_words() {
 TEST(DrawLists, WindowFollowsTheSelectionDownAndBackToTheTop) {
     Scene scene(forty_words());
     scene.type("sana");
-    scene.state.selected[0] = 29;
+    scene.apply(action::SelectMatch{29});
     auto frame = scene.frame(40, 15);
     EXPECT_TRUE(same_picture(testing::picture(frame, scene.cache.matches_area), {
                                                                                     "┌ matches ─────┐",
@@ -45,7 +45,7 @@ TEST(DrawLists, WindowFollowsTheSelectionDownAndBackToTheTop) {
                                                                                 }));
     EXPECT_EQ(testing::styles_at(frame, 0, 13, 16), "c" + std::string(14, 'R') + "c");
 
-    scene.state.selected[0] = 4;
+    scene.apply(action::SelectMatch{4});
     frame = scene.frame(40, 15);
     EXPECT_TRUE(same_picture(testing::picture(frame, scene.cache.matches_area), {
                                                                                     "┌ matches ─────┐",
@@ -88,8 +88,9 @@ TEST(DrawLists, OnlyTheFocusedPaneIsCyanAndHighlighted) {
         SCOPED_TRACE(static_cast<int>(c.focus));
         Scene scene(testing::make_kehu_dictionary());
         scene.type("kehu");
-        scene.state.selected = {1, 2};
-        scene.state.focus = c.focus;
+        scene.apply(action::SelectInflection{2});
+        scene.apply(action::SelectMatch{1});
+        scene.apply(action::FocusPane{c.focus});
         const auto frame = scene.frame(60, 14);
         ASSERT_EQ(scene.cache.matches_area, (term::Rect{0, 3, 24, 6}));
         ASSERT_EQ(scene.cache.inflections_area, (term::Rect{0, 9, 24, 5}));

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "support/kehu_data.hpp"
-#include "support/screen_picture.hpp"
+#include "support/scene.hpp"
 
 namespace lomperi::view {
 namespace {
@@ -39,7 +39,7 @@ TEST(DrawScreen, FullScreenModeHasNoLists) {
     Scene scene(testing::make_kehu_dictionary());
     scene.type("kehu");
     scene.frame(60, 14);
-    scene.state.fullscreen = true;
+    scene.apply(action::ToggleFullscreen{});
     EXPECT_TRUE(same_picture(scene.frame(60, 14), {
                                                       "┌ lomperi 10 · 5 · ctrl+l: legal ──────────────────────────┐",
                                                       "│> kehu                                                    │",
@@ -69,7 +69,7 @@ TEST(DrawScreen, TwoRowScreen) {
                                                      "└──────────────────────┘└──────────────────────────────────┘",
                                                  }));
     EXPECT_EQ(scene.cache.matches_area, (term::Rect{0, 2, 24, 0}));
-    scene.state.fullscreen = true;
+    scene.apply(action::ToggleFullscreen{});
     EXPECT_TRUE(same_picture(scene.frame(60, 2), {
                                                      "┌ lomperi 10 · 5 · ctrl+l: legal ──────────────────────────┐",
                                                      "└──────────────────────────────────────────────────────────┘",
@@ -82,7 +82,8 @@ TEST(DrawScreen, TwoRowScreen) {
 TEST(DrawScreen, EverySizeUpTo60By20) {
     Scene scene(testing::make_kehu_dictionary());
     scene.type("kehu");
-    scene.state.selected = {7, 3};
+    scene.apply(action::SelectInflection{3});
+    scene.apply(action::SelectMatch{7});
     auto inside = [](term::Rect outer, term::Rect inner) {
         return inner.x + inner.width <= outer.x + outer.width && inner.y + inner.height <= outer.y + outer.height;
     };
@@ -111,8 +112,8 @@ TEST(DrawScreen, DocumentViewerReplacesTheScreen) {
     Scene scene(testing::make_kehu_dictionary());
     scene.type("kehu");
     scene.frame(80, 20);
-    scene.state.doc = 0;
-    scene.state.doc_scroll = 65535;
+    scene.apply(action::OpenDocuments{});
+    scene.apply(action::ScrollEntry{65535});
     const auto frame = scene.frame(80, 20);
     EXPECT_NE(testing::picture(frame)[0].find("License"), std::string::npos) << testing::picture(frame)[0];
     EXPECT_LT(scene.state.doc_scroll, 65535);

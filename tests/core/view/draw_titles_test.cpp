@@ -3,7 +3,7 @@
 #include <string>
 
 #include "support/kehu_data.hpp"
-#include "support/screen_picture.hpp"
+#include "support/scene.hpp"
 #include "base/utf8.hpp"
 
 namespace lomperi::view {

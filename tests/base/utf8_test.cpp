@@ -1,12 +1,13 @@
 #include <gtest/gtest.h>
 
 #include "base/utf8.hpp"
-#include "bytes_helpers.hpp"
+#include <string>
+#include <vector>
 
 namespace lomperi {
 namespace {
 
-using format::test::Buffer;
+using Buffer = std::vector<std::uint8_t>;
 
 struct Utf8Case {
     const char* name;
@@ -90,6 +91,21 @@ TEST(CheckUtf8, AgreesWithAReferenceOverAllTwoByteInputs) {
             const bool expected = (a_ascii && b_ascii) || (a >= 0xC2 && a <= 0xDF && b_cont);
             EXPECT_EQ(is_utf8(input), expected) << std::hex << a << " " << b;
         }
+    }
+}
+
+// The encoder and the decoder agree on every scalar value; anything else
+// encodes as U+FFFD.
+TEST(Utf8, EveryScalarValueRoundTrips) {
+    std::string text;
+    for (char32_t ch = 0; ch <= 0x110000; ++ch) {
+        text.clear();
+        append_utf8(text, ch);
+        const bool scalar = ch <= 0x10FFFF && (ch < 0xD800 || ch > 0xDFFF);
+        const Utf8Step step = decode_utf8(text);
+        ASSERT_EQ(step.status, Utf8Step::Ok) << std::hex << static_cast<std::uint32_t>(ch);
+        ASSERT_EQ(step.length, text.size()) << std::hex << static_cast<std::uint32_t>(ch);
+        ASSERT_EQ(step.code_point, scalar ? ch : U'\uFFFD') << std::hex << static_cast<std::uint32_t>(ch);
     }
 }
 

@@ -2,23 +2,11 @@
 
 #include <fmt/format.h>
 
-#include <cerrno>
-#include <cstring>
-#include <fstream>
 #include <system_error>
 
+#include "base/file.hpp"
+
 namespace lomperi::morphology {
-namespace {
-
-Result<void> write_file(const std::filesystem::path& path, const std::vector<std::uint8_t>& bytes) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    if (out) out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-    if (out) out.close();
-    if (!out) return fail(fmt::format("cannot write {}: {}", path.string(), std::strerror(errno)));
-    return {};
-}
-
-}  // namespace
 
 DataFiles DataSet::files() const {
     return {glosses_fst, glosses_bin, inflections_fst, inflections_multi_bin};

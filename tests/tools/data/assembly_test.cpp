@@ -7,7 +7,7 @@
 #include "fixtures.hpp"
 #include "word_case.hpp"
 
-namespace lomperi::datatool {
+namespace lomperi::data_build {
 namespace {
 
 using format::PosGroup;
@@ -109,4 +109,4 @@ TEST(WordCase, AllCapitalDuplicatesAreDropped) {
 }
 
 }  // namespace
-}  // namespace lomperi::datatool
+}  // namespace lomperi::data_build

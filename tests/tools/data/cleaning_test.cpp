@@ -4,7 +4,7 @@
 
 #include "pos_names.hpp"
 
-namespace lomperi::datatool {
+namespace lomperi::data_build {
 namespace {
 
 using Rows = std::vector<std::pair<std::string, std::string>>;
@@ -76,4 +76,4 @@ TEST(PosNames, MapSourceLabelsAndWordClasses) {
 }
 
 }  // namespace
-}  // namespace lomperi::datatool
+}  // namespace lomperi::data_build

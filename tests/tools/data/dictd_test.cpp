@@ -4,7 +4,7 @@
 
 #include "fixtures.hpp"
 
-namespace lomperi::datatool {
+namespace lomperi::data_build {
 namespace {
 
 using testing::fixture_text;
@@ -91,4 +91,4 @@ TEST(DictdDatabase, ReadsARecordListedTwiceOnce) {
 }
 
 }  // namespace
-}  // namespace lomperi::datatool
+}  // namespace lomperi::data_build

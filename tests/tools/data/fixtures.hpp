@@ -10,7 +10,7 @@
 
 #include "form_analysis.hpp"
 
-namespace lomperi::datatool::testing {
+namespace lomperi::data_build::testing {
 
 inline std::string fixture_text(const std::string& name) {
     std::ifstream in(std::string(LOMPERI_DATA_TOOL_FIXTURES) + "/" + name, std::ios::binary);
@@ -34,4 +34,4 @@ inline std::map<std::string, std::vector<Analysis>> fixture_analyses() {
     return analyses;
 }
 
-}  // namespace lomperi::datatool::testing
+}  // namespace lomperi::data_build::testing

@@ -4,7 +4,7 @@
 
 #include "fixtures.hpp"
 
-namespace lomperi::datatool {
+namespace lomperi::data_build {
 namespace {
 
 using testing::fixture_analyses;
@@ -90,4 +90,4 @@ TEST(AnalysisBase, ParticiplesAreDescribedAsFormsOfTheirVerb) {
 }
 
 }  // namespace
-}  // namespace lomperi::datatool
+}  // namespace lomperi::data_build

@@ -4,7 +4,7 @@
 
 #include "fixtures.hpp"
 
-namespace lomperi::datatool {
+namespace lomperi::data_build {
 namespace {
 
 using format::PosGroup;
@@ -91,4 +91,4 @@ TEST(GlossMerge, ForwardDuplicatesMergeIntoOneGroup) {
 }
 
 }  // namespace
-}  // namespace lomperi::datatool
+}  // namespace lomperi::data_build

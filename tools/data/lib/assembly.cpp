@@ -7,7 +7,7 @@
 #include "pos_names.hpp"
 #include "word_case.hpp"
 
-namespace lomperi::datatool {
+namespace lomperi::data_build {
 namespace {
 
 // The base's part of speech that matches the analysed word class, else the
@@ -114,4 +114,4 @@ Assembly assemble(Entries dictionary, const std::vector<std::string>& forms,
     return out;
 }
 
-}  // namespace lomperi::datatool
+}  // namespace lomperi::data_build

@@ -12,7 +12,7 @@
 #include "form_analysis.hpp"
 #include "format/gloss.hpp"
 
-namespace lomperi::datatool {
+namespace lomperi::data_build {
 
 inline constexpr std::size_t kMaxFormEntries = 50'000;
 inline constexpr std::size_t kMaxKeyBytes = 90;
@@ -49,4 +49,4 @@ std::vector<format::PosGroup> form_entry(std::string_view form, const std::vecto
 // The headwords one analysis leads to.
 std::vector<std::string> analysis_bases(const Analysis& analysis, const Entries& dictionary);
 
-}  // namespace lomperi::datatool
+}  // namespace lomperi::data_build

@@ -2,7 +2,7 @@
 
 #include "text.hpp"
 
-namespace lomperi::datatool {
+namespace lomperi::data_build {
 namespace {
 
 constexpr std::string_view kModifierLetterUpTack = "\xCB\x94";  // "˔", a stray mark in some links
@@ -134,4 +134,4 @@ std::string inverted_meaning(std::string_view english, const std::vector<std::st
     return meaning;
 }
 
-}  // namespace lomperi::datatool
+}  // namespace lomperi::data_build

@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-namespace lomperi::datatool {
+namespace lomperi::data_build {
 
 // "[[a|b]]" -> "b", "[[a]]" -> "a", "{{...}}" and stray braces removed,
 // "word#Englanti" -> "word"; spaces collapsed.
@@ -28,4 +28,4 @@ std::string clean_meaning(std::string_view text);
 // "english (description; description)".
 std::string inverted_meaning(std::string_view english, const std::vector<std::string>& descriptions);
 
-}  // namespace lomperi::datatool
+}  // namespace lomperi::data_build

@@ -7,7 +7,7 @@
 
 #include "text.hpp"
 
-namespace lomperi::datatool {
+namespace lomperi::data_build {
 namespace {
 
 constexpr std::string_view kBase64 = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
@@ -134,4 +134,4 @@ Result<std::vector<DictdRecord>> read_dictd(std::string_view index, std::string_
     return records;
 }
 
-}  // namespace lomperi::datatool
+}  // namespace lomperi::data_build

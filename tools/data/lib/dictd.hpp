@@ -9,7 +9,7 @@
 
 #include "base/error.hpp"
 
-namespace lomperi::datatool {
+namespace lomperi::data_build {
 
 struct DictdIndexEntry {
     std::string word;
@@ -44,4 +44,4 @@ Result<DictdRecord> parse_dictd_record(std::string_view text);
 // Every record of a database, each once, in index order.
 Result<std::vector<DictdRecord>> read_dictd(std::string_view index, std::string_view dict);
 
-}  // namespace lomperi::datatool
+}  // namespace lomperi::data_build

@@ -5,7 +5,7 @@
 #include <array>
 #include <utility>
 
-namespace lomperi::datatool {
+namespace lomperi::data_build {
 namespace {
 
 template <std::size_t N>
@@ -240,4 +240,4 @@ std::optional<std::string> describe_form(std::string_view form, const Analysis& 
     return fmt::format("{} of {}{}", *what, base, notes);
 }
 
-}  // namespace lomperi::datatool
+}  // namespace lomperi::data_build

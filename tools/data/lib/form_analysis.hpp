@@ -9,7 +9,7 @@
 
 #include "base/error.hpp"
 
-namespace lomperi::datatool {
+namespace lomperi::data_build {
 
 struct Analysis {
     std::map<std::string, std::string, std::less<>> attributes;
@@ -32,4 +32,4 @@ std::string described_base(const Analysis& analysis);
 // little to describe.
 std::optional<std::string> describe_form(std::string_view form, const Analysis& analysis);
 
-}  // namespace lomperi::datatool
+}  // namespace lomperi::data_build

@@ -6,7 +6,7 @@
 #include "pos_names.hpp"
 #include "text.hpp"
 
-namespace lomperi::datatool {
+namespace lomperi::data_build {
 namespace {
 
 // The sources cut the first character of every suffix entry ("-kin" became
@@ -82,4 +82,4 @@ std::map<std::string, std::vector<format::PosGroup>> GlossMerger::entries() cons
     return out;
 }
 
-}  // namespace lomperi::datatool
+}  // namespace lomperi::data_build

@@ -10,7 +10,7 @@
 #include "dictd.hpp"
 #include "format/gloss.hpp"
 
-namespace lomperi::datatool {
+namespace lomperi::data_build {
 
 inline constexpr std::size_t kMaxInvertedPerGroup = 12;
 
@@ -38,4 +38,4 @@ private:
     std::map<std::string, std::vector<Group>> entries_;
 };
 
-}  // namespace lomperi::datatool
+}  // namespace lomperi::data_build

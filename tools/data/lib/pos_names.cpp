@@ -3,7 +3,7 @@
 #include <array>
 #include <utility>
 
-namespace lomperi::datatool {
+namespace lomperi::data_build {
 namespace {
 
 constexpr std::array<std::pair<std::string_view, std::string_view>, 23> kLabels{{
@@ -77,4 +77,4 @@ const std::vector<std::string>& canonical_pos_order() {
     return order;
 }
 
-}  // namespace lomperi::datatool
+}  // namespace lomperi::data_build

@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-namespace lomperi::datatool {
+namespace lomperi::data_build {
 
 // The name for a dictd label ("n" -> "noun"); a record without a label is a
 // phrase. Unknown labels are kept as they are.
@@ -19,4 +19,4 @@ std::optional<std::string> pos_from_word_class(std::string_view word_class);
 // are left out by the caller.
 const std::vector<std::string>& canonical_pos_order();
 
-}  // namespace lomperi::datatool
+}  // namespace lomperi::data_build

@@ -1,6 +1,6 @@
 #include "text.hpp"
 
-namespace lomperi::datatool {
+namespace lomperi::data_build {
 
 std::string_view trim(std::string_view text) {
     while (!text.empty() && (text.front() == ' ' || text.front() == '\t' || text.front() == '\r')) {
@@ -45,4 +45,4 @@ std::string collapse_spaces(std::string_view text) {
     return out;
 }
 
-}  // namespace lomperi::datatool
+}  // namespace lomperi::data_build

@@ -4,7 +4,7 @@
 #include <string_view>
 #include <vector>
 
-namespace lomperi::datatool {
+namespace lomperi::data_build {
 
 std::string_view trim(std::string_view text);
 
@@ -17,4 +17,4 @@ std::string ascii_lower(std::string_view text);
 // Replaces runs of spaces with one space and trims both ends.
 std::string collapse_spaces(std::string_view text);
 
-}  // namespace lomperi::datatool
+}  // namespace lomperi::data_build

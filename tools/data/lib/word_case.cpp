@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-namespace lomperi::datatool {
+namespace lomperi::data_build {
 namespace {
 
 constexpr unsigned char kLatin1Lead = 0xC3;
@@ -65,4 +65,4 @@ std::vector<std::string> drop_capital_duplicates(const std::vector<std::string>&
     return kept;
 }
 
-}  // namespace lomperi::datatool
+}  // namespace lomperi::data_build

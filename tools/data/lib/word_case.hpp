@@ -4,7 +4,7 @@
 #include <string_view>
 #include <vector>
 
-namespace lomperi::datatool {
+namespace lomperi::data_build {
 
 std::string lower_case(std::string_view word);
 
@@ -18,4 +18,4 @@ bool is_all_capitals(std::string_view word);
 // spelling is also listed; `forms` must be sorted.
 std::vector<std::string> drop_capital_duplicates(const std::vector<std::string>& forms);
 
-}  // namespace lomperi::datatool
+}  // namespace lomperi::data_build

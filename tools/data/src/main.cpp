@@ -20,21 +20,14 @@
 #include "gloss_merge.hpp"
 #include "pos_names.hpp"
 #include "text.hpp"
+#include "base/file.hpp"
 #include "voikko_analyzer.hpp"
 
 namespace fs = std::filesystem;
 using namespace lomperi;
-using namespace lomperi::datatool;
+using namespace lomperi::data_build;
 
 namespace {
-
-Result<std::string> read_file(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return fail(fmt::format("cannot read {}", path.string()));
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
 
 Result<std::vector<std::string>> read_lines(const fs::path& path) {
     auto text = read_file(path);

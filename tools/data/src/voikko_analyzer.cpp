@@ -4,7 +4,7 @@
 
 #include <string_view>
 
-namespace lomperi::datatool {
+namespace lomperi::data_build {
 
 void VoikkoAnalyzer::Close::operator()(VoikkoHandle* handle) const { voikkoTerminate(handle); }
 
@@ -34,4 +34,4 @@ std::vector<Analysis> VoikkoAnalyzer::analyze(const std::string& form) const {
     return analyses;
 }
 
-}  // namespace lomperi::datatool
+}  // namespace lomperi::data_build

@@ -9,7 +9,7 @@
 
 struct VoikkoHandle;
 
-namespace lomperi::datatool {
+namespace lomperi::data_build {
 
 class VoikkoAnalyzer {
 public:
@@ -27,4 +27,4 @@ private:
     std::unique_ptr<VoikkoHandle, Close> handle_;
 };
 
-}  // namespace lomperi::datatool
+}  // namespace lomperi::data_build

@@ -7,11 +7,11 @@
 #include "core/morphology/data_set.hpp"
 #include "base/error.hpp"
 
-namespace lomperi::datatool {
+namespace lomperi::tsv_data_set {
 
 std::vector<std::string_view> damage_kinds();
 
 // Fails on an unknown kind.
 Result<void> apply_damage(morphology::DataSet& data, std::string_view kind);
 
-}  // namespace lomperi::datatool
+}  // namespace lomperi::tsv_data_set

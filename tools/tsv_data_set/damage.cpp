@@ -8,7 +8,7 @@
 #include "format/gloss.hpp"
 #include "format/gloss_writer.hpp"
 
-namespace lomperi::datatool {
+namespace lomperi::tsv_data_set {
 namespace {
 
 using Bytes8 = std::vector<std::uint8_t>;
@@ -53,4 +53,4 @@ Result<void> apply_damage(morphology::DataSet& data, std::string_view kind) {
     return fail(fmt::format("unknown damage {:?}", kind));
 }
 
-}  // namespace lomperi::datatool
+}  // namespace lomperi::tsv_data_set

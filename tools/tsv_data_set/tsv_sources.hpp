@@ -13,7 +13,7 @@
 #include "core/morphology/data_set_builder.hpp"
 #include "base/error.hpp"
 
-namespace lomperi::datatool {
+namespace lomperi::tsv_data_set {
 
 struct Sources {
     std::string glosses;  // file contents
@@ -31,4 +31,4 @@ struct TsvLine {
 };
 std::vector<TsvLine> tsv_lines(std::string_view text);
 
-}  // namespace lomperi::datatool
+}  // namespace lomperi::tsv_data_set

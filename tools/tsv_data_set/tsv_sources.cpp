@@ -7,7 +7,7 @@
 
 #include "base/utf8.hpp"
 
-namespace lomperi::datatool {
+namespace lomperi::tsv_data_set {
 namespace {
 
 std::vector<std::string_view> split_tabs(std::string_view line) {
@@ -82,4 +82,4 @@ Result<morphology::DataSetBuilder> read_sources(const Sources& sources) {
     return builder;
 }
 
-}  // namespace lomperi::datatool
+}  // namespace lomperi::tsv_data_set

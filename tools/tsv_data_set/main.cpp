@@ -1,14 +1,13 @@
-// lomperi-datatool: writes the four data files from plain-text sources.
+// lomperi-tsv-data-set: writes the four data files from plain-text sources.
 #include <fmt/format.h>
 
 #include <charconv>
 #include <cstdio>
-#include <fstream>
 #include <optional>
-#include <sstream>
 #include <string>
 #include <vector>
 
+#include "base/file.hpp"
 #include "damage.hpp"
 #include "tsv_sources.hpp"
 
@@ -16,9 +15,10 @@ namespace {
 
 using lomperi::Result;
 using lomperi::fail;
+using lomperi::read_file;
 
 constexpr const char* kUsage =
-    "usage: lomperi-datatool GLOSSES.tsv FORMS.tsv OUT_DIR [--zstd-level N] [--no-self-forms] [--damage KIND]\n"
+    "usage: lomperi-tsv-data-set GLOSSES.tsv FORMS.tsv OUT_DIR [--zstd-level N] [--no-self-forms] [--damage KIND]\n"
     "  GLOSSES.tsv: headword<TAB>pos<TAB>meaning, one meaning per line\n"
     "  FORMS.tsv:   form<TAB>base\n"
     "  --damage:    write a deliberately broken data set ({})\n";
@@ -59,26 +59,18 @@ Result<Options> parse_options(const std::vector<std::string>& args) {
     return options;
 }
 
-Result<std::string> read_file(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return fail(fmt::format("cannot read {}", path));
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
 Result<void> run(const Options& options) {
     auto glosses = read_file(options.glosses_path);
     if (!glosses) return std::unexpected(glosses.error());
     auto forms = read_file(options.forms_path);
     if (!forms) return std::unexpected(forms.error());
-    auto builder = lomperi::datatool::read_sources({std::move(*glosses), std::move(*forms), options.self_forms});
+    auto builder = lomperi::tsv_data_set::read_sources({std::move(*glosses), std::move(*forms), options.self_forms});
     if (!builder) return std::unexpected(builder.error());
     builder->set_zstd_level(options.zstd_level);
     auto data = builder->build();
     if (!data) return std::unexpected(data.error());
     if (options.damage) {
-        if (auto damaged = lomperi::datatool::apply_damage(*data, *options.damage); !damaged) return damaged;
+        if (auto damaged = lomperi::tsv_data_set::apply_damage(*data, *options.damage); !damaged) return damaged;
     }
     return data->write_to(options.out_dir);
 }
@@ -88,12 +80,12 @@ Result<void> run(const Options& options) {
 int main(int argc, char** argv) {
     const auto options = parse_options(std::vector<std::string>(argv + 1, argv + argc));
     if (!options) {
-        fmt::print(stderr, "lomperi-datatool: {}\n", options.error().report());
-        fmt::print(stderr, kUsage, fmt::join(lomperi::datatool::damage_kinds(), ", "));
+        fmt::print(stderr, "lomperi-tsv-data-set: {}\n", options.error().report());
+        fmt::print(stderr, kUsage, fmt::join(lomperi::tsv_data_set::damage_kinds(), ", "));
         return 2;
     }
     if (auto done = run(*options); !done) {
-        fmt::print(stderr, "lomperi-datatool: {}\n", done.error().report());
+        fmt::print(stderr, "lomperi-tsv-data-set: {}\n", done.error().report());
         return 1;
     }
     return 0;

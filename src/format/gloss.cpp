@@ -8,48 +8,50 @@
 namespace lomperi::format {
 namespace {
 
-// Walks the header; every read first asks for its bytes.
+// Walks the header. A read past the end marks the cursor truncated and gives
+// nothing from then on, so the parse checks once per step of the format.
 class HeaderCursor {
 public:
     explicit HeaderCursor(Bytes bytes) : bytes_(bytes) {}
 
-    Result<Bytes> take(std::size_t count) {
-        if (count > bytes_.size() - at_) return fail("truncated header");
+    Bytes take(std::size_t count) {
+        if (truncated_ || count > bytes_.size() - at_) {
+            truncated_ = true;
+            return {};
+        }
         const Bytes taken = bytes_.subspan(at_, count);
         at_ += count;
         return taken;
     }
-
-    Result<std::uint8_t> u8() {
-        const auto taken = take(1);
-        if (!taken) return std::unexpected(taken.error());
-        return (*taken)[0];
+    std::uint8_t u8() {
+        const Bytes taken = take(1);
+        return taken.empty() ? 0 : taken[0];
     }
-
-    Result<std::uint32_t> u32() {
-        const auto taken = take(4);
-        if (!taken) return std::unexpected(taken.error());
-        return read_u32(*taken, 0);
+    std::uint32_t u32() {
+        const Bytes taken = take(4);
+        return taken.empty() ? 0 : read_u32(taken, 0);
     }
+    bool truncated() const { return truncated_; }
 
 private:
     Bytes bytes_;
     std::size_t at_ = 0;
+    bool truncated_ = false;
 };
 
+std::unexpected<Error> truncated_header() { return fail("truncated header"); }
+
 Result<std::vector<std::string_view>> parse_pos_names(HeaderCursor& cursor) {
-    const auto count = cursor.u8();
-    if (!count) return std::unexpected(count.error());
+    const std::uint8_t count = cursor.u8();
     std::vector<std::string_view> names;
-    names.reserve(*count);
-    for (unsigned i = 0; i < *count; ++i) {
-        const auto length = cursor.u8();
-        if (!length) return std::unexpected(length.error());
-        const auto name = cursor.take(*length);
-        if (!name) return std::unexpected(name.error());
-        if (auto valid = check_utf8(*name); !valid) return std::unexpected(valid.error().wrap("bad utf8 in pos table"));
-        names.push_back(as_text(*name));
+    names.reserve(count);
+    for (unsigned i = 0; i < count && !cursor.truncated(); ++i) {
+        const Bytes name = cursor.take(cursor.u8());
+        if (cursor.truncated()) break;
+        if (auto valid = check_utf8(name); !valid) return forward(valid, "bad utf8 in pos table");
+        names.push_back(as_text(name));
     }
+    if (cursor.truncated()) return truncated_header();
     return names;
 }
 
@@ -57,21 +59,18 @@ Result<std::vector<std::string_view>> parse_pos_names(HeaderCursor& cursor) {
 
 Result<GlossHeader> parse_gloss_header(Bytes file) {
     HeaderCursor cursor(file);
-    const auto magic = cursor.take(4);
-    if (!magic) return std::unexpected(magic.error());
-    if (as_text(*magic) != kGlossMagic) return fail("bad magic");
-    const auto version = cursor.u8();
-    if (!version) return std::unexpected(version.error());
-    if (*version != kGlossVersion) return fail(fmt::format("unsupported version {}", *version));
+    const Bytes magic = cursor.take(4);
+    if (cursor.truncated()) return truncated_header();
+    if (as_text(magic) != kGlossMagic) return fail("bad magic");
+    const std::uint8_t version = cursor.u8();
+    if (cursor.truncated()) return truncated_header();
+    if (version != kGlossVersion) return fail(fmt::format("unsupported version {}", version));
     auto names = parse_pos_names(cursor);
-    if (!names) return std::unexpected(names.error());
-    const auto plain_size = cursor.u32();
-    if (!plain_size) return std::unexpected(plain_size.error());
-    const auto compressed_size = cursor.u32();
-    if (!compressed_size) return std::unexpected(compressed_size.error());
-    const auto compressed = cursor.take(*compressed_size);
-    if (!compressed) return std::unexpected(compressed.error());
-    return GlossHeader{std::move(*names), *plain_size, *compressed};
+    if (!names) return forward(names);
+    const std::uint32_t plain_size = cursor.u32();
+    const Bytes compressed = cursor.take(cursor.u32());
+    if (cursor.truncated()) return truncated_header();
+    return GlossHeader{std::move(*names), plain_size, compressed};
 }
 
 namespace {
@@ -82,7 +81,7 @@ Result<std::string> parse_meaning(Bytes bytes, std::size_t& at) {
     at += 2;
     if (bytes.size() - at < length) return fail("truncated meaning bytes");
     const Bytes text = bytes.subspan(at, length);
-    if (auto valid = check_utf8(text); !valid) return std::unexpected(valid.error().wrap("bad utf8 in meaning"));
+    if (auto valid = check_utf8(text); !valid) return forward(valid, "bad utf8 in meaning");
     at += length;
     return std::string(as_text(text));
 }
@@ -97,7 +96,7 @@ Result<PosGroup> parse_group(Bytes bytes, std::size_t& at, std::span<const std::
     group.meanings.reserve(meaning_count);
     for (unsigned m = 0; m < meaning_count; ++m) {
         auto meaning = parse_meaning(bytes, at);
-        if (!meaning) return std::unexpected(meaning.error());
+        if (!meaning) return forward(meaning);
         group.meanings.push_back(std::move(*meaning));
     }
     return group;
@@ -113,7 +112,7 @@ Result<GlossRecord> parse_gloss_record(Bytes bytes, std::span<const std::string>
     record.groups.reserve(group_count);
     for (unsigned g = 0; g < group_count; ++g) {
         auto group = parse_group(bytes, at, pos_names);
-        if (!group) return std::unexpected(group.error());
+        if (!group) return forward(group);
         record.groups.push_back(std::move(*group));
     }
     return record;

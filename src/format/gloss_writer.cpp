@@ -21,7 +21,7 @@ Result<std::uint8_t> pos_index(std::string_view pos, std::span<const std::string
 
 Result<void> append_group(std::vector<std::uint8_t>& out, const PosGroup& group, std::span<const std::string> pos_names) {
     const auto index = pos_index(group.pos, pos_names);
-    if (!index) return std::unexpected(index.error());
+    if (!index) return forward(index);
     if (group.meanings.size() > 255) return fail(fmt::format("{} meanings in one group", group.meanings.size()));
     out.push_back(*index);
     out.push_back(static_cast<std::uint8_t>(group.meanings.size()));
@@ -52,7 +52,7 @@ Result<void> append_gloss_record(std::vector<std::uint8_t>& out, const GlossReco
 
 Result<std::vector<std::uint8_t>> encode_gloss_record(const GlossRecord& record, std::span<const std::string> pos_names) {
     std::vector<std::uint8_t> out;
-    if (auto appended = append_gloss_record(out, record, pos_names); !appended) return std::unexpected(appended.error());
+    if (auto appended = append_gloss_record(out, record, pos_names); !appended) return forward(appended);
     return out;
 }
 
@@ -87,7 +87,7 @@ Result<std::vector<std::uint8_t>> write_glosses_bin(std::span<const std::string>
                                                     int zstd_level) {
     if (plain_body.size() > std::numeric_limits<std::uint32_t>::max()) return fail("gloss body too large");
     const auto compressed = zstd_compress(plain_body, zstd_level);
-    if (!compressed) return std::unexpected(compressed.error());
+    if (!compressed) return forward(compressed);
     return assemble_glosses_bin(pos_names, static_cast<std::uint32_t>(plain_body.size()), *compressed);
 }
 

@@ -23,7 +23,7 @@ Result<std::vector<std::uint8_t>> write_multi_bin(std::span<const std::vector<st
     out.push_back(kMultiVersion);
     append_u32(out, static_cast<std::uint32_t>(entries.size()));
     for (const auto& ids : entries) {
-        if (auto appended = append_multi_entry(out, ids); !appended) return std::unexpected(appended.error());
+        if (auto appended = append_multi_entry(out, ids); !appended) return forward(appended);
     }
     return out;
 }

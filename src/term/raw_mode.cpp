@@ -32,7 +32,7 @@ termios raw_settings(termios t) {
 Result<RawMode> RawMode::enable(int fd) {
     termios saved{};
     if (::tcgetattr(fd, &saved) != 0) return fail(std::strerror(errno));
-    if (auto applied = apply(fd, raw_settings(saved)); !applied) return std::unexpected(applied.error());
+    if (auto applied = apply(fd, raw_settings(saved)); !applied) return forward(applied);
     return RawMode(fd, saved);
 }
 

@@ -49,7 +49,7 @@ Result<SignalPipe> SignalPipe::install() {
         if (auto ok = set_flags(fd); !ok) {
             ::close(fds[0]);
             ::close(fds[1]);
-            return std::unexpected(ok.error());
+            return forward(ok);
         }
     }
     g_write_fd = fds[1];

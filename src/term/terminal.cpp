@@ -29,7 +29,7 @@ Result<Size> terminal_size(int fd) {
 
 Result<Terminal> Terminal::open(int in_fd, int out_fd) {
     auto signals = SignalPipe::install();
-    if (!signals) return std::unexpected(signals.error());
+    if (!signals) return forward(signals);
     return Terminal(in_fd, out_fd, std::move(*signals));
 }
 
@@ -55,7 +55,7 @@ Result<std::optional<Event>> Terminal::wait_event(milliseconds timeout) {
         }
         if (n > 0 && (fds[0].revents & POLLNVAL)) return fail("standard input is not open");
         if (n > 0 && fds[0].revents != 0) {
-            if (auto ok = read_input(); !ok) return std::unexpected(ok.error());
+            if (auto ok = read_input(); !ok) return forward(ok);
         }
         flush_if_due();
         if (queue_.empty() && Clock::now() >= deadline) return std::optional<Event>{};

@@ -16,11 +16,11 @@ using Bytes8 = std::vector<std::uint8_t>;
 // The plain-size field sits right after the name table.
 Result<void> declare_one_more_plain_byte(morphology::DataSet& data) {
     const auto header = format::parse_gloss_header(data.glosses_bin);
-    if (!header) return std::unexpected(header.error());
+    if (!header) return forward(header);
     const std::vector<std::string> names(header->pos_names.begin(), header->pos_names.end());
     const Bytes8 compressed(header->compressed.begin(), header->compressed.end());
     auto bytes = format::assemble_glosses_bin(names, header->plain_size + 1, compressed);
-    if (!bytes) return std::unexpected(bytes.error());
+    if (!bytes) return forward(bytes);
     data.glosses_bin = std::move(*bytes);
     return {};
 }

@@ -61,14 +61,14 @@ Result<Options> parse_options(const std::vector<std::string>& args) {
 
 Result<void> run(const Options& options) {
     auto glosses = read_file(options.glosses_path);
-    if (!glosses) return std::unexpected(glosses.error());
+    if (!glosses) return forward(glosses);
     auto forms = read_file(options.forms_path);
-    if (!forms) return std::unexpected(forms.error());
+    if (!forms) return forward(forms);
     auto builder = lomperi::tsv_data_set::read_sources({std::move(*glosses), std::move(*forms), options.self_forms});
-    if (!builder) return std::unexpected(builder.error());
+    if (!builder) return forward(builder);
     builder->set_zstd_level(options.zstd_level);
     auto data = builder->build();
-    if (!data) return std::unexpected(data.error());
+    if (!data) return forward(data);
     if (options.damage) {
         if (auto damaged = lomperi::tsv_data_set::apply_damage(*data, *options.damage); !damaged) return damaged;
     }

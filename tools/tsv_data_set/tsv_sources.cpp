@@ -62,7 +62,7 @@ Result<morphology::DataSetBuilder> read_sources(const Sources& sources) {
     std::map<std::string, Entry, std::less<>> entries;
     std::vector<std::string> pos_names;
     for (const auto& line : tsv_lines(sources.glosses)) {
-        if (auto ok = check_fields(line, 3, "glosses", "headword, pos and meaning"); !ok) return std::unexpected(ok.error());
+        if (auto ok = check_fields(line, 3, "glosses", "headword, pos and meaning"); !ok) return forward(ok);
         const auto pos = line.fields[1];
         if (std::find(pos_names.begin(), pos_names.end(), pos) == pos_names.end()) pos_names.emplace_back(pos);
         group_for(entries[std::string(line.fields[0])], pos).meanings.emplace_back(line.fields[2]);
@@ -74,7 +74,7 @@ Result<morphology::DataSetBuilder> read_sources(const Sources& sources) {
         builder.add_headword(headword, std::move(entry.groups));
     }
     for (const auto& line : tsv_lines(sources.forms)) {
-        if (auto ok = check_fields(line, 2, "forms", "form and base"); !ok) return std::unexpected(ok.error());
+        if (auto ok = check_fields(line, 2, "forms", "form and base"); !ok) return forward(ok);
         if (!entries.contains(line.fields[1]))
             return fail(fmt::format("forms:{}: base {:?} is not a headword", line.number, line.fields[1]));
         builder.add_form(std::string(line.fields[0]), std::string(line.fields[1]));

@@ -91,20 +91,20 @@ Result<DataSet> DataSetBuilder::build() const {
         offsets.emplace_back(headword, body.size());
         sorted.push_back(headword);
         if (auto appended = format::append_gloss_record(body, format::GlossRecord{groups}, pos_names); !appended)
-            return std::unexpected(appended.error().wrap(fmt::format("encoding the record of {:?}", headword)));
+            return forward(appended, fmt::format("encoding the record of {:?}", headword));
     }
     const auto tables = inflection_tables(forms_, BaseIds(std::move(sorted)));
-    if (!tables) return std::unexpected(tables.error());
+    if (!tables) return forward(tables);
 
     DataSet data;
     auto glosses_fst = word_map::build_word_map(offsets);
-    if (!glosses_fst) return std::unexpected(glosses_fst.error().wrap("building glosses.fst"));
+    if (!glosses_fst) return forward(glosses_fst, "building glosses.fst");
     auto glosses_bin = format::write_glosses_bin(pos_names, body, zstd_level_);
-    if (!glosses_bin) return std::unexpected(glosses_bin.error().wrap("building glosses.bin"));
+    if (!glosses_bin) return forward(glosses_bin, "building glosses.bin");
     auto inflections_fst = word_map::build_word_map(tables->targets);
-    if (!inflections_fst) return std::unexpected(inflections_fst.error().wrap("building inflections.fst"));
+    if (!inflections_fst) return forward(inflections_fst, "building inflections.fst");
     auto multi_bin = format::write_multi_bin(tables->multi_entries);
-    if (!multi_bin) return std::unexpected(multi_bin.error().wrap("building inflections-multi.bin"));
+    if (!multi_bin) return forward(multi_bin, "building inflections-multi.bin");
     return DataSet{std::move(*glosses_fst), std::move(*glosses_bin), std::move(*inflections_fst), std::move(*multi_bin)};
 }
 

@@ -31,7 +31,7 @@ Result<std::vector<std::string>> collect_headwords(const word_map::WordMap& glos
     auto stream = glosses.stream();
     while (auto entry = stream.next()) {
         if (auto valid = check_utf8(entry->key); !valid)
-            return std::unexpected(valid.error().wrap("non-utf8 word in glosses.fst"));
+            return forward(valid, "non-utf8 word in glosses.fst");
         headwords.emplace_back(as_text(entry->key));
     }
     return headwords;
@@ -43,9 +43,9 @@ Result<GlossHalf> load_glosses(Bytes glosses_fst, Bytes glosses_bin) {
     auto glosses = word_map::WordMap::open(glosses_fst);
     if (!glosses) return fail(fmt::format("invalid fst: {}", glosses.error().message()));
     const auto header = format::parse_gloss_header(glosses_bin);
-    if (!header) return std::unexpected(header.error().wrap("parsing glosses.bin header"));
+    if (!header) return forward(header, "parsing glosses.bin header");
     auto body = decompress_body(header->compressed, header->plain_size);
-    if (!body) return std::unexpected(body.error());
+    if (!body) return forward(body);
     GlossStore store{std::vector<std::string>(header->pos_names.begin(), header->pos_names.end()), std::move(*body)};
     return GlossHalf{std::move(store), std::move(*glosses)};
 }
@@ -54,17 +54,17 @@ Result<InflectionHalf> load_inflections(Bytes inflections_fst, Bytes multi_bin, 
     auto inflections = word_map::WordMap::open(inflections_fst);
     if (!inflections) return fail(fmt::format("invalid inflections.fst: {}", inflections.error().message()));
     auto multi = format::MultiIndex::parse(multi_bin);
-    if (!multi) return std::unexpected(multi.error().wrap("parsing inflections-multi.bin"));
+    if (!multi) return forward(multi, "parsing inflections-multi.bin");
     auto headwords = collect_headwords(glosses);
-    if (!headwords) return std::unexpected(headwords.error());
+    if (!headwords) return forward(headwords);
     return InflectionHalf{std::move(*multi), std::move(*headwords), std::move(*inflections)};
 }
 
 Result<Dictionary> load_dictionary(const DataFiles& files) {
     auto gloss_half = load_glosses(files.glosses_fst, files.glosses_bin);
-    if (!gloss_half) return std::unexpected(gloss_half.error());
+    if (!gloss_half) return forward(gloss_half);
     auto inflection_half = load_inflections(files.inflections_fst, files.inflections_multi_bin, gloss_half->glosses);
-    if (!inflection_half) return std::unexpected(inflection_half.error());
+    if (!inflection_half) return forward(inflection_half);
     return Dictionary{
         std::move(gloss_half->gloss_store), std::move(gloss_half->glosses),   std::move(inflection_half->multi),
         std::move(inflection_half->headwords), std::move(inflection_half->inflections),

@@ -15,7 +15,7 @@ Result<std::vector<std::string_view>> resolve_bases(const Dictionary& dictionary
         return std::vector<std::string_view>{headwords[target]};
     }
     Result<std::vector<std::uint32_t>> ids = dictionary.multi.base_ids(target & ~format::kMultiFlag);
-    if (!ids) return std::unexpected(std::move(ids.error()));
+    if (!ids) return forward(ids);
     std::vector<std::string_view> bases;
     bases.reserve(ids->size());
     for (std::uint32_t id : *ids) {

@@ -45,7 +45,7 @@ struct LoopEnd {
 
 Result<void> draw_once(term::Terminal& terminal, term::Renderer& renderer, AppState& state, ViewCache& cache) {
     auto size = terminal.size();
-    if (!size) return std::unexpected(size.error());
+    if (!size) return forward(size);
     draw_frame(renderer.next_frame(size->area()), state, cache);
     return renderer.present();
 }
@@ -83,19 +83,19 @@ Result<void> teardown(term::RawMode& raw, const term::Sink& sink, CursorGuard& c
 
 Result<int> run_interactive(morphology::Dictionary dictionary) {
     auto raw = term::RawMode::enable(kInput);
-    if (!raw) return std::unexpected(raw.error());
+    if (!raw) return forward(raw);
     const term::Sink sink = term::fd_sink(kOutput);
     CursorGuard cursor(sink);
     if (auto entered = term::enter_interactive_screen(sink); !entered) {
         (void)raw->restore();
         (void)term::leave_interactive_screen(sink);
-        return std::unexpected(entered.error());
+        return forward(entered);
     }
     auto terminal = term::Terminal::open(kInput, kOutput);
     if (!terminal) {
         (void)raw->restore();
         (void)term::leave_interactive_screen(sink);
-        return std::unexpected(terminal.error());
+        return forward(terminal);
     }
     LoopEnd end;
     {
@@ -104,7 +104,7 @@ Result<int> run_interactive(morphology::Dictionary dictionary) {
         term::Renderer renderer(sink);
         end = main_loop(*terminal, renderer, cursor, state, cache);
     }
-    if (auto torn_down = teardown(*raw, sink, cursor); !torn_down) return std::unexpected(torn_down.error());
+    if (auto torn_down = teardown(*raw, sink, cursor); !torn_down) return forward(torn_down);
     if (end.error) return std::unexpected(std::move(*end.error));
     return end.status;
 }
@@ -113,7 +113,7 @@ Result<int> run_interactive(morphology::Dictionary dictionary) {
 
 Result<int> run(const morphology::DataFiles& files) {
     auto dictionary = morphology::load_dictionary(files);
-    if (!dictionary) return std::unexpected(dictionary.error());
+    if (!dictionary) return forward(dictionary);
     // A closed terminal must come back as a write error, not kill the process.
     signal(SIGPIPE, SIG_IGN);
     return run_interactive(std::move(*dictionary));

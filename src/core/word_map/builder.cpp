@@ -1,5 +1,7 @@
 #include "core/word_map/builder.hpp"
 
+#include <fmt/format.h>
+
 #include <algorithm>
 
 #include "core/word_map/crc32c.hpp"
@@ -28,7 +30,10 @@ WordMapBuilder::WordMapBuilder() : last_address_(kNoAddress) {
 
 Result<void> WordMapBuilder::insert(Bytes key, std::uint64_t value) {
     if (key.size() > kMaxKeyLength) return fail("word map key too long");
-    if (has_key_ && !ascending(last_key_, key)) return fail("word map keys not in strictly ascending order");
+    if (has_key_ && !ascending(last_key_, key)) {
+        return fail(fmt::format("word map keys not in strictly ascending order: {:?} after {:?}", as_text(key),
+                                as_text(last_key_)));
+    }
     has_key_ = true;
     last_key_.assign(key.begin(), key.end());
     ++len_;
@@ -135,7 +140,7 @@ Result<std::vector<std::uint8_t>> WordMapBuilder::finish() && {
 Result<std::vector<std::uint8_t>> build_word_map(const std::vector<std::pair<std::string, std::uint64_t>>& sorted_pairs) {
     WordMapBuilder builder;
     for (const auto& [key, value] : sorted_pairs) {
-        if (auto inserted = builder.insert(key, value); !inserted) return std::unexpected(inserted.error());
+        if (auto inserted = builder.insert(key, value); !inserted) return forward(inserted);
     }
     return std::move(builder).finish();
 }

@@ -99,14 +99,15 @@ INSTANTIATE_TEST_SUITE_P(KeySets, RoundTrip, testing::ValuesIn(kKeySets),
 struct OrderCase {
     const char* name;
     Pairs keys;
+    const char* offending;  // how the error names the two keys
 };
 
 const OrderCase kOrderCases[] = {
-    {"duplicate", {{"ab", 1}, {"ab", 2}}},
-    {"descending", {{"b", 1}, {"a", 2}}},
-    {"prefix_after_extension", {{"abc", 1}, {"ab", 2}}},
-    {"empty_key_not_first", {{"a", 1}, {"", 2}}},
-    {"high_byte_before_low", {{"\xff", 1}, {"\x01", 2}}},
+    {"duplicate", {{"ab", 1}, {"ab", 2}}, R"("ab" after "ab")"},
+    {"descending", {{"b", 1}, {"a", 2}}, R"("a" after "b")"},
+    {"prefix_after_extension", {{"abc", 1}, {"ab", 2}}, R"("ab" after "abc")"},
+    {"empty_key_not_first", {{"a", 1}, {"", 2}}, R"("" after "a")"},
+    {"high_byte_before_low", {{"\xff", 1}, {"\x01", 2}}, R"("\x01" after "\xff")"},
 };
 
 class Order : public testing::TestWithParam<OrderCase> {};
@@ -117,7 +118,8 @@ TEST_P(Order, RejectsKeysNotStrictlyAscending) {
     ASSERT_TRUE(builder.insert(keys[0].first, keys[0].second).has_value());
     auto second = builder.insert(keys[1].first, keys[1].second);
     ASSERT_FALSE(second.has_value());
-    EXPECT_EQ(second.error().message(), "word map keys not in strictly ascending order");
+    EXPECT_EQ(second.error().message(),
+              std::string("word map keys not in strictly ascending order: ") + GetParam().offending);
     // The rejected key leaves the builder as it was.
     auto bytes = std::move(builder).finish();
     ASSERT_TRUE(bytes.has_value());

@@ -119,7 +119,7 @@ Result<DictdRecord> parse_dictd_record(std::string_view text) {
 
 Result<std::vector<DictdRecord>> read_dictd(std::string_view index, std::string_view dict) {
     auto entries = parse_dictd_index(index);
-    if (!entries) return std::unexpected(std::move(entries.error()));
+    if (!entries) return forward(entries);
     std::vector<DictdRecord> records;
     std::set<std::uint64_t> seen;
     for (const auto& entry : *entries) {
@@ -128,7 +128,7 @@ Result<std::vector<DictdRecord>> read_dictd(std::string_view index, std::string_
             return fail(fmt::format("index entry \"{}\" points past the end of the dictionary", entry.word));
         }
         auto record = parse_dictd_record(dict.substr(entry.offset, entry.length));
-        if (!record) return std::unexpected(record.error().wrap(fmt::format("record of \"{}\"", entry.word)));
+        if (!record) return forward(record, fmt::format("record of \"{}\"", entry.word));
         records.push_back(std::move(*record));
     }
     return records;

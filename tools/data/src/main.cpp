@@ -31,7 +31,7 @@ namespace {
 
 Result<std::vector<std::string>> read_lines(const fs::path& path) {
     auto text = read_file(path);
-    if (!text) return std::unexpected(text.error());
+    if (!text) return forward(text);
     std::vector<std::string> lines;
     for (const auto line : split_lines(*text)) {
         if (!trim(line).empty()) lines.emplace_back(trim(line));
@@ -41,11 +41,11 @@ Result<std::vector<std::string>> read_lines(const fs::path& path) {
 
 Result<std::vector<DictdRecord>> read_database(const fs::path& work, const std::string& name) {
     auto index = read_file(work / (name + ".index"));
-    if (!index) return std::unexpected(index.error());
+    if (!index) return forward(index);
     auto dict = read_file(work / (name + ".dict"));
-    if (!dict) return std::unexpected(dict.error());
+    if (!dict) return forward(dict);
     auto records = read_dictd(*index, *dict);
-    if (!records) return std::unexpected(records.error().wrap(fmt::format("reading {}", name)));
+    if (!records) return forward(records, fmt::format("reading {}", name));
     return records;
 }
 
@@ -57,9 +57,9 @@ void note(const std::string& what) {
 
 Result<Entries> merged_glosses(const fs::path& work) {
     auto forward = read_database(work, "fin-eng");
-    if (!forward) return std::unexpected(forward.error());
+    if (!forward) return forward(forward);
     auto inverted = read_database(work, "eng-fin");
-    if (!inverted) return std::unexpected(inverted.error());
+    if (!inverted) return forward(inverted);
     note(fmt::format("{} fin-eng and {} eng-fin records", forward->size(), inverted->size()));
     GlossMerger merger;
     for (const auto& record : *forward) merger.add_record(record);
@@ -102,13 +102,13 @@ void print_counts(const AssemblyCounts& counts, const morphology::Dictionary& di
 
 Result<void> build(const fs::path& work, const fs::path& out) {
     auto entries = merged_glosses(work);
-    if (!entries) return std::unexpected(entries.error());
+    if (!entries) return forward(entries);
     auto forms = read_lines(work / "forms.txt");
-    if (!forms) return std::unexpected(forms.error());
+    if (!forms) return forward(forms);
     auto frequency = read_lines(work / "frequency.txt");
-    if (!frequency) return std::unexpected(frequency.error());
+    if (!frequency) return forward(frequency);
     auto analyzer = VoikkoAnalyzer::open();
-    if (!analyzer) return std::unexpected(analyzer.error());
+    if (!analyzer) return forward(analyzer);
     note(fmt::format("{} headwords; analysing {} forms", entries->size(), forms->size()));
 
     auto assembly = assemble(std::move(*entries), *forms, *frequency,
@@ -124,10 +124,10 @@ Result<void> build(const fs::path& work, const fs::path& out) {
     }
     for (auto& [form, base] : assembly.forms) builder.add_form(std::move(form), std::move(base));
     auto data = builder.build();
-    if (!data) return std::unexpected(data.error().wrap("building the data set"));
+    if (!data) return forward(data, "building the data set");
     note("data set built");
     auto dict = morphology::load_dictionary(data->files());
-    if (!dict) return std::unexpected(dict.error().wrap("loading the data set just built"));
+    if (!dict) return forward(dict, "loading the data set just built");
     if (auto written = data->write_to(out); !written) return written;
     print_counts(assembly.counts, *dict, meanings);
     note(fmt::format("written to {}", out.string()));

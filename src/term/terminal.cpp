@@ -85,11 +85,11 @@ void Terminal::take_signals() {
             continue;
         }
         // Ending the program comes before anything still queued.
-        queue_.push_front(Terminate{signo});
+        queue_.emplace_front(std::in_place_type<Terminate>, signo);
         return;
     }
     if (!resized) return;
-    if (auto size = terminal_size(out_fd_)) queue_.push_back(Resize{size->cols, size->rows});
+    if (auto size = terminal_size(out_fd_)) queue_.emplace_back(std::in_place_type<Resize>, size->cols, size->rows);
 }
 
 void Terminal::flush_if_due() {

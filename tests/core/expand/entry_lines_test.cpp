@@ -82,7 +82,9 @@ TEST(EntryLines, KehuiWorkedExample) {
     });
     EXPECT_EQ(lines[3].links, (std::vector<LinkRegion>{{43, 48, "kehua"}}));
     for (std::size_t k = 0; k < lines.size(); ++k) {
-        if (k != 3) EXPECT_TRUE(lines[k].links.empty()) << "line " << k;
+        if (k != 3) {
+            EXPECT_TRUE(lines[k].links.empty()) << "line " << k;
+        }
     }
 }
 

@@ -225,7 +225,9 @@ TEST(KeyMapping, KeysToActions) {
     for (const auto& row : rows) {
         auto action = key_action(state, row.key);
         ASSERT_EQ(action.has_value(), row.variant.has_value()) << static_cast<int>(row.key.code) << " " << static_cast<std::uint32_t>(row.key.ch);
-        if (action) EXPECT_EQ(action->index(), *row.variant);
+        if (action) {
+            EXPECT_EQ(action->index(), *row.variant);
+        }
     }
 }
 

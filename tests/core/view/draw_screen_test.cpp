@@ -99,7 +99,9 @@ TEST(DrawScreen, EverySizeUpTo60By20) {
                 ASSERT_TRUE(inside(screen, scene.cache.entry_area));
                 ASSERT_TRUE(inside(screen, scene.cache.matches_area));
                 ASSERT_EQ(scene.cache.inflections_shown, !fullscreen);
-                if (!fullscreen) ASSERT_TRUE(inside(screen, scene.cache.inflections_area));
+                if (!fullscreen) {
+                    ASSERT_TRUE(inside(screen, scene.cache.inflections_area));
+                }
                 ASSERT_LE(scene.state.entry_scroll, scene.cache.wrapped_lines.size());
                 ASSERT_EQ(scene.cache.link_rows.size(), scene.cache.wrapped_lines.size());
                 ASSERT_EQ(frame.area(), screen);

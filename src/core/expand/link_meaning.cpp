@@ -4,7 +4,7 @@
 #include <optional>
 
 #include "core/expand/phrase_window.hpp"
-#include "core/expand/punctuation.hpp"
+#include "core/expand/make_phrase.hpp"
 #include "core/morphology/phrase_lookup.hpp"
 
 namespace lomperi::expand {

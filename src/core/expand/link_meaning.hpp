@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "core/expand/link_span.hpp"
-#include "core/expand/visited.hpp"
+#include "core/expand/phrase_window.hpp"
 #include "core/morphology/dictionary.hpp"
 
 namespace lomperi::expand {

@@ -8,7 +8,6 @@
 #include <limits>
 #include <vector>
 
-#include "core/expand/punctuation.hpp"
 
 namespace lomperi::expand {
 

@@ -2,6 +2,8 @@
 // The run of words tried as one phrase, shared by expansion and linking.
 #include <algorithm>
 #include <cstddef>
+#include <functional>
+#include <set>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -11,6 +13,10 @@
 #include "base/utf8.hpp"
 
 namespace lomperi::expand {
+
+// Phrases and headwords already expanded in one entry (or, for the links,
+// just the entry's own headword). Looked up by string_view without copying.
+using Visited = std::set<std::string, std::less<>>;
 
 inline constexpr std::size_t kMaxPhraseWords = 5;
 inline constexpr std::size_t kMinPhraseChars = 2;

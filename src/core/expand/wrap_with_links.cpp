@@ -1,16 +1,27 @@
 #include "core/expand/wrap_with_links.hpp"
 
+#include <cstddef>
+#include <cstdint>
+#include <limits>
 #include <optional>
 #include <string>
 
-#include "core/expand/punctuation.hpp"
-#include "core/expand/text_width.hpp"
+#include "core/expand/make_phrase.hpp"
 #include "core/expand/word_token.hpp"
 #include "base/utf8.hpp"
 
 namespace lomperi::expand {
 
 namespace {
+
+std::uint16_t saturating_add(std::uint16_t a, std::size_t b) {
+    constexpr std::size_t kMax = std::numeric_limits<std::uint16_t>::max();
+    return static_cast<std::uint16_t>(b >= kMax - a ? kMax : a + b);
+}
+
+std::uint16_t saturating_width(std::string_view text) {
+    return saturating_add(0, code_point_count(text));
+}
 
 // A token cut where its link starts and ends; `link` is null for a plain token.
 struct TokenParts {

@@ -1,12 +1,20 @@
 #include "core/view/apply_action.hpp"
 
+#include <algorithm>
+#include <cstdint>
+
 #include "base/utf8.hpp"
 #include "core/legal/documents.hpp"
 #include "core/view/entry_refresh.hpp"
-#include "core/view/saturating.hpp"
 
 namespace lomperi::view {
 namespace {
+
+// Scroll offsets move by signed steps and stop at 0 and 65535.
+inline std::uint16_t saturating_step(std::uint16_t value, std::int64_t step) {
+    const std::int64_t moved = std::clamp<std::int64_t>(step, -65536, 65536) + value;
+    return static_cast<std::uint16_t>(std::clamp<std::int64_t>(moved, 0, 65535));
+}
 
 template <class... F>
 struct Overloaded : F... {

@@ -179,8 +179,9 @@ CsiMeaning mouse(const std::vector<std::uint32_t>& p, MouseEncoding encoding, bo
         if (b < 32) return {};
         b -= 32;
     }
-    if (auto ev = decode_mouse(b, p[1], p[2], encoding, released)) return Event{*ev};
-    return {};
+    const std::optional<MouseEvent> ev = decode_mouse(b, p[1], p[2], encoding, released);
+    if (!ev) return {};
+    return CsiMeaning(std::in_place_type<Event>, std::in_place_type<MouseEvent>, *ev);
 }
 
 CsiMeaning plain_csi(const std::vector<std::uint32_t>& p, char final) {

@@ -6,7 +6,6 @@
 #include <cstdio>
 #include <fstream>
 #include <map>
-#include <regex>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -41,14 +40,15 @@ std::vector<std::string> lines_of(const char* path) {
 
 // The rows "| name | 123,456 |" of the README's count table.
 std::map<std::string, double> stated_counts() {
-    static const std::regex row(R"(^\| (.+?) \| ([0-9,]+) \|$)");
     std::map<std::string, double> counts;
     for (const auto& line : lines_of(LOMPERI_DATA_README)) {
-        std::smatch match;
-        if (!std::regex_match(line, match, row)) continue;
-        auto digits = match[2].str();
+        if (!line.starts_with("| ") || !line.ends_with(" |")) continue;
+        const std::size_t bar = line.rfind(" | ", line.size() - 3);
+        if (bar == std::string::npos || bar < 2) continue;
+        std::string digits = line.substr(bar + 3, line.size() - 2 - (bar + 3));
         std::erase(digits, ',');
-        counts[match[1].str()] = std::stod(digits);
+        if (digits.empty() || digits.find_first_not_of("0123456789") != std::string::npos) continue;
+        counts[line.substr(2, bar - 2)] = std::stod(digits);
     }
     return counts;
 }

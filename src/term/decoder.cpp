@@ -97,14 +97,19 @@ Step csi(std::string_view s) {
     return need_more();
 }
 
+// SS3 with at most kMaxSs3 bytes before its final byte; a longer one is
+// dropped up to that length only, so that what follows is decoded however
+// the bytes were split into reads.
+constexpr std::size_t kMaxSs3 = 8;
+
 Step ss3(std::string_view s) {
-    for (std::size_t i = 2; i < s.size() && i < 8; ++i) {
+    for (std::size_t i = 2; i < s.size() && i < kMaxSs3; ++i) {
         const std::uint8_t c = byte_at(s, i);
         if ((c >= '0' && c <= '9') || c == ';') continue;
         if (c >= 0x40 && c <= 0x7e) return emit_key(i + 1, interpret_ss3(s.substr(2, i - 2), static_cast<char>(c)));
         return drop(c == 0x1b ? i : i + 1);
     }
-    return s.size() < 8 ? need_more() : drop(s.size());
+    return s.size() < kMaxSs3 ? need_more() : drop(kMaxSs3);
 }
 
 Step escape(std::string_view s) {

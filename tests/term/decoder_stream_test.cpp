@@ -50,6 +50,49 @@ TEST(DecoderSplitReads, EverySplitPointGivesTheSameEvents) {
     }
 }
 
+// Bytes that make up every family of input, weighted towards the ones that
+// start, continue and end sequences.
+std::string random_input(std::mt19937& rng) {
+    static const std::vector<std::string> pieces = {
+        "\x1b", "\x1b", "\x1b[", "\x1bO", "[", "O", "M", "<", ";", ";", "1", "5", "9", "0", "~", "A", "u", "m",
+        "a", "b", " ", "\x7f", "\r", "\t", "\x03", "\xc3", "\xa4", "\xe2\x82", "\xac", "\xf0\x9f\x98\x80",
+        "\x80", "\xff", "\x9b", "\x1b[200~", "\x1b[201~", "\x1b[201", "\x1b[<0;3;4", "\x1b[M", "\x1b[[",
+        "\x1b\x1b", "1111111111",
+    };
+    std::uniform_int_distribution<std::size_t> count(1, 40);
+    std::uniform_int_distribution<std::size_t> which(0, pieces.size() - 1);
+    std::string out;
+    for (std::size_t n = count(rng); n > 0; --n) out += pieces[which(rng)];
+    return out;
+}
+
+std::vector<std::string_view> random_pieces(std::string_view whole, std::mt19937& rng) {
+    std::uniform_int_distribution<std::size_t> length(1, 9);
+    std::vector<std::string_view> pieces;
+    while (!whole.empty()) {
+        const std::size_t n = std::min(length(rng), whole.size());
+        pieces.push_back(whole.substr(0, n));
+        whole.remove_prefix(n);
+    }
+    return pieces;
+}
+
+// However the bytes are split into reads, the events are the same as from one read.
+TEST(DecoderSplitReads, RandomInputsAndRandomReads) {
+    std::mt19937 rng(20261209);
+    std::vector<std::string> inputs = kSamples;
+    inputs.push_back("\x1bO111111abc\x1b");
+    inputs.push_back("\x1b[" + std::string(70, '1') + "Axy");
+    for (int k = 0; k < 20000; ++k) inputs.push_back(random_input(rng));
+    for (const std::string& whole : inputs) {
+        const std::vector<Event> expected = decode_all(whole);
+        for (int split = 0; split < 4; ++split) {
+            const auto pieces = random_pieces(whole, rng);
+            ASSERT_EQ(feed_pieces(pieces), expected) << testing_support::visible(whole);
+        }
+    }
+}
+
 TEST(DecoderSplitReads, OneByteAtATime) {
     for (const std::string& whole : kSamples) {
         SCOPED_TRACE(testing_support::visible(whole));

@@ -1,5 +1,6 @@
 #include "term/output.hpp"
 
+#include <fcntl.h>
 #include <poll.h>
 #include <unistd.h>
 
@@ -7,10 +8,18 @@
 #include <cstring>
 #include <string>
 
+#include <fmt/format.h>
+
+#include "term/signal_pipe.hpp"
+
 namespace lomperi::term {
 namespace {
 
 constexpr int kWritableWaitMs = 5000;
+
+std::unexpected<Error> interrupted() {
+    return fail(fmt::format("interrupted by signal {}", pending_termination()));
+}
 
 // A non-blocking descriptor that stays full is an error, not a busy loop.
 Result<void> wait_writable(int fd) {
@@ -20,6 +29,7 @@ Result<void> wait_writable(int fd) {
         if (n > 0) return {};
         if (n == 0) return fail("timed out writing to the terminal");
         if (errno != EINTR) return fail(std::strerror(errno));
+        if (pending_termination() != 0) return interrupted();
     }
 }
 
@@ -27,6 +37,8 @@ Result<void> wait_writable(int fd) {
 
 Result<void> write_all(int fd, std::string_view bytes) {
     while (!bytes.empty()) {
+        // A signal that asks the program to end cuts a blocked write short.
+        if (pending_termination() != 0) return interrupted();
         const ssize_t n = ::write(fd, bytes.data(), bytes.size());
         if (n > 0) {
             bytes.remove_prefix(static_cast<std::size_t>(n));
@@ -41,6 +53,18 @@ Result<void> write_all(int fd, std::string_view bytes) {
         return fail(std::strerror(errno));
     }
     return {};
+}
+
+void write_without_waiting(int fd, std::string_view bytes) {
+    const int flags = ::fcntl(fd, F_GETFL);
+    if (flags >= 0) ::fcntl(fd, F_SETFL, flags | O_NONBLOCK);
+    while (!bytes.empty()) {
+        const ssize_t n = ::write(fd, bytes.data(), bytes.size());
+        if (n <= 0) break;
+        bytes.remove_prefix(static_cast<std::size_t>(n));
+    }
+    // The descriptor's flags are shared with whoever started the program.
+    if (flags >= 0) ::fcntl(fd, F_SETFL, flags);
 }
 
 Sink fd_sink(int fd) {

@@ -13,8 +13,13 @@ using Sink = std::function<Result<void>(std::string_view)>;
 
 // Writes everything to the file descriptor, retrying on EINTR and partial
 // writes. EIO, EPIPE (with SIGPIPE ignored) and the like come back as errors
-// carrying the system's text for them.
+// carrying the system's text for them; a signal asking the program to end
+// (pending_termination) ends the write with "interrupted by signal {}".
 Result<void> write_all(int fd, std::string_view bytes);
+
+// Writes what the descriptor takes at once, never waiting: the last words to
+// a terminal that may have stopped reading.
+void write_without_waiting(int fd, std::string_view bytes);
 
 // A sink writing to the file descriptor.
 Sink fd_sink(int fd);

@@ -6,12 +6,16 @@
 #include <cstring>
 #include <utility>
 
+#include "term/signal_pipe.hpp"
+
 namespace lomperi::term {
 namespace {
 
-Result<void> apply(int fd, const termios& settings) {
-    while (::tcsetattr(fd, TCSAFLUSH, &settings) != 0) {
+Result<void> apply(int fd, const termios& settings, int when = TCSAFLUSH) {
+    while (::tcsetattr(fd, when, &settings) != 0) {
         if (errno != EINTR) return fail(std::strerror(errno));
+        // Waiting for the output to drain gives way to a request to end.
+        if (pending_termination() != 0) when = TCSANOW;
     }
     return {};
 }
@@ -49,10 +53,10 @@ RawMode& RawMode::operator=(RawMode&& other) noexcept {
 
 RawMode::~RawMode() { (void)restore(); }
 
-Result<void> RawMode::restore() {
+Result<void> RawMode::restore(When when) {
     if (fd_ < 0) return {};
     const int fd = std::exchange(fd_, -1);
-    return apply(fd, saved_);
+    return apply(fd, saved_, when == When::Now ? TCSANOW : TCSAFLUSH);
 }
 
 }  // namespace lomperi::term

@@ -1,6 +1,8 @@
 #pragma once
 #include <termios.h>
 
+#include <cstdint>
+
 #include "base/error.hpp"
 
 namespace lomperi::term {
@@ -20,8 +22,12 @@ public:
     RawMode& operator=(const RawMode&) = delete;
     ~RawMode();
 
-    Result<void> restore();
+    // AfterOutput waits until what was written has reached the terminal, as
+    // a normal exit does; Now does not, for a terminal that stopped reading.
+    enum class When : std::uint8_t { AfterOutput, Now };
+    Result<void> restore(When when = When::AfterOutput);
     bool active() const { return fd_ >= 0; }
+    const termios& saved() const { return saved_; }
 
 private:
     RawMode(int fd, const termios& saved) : fd_(fd), saved_(saved) {}

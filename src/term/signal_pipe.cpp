@@ -11,13 +11,18 @@
 namespace lomperi::term {
 namespace {
 
-constexpr std::array<int, 4> kSignals = {SIGWINCH, SIGTERM, SIGHUP, SIGQUIT};
+// Every signal whose default would end the program without a word, so that
+// each of them restores the terminal first; and the resize.
+constexpr std::array<int, 10> kSignals = {SIGWINCH, SIGTERM, SIGHUP, SIGQUIT, SIGINT,
+                                          SIGALRM,  SIGUSR1, SIGUSR2, SIGXCPU, SIGVTALRM};
 
 volatile sig_atomic_t g_write_fd = -1;
+volatile sig_atomic_t g_termination = 0;
 std::array<struct sigaction, kSignals.size()> g_previous{};
 
 extern "C" void on_signal(int signo) {
     const int saved_errno = errno;
+    if (signo != SIGWINCH && g_termination == 0) g_termination = signo;
     const auto byte = static_cast<unsigned char>(signo);
     // A full pipe already holds a wake-up; losing this byte loses nothing.
     [[maybe_unused]] const ssize_t n = ::write(g_write_fd, &byte, 1);
@@ -53,19 +58,26 @@ Result<SignalPipe> SignalPipe::install() {
         }
     }
     g_write_fd = fds[1];
+    g_termination = 0;
     struct sigaction action {};
     action.sa_handler = on_signal;
     sigemptyset(&action.sa_mask);
-    action.sa_flags = SA_RESTART;
+    // No SA_RESTART: a signal must end a write that blocks on a terminal that
+    // stopped reading, and the writer then sees pending_termination().
+    action.sa_flags = 0;
     for (std::size_t i = 0; i < kSignals.size(); ++i) ::sigaction(kSignals[i], &action, &g_previous[i]);
     // Stays ignored after the pipe is gone: the last teardown writes may
     // come after it, and they must fail as values too.
     ::signal(SIGPIPE, SIG_IGN);
+    // Writing the layout file past a file-size limit must fail with EFBIG.
+    ::signal(SIGXFSZ, SIG_IGN);
     SignalPipe pipe;
     pipe.read_fd_ = fds[0];
     pipe.owner_ = true;
     return pipe;
 }
+
+int pending_termination() { return g_termination; }
 
 SignalPipe::SignalPipe(SignalPipe&& other) noexcept
     : read_fd_(std::exchange(other.read_fd_, -1)), owner_(std::exchange(other.owner_, false)) {}

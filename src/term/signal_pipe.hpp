@@ -6,11 +6,17 @@
 
 namespace lomperi::term {
 
-// Turns SIGWINCH, SIGTERM, SIGHUP and SIGQUIT into bytes on a pipe that the
-// event wait polls; the handler does nothing else. SIGPIPE is ignored so that
-// writing to a closed terminal is an error value, not a death. Only one may
-// exist at a time; the previous dispositions of the four come back when it is
-// destroyed, SIGPIPE stays ignored.
+// Turns SIGWINCH and the signals that would end the program (SIGTERM, SIGHUP,
+// SIGQUIT, SIGINT, SIGALRM, SIGUSR1, SIGUSR2, SIGXCPU, SIGVTALRM) into bytes on
+// a pipe that the event wait polls, and remembers the first ending one for
+// pending_termination(). Handlers do not restart system calls, so a write
+// blocked on the terminal returns. SIGPIPE and SIGXFSZ are ignored so that
+// writing to a closed terminal or past a file-size limit is an error value,
+// not a death. Only one may exist at a time; the previous dispositions come
+// back when it is destroyed, SIGPIPE and SIGXFSZ stay ignored.
+// The first signal that asked the program to end, or 0.
+int pending_termination();
+
 class SignalPipe {
 public:
     static Result<SignalPipe> install();

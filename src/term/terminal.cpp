@@ -24,7 +24,7 @@ int poll_ms(milliseconds wait) { return static_cast<int>(std::clamp<milliseconds
 Result<Size> terminal_size(int fd) {
     winsize ws{};
     if (::ioctl(fd, TIOCGWINSZ, &ws) != 0) return fail(std::strerror(errno));
-    return Size{ws.ws_col, ws.ws_row};
+    return Size{std::min(ws.ws_col, kMaxSide), std::min(ws.ws_row, kMaxSide)};
 }
 
 Result<Terminal> Terminal::open(int in_fd, int out_fd) {

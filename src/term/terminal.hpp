@@ -20,7 +20,11 @@ struct Size {
     Rect area() const { return Rect{0, 0, cols, rows}; }
 };
 
-// The window size of the terminal on fd (TIOCGWINSZ).
+// Larger windows are drawn on their top-left 1,000 x 1,000 cells: a frame of
+// 65,535 x 65,535 cells would take 64 GiB.
+inline constexpr std::uint16_t kMaxSide = 1000;
+
+// The window size of the terminal on fd (TIOCGWINSZ), each side at most kMaxSide.
 Result<Size> terminal_size(int fd);
 
 // Waits on the terminal for events. Raw mode and the screen modes are the

@@ -99,6 +99,26 @@ std::optional<int> PtySession::wait_exit(std::chrono::milliseconds timeout) {
     return std::nullopt;
 }
 
+std::optional<int> PtySession::wait_exit_unread(std::chrono::milliseconds timeout) {
+    if (status_) return status_;
+    const auto deadline = std::chrono::steady_clock::now() + timeout;
+    while (std::chrono::steady_clock::now() < deadline) {
+        int status = 0;
+        if (waitpid(pid_, &status, WNOHANG) == pid_) {
+            status_ = status;
+            return status_;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(2));
+    }
+    return std::nullopt;
+}
+
+std::optional<termios> PtySession::settings() const {
+    termios t{};
+    if (tcgetattr(master_, &t) != 0) return std::nullopt;
+    return t;
+}
+
 int exit_code(int wait_status) {
     if (WIFEXITED(wait_status)) return WEXITSTATUS(wait_status);
     if (WIFSIGNALED(wait_status)) return 128 + WTERMSIG(wait_status);

@@ -1,5 +1,6 @@
 #pragma once
 #include <sys/types.h>
+#include <termios.h>
 
 #include <chrono>
 #include <optional>
@@ -36,6 +37,12 @@ public:
     void drain(std::chrono::milliseconds window);
     // Waits for the program to end; the raw wait status, or nothing on timeout.
     std::optional<int> wait_exit(std::chrono::milliseconds timeout);
+
+    // Waits for the program to end without reading what it writes, as a
+    // terminal that stopped reading would; the raw wait status, or nothing.
+    std::optional<int> wait_exit_unread(std::chrono::milliseconds timeout);
+    // The terminal settings the program left (those of the pty's slave side).
+    std::optional<termios> settings() const;
 
     const std::string& output() const { return output_; }
     std::size_t mark() const { return output_.size(); }

@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <string>
 
 namespace lomperi::layout {
 namespace {
@@ -32,15 +33,15 @@ private:
 }  // namespace
 
 // Only a regular file is read: a FIFO or a device placed where the layout
-// file belongs must not hold up start-up.
-std::optional<std::string> read_whole_file(const std::filesystem::path& path) {
+// file belongs must not hold up start-up, nor a huge file fill memory.
+std::optional<std::string> read_whole_file(const std::filesystem::path& path, std::size_t limit) {
     Descriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
     if (file.get() < 0) return std::nullopt;
     struct stat info {};
     if (::fstat(file.get(), &info) != 0 || !S_ISREG(info.st_mode)) return std::nullopt;
     std::string text;
     char chunk[4096];
-    for (;;) {
+    while (text.size() <= limit) {
         const ssize_t got = ::read(file.get(), chunk, sizeof chunk);
         if (got == 0) return text;
         if (got < 0) {
@@ -49,22 +50,40 @@ std::optional<std::string> read_whole_file(const std::filesystem::path& path) {
         }
         text.append(chunk, static_cast<std::size_t>(got));
     }
+    return text;
 }
 
-bool write_whole_file(const std::filesystem::path& path, std::string_view text) {
-    Descriptor file(::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NONBLOCK, 0666));
-    if (file.get() < 0) return false;
-    struct stat info {};
-    if (::fstat(file.get(), &info) != 0 || !S_ISREG(info.st_mode)) return false;
+namespace {
+
+bool write_all_to(int fd, std::string_view text) {
     while (!text.empty()) {
-        const ssize_t put = ::write(file.get(), text.data(), text.size());
+        const ssize_t put = ::write(fd, text.data(), text.size());
         if (put < 0) {
             if (errno == EINTR) continue;
             return false;
         }
         text.remove_prefix(static_cast<std::size_t>(put));
     }
-    return file.close();
+    return true;
+}
+
+}  // namespace
+
+// A full disk or a file-size limit must not leave a cut file where the old
+// one was: the text goes to a new file beside it, which replaces the old one
+// only once it is whole and on disk.
+bool replace_file(const std::filesystem::path& path, std::string_view text) {
+    struct stat info {};
+    if (::stat(path.c_str(), &info) == 0 && !S_ISREG(info.st_mode)) return false;
+    std::filesystem::path temporary = path;
+    temporary += ".new-" + std::to_string(::getpid());
+    ::unlink(temporary.c_str());  // left by an earlier process of the same number
+    Descriptor file(::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
+    if (file.get() < 0) return false;
+    const bool written = write_all_to(file.get(), text) && ::fsync(file.get()) == 0 && file.close();
+    if (written && ::rename(temporary.c_str(), path.c_str()) == 0) return true;
+    ::unlink(temporary.c_str());
+    return false;
 }
 
 }  // namespace lomperi::layout

@@ -10,7 +10,7 @@ namespace lomperi::layout {
 namespace {
 
 std::optional<std::string> read_text(const std::filesystem::path& path) {
-    auto text = read_whole_file(path);
+    auto text = read_whole_file(path, kMaxLayoutFileSize);
     if (!text || !is_utf8(as_bytes(*text))) return std::nullopt;
     return text;
 }
@@ -29,12 +29,12 @@ LayoutConfig load_layout() { return load_layout(default_layout_paths()); }
 
 void save_layout(const LayoutConfig& config, const LayoutPaths& paths) {
     const std::string text = layout_text(config);
-    if (paths.beside_executable && write_whole_file(*paths.beside_executable, text)) return;
+    if (paths.beside_executable && replace_file(*paths.beside_executable, text)) return;
     if (paths.home.has_parent_path()) {
         std::error_code ignored;
         std::filesystem::create_directories(paths.home.parent_path(), ignored);
     }
-    write_whole_file(paths.home, text);
+    replace_file(paths.home, text);
 }
 
 void save_layout(const LayoutConfig& config) { save_layout(config, default_layout_paths()); }

@@ -2,7 +2,9 @@
 
 #include <fmt/format.h>
 
+#include <algorithm>
 #include <cstdint>
+#include <string>
 #include <limits>
 #include <optional>
 #include <toml++/toml.h>
@@ -29,9 +31,66 @@ std::optional<LayoutConfig> parse_table(const toml::table& table) {
     return LayoutConfig{*left, *matches};
 }
 
+// Index just past the end of the string that starts at `at` (a quote), or
+// npos when it does not end: basic and literal, one-line and multi-line.
+std::size_t string_end(std::string_view text, std::size_t at) {
+    const char quote = text[at];
+    const bool multi_line = text.substr(at, 3) == std::string(3, quote);
+    const std::size_t start = at + (multi_line ? 3 : 1);
+    for (std::size_t i = start; i < text.size(); ++i) {
+        if (quote == '"' && text[i] == '\\') {
+            ++i;
+            continue;
+        }
+        if (!multi_line && text[i] == '\n') return std::string_view::npos;
+        if (text[i] != quote) continue;
+        if (!multi_line) return i + 1;
+        if (text.substr(i, 3) == std::string(3, quote)) {
+            // A multi-line string may end in up to two quotes of its own.
+            std::size_t end = i + 3;
+            while (end < text.size() && end < i + 5 && text[end] == quote) ++end;
+            return end;
+        }
+    }
+    return std::string_view::npos;
+}
+
+// Whether the text is safe to hand to the parser: toml++ recurses once per
+// nesting level and has undefined behaviour on some bytes outside the ASCII
+// range in bare keys. The layout file needs neither, so outside strings and
+// comments only ASCII passes, and only a shallow nesting.
+bool tame_toml(std::string_view text) {
+    constexpr int kMaxDepth = 16;
+    constexpr int kMaxDotsPerLine = 16;
+    int depth = 0;
+    int dots = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (c == '#') {
+            i = std::min(text.find('\n', i), text.size()) - 1;
+        } else if (c == '"' || c == '\'') {
+            const std::size_t end = string_end(text, i);
+            if (end == std::string_view::npos) return false;
+            i = end - 1;
+        } else if (static_cast<unsigned char>(c) >= 0x80) {
+            return false;
+        } else if (c == '[' || c == '{') {
+            if (++depth > kMaxDepth) return false;
+        } else if (c == ']' || c == '}') {
+            --depth;
+        } else if (c == '.') {
+            if (++dots > kMaxDotsPerLine) return false;
+        } else if (c == '\n') {
+            dots = 0;
+        }
+    }
+    return true;
+}
+
 }  // namespace
 
 LayoutConfig parse_layout(std::string_view text) {
+    if (text.size() > kMaxLayoutFileSize || !tame_toml(text)) return LayoutConfig{};
     // The parser reports errors, a key given twice included, by throwing;
     // they stop here as the defaults.
     try {

@@ -4,13 +4,16 @@
 #include <unistd.h>
 
 #include <cstdio>
+#include <new>
+#include <string>
 
 #include "core/layout/layout_file.hpp"
 #include "core/view/draw.hpp"
 #include "core/view/handle_event.hpp"
+#include "term/crash_guard.hpp"
+#include "term/output.hpp"
 #include "term/raw_mode.hpp"
 #include "term/renderer.hpp"
-#include "term/output.hpp"
 #include "term/terminal.hpp"
 
 namespace lomperi::view {
@@ -72,8 +75,16 @@ LoopEnd main_loop(term::Terminal& terminal, term::Renderer& renderer, CursorGuar
 }
 
 // Switches off what start-up switched on, in reverse order. The first failure
-// ends the teardown and is its result.
+// ends the teardown and is its result. After a request to end, the terminal
+// may have stopped reading: everything is then put back without waiting.
 Result<void> teardown(term::RawMode& raw, const term::Sink& sink, CursorGuard& cursor) {
+    if (term::pending_termination() != 0) {
+        (void)raw.restore(term::RawMode::When::Now);
+        term::write_without_waiting(
+            kOutput, std::string(term::kMouseOff) + std::string(term::kLeaveAlternateScreen) + std::string(term::kShowCursor));
+        cursor.shown();
+        return {};
+    }
     if (auto restored = raw.restore(); !restored) return restored;
     if (auto left = term::leave_interactive_screen(sink); !left) return left;
     if (auto shown = term::show_cursor(sink); !shown) return shown;
@@ -81,31 +92,43 @@ Result<void> teardown(term::RawMode& raw, const term::Sink& sink, CursorGuard& c
     return {};
 }
 
+// A loop cut short by a signal that asked the program to end ends as that
+// signal says, whatever write or wait it interrupted.
+LoopEnd ended_by_signal(LoopEnd end) {
+    if (const int signo = term::pending_termination(); signo != 0) return {std::nullopt, 128 + signo};
+    return end;
+}
+
+LoopEnd run_screen(term::Terminal& terminal, const term::Sink& sink, CursorGuard& cursor,
+                   morphology::Dictionary dictionary, layout::LayoutConfig layout) {
+    if (auto entered = term::enter_interactive_screen(sink); !entered) return {entered.error()};
+    AppState state(std::move(dictionary), layout);
+    ViewCache cache;
+    term::Renderer renderer(sink);
+    // An allocation that fails inside the loop ends it as an error, so that
+    // the terminal is restored on the way out.
+    try {
+        return main_loop(terminal, renderer, cursor, state, cache);
+    } catch (const std::bad_alloc&) {
+        return {Error("out of memory")};
+    }
+}
+
+// The signal handlers come first and the layout file is read before raw mode,
+// so that nothing from here on can end the program with the terminal raw.
 Result<int> run_interactive(morphology::Dictionary dictionary) {
+    auto terminal = term::Terminal::open(kInput, kOutput);
+    if (!terminal) return forward(terminal);
+    const layout::LayoutConfig layout = layout::load_layout();
+    if (const int signo = term::pending_termination(); signo != 0) return 128 + signo;
     auto raw = term::RawMode::enable(kInput);
     if (!raw) return forward(raw);
+    const term::CrashGuard crash_guard(kInput, raw->saved(), kOutput);
     const term::Sink sink = term::fd_sink(kOutput);
     CursorGuard cursor(sink);
-    if (auto entered = term::enter_interactive_screen(sink); !entered) {
-        (void)raw->restore();
-        (void)term::leave_interactive_screen(sink);
-        return forward(entered);
-    }
-    auto terminal = term::Terminal::open(kInput, kOutput);
-    if (!terminal) {
-        (void)raw->restore();
-        (void)term::leave_interactive_screen(sink);
-        return forward(terminal);
-    }
-    LoopEnd end;
-    {
-        AppState state(std::move(dictionary), layout::load_layout());
-        ViewCache cache;
-        term::Renderer renderer(sink);
-        end = main_loop(*terminal, renderer, cursor, state, cache);
-    }
+    const LoopEnd end = ended_by_signal(run_screen(*terminal, sink, cursor, std::move(dictionary), layout));
     if (auto torn_down = teardown(*raw, sink, cursor); !torn_down) return forward(torn_down);
-    if (end.error) return std::unexpected(std::move(*end.error));
+    if (end.error) return std::unexpected(*end.error);
     return end.status;
 }
 

@@ -1,12 +1,15 @@
 #include "core/layout/layout_file.hpp"
 #include "core/layout/layout_text.hpp"
 
+#include <sys/resource.h>
 #include <sys/stat.h>
 
 #include <gtest/gtest.h>
 #include <stdlib.h>
 
+#include <csignal>
 #include <filesystem>
+#include <iterator>
 #include <fstream>
 #include <optional>
 #include <sstream>
@@ -46,6 +49,20 @@ TEST(ParseLayout, Values) {
         {"dotted key", "left_pct.x = 30\nmatches_pct = 70\n", {40, 60}},
         {"not TOML", "left_pct 30\nmatches_pct = 70\n", {40, 60}},
         {"not UTF-8", "left_pct = 30\n# \xff\n", {40, 60}},
+        {"non-ASCII bare key", "\xc3\xa4 = 1\nleft_pct = 20\n", {40, 60}},
+        {"non-ASCII in strings and comments", "# p\xc3\xa4iv\xc3\xa4\nname = \"\xc3\xa4\"\nold = '\xc3\xb6'\nleft_pct = 20\n",
+         {20, 60}},
+        {"brackets and dots inside strings", "note = \"[[[[[[[[[[[[[[[[[[[[[[....................\"\nleft_pct = 20\n",
+         {20, 60}},
+        {"multi-line strings", "a = \"\"\"x\n\xc3\xa4\"\"\"\"\nb = '''y\n'''\nleft_pct = 20\n", {20, 60}},
+        {"deeply nested tables", "[t" + [] {
+             std::string dots;
+             for (int i = 0; i < 34000; ++i) dots += ".t";
+             return dots;
+         }() + "]\nleft_pct = 20\n", {40, 60}},
+        {"deeply nested arrays", "a = " + std::string(20, '[') + std::string(20, ']') + "\nleft_pct = 20\n", {40, 60}},
+        {"longer than 64 KiB", "left_pct = 20\n" + std::string(64 * 1024, '#'), {40, 60}},
+        {"just under the limit", "left_pct = 20\n#" + std::string(64 * 1024 - 16, 'x'), {20, 60}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -171,6 +188,27 @@ TEST_F(LayoutFiles, SaveIgnoresFailureEverywhere) {
     save_layout({15, 85}, paths);
     EXPECT_EQ(read(root_ / "blocker"), "x");
     EXPECT_EQ(load_layout(paths), LayoutConfig{});
+}
+
+// Under a file-size limit (the same path as a full disk: the write fails
+// part-way) the old file stays whole and no partial file is left beside it.
+TEST_F(LayoutFiles, AFailedSaveKeepsTheOldFile) {
+    const std::string old = layout_text({20, 30});
+    write(*paths_.beside_executable, old);
+    write(paths_.home, layout_text({70, 80}));
+    const auto previous_handler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit previous{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &previous), 0);
+    rlimit tiny = previous;
+    tiny.rlim_cur = 16;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &tiny), 0);
+    save_layout({55, 45}, paths_);
+    setrlimit(RLIMIT_FSIZE, &previous);
+    std::signal(SIGXFSZ, previous_handler);
+    EXPECT_EQ(read(*paths_.beside_executable), old);
+    EXPECT_EQ(read(paths_.home), layout_text({70, 80}));
+    EXPECT_EQ(std::distance(fs::directory_iterator(root_ / "bin"), fs::directory_iterator{}), 1);
+    EXPECT_EQ(load_layout(paths_), (LayoutConfig{20, 30}));
 }
 
 TEST_F(LayoutFiles, BesideFileStillWinsAfterAHomeSave) {

@@ -1,6 +1,9 @@
 #include "term/buffer.hpp"
 
+#include <optional>
+
 #include "base/utf8.hpp"
+#include "term/char_width.hpp"
 
 namespace lomperi::term {
 namespace {
@@ -10,6 +13,14 @@ Style resolved(Style style) {
     style.add &= static_cast<std::uint8_t>(~style.remove);
     style.remove = NoModifier;
     return style;
+}
+
+void add_mark(Cell& cell, char32_t mark) {
+    for (char32_t& slot : cell.marks) {
+        if (slot != 0) continue;
+        slot = mark;
+        return;
+    }
 }
 
 }  // namespace
@@ -29,7 +40,26 @@ Cell Buffer::get(std::uint16_t x, std::uint16_t y) const {
 
 void Buffer::set(std::uint16_t x, std::uint16_t y, Cell cell) {
     if (!inside(x, y)) return;
-    cells_[index(x, y)] = Cell{displayable(cell.ch), resolved(cell.style)};
+    const char32_t ch = displayable(cell.ch);
+    place(x, y, char_width(ch) == 0 ? kReplacementChar : ch, resolved(cell.style), std::size_t{area_.x} + area_.width);
+}
+
+void Buffer::split_wide(std::size_t x, std::uint16_t y) {
+    const std::size_t i = index(static_cast<std::uint16_t>(x), y);
+    const std::size_t right = std::size_t{area_.x} + area_.width;
+    if (cells_[i].ch == kWideTail && x > area_.x) cells_[i - 1] = Cell{U' ', cells_[i - 1].style};
+    if (char_width(cells_[i].ch) == 2 && x + 1 < right) cells_[i + 1] = Cell{U' ', cells_[i + 1].style};
+}
+
+std::size_t Buffer::place(std::size_t x, std::uint16_t y, char32_t ch, Style style, std::size_t limit) {
+    const std::size_t width = char_width(ch) == 2 ? 2 : 1;
+    if (x + width > limit) return 0;
+    split_wide(x, y);
+    if (width == 2) split_wide(x + 1, y);
+    const std::size_t i = index(static_cast<std::uint16_t>(x), y);
+    cells_[i] = Cell{ch, style};
+    if (width == 2) cells_[i + 1] = Cell{kWideTail, style};
+    return width;
 }
 
 std::uint16_t Buffer::set_string(std::uint16_t x, std::uint16_t y, std::string_view text, Style style,
@@ -39,12 +69,22 @@ std::uint16_t Buffer::set_string(std::uint16_t x, std::uint16_t y, std::string_v
     const std::size_t limit = std::min<std::size_t>(right, std::size_t{x} + max_width);
     const Style cell_style = resolved(style);
     std::size_t column = x;
+    std::optional<std::size_t> last;  // the cell of the last character written
     while (!text.empty() && column < limit) {
         const Utf8Step u = decode_utf8(text);
         const char32_t ch = u.status == Utf8Step::Ok ? displayable(u.code_point) : kReplacementChar;
-        cells_[index(static_cast<std::uint16_t>(column), y)] = Cell{ch, cell_style};
         text.remove_prefix(std::max<std::size_t>(u.length, 1));
-        ++column;
+        if (char_width(ch) == 0) {
+            if (last) add_mark(cells_[*last], ch);
+            continue;
+        }
+        const std::size_t used = place(column, y, ch, cell_style, limit);
+        if (used == 0) {
+            place(column, y, U' ', cell_style, limit);  // half a wide character cannot be shown
+            return static_cast<std::uint16_t>(column + 1);
+        }
+        last = index(static_cast<std::uint16_t>(column), y);
+        column += used;
     }
     return static_cast<std::uint16_t>(column);
 }

@@ -1,4 +1,5 @@
 #pragma once
+#include <array>
 #include <cstdint>
 #include <string_view>
 #include <vector>
@@ -13,20 +14,29 @@ inline constexpr char32_t kReplacementChar = U'\uFFFD';
 
 // Whether a code point may be written to the terminal: C0 controls, DEL,
 // C1 controls, surrogates and values beyond Unicode could start or break
-// escape sequences, so they never are.
+// escape sequences, and bidirectional controls reorder the screen, so they
+// never are.
 constexpr bool is_displayable(char32_t ch) {
     if (ch < 0x20 || (ch >= 0x7f && ch < 0xa0)) return false;
     if (ch >= 0xd800 && ch < 0xe000) return false;
+    // Bidirectional controls would reorder what the terminal shows after them.
+    if (ch == 0x200e || ch == 0x200f || (ch >= 0x202a && ch <= 0x202e) || (ch >= 0x2066 && ch <= 0x2069)) return false;
     return ch <= 0x10ffff;
 }
 
 constexpr char32_t displayable(char32_t ch) { return is_displayable(ch) ? ch : kReplacementChar; }
 
-// One screen cell: one code point and its resolved style (foreground and the
-// attributes in `add`; `remove` is always empty in a cell).
+// The cell right of a wide character, which that character covers.
+inline constexpr char32_t kWideTail = 0;
+
+// One screen cell: a character with the combining marks drawn over it, and
+// its resolved style (foreground and the attributes in `add`; `remove` is
+// always empty in a cell). A wide character takes its cell and the next,
+// which holds kWideTail.
 struct Cell {
     char32_t ch = U' ';
     Style style;
+    std::array<char32_t, 2> marks{};  // 0 ends the list; further marks are dropped
 
     friend bool operator==(const Cell&, const Cell&) = default;
 };
@@ -50,8 +60,10 @@ public:
 
     // Writes the code points of text from x,y rightwards, at most max_width
     // cells and never past the area's right edge, with the style (replacing
-    // the cells' styles). Invalid UTF-8 and control characters are drawn as
-    // U+FFFD. Returns the column after the last cell written.
+    // the cells' styles), as the terminal will show them: a wide character
+    // over two cells (a blank when only one is left), combining marks over
+    // the character before them. Invalid UTF-8 and control characters are
+    // drawn as U+FFFD. Returns the column after the last cell written.
     std::uint16_t set_string(std::uint16_t x, std::uint16_t y, std::string_view text, Style style,
                              std::uint16_t max_width);
     // The spans of a line side by side, each in its own style.
@@ -67,6 +79,11 @@ public:
 
 private:
     std::size_t index(std::uint16_t x, std::uint16_t y) const;
+    // Puts a character of width 1 or 2 at x,y when it fits before `limit`;
+    // the cells it takes, 0 when it does not fit.
+    std::size_t place(std::size_t x, std::uint16_t y, char32_t ch, Style style, std::size_t limit);
+    // Blanks the other half of a wide character that a write at x,y would cut.
+    void split_wide(std::size_t x, std::uint16_t y);
     bool inside(std::uint16_t x, std::uint16_t y) const;
 
     Rect area_;

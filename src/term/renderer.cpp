@@ -82,7 +82,11 @@ void Renderer::write_frame(bool full, std::string& out) {
         cursor_known = false;
         for (std::uint16_t col = 0; col < area.width; ++col, ++i) {
             const Cell& cell = cells[i];
-            if (!full && shown_.cells()[i] == cell) {
+            // A wide character is written with its left cell, and again when
+            // only its right half changed (a style laid over part of it).
+            const bool tail_changed = !full && col + 1 < area.width && cells[i + 1].ch == kWideTail &&
+                                      !(shown_.cells()[i + 1] == cells[i + 1]);
+            if (cell.ch == kWideTail || (!full && shown_.cells()[i] == cell && !tail_changed)) {
                 cursor_known = false;
                 continue;
             }
@@ -95,7 +99,10 @@ void Renderer::write_frame(bool full, std::string& out) {
             }
             const char32_t ch = displayable(cell.ch);
             append_utf8(out, ch);
-            cursor_known = one_column_for_sure(ch);
+            for (const char32_t mark : cell.marks) {
+                if (mark != 0) append_utf8(out, displayable(mark));
+            }
+            cursor_known = one_column_for_sure(ch) && cell.marks[0] == 0;
         }
     }
     if (current != Style{}) out += "\x1b[0m";

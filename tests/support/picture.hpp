@@ -23,7 +23,12 @@ inline std::vector<std::string> rows(const term::Buffer& buffer, std::optional<t
     for (std::uint32_t y = r.y; y < std::uint32_t{r.y} + r.height; ++y) {
         std::string row;
         for (std::uint32_t x = r.x; x < std::uint32_t{r.x} + r.width; ++x) {
-            append_utf8(row, buffer.get(static_cast<std::uint16_t>(x), static_cast<std::uint16_t>(y)).ch);
+            const term::Cell cell = buffer.get(static_cast<std::uint16_t>(x), static_cast<std::uint16_t>(y));
+            if (cell.ch == term::kWideTail) continue;  // covered by the wide character before it
+            append_utf8(row, cell.ch);
+            for (const char32_t mark : cell.marks) {
+                if (mark != 0) append_utf8(row, mark);
+            }
         }
         out.push_back(std::move(row));
     }

@@ -87,6 +87,8 @@ TEST(Buffer, ControlCharactersBecomeReplacementGlyphs) {
         {"\x9b" "2J", "\uFFFD2J"},      // C1 CSI as a raw byte
         {"\xff\xfe", "\uFFFD\uFFFD"},
         {"\xed\xa0\x80", "\uFFFD\uFFFD\uFFFD"},
+        {"a\u202eb\u2066c", "a\uFFFDb\uFFFDc"},  // bidi controls
+        {"\u200fx", "\uFFFDx"},
     };
     for (const auto& c : cases) {
         Buffer b(Rect{0, 0, 8, 1});
@@ -100,6 +102,39 @@ TEST(Buffer, ControlCharactersBecomeReplacementGlyphs) {
         b.set(0, 0, Cell{bad, Style{}});
         EXPECT_EQ(b.get(0, 0).ch, kReplacementChar);
     }
+}
+
+// What the terminal will show: wide characters over two cells, combining
+// marks on the character before them.
+TEST(Buffer, CellsByDisplayWidth) {
+    struct Case {
+        const char* name;
+        std::string text;
+        std::uint16_t width;
+        std::string shown;
+        std::uint16_t end;  // the column set_string returns
+    };
+    const std::vector<Case> cases = {
+        {"wide characters", "\u6f22\u5b57ab", 8, "\u6f22\u5b57ab  ", 6},
+        {"a wide character that does not fit", "ab\u6f22", 3, "ab      ", 3},
+        {"combining marks", "e\u0301a\u0308\u0304", 8, "e\u0301a\u0308\u0304      ", 2},
+        {"a mark with nothing before it", "\u0301x", 8, "x       ", 1},
+        {"zero-width space", "a\u200bb", 8, "a\u200bb      ", 2},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        Buffer b(Rect{0, 0, 8, 1});
+        EXPECT_EQ(b.set_string(0, 0, c.text, Style{}, c.width), c.end);
+        EXPECT_EQ(rows(b)[0], c.shown);
+    }
+}
+
+TEST(Buffer, WritingOverHalfOfAWideCharacterBlanksTheOtherHalf) {
+    Buffer b(Rect{0, 0, 6, 1});
+    b.set_string(0, 0, "\u6f22\u5b57\u6f22", Style{}, 6);
+    b.set_string(1, 0, "x", Style{}, 1);  // right half of the first
+    b.set_string(4, 0, "y", Style{}, 1);  // left half of the third
+    EXPECT_EQ(rows(b)[0], " x\u5b57y ");
 }
 
 TEST(Buffer, ResetAndResize) {

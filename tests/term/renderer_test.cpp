@@ -152,11 +152,22 @@ TEST(Renderer, ControlCharactersNeverReachTheOutput) {
 
 // After a character whose width the terminal may see otherwise, the next cell
 // is placed explicitly.
+// A wide character takes two cells; after it, and after combining marks, the
+// next cell is placed explicitly in case the terminal counts otherwise.
 TEST(Renderer, RepositionsAfterCharactersOfUncertainWidth) {
     Screen s;
-    s.draw(frame(4, 1));
-    EXPECT_EQ(visible(s.draw(frame(4, 1, "\u6f22a\u00e4b"))),
-              visible("\x1b[1;1H\u6f22\x1b[1;2Ha\u00e4b\x1b[?25l"));
+    s.draw(frame(5, 1));
+    EXPECT_EQ(visible(s.draw(frame(5, 1, "\u6f22ae\u0301b"))),
+              visible("\x1b[1;1H\u6f22\x1b[1;3Hae\u0301\x1b[1;5Hb\x1b[?25l"));
+}
+
+// Writing over half of a wide character rewrites what is left of the pair.
+TEST(Renderer, HalfOfAWideCharacterOverwritten) {
+    Screen s;
+    Buffer f = frame(4, 1, "\u6f22\u5b57");
+    s.draw(f);
+    f.set(1, 0, Cell{U'x', Style{}});
+    EXPECT_EQ(visible(s.draw(f)), visible("\x1b[1;1H x\x1b[?25l"));
 }
 
 TEST(Renderer, WriteErrorIsAValueAndForcesAFullRedraw) {

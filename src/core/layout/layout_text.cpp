@@ -9,6 +9,8 @@
 #include <optional>
 #include <toml++/toml.h>
 
+#include "base/utf8.hpp"
+
 namespace lomperi::layout {
 namespace {
 
@@ -55,46 +57,60 @@ std::size_t string_end(std::string_view text, std::size_t at) {
     return std::string_view::npos;
 }
 
-// Whether the text is safe to hand to the parser: toml++ recurses once per
-// nesting level and has undefined behaviour on some bytes outside the ASCII
-// range in bare keys. The layout file needs neither, so outside strings and
-// comments only ASCII passes, and only a shallow nesting.
-bool tame_toml(std::string_view text) {
+// The text as the parser may safely see it, or nothing when it is not to be
+// parsed at all. toml++ 3.3 recurses once per nesting level, and runs into
+// undefined behaviour when it tests some characters beyond ASCII for
+// whitespace. The layout file needs neither: outside strings and comments a
+// byte beyond ASCII makes the file invalid (as a bare key with one is), inside
+// them it is replaced by "x", which changes no value that is read and keeps
+// a valid file valid; and nesting stays shallow.
+std::optional<std::string> tamed_toml(std::string_view text) {
     constexpr int kMaxDepth = 16;
     constexpr int kMaxDotsPerLine = 16;
+    std::string tamed(text);
     int depth = 0;
     int dots = 0;
+    const auto ascii_only = [&](std::size_t from, std::size_t to) {
+        for (std::size_t k = from; k < to; ++k) {
+            if (static_cast<unsigned char>(tamed[k]) >= 0x80) tamed[k] = 'x';
+        }
+    };
     for (std::size_t i = 0; i < text.size(); ++i) {
         const char c = text[i];
         if (c == '#') {
-            i = std::min(text.find('\n', i), text.size()) - 1;
+            const std::size_t end = std::min(text.find('\n', i), text.size());
+            ascii_only(i, end);
+            i = end - 1;
         } else if (c == '"' || c == '\'') {
             const std::size_t end = string_end(text, i);
-            if (end == std::string_view::npos) return false;
+            if (end == std::string_view::npos) return std::nullopt;
+            ascii_only(i, end);
             i = end - 1;
         } else if (static_cast<unsigned char>(c) >= 0x80) {
-            return false;
+            return std::nullopt;
         } else if (c == '[' || c == '{') {
-            if (++depth > kMaxDepth) return false;
+            if (++depth > kMaxDepth) return std::nullopt;
         } else if (c == ']' || c == '}') {
             --depth;
         } else if (c == '.') {
-            if (++dots > kMaxDotsPerLine) return false;
+            if (++dots > kMaxDotsPerLine) return std::nullopt;
         } else if (c == '\n') {
             dots = 0;
         }
     }
-    return true;
+    return tamed;
 }
 
 }  // namespace
 
 LayoutConfig parse_layout(std::string_view text) {
-    if (text.size() > kMaxLayoutFileSize || !tame_toml(text)) return LayoutConfig{};
+    if (text.size() > kMaxLayoutFileSize || !is_utf8(text)) return LayoutConfig{};
+    const std::optional<std::string> tamed = tamed_toml(text);
+    if (!tamed) return LayoutConfig{};
     // The parser reports errors, a key given twice included, by throwing;
     // they stop here as the defaults.
     try {
-        const toml::table table = toml::parse(text);
+        const toml::table table = toml::parse(*tamed);
         return clamped(parse_table(table).value_or(LayoutConfig{}));
     } catch (...) {
         return LayoutConfig{};

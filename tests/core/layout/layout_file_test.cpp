@@ -50,6 +50,7 @@ TEST(ParseLayout, Values) {
         {"not TOML", "left_pct 30\nmatches_pct = 70\n", {40, 60}},
         {"not UTF-8", "left_pct = 30\n# \xff\n", {40, 60}},
         {"non-ASCII bare key", "\xc3\xa4 = 1\nleft_pct = 20\n", {40, 60}},
+        {"non-ASCII where the parser looks for whitespace", std::string("left_pct = 0\x0e\x01\x00\x00x\"\xc3\xa4\"\n", 22), {40, 60}},
         {"non-ASCII in strings and comments", "# p\xc3\xa4iv\xc3\xa4\nname = \"\xc3\xa4\"\nold = '\xc3\xb6'\nleft_pct = 20\n",
          {20, 60}},
         {"brackets and dots inside strings", "note = \"[[[[[[[[[[[[[[[[[[[[[[....................\"\nleft_pct = 20\n",

@@ -56,13 +56,13 @@ void note(const std::string& what) {
 }
 
 Result<Entries> merged_glosses(const fs::path& work) {
-    auto forward = read_database(work, "fin-eng");
-    if (!forward) return forward(forward);
+    auto finnish_english = read_database(work, "fin-eng");
+    if (!finnish_english) return forward(finnish_english);
     auto inverted = read_database(work, "eng-fin");
     if (!inverted) return forward(inverted);
-    note(fmt::format("{} fin-eng and {} eng-fin records", forward->size(), inverted->size()));
+    note(fmt::format("{} fin-eng and {} eng-fin records", finnish_english->size(), inverted->size()));
     GlossMerger merger;
-    for (const auto& record : *forward) merger.add_record(record);
+    for (const auto& record : *finnish_english) merger.add_record(record);
     for (const auto& record : *inverted) merger.add_inverted_record(record);
     return merger.entries();
 }

@@ -16,12 +16,17 @@ Result<void> append_multi_entry(std::vector<std::uint8_t>& out, std::span<const 
     return {};
 }
 
-Result<std::vector<std::uint8_t>> write_multi_bin(std::span<const std::vector<std::uint32_t>> entries) {
-    if (entries.size() > std::numeric_limits<std::uint32_t>::max()) return fail("too many multi entries");
+std::vector<std::uint8_t> write_multi_header(std::uint32_t entries) {
     std::vector<std::uint8_t> out;
     append_bytes(out, as_bytes(kMultiMagic));
     out.push_back(kMultiVersion);
-    append_u32(out, static_cast<std::uint32_t>(entries.size()));
+    append_u32(out, entries);
+    return out;
+}
+
+Result<std::vector<std::uint8_t>> write_multi_bin(std::span<const std::vector<std::uint32_t>> entries) {
+    if (entries.size() > std::numeric_limits<std::uint32_t>::max()) return fail("too many multi entries");
+    std::vector<std::uint8_t> out = write_multi_header(static_cast<std::uint32_t>(entries.size()));
     for (const auto& ids : entries) {
         if (auto appended = append_multi_entry(out, ids); !appended) return forward(appended);
     }

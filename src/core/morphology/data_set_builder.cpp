@@ -7,7 +7,7 @@
 
 #include "core/word_map/builder.hpp"
 #include "format/gloss_writer.hpp"
-#include "format/multi_writer.hpp"
+#include "core/morphology/inflection_writer.hpp"
 
 namespace lomperi::morphology {
 namespace {
@@ -39,31 +39,20 @@ private:
     std::vector<std::string> sorted_;
 };
 
-struct InflectionTables {
-    Pairs targets;
-    std::vector<std::vector<std::uint32_t>> multi_entries;
-};
-
-Result<InflectionTables> inflection_tables(const std::map<std::string, std::set<std::string>>& forms, const BaseIds& ids) {
-    InflectionTables tables;
-    tables.targets.reserve(forms.size());
+Result<InflectionFiles> inflection_files(const std::map<std::string, std::set<std::string>>& forms, const BaseIds& ids) {
+    InflectionWriter writer;
+    std::vector<std::uint32_t> base_ids;
     for (const auto& [form, bases] : forms) {
-        std::vector<std::uint32_t> base_ids;
+        base_ids.clear();
         for (const auto& base : bases) {
             const auto id = ids.find(base);
             if (!id) return fail(fmt::format("form {:?} has unknown base {:?}", form, base));
             base_ids.push_back(*id);
         }
         // Bases are kept in byte order, which is id order: the ids ascend.
-        if (base_ids.size() == 1) {
-            tables.targets.emplace_back(form, base_ids.front());
-            continue;
-        }
-        if (tables.multi_entries.size() >= kMultiFlag) return fail("too many multi entries");
-        tables.targets.emplace_back(form, kMultiFlag | static_cast<std::uint32_t>(tables.multi_entries.size()));
-        tables.multi_entries.push_back(std::move(base_ids));
+        if (auto added = writer.add(form, base_ids); !added) return forward(added);
     }
-    return tables;
+    return std::move(writer).finish();
 }
 
 }  // namespace
@@ -93,19 +82,16 @@ Result<DataSet> DataSetBuilder::build() const {
         if (auto appended = format::append_gloss_record(body, format::GlossRecord{groups}, pos_names); !appended)
             return forward(appended, fmt::format("encoding the record of {:?}", headword));
     }
-    const auto tables = inflection_tables(forms_, BaseIds(std::move(sorted)));
-    if (!tables) return forward(tables);
+    auto inflections = inflection_files(forms_, BaseIds(std::move(sorted)));
+    if (!inflections) return forward(inflections);
 
     DataSet data;
     auto glosses_fst = word_map::build_word_map(offsets);
     if (!glosses_fst) return forward(glosses_fst, "building glosses.fst");
     auto glosses_bin = format::write_glosses_bin(pos_names, body, zstd_level_);
     if (!glosses_bin) return forward(glosses_bin, "building glosses.bin");
-    auto inflections_fst = word_map::build_word_map(tables->targets);
-    if (!inflections_fst) return forward(inflections_fst, "building inflections.fst");
-    auto multi_bin = format::write_multi_bin(tables->multi_entries);
-    if (!multi_bin) return forward(multi_bin, "building inflections-multi.bin");
-    return DataSet{std::move(*glosses_fst), std::move(*glosses_bin), std::move(*inflections_fst), std::move(*multi_bin)};
+    return DataSet{std::move(*glosses_fst), std::move(*glosses_bin), std::move(inflections->inflections_fst),
+                   std::move(inflections->inflections_multi_bin)};
 }
 
 }  // namespace lomperi::morphology

@@ -34,15 +34,22 @@ Analyzer fixture_analyzer() {
     };
 }
 
-Assembly assemble_fixture(std::size_t max_entries = kMaxFormEntries) {
-    const std::vector<std::string> forms{"TALON", "kotitalo", "lukemaan", "lukeva", "oli", "Suomen", "talo",
-                                         "talossa", "tuntematon"};
-    const std::vector<std::string> frequency{"oli", "ovat", "parempi", "talossa", "lukeva", "talo"};
-    return assemble(small_dictionary(), forms, frequency, fixture_analyzer(), max_entries);
+Assembly assemble_fixture(std::size_t max_entries = kMaxFormEntries, unsigned threads = 1) {
+    AssemblyInput input;
+    input.dictionary = small_dictionary();
+    input.listed = {"TALON", "kotitalo", "lukemaan", "lukeva", "oli", "Suomen", "talo", "tuntematon"};
+    input.frequency = {"oli", "ovat", "parempi", "talossa", "lukeva", "talo"};
+    // "talossa" and "talon" come from the paradigms only; "talon" is a plain form.
+    input.paradigms = {"talossa"};
+    input.plain_paradigms = {"talon", "talo"};
+    input.max_form_entries = max_entries;
+    input.threads = threads;
+    return assemble(std::move(input), [] { return fixture_analyzer(); });
 }
 
 bool has_pair(const Assembly& assembly, const Pair& pair) {
-    return std::ranges::find(assembly.forms, pair) != assembly.forms.end();
+    const auto pairs = assembly.pairs();
+    return std::ranges::find(pairs, pair) != pairs.end();
 }
 
 TEST(Assembly, FormsLeadToTheirHeadwordBases) {
@@ -55,7 +62,8 @@ TEST(Assembly, FormsLeadToTheirHeadwordBases) {
         {{"lukemaan", "lukea"}, true},
         {{"lukeva", "lukea"}, true},      // participle without an entry of its own
         {{"kotitalo", "talo"}, false},    // a compound is no form of its last part
-        {{"kotitalo", "koti"}, false},
+        {{"kotitalo", "kotitalo"}, true}, // but has an entry of its own
+        {{"kotitalon", "kotitalo"}, true},  // and the plain forms of its last part
         {{"TALON", "talo"}, true},        // all capitals, but no other spelling is listed
         {{"talo", "talo"}, true},
         {{"koti", "koti"}, true},         // every headword leads to itself
@@ -75,8 +83,9 @@ TEST(Assembly, FrequentInflectedFormsGetGeneratedEntries) {
         {"talossa", {{"noun", {"inessive singular of talo"}}}},
         {"parempi", {{"adj", {"comparative degree of hyvä"}}}},
         {"lukeva", {{"verb", {"present active participle of lukea"}}}},
-        // a headword keeps its own entry
-        {"ovat", {{"noun", {"a made-up headword that shares a form"}}}},
+        // a headword keeps its own entry, and a frequent one gains the generated meaning
+        {"ovat", {{"noun", {"a made-up headword that shares a form"}},
+                  {"verb", {"third-person plural present indicative of olla"}}}},
         {"talo", {{"noun", {"house"}}}},
     };
     for (const auto& [headword, expected] : rows) {
@@ -84,7 +93,22 @@ TEST(Assembly, FrequentInflectedFormsGetGeneratedEntries) {
         EXPECT_EQ(assembly.entries.at(headword), expected) << headword;
     }
     EXPECT_EQ(assembly.counts.form_entries, 4u);
+    EXPECT_EQ(assembly.counts.augmented_entries, 1u);
     EXPECT_EQ(assembly.counts.dictionary_headwords, 8u);
+}
+
+TEST(Assembly, CompoundsTheDictionaryLacksNameTheirParts) {
+    const auto assembly = assemble_fixture();
+    ASSERT_TRUE(assembly.entries.contains("kotitalo"));
+    EXPECT_EQ(assembly.entries.at("kotitalo"), (std::vector<PosGroup>{{"noun", {"compound of koti + talo"}}}));
+    EXPECT_EQ(assembly.counts.compound_entries, 1u);
+}
+
+TEST(Assembly, TheNumberOfThreadsChangesNothing) {
+    const auto one = assemble_fixture(kMaxFormEntries, 1);
+    const auto three = assemble_fixture(kMaxFormEntries, 3);
+    EXPECT_EQ(one.entries, three.entries);
+    EXPECT_EQ(one.pairs(), three.pairs());
 }
 
 TEST(Assembly, GeneratedEntriesAreLimitedMostFrequentFirst) {

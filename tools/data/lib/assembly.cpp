@@ -2,13 +2,18 @@
 
 #include <algorithm>
 #include <set>
+#include <string_view>
+#include <thread>
 #include <unordered_map>
 
+#include "compounds.hpp"
 #include "pos_names.hpp"
 #include "word_case.hpp"
 
 namespace lomperi::data_build {
 namespace {
+
+enum Source : std::uint8_t { kListed = 1, kParadigm = 2, kPlain = 4 };
 
 // The base's part of speech that matches the analysed word class, else the
 // first one of the base's entry.
@@ -39,15 +44,214 @@ std::size_t count_meanings(const Entries& entries) {
     return count;
 }
 
-std::vector<std::string> all_forms(const std::vector<std::string>& forms, const std::vector<std::string>& frequency) {
+bool fits_key(const std::string& form) { return !form.empty() && form.size() <= kMaxKeyBytes; }
+
+std::vector<std::string> listed_forms(const std::vector<std::string>& forms, const std::vector<std::string>& frequency) {
     std::vector<std::string> sorted = forms;
     sorted.insert(sorted.end(), frequency.begin(), frequency.end());
     std::ranges::sort(sorted);
     const auto [first, last] = std::ranges::unique(sorted);
     sorted.erase(first, last);
-    std::erase_if(sorted, [](const std::string& form) { return form.empty() || form.size() > kMaxKeyBytes; });
+    std::erase_if(sorted, [](const std::string& form) { return !fits_key(form); });
     return drop_capital_duplicates(sorted);
 }
+
+// Every form once, in byte order, with the sources it came from.
+struct FormTable {
+    std::vector<std::string> forms;
+    std::vector<std::uint8_t> sources;
+
+    std::optional<std::size_t> find(std::string_view form) const {
+        const auto at = std::ranges::lower_bound(forms, form, std::less<>{});
+        if (at == forms.end() || *at != form) return std::nullopt;
+        return static_cast<std::size_t>(at - forms.begin());
+    }
+};
+
+FormTable form_table(std::vector<std::string> listed, std::vector<std::string> paradigms,
+                     std::vector<std::string> plain) {
+    std::vector<std::pair<std::string, std::uint8_t>> tagged;
+    tagged.reserve(listed.size() + paradigms.size() + plain.size());
+    for (auto& form : listed) tagged.emplace_back(std::move(form), kListed);
+    for (auto& form : paradigms) {
+        if (fits_key(form)) tagged.emplace_back(std::move(form), kParadigm);
+    }
+    for (auto& form : plain) {
+        if (fits_key(form)) tagged.emplace_back(std::move(form), kParadigm | kPlain);
+    }
+    std::ranges::sort(tagged, {}, &std::pair<std::string, std::uint8_t>::first);
+    FormTable table;
+    for (auto& [form, source] : tagged) {
+        if (!table.forms.empty() && table.forms.back() == form) {
+            table.sources.back() |= source;
+            continue;
+        }
+        table.forms.push_back(std::move(form));
+        table.sources.push_back(source);
+    }
+    return table;
+}
+
+// The dictionary's headwords by position, found again by text.
+class Words {
+public:
+    explicit Words(const Entries& entries) {
+        words_.reserve(entries.size());
+        for (const auto& [headword, groups] : entries) words_.push_back(headword);
+    }
+    std::optional<std::uint32_t> find(std::string_view word) const {
+        const auto at = std::ranges::lower_bound(words_, word);
+        if (at == words_.end() || *at != word) return std::nullopt;
+        return static_cast<std::uint32_t>(at - words_.begin());
+    }
+    std::string_view operator[](std::uint32_t id) const { return words_[id]; }
+    std::size_t size() const { return words_.size(); }
+
+private:
+    std::vector<std::string_view> words_;
+};
+
+struct CompoundCandidate {
+    std::size_t form = 0;
+    std::string baseform;
+    std::string wordbases;
+};
+
+struct FormEntryCandidate {
+    std::size_t rank = 0;
+    std::size_t form = 0;
+    std::vector<format::PosGroup> groups;
+    bool headword = false;  // the form is a headword of its own: its entry gains the groups
+};
+
+// What the analysis of a range of forms gives; merged in range order, so the
+// result does not depend on the number of threads.
+struct Analysed {
+    std::vector<std::pair<std::uint32_t, std::uint32_t>> links;  // (form, dictionary word)
+    std::vector<CompoundCandidate> compounds;
+    std::vector<FormEntryCandidate> form_entries;
+    std::size_t analysed = 0;
+    std::size_t mapped = 0;
+    std::size_t shared = 0;
+};
+
+struct Context {
+    const Entries& dictionary;
+    const Words& words;
+    const FormTable& table;
+    const std::unordered_map<std::string_view, std::size_t>& rank;
+};
+
+void analyse_form(const Context& context, const Analyzer& analyze, std::size_t k, Analysed& out) {
+    const std::string& form = context.table.forms[k];
+    const auto analyses = analyze(form);
+    if (analyses.empty()) return;
+    ++out.analysed;
+    std::set<std::uint32_t> bases;
+    for (const auto& analysis : analyses) {
+        for (const auto& base : analysis_bases(analysis, context.dictionary)) bases.insert(*context.words.find(base));
+    }
+    if (!bases.empty()) ++out.mapped;
+    if (bases.size() > 1) ++out.shared;
+    for (const std::uint32_t base : bases) out.links.emplace_back(static_cast<std::uint32_t>(k), base);
+    if ((context.table.sources[k] & kListed) == 0) return;
+    if (bases.empty()) {
+        for (const auto& analysis : analyses) {
+            out.compounds.push_back({k, std::string(analysis.get("BASEFORM")), std::string(analysis.get("WORDBASES"))});
+        }
+    }
+    const auto ranked = context.rank.find(form);
+    if (ranked == context.rank.end()) return;
+    const bool headword = context.dictionary.contains(form);
+    if (headword && ranked->second >= kMaxAugmentedRank) return;
+    auto groups = form_entry(form, analyses, context.dictionary);
+    if (!groups.empty()) out.form_entries.push_back({ranked->second, k, std::move(groups), headword});
+}
+
+Analysed analyse_all(const Context& context, const AnalyzerFactory& analyzers, unsigned threads) {
+    const std::size_t n = context.table.forms.size();
+    threads = std::max(1u, threads);
+    std::vector<Analysed> parts(threads);
+    std::vector<std::thread> workers;
+    for (unsigned t = 0; t < threads; ++t) {
+        workers.emplace_back([&, t] {
+            const Analyzer analyze = analyzers();
+            for (std::size_t k = n * t / threads; k < n * (t + 1) / threads; ++k) analyse_form(context, analyze, k, parts[t]);
+        });
+    }
+    for (auto& worker : workers) worker.join();
+    Analysed all;
+    for (auto& part : parts) {
+        all.links.insert(all.links.end(), part.links.begin(), part.links.end());
+        std::ranges::move(part.compounds, std::back_inserter(all.compounds));
+        std::ranges::move(part.form_entries, std::back_inserter(all.form_entries));
+        all.analysed += part.analysed;
+        all.mapped += part.mapped;
+        all.shared += part.shared;
+    }
+    return all;
+}
+
+// The first dictionary headword with meanings that a form leads to.
+class FormBases {
+public:
+    FormBases(const FormTable& table, const std::vector<std::pair<std::uint32_t, std::uint32_t>>& links)
+        : table_(table), links_(links) {}
+
+    std::optional<std::uint32_t> first(std::string_view form) const {
+        const auto k = table_.find(form);
+        if (!k) return std::nullopt;
+        const auto at = std::ranges::lower_bound(links_, std::pair<std::uint32_t, std::uint32_t>{static_cast<std::uint32_t>(*k), 0});
+        if (at == links_.end() || at->first != *k) return std::nullopt;
+        return at->second;
+    }
+
+private:
+    const FormTable& table_;
+    const std::vector<std::pair<std::uint32_t, std::uint32_t>>& links_;
+};
+
+bool has_meanings(const std::vector<format::PosGroup>& groups) {
+    return std::ranges::any_of(groups, [](const auto& group) { return !group.meanings.empty(); });
+}
+
+struct Compound {
+    CompoundSplit split;
+    std::string pos;
+};
+
+// The compounds the dictionary lacks, by base form, with the forms that lead to them.
+std::map<std::string, Compound> compound_entries(const Context& context, const FormBases& bases,
+                                                 const std::vector<CompoundCandidate>& candidates) {
+    const auto is_headword = [&](std::string_view text) {
+        const auto entry = context.dictionary.find(std::string(text));
+        return entry != context.dictionary.end() && has_meanings(entry->second);
+    };
+    const auto part_headword = [&](std::string_view text) -> std::optional<std::string> {
+        if (is_headword(text)) return std::string(text);
+        const auto base = bases.first(text);
+        if (!base || !is_headword(context.words[*base])) return std::nullopt;
+        return std::string(context.words[*base]);
+    };
+    std::map<std::string, Compound> compounds;
+    std::set<std::string> tried;
+    for (const auto& candidate : candidates) {
+        if (!fits_key(candidate.baseform) || !tried.insert(candidate.baseform).second) continue;
+        if (context.dictionary.contains(candidate.baseform)) continue;
+        auto split = split_compound(candidate.baseform, candidate.wordbases, is_headword, part_headword);
+        if (!split) continue;
+        const auto& last_groups = context.dictionary.at(split->last);
+        compounds.emplace(candidate.baseform, Compound{std::move(*split), last_groups.front().pos});
+    }
+    return compounds;
+}
+
+// All links, by text, before the headwords have their final ids: dictionary
+// words keep their position, new headwords come after them.
+struct Links {
+    std::vector<std::pair<std::string_view, std::uint32_t>> by_text;
+    std::vector<std::pair<std::string, std::uint32_t>> owned;  // forms no list holds: compound paradigms
+};
 
 }  // namespace
 
@@ -66,7 +270,7 @@ std::vector<format::PosGroup> form_entry(std::string_view form, const std::vecto
     std::vector<format::PosGroup> groups;
     for (const auto& analysis : analyses) {
         const auto base = dictionary.find(described_base(analysis));
-        if (base == dictionary.end()) continue;
+        if (base == dictionary.end() || base->first == form || base->second.empty()) continue;
         auto meaning = describe_form(form, analysis);
         if (!meaning) continue;
         add_meaning(groups, base_pos(base->second, analysis), std::move(*meaning));
@@ -74,43 +278,128 @@ std::vector<format::PosGroup> form_entry(std::string_view form, const std::vecto
     return groups;
 }
 
-Assembly assemble(Entries dictionary, const std::vector<std::string>& forms,
-                  const std::vector<std::string>& frequency, const Analyzer& analyze,
-                  std::size_t max_form_entries) {
+std::vector<std::pair<std::string, std::string>> Assembly::pairs() const {
+    std::vector<std::string_view> headwords;
+    for (const auto& [headword, groups] : entries) headwords.push_back(headword);
+    std::vector<std::pair<std::string, std::string>> out;
+    for (std::size_t k = 0; k < forms.size(); ++k) {
+        for (std::uint32_t i = offsets[k]; i < offsets[k + 1]; ++i) out.emplace_back(forms[k], headwords[ids[i]]);
+    }
+    return out;
+}
+
+Assembly assemble(AssemblyInput input, const AnalyzerFactory& analyzers) {
     Assembly out;
-    std::erase_if(dictionary, [](const auto& entry) { return entry.first.size() > kMaxKeyBytes; });
+    Entries& dictionary = input.dictionary;
+    std::erase_if(dictionary, [](const auto& entry) { return !fits_key(entry.first); });
     out.counts.dictionary_headwords = dictionary.size();
     out.counts.dictionary_meanings = count_meanings(dictionary);
 
-    std::unordered_map<std::string, std::size_t> rank;
-    for (std::size_t i = 0; i < frequency.size(); ++i) rank.emplace(frequency[i], i);
-    std::vector<std::pair<std::size_t, std::vector<format::PosGroup>>> candidates;
-
-    const auto listed = all_forms(forms, frequency);
+    std::unordered_map<std::string_view, std::size_t> rank;
+    for (std::size_t i = 0; i < input.frequency.size(); ++i) rank.emplace(input.frequency[i], i);
+    auto listed = listed_forms(input.listed, input.frequency);
     out.counts.listed_forms = listed.size();
-    for (const auto& form : listed) {
-        const auto analyses = analyze(form);
-        if (analyses.empty()) continue;
-        ++out.counts.analysed_forms;
-        std::set<std::string> bases;
-        for (const auto& analysis : analyses) {
-            for (auto& base : analysis_bases(analysis, dictionary)) bases.insert(std::move(base));
+    const FormTable table = form_table(std::move(listed), std::move(input.paradigms), std::move(input.plain_paradigms));
+    out.counts.paradigm_forms = static_cast<std::size_t>(
+        std::ranges::count_if(table.sources, [](std::uint8_t s) { return (s & kParadigm) != 0; }));
+
+    const Words words(dictionary);
+    const Context context{dictionary, words, table, rank};
+    Analysed analysed = analyse_all(context, analyzers, input.threads);
+    out.counts.analysed_forms = analysed.analysed;
+    out.counts.mapped_forms = analysed.mapped;
+    out.counts.shared_forms = analysed.shared;
+    const FormBases bases(table, analysed.links);
+
+    // New headwords get ids after the dictionary's: compounds, then form entries.
+    std::vector<std::string> new_words;
+    Links links;
+    for (const auto& [form, word] : analysed.links) links.by_text.emplace_back(table.forms[form], word);
+
+    const auto compounds = compound_entries(context, bases, analysed.compounds);
+    std::unordered_map<std::string_view, std::uint32_t> compound_id;
+    for (const auto& [baseform, compound] : compounds) {
+        compound_id.emplace(baseform, static_cast<std::uint32_t>(words.size() + new_words.size()));
+        new_words.push_back(baseform);
+    }
+    for (const auto& candidate : analysed.compounds) {
+        const auto id = compound_id.find(candidate.baseform);
+        if (id != compound_id.end()) links.by_text.emplace_back(table.forms[candidate.form], id->second);
+    }
+    // A compound inflects as its last part: its first parts' text before
+    // every plain form of the last part.
+    std::vector<std::pair<std::uint32_t, std::uint32_t>> plain_of_base;
+    for (const auto& [form, word] : analysed.links) {
+        if (table.sources[form] & kPlain) plain_of_base.emplace_back(word, form);
+    }
+    std::ranges::sort(plain_of_base);
+    for (const auto& [baseform, compound] : compounds) {
+        const auto last = words.find(compound.split.last);
+        if (!last) continue;
+        const std::uint32_t id = compound_id.at(baseform);
+        const auto from = std::ranges::lower_bound(plain_of_base, std::pair<std::uint32_t, std::uint32_t>{*last, 0});
+        for (auto it = from; it != plain_of_base.end() && it->first == *last; ++it) {
+            std::string form = compound.split.prefix + table.forms[it->second];
+            if (fits_key(form)) links.owned.emplace_back(std::move(form), id);
         }
-        if (!bases.empty()) ++out.counts.mapped_forms;
-        if (bases.size() > 1) ++out.counts.shared_forms;
-        for (const auto& base : bases) out.forms.emplace_back(form, base);
-        const auto ranked = rank.find(form);
-        if (ranked == rank.end() || dictionary.contains(form)) continue;
-        auto entry = form_entry(form, analyses, dictionary);
-        if (!entry.empty()) candidates.emplace_back(ranked->second, std::move(entry));
+    }
+    out.counts.compound_entries = compounds.size();
+
+    // Generated entries of frequent forms, most frequent first; a headword
+    // of the dictionary keeps its entry and gains the generated meanings.
+    std::ranges::sort(analysed.form_entries, {}, &FormEntryCandidate::rank);
+    std::size_t generated = 0;
+    Entries entries = std::move(dictionary);
+    for (auto& candidate : analysed.form_entries) {
+        const std::string& form = table.forms[candidate.form];
+        if (candidate.headword) {
+            auto& groups = entries.at(form);
+            for (auto& group : candidate.groups) {
+                for (auto& meaning : group.meanings) add_meaning(groups, group.pos, std::move(meaning));
+            }
+            ++out.counts.augmented_entries;
+            continue;
+        }
+        if (generated >= input.max_form_entries || compound_id.contains(form)) continue;
+        ++generated;
+        entries.emplace(form, std::move(candidate.groups));
+        new_words.push_back(form);
+    }
+    out.counts.form_entries = generated;
+    for (const auto& [baseform, compound] : compounds) {
+        entries.emplace(baseform, std::vector<format::PosGroup>{{compound.pos, {compound_meaning(compound.split)}}});
     }
 
-    std::ranges::sort(candidates, {}, &decltype(candidates)::value_type::first);
-    if (candidates.size() > max_form_entries) candidates.resize(max_form_entries);
-    out.counts.form_entries = candidates.size();
-    out.entries = std::move(dictionary);
-    for (auto& [position, groups] : candidates) out.entries.emplace(frequency[position], std::move(groups));
-    for (const auto& [headword, groups] : out.entries) out.forms.emplace_back(headword, headword);
+    // Final ids are ranks in byte order.
+    std::vector<std::uint32_t> final_id(words.size() + new_words.size());
+    {
+        std::unordered_map<std::string_view, std::uint32_t> position;
+        std::uint32_t next = 0;
+        for (const auto& [headword, groups] : entries) position.emplace(headword, next++);
+        for (std::uint32_t id = 0; id < words.size(); ++id) final_id[id] = position.at(words[id]);
+        for (std::size_t k = 0; k < new_words.size(); ++k) final_id[words.size() + k] = position.at(new_words[k]);
+    }
+    std::vector<std::pair<std::string_view, std::uint32_t>> all;
+    all.reserve(links.by_text.size() + links.owned.size() + entries.size());
+    for (const auto& [text, id] : links.by_text) all.emplace_back(text, final_id[id]);
+    std::uint32_t self = 0;
+    for (const auto& [headword, groups] : entries) all.emplace_back(headword, self++);
+    for (const auto& [form, id] : links.owned) all.emplace_back(form, final_id[id]);
+    out.counts.compound_forms = links.owned.size();
+    std::ranges::sort(all);
+    const auto [first, last] = std::ranges::unique(all);
+    all.erase(first, last);
+    out.offsets.push_back(0);
+    for (std::size_t i = 0; i < all.size(); ++i) {
+        if (out.forms.empty() || out.forms.back() != all[i].first) {
+            if (!out.forms.empty()) out.offsets.push_back(static_cast<std::uint32_t>(out.ids.size()));
+            out.forms.emplace_back(all[i].first);
+        }
+        out.ids.push_back(all[i].second);
+    }
+    out.offsets.push_back(static_cast<std::uint32_t>(out.ids.size()));
+    if (out.forms.empty()) out.offsets = {0};
+    out.entries = std::move(entries);
     return out;
 }
 

@@ -1,8 +1,11 @@
 #pragma once
-// Puts the data set together from the merged glosses, the word-form list, the
-// frequency list and an analyser: which forms lead to which headwords, and the
+// Puts the data set together from the merged glosses, the word-form lists (the
+// listed forms of a spelling dictionary and the paradigms generated from the
+// analyser's transducer), the frequency list and an analyser: which forms lead
+// to which headwords, the entries of compounds the dictionary lacks, and the
 // generated entries of frequent inflected forms.
 #include <cstddef>
+#include <cstdint>
 #include <functional>
 #include <map>
 #include <string>
@@ -15,31 +18,54 @@
 namespace lomperi::data_build {
 
 inline constexpr std::size_t kMaxFormEntries = 50'000;
+// Frequent forms up to this rank that are headwords of their own gain the
+// generated meaning too ("on": "third-person singular present indicative of olla").
+inline constexpr std::size_t kMaxAugmentedRank = 10'000;
 inline constexpr std::size_t kMaxKeyBytes = 90;
 
 using Entries = std::map<std::string, std::vector<format::PosGroup>>;
 using Analyzer = std::function<std::vector<Analysis>(const std::string& form)>;
+// Makes one analyser per worker thread.
+using AnalyzerFactory = std::function<Analyzer()>;
+
+struct AssemblyInput {
+    Entries dictionary;
+    std::vector<std::string> listed;          // the spelling dictionary's forms
+    std::vector<std::string> frequency;       // most frequent first; may overlap `listed`
+    std::vector<std::string> paradigms;       // forms generated from the transducer
+    std::vector<std::string> plain_paradigms;  // those of them in plain case and number: what compounds take
+    std::size_t max_form_entries = kMaxFormEntries;
+    unsigned threads = 1;
+};
 
 struct AssemblyCounts {
     std::size_t dictionary_headwords = 0;
     std::size_t dictionary_meanings = 0;
-    std::size_t listed_forms = 0;        // after dropping all-capitals duplicates
+    std::size_t listed_forms = 0;        // listed and frequent forms, all-capitals duplicates dropped
+    std::size_t paradigm_forms = 0;      // distinct generated forms
     std::size_t analysed_forms = 0;      // forms with at least one analysis
-    std::size_t mapped_forms = 0;        // forms leading to at least one headword
-    std::size_t shared_forms = 0;        // forms leading to two or more headwords
+    std::size_t mapped_forms = 0;        // forms leading to at least one dictionary headword
+    std::size_t shared_forms = 0;        // forms leading to two or more
+    std::size_t compound_entries = 0;    // compounds the dictionary lacks, told by their parts
+    std::size_t compound_forms = 0;      // forms leading to those compounds
     std::size_t form_entries = 0;        // generated entries of frequent forms
+    std::size_t augmented_entries = 0;   // headwords that gained a generated meaning
 };
 
 struct Assembly {
-    Entries entries;                                  // dictionary and generated entries
-    std::vector<std::pair<std::string, std::string>> forms;  // (form, headword), each headword with itself too
+    Entries entries;  // headword -> groups; a headword's id is its position here
+    // The word forms in ascending byte order, each with the ids of its
+    // headwords (ascending): those of form k are ids[offsets[k] .. offsets[k + 1]).
+    std::vector<std::string> forms;
+    std::vector<std::uint32_t> offsets;
+    std::vector<std::uint32_t> ids;
     AssemblyCounts counts;
+
+    // (form, headword) for every link, for tests and checks.
+    std::vector<std::pair<std::string, std::string>> pairs() const;
 };
 
-// `forms` and `frequency` may overlap; `frequency` is most frequent first.
-Assembly assemble(Entries dictionary, const std::vector<std::string>& forms,
-                  const std::vector<std::string>& frequency, const Analyzer& analyze,
-                  std::size_t max_form_entries = kMaxFormEntries);
+Assembly assemble(AssemblyInput input, const AnalyzerFactory& analyzers);
 
 // The generated entry of one form: one meaning per distinct description, in
 // groups named by the part of speech of the base's entry.

@@ -11,9 +11,14 @@
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <memory>
+#include <set>
+#include <span>
+#include <thread>
 #include <vector>
 
 #include "assembly.hpp"
+#include "core/morphology/inflection_writer.hpp"
 #include "core/morphology/data_set_builder.hpp"
 #include "core/morphology/dictionary.hpp"
 #include "dictd.hpp"
@@ -21,6 +26,7 @@
 #include "pos_names.hpp"
 #include "text.hpp"
 #include "base/file.hpp"
+#include "vfst.hpp"
 #include "voikko_analyzer.hpp"
 
 namespace fs = std::filesystem;
@@ -87,17 +93,100 @@ std::string thousands(std::size_t value) {
 }
 
 void print_counts(const AssemblyCounts& counts, const morphology::Dictionary& dict, std::size_t meanings) {
-    fmt::print("| headwords (glosses.fst keys) | {} |\n", thousands(dict.glosses.len()));
-    fmt::print("| meanings | {} |\n", thousands(meanings));
-    fmt::print("| word forms (inflections.fst keys) | {} |\n", thousands(dict.inflections.len()));
-    fmt::print("| multi entries (inflections-multi.bin) | {} |\n", thousands(dict.multi.size()));
-    fmt::print("| dictionary headwords (before form entries) | {} |\n", thousands(counts.dictionary_headwords));
-    fmt::print("| dictionary meanings (before form entries) | {} |\n", thousands(counts.dictionary_meanings));
-    fmt::print("| generated entries of frequent forms | {} |\n", thousands(counts.form_entries));
-    fmt::print("| listed word forms | {} |\n", thousands(counts.listed_forms));
-    fmt::print("| forms the analyser knows | {} |\n", thousands(counts.analysed_forms));
-    fmt::print("| forms leading to a headword | {} |\n", thousands(counts.mapped_forms));
-    fmt::print("| forms leading to two or more headwords | {} |\n", thousands(counts.shared_forms));
+    const std::pair<const char*, std::size_t> rows[] = {
+        {"headwords (glosses.fst keys)", dict.glosses.len()},
+        {"meanings", meanings},
+        {"word forms (inflections.fst keys)", dict.inflections.len()},
+        {"multi entries (inflections-multi.bin)", dict.multi.size()},
+        {"dictionary headwords (before generated entries)", counts.dictionary_headwords},
+        {"dictionary meanings (before generated entries)", counts.dictionary_meanings},
+        {"compound entries", counts.compound_entries},
+        {"forms of compounds from their last part", counts.compound_forms},
+        {"generated entries of frequent forms", counts.form_entries},
+        {"headwords with a generated meaning added", counts.augmented_entries},
+        {"listed word forms", counts.listed_forms},
+        {"paradigm forms generated", counts.paradigm_forms},
+        {"forms the analyser knows", counts.analysed_forms},
+        {"forms leading to a dictionary headword", counts.mapped_forms},
+        {"forms leading to two or more", counts.shared_forms},
+    };
+    for (const auto& [name, value] : rows) fmt::print("| {} | {} |\n", name, thousands(value));
+}
+
+// The forms of the analyser's own paradigms: every inflected form of every
+// word it knows, without compound boundaries or digits; one derivation
+// (participles, agent nouns, -ton ...) or one possessive suffix or one
+// clitic (-kin, -kaan, -ko, with or without -han, -pa), never two of them.
+struct Paradigms {
+    std::vector<std::string> all;
+    std::vector<std::string> plain;  // case, number and comparison only
+};
+
+Paradigms paradigms(const Vfst& vfst) {
+    const TagLimit compounds{{"[Bc]", "[Bh]"}, 0};
+    const std::vector<std::string> derivation{"[Xj]"};
+    const std::vector<std::string> possessive{"[O1y]", "[O2y]", "[O1m]", "[O2m]", "[O3]"};
+    const std::vector<std::string> clitic{"[Fkin]", "[Fkaan]", "[Fko]"};
+    const std::vector<std::string> end_clitic{"[Ef]"};
+    const auto policy = [&](int derivations, int possessives, int clitics) {
+        PathPolicy p;
+        p.limits = {compounds, {derivation, derivations}, {possessive, possessives}, {clitic, clitics},
+                    {end_clitic, clitics}};
+        p.letters = "abcdefghijklmnopqrstuvwxyzåäöšžéABCDEFGHIJKLMNOPQRSTUVWXYZÅÄÖŠŽÉ";
+        p.max_input_bytes = kMaxKeyBytes;
+        return p;
+    };
+    Paradigms out;
+    walk_paths(vfst, policy(0, 0, 0), [&](std::string_view form, std::string_view) { out.plain.emplace_back(form); });
+    for (const auto& p : {policy(1, 0, 0), policy(0, 1, 0), policy(0, 0, 1)}) {
+        walk_paths(vfst, p, [&](std::string_view form, std::string_view) { out.all.emplace_back(form); });
+    }
+    return out;
+}
+
+// Both ways on a sample: the compound forms made from a last part's
+// paradigm are what the analyser takes for the compound, and the listed
+// forms of simple words are in the paradigms.
+struct ListedSample {
+    std::vector<std::string> forms;  // every 211th listed form
+    std::set<std::string> generated;  // those the paradigms hold
+};
+
+ListedSample listed_sample(const std::vector<std::string>& listed, const std::vector<std::string>& paradigms) {
+    ListedSample sample;
+    for (std::size_t k = 0; k < listed.size(); k += 211) sample.forms.push_back(listed[k]);
+    const std::set<std::string_view> wanted(sample.forms.begin(), sample.forms.end());
+    for (const auto& form : paradigms) {
+        if (wanted.contains(form)) sample.generated.insert(form);
+    }
+    return sample;
+}
+
+void check_sample(const Assembly& assembly, const ListedSample& listed, const VoikkoAnalyzer& analyzer) {
+    std::size_t compound_sampled = 0, compound_agreed = 0;
+    const auto pairs = assembly.pairs();
+    for (std::size_t k = 0; k < pairs.size(); k += 997) {
+        const auto& [form, headword] = pairs[k];
+        const auto entry = assembly.entries.find(headword);
+        if (entry == assembly.entries.end() || entry->second.empty() || entry->second.front().meanings.empty()) continue;
+        if (!entry->second.front().meanings.front().starts_with("compound of ") || form == headword) continue;
+        ++compound_sampled;
+        for (const auto& analysis : analyzer.analyze(form)) {
+            if (analysis.get("BASEFORM") == headword) {
+                ++compound_agreed;
+                break;
+            }
+        }
+    }
+    std::size_t listed_sampled = 0, listed_generated = 0;
+    for (const auto& form : listed.forms) {
+        const auto analyses = analyzer.analyze(form);
+        if (analyses.empty() || analyses.front().get("WORDBASES").find(")+") != std::string_view::npos) continue;
+        ++listed_sampled;
+        if (listed.generated.contains(form)) ++listed_generated;
+    }
+    note(fmt::format("sample: {} of {} compound forms analyse to their compound; {} of {} listed simple forms are in the paradigms",
+                     compound_agreed, compound_sampled, listed_generated, listed_sampled));
 }
 
 Result<void> build(const fs::path& work, const fs::path& out) {
@@ -107,13 +196,27 @@ Result<void> build(const fs::path& work, const fs::path& out) {
     if (!forms) return forward(forms);
     auto frequency = read_lines(work / "frequency.txt");
     if (!frequency) return forward(frequency);
+    auto transducer_bytes = read_file(work / "mor.vfst");
+    if (!transducer_bytes) return forward(transducer_bytes);
+    auto transducer = Vfst::parse(as_bytes(*transducer_bytes));
+    if (!transducer) return forward(transducer, "reading mor.vfst");
     auto analyzer = VoikkoAnalyzer::open();
     if (!analyzer) return forward(analyzer);
-    note(fmt::format("{} headwords; analysing {} forms", entries->size(), forms->size()));
+    auto generated = paradigms(*transducer);
+    note(fmt::format("{} paradigm paths, {} of them plain", generated.all.size() + generated.plain.size(), generated.plain.size()));
 
-    auto assembly = assemble(std::move(*entries), *forms, *frequency,
-                             [&](const std::string& form) { return analyzer->analyze(form); });
-    note(fmt::format("{} headwords, {} (form, headword) pairs", assembly.entries.size(), assembly.forms.size()));
+    AssemblyInput input{std::move(*entries), std::move(*forms), std::move(*frequency), std::move(generated.all),
+                        std::move(generated.plain)};
+    input.threads = std::max(1u, std::thread::hardware_concurrency());
+    const ListedSample sample = listed_sample(input.listed, input.paradigms);
+    note(fmt::format("{} headwords; analysing {} listed and {} generated forms", input.dictionary.size(), input.listed.size(),
+                     input.paradigms.size() + input.plain_paradigms.size()));
+    auto assembly = assemble(std::move(input), [] {
+        auto own = std::make_shared<VoikkoAnalyzer>(std::move(*VoikkoAnalyzer::open()));
+        return [own](const std::string& form) { return own->analyze(form); };
+    });
+    note(fmt::format("{} headwords, {} forms", assembly.entries.size(), assembly.forms.size()));
+    check_sample(assembly, sample, *analyzer);
 
     morphology::DataSetBuilder builder;
     builder.set_pos_names(used_pos_names(assembly.entries));
@@ -122,9 +225,17 @@ Result<void> build(const fs::path& work, const fs::path& out) {
         for (const auto& group : groups) meanings += group.meanings.size();
         builder.add_headword(headword, std::move(groups));
     }
-    for (auto& [form, base] : assembly.forms) builder.add_form(std::move(form), std::move(base));
     auto data = builder.build();
     if (!data) return forward(data, "building the data set");
+    morphology::InflectionWriter writer;
+    for (std::size_t k = 0; k < assembly.forms.size(); ++k) {
+        const std::span<const std::uint32_t> ids(assembly.ids.data() + assembly.offsets[k], assembly.offsets[k + 1] - assembly.offsets[k]);
+        if (auto added = writer.add(assembly.forms[k], ids); !added) return forward(added, "building the data set");
+    }
+    auto inflections = std::move(writer).finish();
+    if (!inflections) return forward(inflections, "building the data set");
+    data->inflections_fst = std::move(inflections->inflections_fst);
+    data->inflections_multi_bin = std::move(inflections->inflections_multi_bin);
     note("data set built");
     auto dict = morphology::load_dictionary(data->files());
     if (!dict) return forward(dict, "loading the data set just built");

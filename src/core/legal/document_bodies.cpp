@@ -127,10 +127,14 @@ The inflected forms that lead back to a headword are derived from:
 
   - @cspell/dict-fi-fi 1.1.3, the cspell Finnish word list, LGPL-3.0
   - voikko-fi 2.5, the Voikko Finnish morphology, GPL-2.0 or later,
-    read with libvoikko 4.3.1, GPL-2.0 or later
+    read with libvoikko 4.3.1, GPL-2.0 or later: its analyser's
+    transducer gives the full paradigm of every word it knows
 
-Entries for frequent inflected forms are generated from the morphological
-analysis: such a form points to its base word and shows its gloss.
+Entries for frequent inflected forms and for compound words are generated
+from the morphological analysis: such a form points to its base word, and
+such a compound ("compound of levy + tila") to its parts, and shows their
+glosses. These generated texts are derived from the CC BY-SA and GPL
+sources above and are distributed under their terms.
 
 Word frequencies
 ----------------

@@ -64,6 +64,13 @@ void on_query_changed(AppState& state) {
     refresh_entry(state);
 }
 
+std::optional<std::string> headword_for_query(const morphology::Dictionary& dictionary, std::string_view query) {
+    if (query.empty()) return std::nullopt;
+    const auto first = morphology::search_headwords(dictionary.glosses, query, 1);
+    if (!first.empty()) return first.front().headword;
+    return morphology::fallback_headword(dictionary, query);
+}
+
 void set_focus(AppState& state, Focus focus) {
     if (focus == Focus::Inflections && state.candidates.empty()) return;
     if (focus == state.focus) return;

@@ -1,5 +1,9 @@
 #pragma once
 // Keeping the lists and the shown entry in step with the query and the focus.
+#include <optional>
+#include <string>
+#include <string_view>
+
 #include "core/view/action.hpp"
 #include "core/view/app_state.hpp"
 
@@ -13,6 +17,10 @@ void refresh_entry(AppState& state);
 
 // Forgets the shown entry; the scroll position is left alone.
 void clear_entry(AppState& state);
+
+// The headword whose entry the pane shows right after `query` is typed,
+// found without building the lists: what the command line looks up.
+std::optional<std::string> headword_for_query(const morphology::Dictionary& dictionary, std::string_view query);
 
 // Moves the focus, refusing Inflections while that list is empty.
 void set_focus(AppState& state, Focus focus);

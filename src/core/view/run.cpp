@@ -116,7 +116,15 @@ LoopEnd run_screen(term::Terminal& terminal, const term::Sink& sink, CursorGuard
 
 // The signal handlers come first and the layout file is read before raw mode,
 // so that nothing from here on can end the program with the terminal raw.
+Result<void> check_terminals() {
+    constexpr std::string_view kHint = "\n(lomperi WORD looks a word up without one)";
+    if (!::isatty(kInput)) return fail(std::string("standard input is not a terminal") + std::string(kHint));
+    if (!::isatty(kOutput)) return fail(std::string("standard output is not a terminal") + std::string(kHint));
+    return {};
+}
+
 Result<int> run_interactive(morphology::Dictionary dictionary) {
+    if (auto terminals = check_terminals(); !terminals) return forward(terminals);
     auto terminal = term::Terminal::open(kInput, kOutput);
     if (!terminal) return forward(terminal);
     const layout::LayoutConfig layout = layout::load_layout();

@@ -19,9 +19,12 @@ TEST(WikiMarkup, IsStripped) {
         {"hyökkää väijyksistä }} kimppuun", "hyökkää väijyksistä kimppuun"},
         {"a {{lb|en|rare}} word", "a word"},
         {"number #1", "number #1"},
+        {"#Englanti", ""},
+        {"the # symbol", "the # symbol"},
         {"  plain   text ", "plain text"},
     };
     for (const auto& [text, expected] : rows) EXPECT_EQ(strip_wiki_markup(text), expected) << text;
+    EXPECT_EQ(clean_meaning("#Suomi, tequila"), "tequila");
 }
 
 TEST(TranslationItems, SplitAtCommasOutsideBrackets) {

@@ -33,7 +33,7 @@ std::size_t skip_template(std::string_view text, std::size_t at) {
     return close == std::string_view::npos ? at + 2 : close + 2;
 }
 
-// "#Englanti" glued to a word is a link anchor of the source wiki.
+// "#Englanti", glued to a word or alone, is a link anchor of the source wiki.
 std::size_t skip_anchor(std::string_view text, std::size_t at) {
     std::size_t end = at + 1;
     while (end < text.size() && is_letter_byte(static_cast<unsigned char>(text[end]))) ++end;
@@ -81,7 +81,7 @@ std::string strip_wiki_markup(std::string_view text) {
             i += 2;
         } else if (rest.starts_with(kModifierLetterUpTack)) {
             i += kModifierLetterUpTack.size();
-        } else if (text[i] == '#' && i > 0 && text[i - 1] != ' ') {
+        } else if (text[i] == '#' && i + 1 < text.size() && is_letter_byte(static_cast<unsigned char>(text[i + 1]))) {
             i = skip_anchor(text, i);
         } else {
             out.push_back(text[i++]);
@@ -118,7 +118,11 @@ std::optional<std::string> clean_finnish_key(std::string_view item) {
 }
 
 std::string clean_meaning(std::string_view text) {
-    return strip_wiki_markup(text);
+    std::string cleaned = strip_wiki_markup(text);
+    // What a removed anchor leaves: "#Suomi, tequila" -> ", tequila".
+    while (cleaned.starts_with(",") || cleaned.starts_with(" ")) cleaned.erase(0, 1);
+    while (cleaned.ends_with(",") || cleaned.ends_with(" ")) cleaned.pop_back();
+    return cleaned;
 }
 
 std::string inverted_meaning(std::string_view english, const std::vector<std::string>& descriptions) {

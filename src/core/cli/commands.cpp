@@ -1,0 +1,188 @@
+#include "core/cli/commands.hpp"
+
+#include <fmt/format.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <unordered_map>
+
+#include "base/file.hpp"
+#include "base/utf8.hpp"
+#include "core/expand/word_token.hpp"
+#include "core/view/apply_action.hpp"
+#include "core/view/entry_pane.hpp"
+#include "core/view/entry_refresh.hpp"
+#include "term/renderer.hpp"
+#include "term/terminal.hpp"
+
+namespace lomperi::cli {
+namespace {
+
+void write_out(std::FILE* stream, std::string_view text) {
+    if (!text.empty()) std::fwrite(text.data(), 1, text.size(), stream);
+}
+
+void append_line(std::string& out, const term::Line& line, bool styles) {
+    std::string text;
+    for (const auto& span : line.spans) {
+        const bool styled = styles && span.style != term::Style{};
+        if (styled) text += term::sgr_sequence(span.style);
+        text += span.text;
+        if (styled) text += "\x1b[0m";
+    }
+    while (text.ends_with(' ')) text.pop_back();
+    out += text;
+    out += '\n';
+}
+
+// Outer punctuation as a reader sees it: the marks the entry expansion
+// strips, and typographic quotes, dashes and the ellipsis.
+constexpr std::string_view kOuterMarks[] = {".", ",", ";", ":", "!", "?", "\"", "'", "(", ")", "[", "]",
+                                            "\u201c", "\u201d", "\u201e", "\u2018", "\u2019", "\u00ab",
+                                            "\u00bb", "\u2026", "\u2013", "\u2014"};
+
+std::string_view strip_outer_marks(std::string_view word) {
+    for (bool changed = true; changed && !word.empty();) {
+        changed = false;
+        for (const std::string_view mark : kOuterMarks) {
+            if (word.starts_with(mark)) {
+                word.remove_prefix(mark.size());
+                changed = true;
+            }
+            if (word.ends_with(mark)) {
+                word.remove_suffix(mark.size());
+                changed = true;
+            }
+        }
+    }
+    return word;
+}
+
+struct Glossed {
+    std::string headword;
+    std::string meaning;
+};
+
+Glossed gloss_word(const morphology::Dictionary& dictionary, std::string_view word) {
+    const auto headword = view::headword_for_query(dictionary, word);
+    if (!headword) return {};
+    const auto record = dictionary.gloss_record(*headword);
+    if (!record) return {};
+    for (const auto& group : record->groups) {
+        if (!group.meanings.empty()) return {*headword, group.meanings.front()};
+    }
+    return {*headword, {}};
+}
+
+std::uint16_t width_from(const char* columns) {
+    if (columns == nullptr) return 80;
+    const long value = std::strtol(columns, nullptr, 10);
+    return value >= 20 && value <= 1000 ? static_cast<std::uint16_t>(value) : 80;
+}
+
+Result<std::string> read_input(std::vector<std::string> files) {
+    if (files.empty()) files.push_back("-");
+    std::string text;
+    for (const auto& file : files) {
+        auto part = read_file(file == "-" ? std::string("/dev/stdin") : file);
+        if (!part) return forward(part);
+        if (auto valid = check_utf8(as_bytes(*part)); !valid) {
+            return forward(valid, fmt::format("{} is not UTF-8 text", file == "-" ? "standard input" : file));
+        }
+        text += *part;
+        if (!text.empty() && !text.ends_with('\n')) text += '\n';
+    }
+    return text;
+}
+
+}  // namespace
+
+OutputStyle output_style_from_environment() {
+    if (!::isatty(STDOUT_FILENO)) return {width_from(std::getenv("COLUMNS")), false};
+    const auto size = term::terminal_size(STDOUT_FILENO);
+    const std::uint16_t width = size && size->cols >= 20 ? size->cols : 80;
+    return {width, !term::no_color_from_environment()};
+}
+
+int look_up(morphology::Dictionary dictionary, const std::vector<std::string>& words, const OutputStyle& style,
+            std::string& out, std::string& errors) {
+    view::AppState state(std::move(dictionary));
+    int status = kAllFound;
+    bool first = true;
+    for (const auto& word : words) {
+        view::apply_action(state, view::action::SetQuery{word});
+        if (!state.shown_record) {
+            errors += fmt::format("{}: (no matches)\n", word);
+            status = kSomeNotFound;
+            continue;
+        }
+        if (!first) out += "--\n";
+        first = false;
+        // The width is the pane's inner width: the lines come out as the pane shows them.
+        for (const auto& line : view::build_entry_lines(state, style.width)) append_line(out, line.line, style.styles);
+    }
+    return status;
+}
+
+Result<void> gloss_text(const morphology::Dictionary& dictionary, std::string_view text, std::string& out,
+                        bool& all_found) {
+    if (auto valid = check_utf8(as_bytes(text)); !valid) return forward(valid, "invalid UTF-8 in the text");
+    std::unordered_map<std::string_view, Glossed> seen;
+    all_found = true;
+    for (const auto& token : expand::tokenize_meaning(text)) {
+        const std::string_view word = strip_outer_marks(token.text);
+        if (word.empty()) continue;
+        auto found = seen.find(word);
+        if (found == seen.end()) found = seen.emplace(word, gloss_word(dictionary, word)).first;
+        const Glossed& glossed = found->second;
+        if (glossed.meaning.empty()) all_found = false;
+        out += word;
+        out += '\t';
+        out += glossed.headword;
+        out += '\t';
+        out += glossed.meaning;
+        out += '\n';
+    }
+    return {};
+}
+
+std::string version_text(const morphology::Dictionary& dictionary) {
+    return fmt::format("lomperi {}\ndata set: {} headwords, {} word forms\n", LOMPERI_VERSION, dictionary.glosses.len(),
+                       dictionary.inflections.len());
+}
+
+Result<int> run_command(const Command& command, const morphology::DataFiles& files) {
+    if (std::holds_alternative<Help>(command)) {
+        write_out(stdout, help_text());
+        return kAllFound;
+    }
+    if (const auto* usage = std::get_if<UsageError>(&command)) {
+        write_out(stderr, fmt::format("lomperi: {}\nUsage: lomperi [WORD... | --gloss [FILE...] | --help | --version]\n",
+                                      usage->message));
+        return kUsageError;
+    }
+    auto dictionary = morphology::load_dictionary(files);
+    if (!dictionary) return forward(dictionary);
+    if (std::holds_alternative<Version>(command)) {
+        write_out(stdout, version_text(*dictionary));
+        return kAllFound;
+    }
+    std::string out;
+    if (const auto* gloss = std::get_if<Gloss>(&command)) {
+        auto text = read_input(gloss->files);
+        if (!text) return forward(text);
+        bool all_found = true;
+        if (auto glossed = gloss_text(*dictionary, *text, out, all_found); !glossed) return forward(glossed);
+        write_out(stdout, out);
+        return all_found ? kAllFound : kSomeNotFound;
+    }
+    std::string errors;
+    const int status = look_up(std::move(*dictionary), std::get<LookUp>(command).words, output_style_from_environment(),
+                               out, errors);
+    write_out(stdout, out);
+    write_out(stderr, errors);
+    return status;
+}
+
+}  // namespace lomperi::cli

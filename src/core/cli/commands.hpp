@@ -1,0 +1,45 @@
+#pragma once
+// The dictionary used from the shell: looking words up and glossing texts.
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "base/error.hpp"
+#include "core/cli/arguments.hpp"
+#include "core/morphology/dictionary.hpp"
+
+namespace lomperi::cli {
+
+inline constexpr int kAllFound = 0;
+inline constexpr int kUsageError = 2;
+inline constexpr int kSomeNotFound = 3;
+
+// How output looks: the width lines are wrapped to and whether styles are written.
+struct OutputStyle {
+    std::uint16_t width = 80;
+    bool styles = false;
+};
+
+// From the environment: the terminal's width and styles when standard
+// output is a terminal (no styles when NO_COLOR is set), else $COLUMNS or 80.
+OutputStyle output_style_from_environment();
+
+// Prints the entry of each word; `out` and `errors` receive what goes to
+// standard output and standard error. The exit status.
+int look_up(morphology::Dictionary dictionary, const std::vector<std::string>& words, const OutputStyle& style,
+            std::string& out, std::string& errors);
+
+// One line per word of the text: word, headword, first meaning, tab-separated.
+// Fails on invalid UTF-8 with the byte offset; `all_found` tells whether
+// every word reached an entry.
+Result<void> gloss_text(const morphology::Dictionary& dictionary, std::string_view text, std::string& out,
+                        bool& all_found);
+
+// The version line and the size of the data set.
+std::string version_text(const morphology::Dictionary& dictionary);
+
+// Runs a command other than the full-screen dictionary and writes its
+// output; the exit status, or an error that the caller prints (status 1).
+Result<int> run_command(const Command& command, const morphology::DataFiles& files);
+
+}  // namespace lomperi::cli

@@ -1,0 +1,86 @@
+#include "core/cli/commands.hpp"
+
+#include <gtest/gtest.h>
+
+#include "core/view/apply_action.hpp"
+#include "core/view/entry_refresh.hpp"
+#include "support/kehu_data.hpp"
+#include "support/random_data.hpp"
+
+namespace lomperi::cli {
+namespace {
+
+TEST(Arguments, ParseToCommands) {
+    struct Row {
+        std::vector<std::string> args;
+        std::size_t kind;  // the index of the Command alternative
+        std::vector<std::string> items;
+    };
+    const std::vector<Row> rows = {
+        {{}, 0, {}},
+        {{"talo"}, 1, {"talo"}},
+        {{"talo", "kissa"}, 1, {"talo", "kissa"}},
+        {{"--", "-kin"}, 1, {"-kin"}},
+        {{"-"}, 1, {"-"}},
+        {{"--gloss"}, 2, {}},
+        {{"--gloss", "a.txt", "-"}, 2, {"a.txt", "-"}},
+        {{"--help"}, 3, {}},
+        {{"-h"}, 3, {}},
+        {{"--version"}, 4, {}},
+        {{"--bogus"}, 5, {}},
+        {{"talo", "-x"}, 5, {}},
+        {{"--gloss", "--help"}, 5, {}},
+        {{"--"}, 5, {}},
+    };
+    for (const auto& row : rows) {
+        const Command command = parse_arguments(row.args);
+        EXPECT_EQ(command.index(), row.kind) << ::testing::PrintToString(row.args);
+        if (const auto* lookup = std::get_if<LookUp>(&command)) EXPECT_EQ(lookup->words, row.items);
+        if (const auto* gloss = std::get_if<Gloss>(&command)) EXPECT_EQ(gloss->files, row.items);
+    }
+}
+
+// The command line shows the entry that the pane shows after typing the word.
+TEST(Commands, PaneAndCommandLineChooseTheSameHeadword) {
+    const auto data = testing::random_data(20240611);
+    testing::TestDictionary t = testing::load(data);
+    const auto& dictionary = t.dict;
+    view::AppState state(testing::load(data).dict);
+    for (const std::string& query : testing::queries(data, 7)) {
+        view::apply_action(state, view::action::SetQuery{query});
+        ASSERT_EQ(view::headword_for_query(dictionary, query), state.shown_headword) << "query [" << query << "]";
+    }
+}
+
+TEST(Commands, LookUpPrintsTheEntryLinesAndReportsMisses) {
+    std::string out, errors;
+    const int status = look_up(testing::make_kehu_dictionary().dict, {"kehun", "zzz", "kehuja"}, {60, false}, out, errors);
+    EXPECT_EQ(status, kSomeNotFound);
+    EXPECT_EQ(errors, "zzz: (no matches)\n");
+    EXPECT_TRUE(out.starts_with("kehun\n\n(noun)\n- genitive singular of kehu\n  ~> kehu (noun)\n")) << out;
+    EXPECT_NE(out.find("\n--\nkehuja\n\n(noun)\n- partitive plural of kehu\n"), std::string::npos) << out;
+    EXPECT_EQ(out.find('\x1b'), std::string::npos) << "no styles";
+    std::string styled, none;
+    look_up(testing::make_kehu_dictionary().dict, {"kehun"}, {60, true}, styled, none);
+    EXPECT_TRUE(styled.starts_with("\x1b[0;1;36mkehun\x1b[0m\n")) << styled;
+}
+
+TEST(Commands, GlossGivesOneLinePerWord) {
+    const auto t = testing::make_kehu_dictionary();
+    std::string out;
+    bool all_found = false;
+    ASSERT_TRUE(gloss_text(t.dict, "\u201cKehun\u201d kehua, zzz\u2026 \n\t(kehui).", out, all_found));
+    EXPECT_EQ(out,
+              "Kehun\t\t\n"
+              "kehua\tkehua\tto praise, tout, acclaim, commend\n"
+              "zzz\t\t\n"
+              "kehui\tkehui\tthird-person singular past indicative of kehua\n");
+    EXPECT_FALSE(all_found);
+    const auto invalid = gloss_text(t.dict, "kehu\xff", out, all_found);
+    ASSERT_FALSE(invalid);
+    EXPECT_EQ(invalid.error().report(),
+              "invalid UTF-8 in the text\n\nCaused by:\n    invalid utf-8 sequence of 1 bytes from index 4");
+}
+
+}  // namespace
+}  // namespace lomperi::cli

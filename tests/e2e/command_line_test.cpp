@@ -1,0 +1,66 @@
+// The real program used from the shell: words, --gloss, help, version and
+// the exit status of each.
+#include <gtest/gtest.h>
+
+#include "support/child_process.hpp"
+
+namespace lomperi::testing {
+namespace {
+
+const std::string kProgram = LOMPERI_E2E_PROGRAM;
+
+TEST(CommandLine, ModesAndExitStatus) {
+    const auto found = run_program(kProgram, {"talo"});
+    EXPECT_EQ(found.status, 0);
+    EXPECT_TRUE(found.out.starts_with("talo\n\n(noun)\n- house\n")) << found.out;
+    EXPECT_EQ(found.out.find('\x1b'), std::string::npos) << "no styles into a pipe";
+
+    const auto missing = run_program(kProgram, {"talo", "xyzzy"});
+    EXPECT_EQ(missing.status, 3);
+    EXPECT_EQ(missing.err, "xyzzy: (no matches)\n");
+
+    const auto glossed = run_program(kProgram, {"--gloss"}, "Talossa on kissa.\n");
+    EXPECT_EQ(glossed.status, 3) << glossed.err;
+    EXPECT_NE(glossed.out.find("kissa\tkissa\tcat\n"), std::string::npos) << glossed.out;
+
+    const auto invalid = run_program(kProgram, {"--gloss", "-"}, "kissa \xff\n");
+    EXPECT_EQ(invalid.status, 1);
+    EXPECT_TRUE(invalid.err.starts_with("Error: standard input is not UTF-8 text")) << invalid.err;
+
+    const auto unreadable = run_program(kProgram, {"--gloss", "/nonexistent/text"});
+    EXPECT_EQ(unreadable.status, 1);
+    EXPECT_EQ(unreadable.err, "Error: cannot read /nonexistent/text\n");
+
+    const auto usage = run_program(kProgram, {"--frobnicate"});
+    EXPECT_EQ(usage.status, 2);
+    EXPECT_TRUE(usage.err.starts_with("lomperi: unknown option --frobnicate\nUsage: ")) << usage.err;
+
+    const auto help = run_program(kProgram, {"--help"});
+    EXPECT_EQ(help.status, 0);
+    EXPECT_NE(help.out.find("Exit status:"), std::string::npos);
+
+    const auto version = run_program(kProgram, {"--version"});
+    EXPECT_EQ(version.status, 0);
+    EXPECT_NE(version.out.find("headwords"), std::string::npos) << version.out;
+
+    const auto no_terminal = run_program(kProgram, {});
+    EXPECT_EQ(no_terminal.status, 1);
+    EXPECT_EQ(no_terminal.err,
+              "Error: standard input is not a terminal\n(lomperi WORD looks a word up without one)\n");
+
+    const auto columns = run_program(kProgram, {"talo"}, {}, {"COLUMNS=30"});
+    for (std::size_t at = 0, end; (end = columns.out.find('\n', at)) != std::string::npos; at = end + 1) {
+        EXPECT_LE(end - at, 30u) << columns.out;
+    }
+}
+
+TEST(CommandLine, ADamagedDataSetIsReportedInEveryMode) {
+    for (const std::vector<std::string>& args : {std::vector<std::string>{"talo"}, {"--gloss"}, {"--version"}}) {
+        const auto damaged = run_program(LOMPERI_DAMAGED_MAGIC_PROGRAM, args, "talo\n");
+        EXPECT_EQ(damaged.status, 1);
+        EXPECT_TRUE(damaged.err.starts_with("Error: parsing glosses.bin header")) << damaged.err;
+    }
+}
+
+}  // namespace
+}  // namespace lomperi::testing

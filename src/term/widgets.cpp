@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "base/utf8.hpp"
+#include "term/char_width.hpp"
 
 namespace lomperi::term {
 
@@ -41,6 +42,36 @@ std::size_t list_first_visible(std::optional<std::size_t> selected, std::uint16_
     return *selected - height + 1;
 }
 
+namespace {
+
+// The cells a line takes on the terminal.
+std::size_t display_width(const Line& line) {
+    std::size_t width = 0;
+    for (const Span& span : line.spans) {
+        std::string_view text = span.text;
+        while (!text.empty()) {
+            const Utf8Step step = decode_utf8(text);
+            width += step.status == Utf8Step::Ok ? char_width(step.code_point) : 1;
+            text.remove_prefix(std::max<std::size_t>(step.length, 1));
+        }
+    }
+    return width;
+}
+
+// A row that does not fit ends in an ellipsis instead of a silent cut.
+void draw_row(Buffer& buffer, std::uint16_t x, std::uint16_t y, const Line& line, std::uint16_t width) {
+    if (width == 0) return;
+    if (display_width(line) <= width) {
+        buffer.set_line(x, y, line, width);
+        return;
+    }
+    const std::uint16_t end = buffer.set_line(x, y, line, static_cast<std::uint16_t>(width - 1));
+    const Style style = line.spans.empty() ? Style{} : line.spans.back().style;
+    buffer.set_string(end, y, "\u2026", style, 1);
+}
+
+}  // namespace
+
 void draw_list(Buffer& buffer, Rect area, const List& list) {
     if (area.empty() || list.items.empty()) return;
     std::optional<std::size_t> selected = list.selected;
@@ -51,8 +82,8 @@ void draw_list(Buffer& buffer, Rect area, const List& list) {
         const std::size_t item = first + row;
         const auto y = static_cast<std::uint16_t>(area.y + row);
         if (item == selected) buffer.set_string(area.x, y, list.marker, Style{}, gutter);
-        buffer.set_line(static_cast<std::uint16_t>(area.x + gutter), y, list.items[item],
-                        static_cast<std::uint16_t>(area.width - gutter));
+        draw_row(buffer, static_cast<std::uint16_t>(area.x + gutter), y, list.items[item],
+                 static_cast<std::uint16_t>(area.width - gutter));
         if (item == selected) buffer.set_style(Rect{area.x, y, area.width, 1}, list.highlight_style);
     }
 }

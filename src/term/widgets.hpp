@@ -31,7 +31,8 @@ Rect draw_box(Buffer& buffer, Rect area, const Box& box);
 
 // A selectable list, one item per row. Every row is drawn after a gutter as
 // wide as the marker; the selected row shows the marker there and gets the
-// highlight style over its whole width, marker included.
+// highlight style over its whole width, marker included. A row wider than
+// the list ends in "…".
 struct List {
     std::span<const Line> items;
     std::optional<std::size_t> selected;  // clamped to the last item; none for an empty list

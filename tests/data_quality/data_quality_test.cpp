@@ -114,23 +114,24 @@ TEST(DataQuality, OliLeadsToOllaAndExplainsItself) {
 
 TEST(DataQuality, TheMostFrequentFormsReachAnEnglishMeaning) {
     const auto& dictionary = embedded_dictionary();
-    std::size_t total = 0;
-    std::size_t reached = 0;
-    std::vector<std::string> missed;
-    for (const auto& form : lines_of(LOMPERI_TOP_FORMS)) {
-        if (form.empty() || form.starts_with('#')) continue;
+    std::size_t total = 0, finnish = 0, reached = 0, finnish_reached = 0;
+    std::string missed;
+    for (const auto& line : lines_of(LOMPERI_TOP_FORMS)) {
+        if (line.empty() || line.starts_with('#')) continue;
+        const std::string form = line.substr(0, line.find('\t'));
+        const bool foreign = line.ends_with("\tforeign");
         ++total;
+        finnish += foreign ? 0 : 1;
         bool found = false;
         for (const auto base : bases_of(dictionary, form)) found = found || has_meaning(dictionary, base);
-        if (found) ++reached;
-        else missed.push_back(form);
+        reached += found ? 1 : 0;
+        finnish_reached += found && !foreign ? 1 : 0;
+        if (!found) missed += " " + form + (foreign ? "*" : "");
     }
     ASSERT_EQ(total, 1000u);
-    const double share = 100.0 * static_cast<double>(reached) / static_cast<double>(total);
-    std::string listed;
-    for (const auto& form : missed) listed += " " + form;
-    std::printf("frequent forms reaching an English meaning: %zu of %zu (%.1f %%); missed:%s\n", reached, total,
-                share, listed.c_str());
+    const double share = 100.0 * static_cast<double>(finnish_reached) / static_cast<double>(finnish);
+    std::printf("frequent forms reaching an English meaning: %zu of %zu, of the Finnish ones %zu of %zu (%.1f %%); "
+                "missed (* foreign):%s\n", reached, total, finnish_reached, finnish, share, missed.c_str());
     EXPECT_GE(share, 99.0);
 }
 
@@ -139,7 +140,7 @@ TEST(DataQuality, TheMostFrequentFormsReachAnEnglishMeaning) {
 TEST(DataQuality, ParadigmsAndCompounds) {
     const auto& dictionary = embedded_dictionary();
     const std::vector<std::pair<std::string, std::string>> forms{
-        {"talojen", "talo"}, {"taloissamme", "talo"}, {"taloissakin", "talo"}, {"kirjoittamattomia", "kirjoittaa"},
+        {"talojen", "talo"}, {"taloissamme", "talo"}, {"taloissakin", "talo"}, {"kirjoittamattomia", "kirjoittamaton"},
         {"kissoiltaan", "kissa"}, {"levytilaa", "levytila"}, {"pakettiluettelon", "pakettiluettelo"},
     };
     for (const auto& [form, headword] : forms) {

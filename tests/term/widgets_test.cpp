@@ -105,11 +105,11 @@ TEST(ListWidget, HighlightCoversTheWholeRowMarkerIncluded) {
     EXPECT_EQ(b.get(4, 1).style, Style{}.with_fg(Color::DarkGray).adding(Reversed));
 }
 
-TEST(ListWidget, RowsAreCutAtTheEdgeAndEmptyListsDrawNothing) {
-    const auto items = plain_lines({"äöäöäö", "x"});
-    Buffer b(Rect{0, 0, 5, 3});
+TEST(ListWidget, RowsThatDoNotFitEndInAnEllipsisAndEmptyListsDrawNothing) {
+    const auto items = plain_lines({"äöäöäö", "x", "abc", "\u6f22\u5b57\u6f22"});
+    Buffer b(Rect{0, 0, 5, 4});
     draw_list(b, b.area(), List{items, 0, Style{}});
-    EXPECT_EQ(rows(b), (Lines{"> äöä", "  x  ", "     "}));
+    EXPECT_EQ(rows(b), (Lines{"> äö…", "  x  ", "  abc", "  \u6f22\u2026"}));
     Buffer empty(Rect{0, 0, 5, 2});
     draw_list(empty, empty.area(), List{{}, 0, Style{}.adding(Reversed)});
     EXPECT_EQ(rows(empty), (Lines{"     ", "     "}));

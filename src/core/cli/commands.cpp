@@ -65,14 +65,12 @@ struct Glossed {
 };
 
 Glossed gloss_word(const morphology::Dictionary& dictionary, std::string_view word) {
-    const auto headword = view::headword_for_query(dictionary, word);
-    if (!headword) return {};
-    const auto record = dictionary.gloss_record(*headword);
-    if (!record) return {};
-    for (const auto& group : record->groups) {
-        if (!group.meanings.empty()) return {*headword, group.meanings.front()};
+    auto entry = view::entry_for_query(dictionary, word);
+    if (!entry || !entry->record) return {};
+    for (const auto& group : entry->record->groups) {
+        if (!group.meanings.empty()) return {entry->headword, group.meanings.front()};
     }
-    return {*headword, {}};
+    return {entry->headword, {}};
 }
 
 std::uint16_t width_from(const char* columns) {
@@ -119,8 +117,11 @@ int look_up(morphology::Dictionary dictionary, const std::vector<std::string>& w
         }
         if (!first) out += "--\n";
         first = false;
-        // The width is the pane's inner width: the lines come out as the pane shows them.
-        for (const auto& line : view::build_entry_lines(state, style.width)) append_line(out, line.line, style.styles);
+        // The width is the pane's inner width: the lines come out as the pane
+        // shows them, the headword first (the pane's note of a respelled query
+        // is left out: the headword line shows what was found).
+        const auto lines = view::build_entry_lines(state, style.width);
+        for (std::size_t k = state.forgiven ? 1 : 0; k < lines.size(); ++k) append_line(out, lines[k].line, style.styles);
     }
     return status;
 }

@@ -8,6 +8,7 @@
 #include "core/expand/entry_view.hpp"
 #include "core/layout/layout_config.hpp"
 #include "core/morphology/dictionary.hpp"
+#include "core/morphology/forgiving_lookup.hpp"
 #include "core/morphology/headword_search.hpp"
 #include "core/morphology/inflection_lookup.hpp"
 #include "core/morphology/phrase_lookup.hpp"
@@ -37,6 +38,9 @@ struct AppState {
     std::optional<std::string> kept_headword;
     std::optional<format::GlossRecord> kept_record;
     std::vector<std::vector<expand::Expansion>> kept_lines;
+
+    // How the query was found when not as typed: its entry's first line says so.
+    std::optional<morphology::ForgivenQuery> forgiven;
 
     morphology::Dictionary dictionary;
     std::uint64_t revision = 0;

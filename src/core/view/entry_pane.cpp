@@ -53,8 +53,13 @@ std::vector<std::string> entry_titles(bool fullscreen) {
 
 std::vector<expand::EntryLine> build_entry_lines(const AppState& state, std::uint16_t width) {
     if (state.shown_record) {
-        return expand::entry_lines(state.shown_headword.value_or(std::string{}), *state.shown_record,
-                                   state.shown_lines, state.shown_links, expand::EntryLook::Shown, width);
+        auto lines = expand::entry_lines(state.shown_headword.value_or(std::string{}), *state.shown_record,
+                                         state.shown_lines, state.shown_links, expand::EntryLook::Shown, width);
+        // A query found other than as typed says how, above the entry.
+        if (state.forgiven) {
+            lines.insert(lines.begin(), {term::Line{{term::Span{state.forgiven->note, expand::grey()}}}, {}});
+        }
+        return lines;
     }
     if (state.kept_headword && state.kept_record) {
         return expand::entry_lines(*state.kept_headword, *state.kept_record, state.kept_lines, {},

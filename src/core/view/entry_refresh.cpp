@@ -11,7 +11,34 @@ std::optional<std::string> headword_to_show(const AppState& state) {
         return state.candidates[state.selected[1]].base;
     }
     if (state.selected[0] < state.matches.size()) return state.matches[state.selected[0]].headword;
+    if (state.forgiven && !state.forgiven->parts.empty()) return state.query;
     return morphology::fallback_headword(state.dictionary, state.query);
+}
+
+std::optional<format::GlossRecord> record_to_show(const AppState& state, const std::string& headword) {
+    if (state.forgiven && !state.forgiven->parts.empty() && headword == state.query) {
+        return morphology::compound_record(state.dictionary, state.forgiven->parts);
+    }
+    return state.dictionary.gloss_record(headword);
+}
+
+// The row of `form` in the inflections list to show first: its first base
+// with an entry, else its first base; nothing when the form has no row.
+std::optional<std::size_t> exact_form_row(const morphology::Dictionary& dictionary,
+                                          const std::vector<morphology::InflectionCandidate>& candidates,
+                                          std::string_view form) {
+    std::optional<std::size_t> first;
+    for (std::size_t k = 0; k < candidates.size(); ++k) {
+        if (candidates[k].form != form) continue;
+        if (!first) first = k;
+        if (dictionary.gloss_record(candidates[k].base)) return k;
+    }
+    return first;
+}
+
+bool nothing_begins_with(const morphology::Dictionary& dictionary, std::string_view query) {
+    return morphology::search_headwords(dictionary.glosses, query, 1).empty() &&
+           morphology::search_inflections(dictionary, query, 1).empty();
 }
 
 }  // namespace
@@ -33,7 +60,7 @@ void refresh_entry(AppState& state) {
     // The record and its expansion depend on the headword alone, so an
     // unchanged headword keeps them without decoding again.
     if (!changed && state.shown_record) return;
-    auto record = state.dictionary.gloss_record(*headword);
+    auto record = record_to_show(state, *headword);
     if (!record) {
         clear_entry(state);
         state.shown_headword = std::move(*headword);
@@ -50,25 +77,60 @@ void refresh_entry(AppState& state) {
 
 void on_query_changed(AppState& state) {
     const bool has_query = !state.query.empty();
-    state.matches = has_query ? morphology::search_headwords(state.dictionary.glosses, state.query, morphology::kListLimit)
-                              : std::vector<morphology::HeadwordMatch>{};
-    state.selected[0] = 0;
-    state.candidates = has_query ? morphology::inflection_candidates(state.dictionary, state.query)
-                                 : std::vector<morphology::InflectionCandidate>{};
-    state.selected[1] = 0;
+    const auto search = [&](std::string_view query) {
+        state.matches = has_query ? morphology::search_headwords(state.dictionary.glosses, query, morphology::kListLimit)
+                                  : std::vector<morphology::HeadwordMatch>{};
+        state.candidates = has_query ? morphology::inflection_candidates(state.dictionary, query)
+                                     : std::vector<morphology::InflectionCandidate>{};
+    };
+    search(state.query);
+    state.forgiven = has_query ? morphology::forgive_query(state.dictionary, state.query,
+                                                           state.matches.empty() && state.candidates.empty())
+                               : std::nullopt;
+    // A forgiven spelling brings its own lists; a compound keeps the query's.
+    const bool respelled = state.forgiven && state.forgiven->parts.empty();
+    const std::string found = respelled ? state.forgiven->found : state.query;
+    if (respelled) search(found);
+    state.selected = {0, 0};
     state.focus = Focus::Matches;
+    // A word form that is no headword shows its base, not a longer headword.
+    if (has_query && !state.dictionary.glosses.get(found)) {
+        if (const auto row = exact_form_row(state.dictionary, state.candidates, found)) {
+            state.focus = Focus::Inflections;
+            state.selected[1] = *row;
+        }
+    }
     state.kept_headword.reset();
     state.kept_record.reset();
     state.kept_lines.clear();
-    state.no_results = has_query && state.matches.empty() && state.candidates.empty();
+    state.no_results = has_query && state.matches.empty() && state.candidates.empty() && !state.forgiven;
     refresh_entry(state);
 }
 
-std::optional<std::string> headword_for_query(const morphology::Dictionary& dictionary, std::string_view query) {
+std::optional<QueryEntry> entry_for_query(const morphology::Dictionary& dictionary, std::string_view query) {
     if (query.empty()) return std::nullopt;
-    const auto first = morphology::search_headwords(dictionary.glosses, query, 1);
-    if (!first.empty()) return first.front().headword;
-    return morphology::fallback_headword(dictionary, query);
+    const auto forgiven = morphology::forgive_query(dictionary, query, nothing_begins_with(dictionary, query));
+    if (forgiven && !forgiven->parts.empty()) {
+        return QueryEntry{std::string(query), morphology::compound_record(dictionary, forgiven->parts)};
+    }
+    const std::string found = forgiven ? forgiven->found : std::string(query);
+    std::optional<std::string> headword;
+    if (dictionary.glosses.get(found)) {
+        headword = found;
+    } else if (auto base = morphology::fallback_headword(dictionary, found)) {
+        headword = std::move(base);
+    } else if (const auto first = morphology::search_headwords(dictionary.glosses, found, 1); !first.empty()) {
+        headword = first.front().headword;
+    }
+    if (!headword) return std::nullopt;
+    auto record = dictionary.gloss_record(*headword);
+    return QueryEntry{std::move(*headword), std::move(record)};
+}
+
+std::optional<std::string> headword_for_query(const morphology::Dictionary& dictionary, std::string_view query) {
+    auto entry = entry_for_query(dictionary, query);
+    if (!entry) return std::nullopt;
+    return std::move(entry->headword);
 }
 
 void set_focus(AppState& state, Focus focus) {

@@ -18,8 +18,14 @@ void refresh_entry(AppState& state);
 // Forgets the shown entry; the scroll position is left alone.
 void clear_entry(AppState& state);
 
-// The headword whose entry the pane shows right after `query` is typed,
-// found without building the lists: what the command line looks up.
+struct QueryEntry {
+    std::string headword;
+    std::optional<format::GlossRecord> record;
+};
+
+// The entry the pane shows right after `query` is typed, found without
+// building the lists: what the command line looks up.
+std::optional<QueryEntry> entry_for_query(const morphology::Dictionary& dictionary, std::string_view query);
 std::optional<std::string> headword_for_query(const morphology::Dictionary& dictionary, std::string_view query);
 
 // Moves the focus, refusing Inflections while that list is empty.

@@ -40,6 +40,18 @@ std::optional<std::uint64_t> WordMap::get(Bytes key) const {
     return sum + node.final_output();
 }
 
+void WordMap::key_prefixes(Bytes text, std::vector<std::size_t>& lengths) const {
+    lengths.clear();
+    Node node;
+    if (!node.read(area_, root_)) return;
+    Transition t;
+    for (std::size_t k = 0; k < text.size(); ++k) {
+        const std::uint32_t i = node.find(area_, text[k]);
+        if (i == node.size() || !node.transition(area_, i, t) || !node.read(area_, t.target)) return;
+        if (node.is_final()) lengths.push_back(k + 1);
+    }
+}
+
 WordMapStream WordMap::prefix_stream(Bytes prefix) const {
     if (prefix.size() > kMaxKeyLength) return {};
     Node node;

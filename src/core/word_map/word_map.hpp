@@ -61,6 +61,13 @@ public:
     std::optional<std::uint64_t> get(Bytes key) const;
     std::optional<std::uint64_t> get(std::string_view key) const { return get(as_bytes(key)); }
 
+    // The lengths of the keys that begin `text` (the empty key left out), in
+    // ascending order, in one walk from the root.
+    void key_prefixes(Bytes text, std::vector<std::size_t>& lengths) const;
+    void key_prefixes(std::string_view text, std::vector<std::size_t>& lengths) const {
+        key_prefixes(as_bytes(text), lengths);
+    }
+
     WordMapStream stream() const { return prefix_stream(Bytes{}); }
     WordMapStream prefix_stream(Bytes prefix) const;
     WordMapStream prefix_stream(std::string_view prefix) const { return prefix_stream(as_bytes(prefix)); }

@@ -71,7 +71,7 @@ TEST(Commands, GlossGivesOneLinePerWord) {
     bool all_found = false;
     ASSERT_TRUE(gloss_text(t.dict, "\u201cKehun\u201d kehua, zzz\u2026 \n\t(kehui).", out, all_found));
     EXPECT_EQ(out,
-              "Kehun\t\t\n"
+              "Kehun\tkehun\tgenitive singular of kehu\n"
               "kehua\tkehua\tto praise, tout, acclaim, commend\n"
               "zzz\t\t\n"
               "kehui\tkehui\tthird-person singular past indicative of kehua\n");

@@ -105,11 +105,11 @@ TEST(DrawLists, OnlyTheFocusedPaneIsCyanAndHighlighted) {
     }
 }
 
-TEST(DrawLists, RowsAreCutAtTheBorder) {
+TEST(DrawLists, RowsCutAtTheBorderEndInAnEllipsis) {
     Scene scene(testing::make_kehu_dictionary());
     scene.type("kehuak");
     const auto frame = scene.frame(20, 14);  // left column 10 wide
-    EXPECT_EQ(testing::picture(frame, term::Rect{0, 10, 10, 1})[0], "│> kehuak│");
+    EXPECT_EQ(testing::picture(frame, term::Rect{0, 10, 10, 1})[0], "│> kehua…│");
 }
 
 TEST(DrawLists, NoResultsTurnsTheTitleBoxRed) {

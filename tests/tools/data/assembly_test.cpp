@@ -37,7 +37,7 @@ Analyzer fixture_analyzer() {
 Assembly assemble_fixture(std::size_t max_entries = kMaxFormEntries, unsigned threads = 1) {
     AssemblyInput input;
     input.dictionary = small_dictionary();
-    input.listed = {"TALON", "kotitalo", "lukemaan", "lukeva", "oli", "Suomen", "talo", "tuntematon"};
+    input.listed = {"TALON", "kotitalo", "lukemaan", "lukeva", "oli", "Suomen", "talo", "tuntematon", "Virtaselle"};
     input.frequency = {"oli", "ovat", "parempi", "talossa", "lukeva", "talo"};
     // "talossa" and "talon" come from the paradigms only; "talon" is a plain form.
     input.paradigms = {"talossa"};
@@ -72,7 +72,7 @@ TEST(Assembly, FormsLeadToTheirHeadwordBases) {
     for (const auto& [pair, expected] : rows) {
         EXPECT_EQ(has_pair(assembly, pair), expected) << pair.first << " -> " << pair.second;
     }
-    EXPECT_EQ(assembly.counts.listed_forms, 11u);
+    EXPECT_EQ(assembly.counts.listed_forms, 12u);
     EXPECT_EQ(assembly.counts.shared_forms, 1u);  // Suomen
 }
 
@@ -102,6 +102,13 @@ TEST(Assembly, CompoundsTheDictionaryLacksNameTheirParts) {
     ASSERT_TRUE(assembly.entries.contains("kotitalo"));
     EXPECT_EQ(assembly.entries.at("kotitalo"), (std::vector<PosGroup>{{"noun", {"compound of koti + talo"}}}));
     EXPECT_EQ(assembly.counts.compound_entries, 1u);
+}
+
+TEST(Assembly, NamesTheDictionaryLacksAreToldByTheirKind) {
+    const auto assembly = assemble_fixture();
+    ASSERT_TRUE(assembly.entries.contains("Virtanen"));
+    EXPECT_EQ(assembly.entries.at("Virtanen"), (std::vector<PosGroup>{{"name", {"a surname"}}}));
+    EXPECT_TRUE(has_pair(assembly, {"Virtaselle", "Virtanen"}));
 }
 
 TEST(Assembly, TheNumberOfThreadsChangesNothing) {

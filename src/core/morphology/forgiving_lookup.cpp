@@ -1,0 +1,200 @@
+#include "core/morphology/forgiving_lookup.hpp"
+
+#include <fmt/format.h>
+
+#include <algorithm>
+
+#include "base/utf8.hpp"
+#include "core/morphology/inflection_lookup.hpp"
+#include "core/morphology/phrase_lookup.hpp"
+
+namespace lomperi::morphology {
+namespace {
+
+constexpr std::size_t kMinPartBytes = 2;
+
+// Lower case of the letters Finnish text uses (ASCII, Latin-1, Š, Ž).
+char32_t lower_letter(char32_t ch) {
+    if ((ch >= U'A' && ch <= U'Z') || (ch >= 0xC0 && ch <= 0xDE && ch != 0xD7)) return ch + 0x20;
+    if (ch == 0x160 || ch == 0x17D) return ch + 1;
+    return ch;
+}
+
+std::vector<char32_t> code_points(std::string_view text) {
+    std::vector<char32_t> out;
+    while (!text.empty()) {
+        const Utf8Step step = decode_utf8(text);
+        out.push_back(step.status == Utf8Step::Ok ? step.code_point : 0xFFFD);
+        text.remove_prefix(std::max<std::size_t>(step.length, 1));
+    }
+    return out;
+}
+
+std::string text_of(const std::vector<char32_t>& points) {
+    std::string out;
+    for (const char32_t ch : points) append_utf8(out, ch);
+    return out;
+}
+
+std::vector<std::string> lower_case_spellings(std::string_view query) {
+    std::vector<char32_t> points = code_points(query);
+    std::vector<std::string> out;
+    if (points.empty()) return out;
+    std::vector<char32_t> first = points;
+    first[0] = lower_letter(first[0]);
+    std::vector<char32_t> all = points;
+    for (char32_t& ch : all) ch = lower_letter(ch);
+    if (first != points) out.push_back(text_of(first));
+    if (all != points && all != first) out.push_back(text_of(all));
+    return out;
+}
+
+// The spellings a and o stand in for on a keyboard without ä, ö and å.
+std::vector<char32_t> alternatives(char32_t ch) {
+    switch (ch) {
+        case U'a': return {U'ä', U'å'};
+        case U'o': return {U'ö'};
+        case U'ä':
+        case U'å': return {U'a'};
+        case U'ö': return {U'o'};
+        default: return {};
+    }
+}
+
+std::vector<std::string> letter_variants(std::string_view query) {
+    const std::vector<char32_t> points = code_points(query);
+    std::vector<std::size_t> positions;
+    for (std::size_t k = 0; k < points.size(); ++k) {
+        if (!alternatives(points[k]).empty()) positions.push_back(k);
+    }
+    // Counting through the choices at each position, first position fastest,
+    // leaving out the spelling as typed; at most kMaxLetterVariants.
+    std::vector<std::string> out;
+    std::vector<std::size_t> choice(positions.size(), 0);
+    while (out.size() < kMaxLetterVariants) {
+        std::size_t k = 0;
+        while (k < positions.size() && ++choice[k] > alternatives(points[positions[k]]).size()) choice[k++] = 0;
+        if (k == positions.size()) break;
+        std::vector<char32_t> variant = points;
+        for (std::size_t p = 0; p < positions.size(); ++p) {
+            if (choice[p] > 0) variant[positions[p]] = alternatives(points[positions[p]])[choice[p] - 1];
+        }
+        out.push_back(text_of(variant));
+    }
+    return out;
+}
+
+// The headword a part stands for, preferring one with an entry.
+std::optional<std::string> part_headword(const Dictionary& dictionary, std::string_view text) {
+    if (dictionary.glosses.get(text)) return std::string(text);
+    return fallback_headword(dictionary, text);
+}
+
+struct Split {
+    std::size_t parts = 0;
+    std::size_t last_start = 0;  // where the part that ends here starts
+};
+
+}  // namespace
+
+bool reaches_entry(const Dictionary& dictionary, std::string_view text) {
+    return dictionary.glosses.get(text).has_value() || !bases_of(dictionary, text).empty();
+}
+
+std::optional<std::vector<CompoundPart>> split_into_parts(const Dictionary& dictionary, std::string_view word) {
+    const std::size_t n = word.size();
+    if (n < 2 * kMinPartBytes) return std::nullopt;
+    // ends[i]: where a part that starts at i may end, and whether it may be the last.
+    std::vector<std::vector<std::size_t>> inner(n), last(n);
+    std::vector<std::size_t> heads, forms;
+    for (std::size_t i = 0; i < n; ++i) {
+        if (!starts_code_point(word[i])) continue;
+        const std::string_view rest = word.substr(i);
+        dictionary.glosses.key_prefixes(rest, heads);
+        dictionary.inflections.key_prefixes(rest, forms);
+        for (const std::size_t length : heads) {
+            if (length < kMinPartBytes) continue;
+            inner[i].push_back(i + length);
+            if (i + length == n) last[i].push_back(n);
+            // A linking "s" or hyphen after a headword.
+            if (i + length < n && (rest[length] == 's' || rest[length] == '-')) inner[i].push_back(i + length + 1);
+        }
+        for (const std::size_t length : forms) {
+            if (length < kMinPartBytes) continue;
+            inner[i].push_back(i + length);
+            if (i + length == n) last[i].push_back(n);
+        }
+    }
+    // best[j]: the fewest parts that spell word[0, j); on a tie the split
+    // whose latest part is shortest, so that earlier parts are longest.
+    std::vector<std::optional<Split>> best(n + 1);
+    best[0] = Split{0, 0};
+    for (std::size_t i = 0; i < n; ++i) {
+        if (!best[i]) continue;
+        for (const std::size_t j : inner[i]) {
+            if (j >= n) continue;
+            const Split candidate{best[i]->parts + 1, i};
+            if (!best[j] || candidate.parts < best[j]->parts ||
+                (candidate.parts == best[j]->parts && candidate.last_start > best[j]->last_start)) {
+                best[j] = candidate;
+            }
+        }
+    }
+    std::optional<Split> whole;
+    for (std::size_t i = 1; i < n; ++i) {
+        if (!best[i] || last[i].empty()) continue;
+        const Split candidate{best[i]->parts + 1, i};
+        if (!whole || candidate.parts < whole->parts ||
+            (candidate.parts == whole->parts && candidate.last_start > whole->last_start)) {
+            whole = candidate;
+        }
+    }
+    if (!whole) return std::nullopt;
+    std::vector<CompoundPart> parts;
+    std::size_t end = n;
+    for (std::size_t start = whole->last_start;; start = best[start]->last_start) {
+        std::string_view text = word.substr(start, end - start);
+        std::string_view looked_up = text;
+        if ((text.ends_with('s') || text.ends_with('-')) && !reaches_entry(dictionary, text)) looked_up.remove_suffix(1);
+        auto headword = part_headword(dictionary, looked_up);
+        if (!headword) return std::nullopt;
+        parts.insert(parts.begin(), CompoundPart{std::string(text), std::move(*headword)});
+        end = start;
+        if (start == 0) break;
+    }
+    return parts;
+}
+
+format::GlossRecord compound_record(const Dictionary& dictionary, const std::vector<CompoundPart>& parts) {
+    format::PosGroup group;
+    if (!parts.empty()) {
+        if (const auto record = dictionary.gloss_record(parts.back().headword); record && !record->groups.empty()) {
+            group.pos = record->groups.front().pos;
+        }
+    }
+    for (const auto& part : parts) {
+        const bool plain = part.text == part.headword || part.text == part.headword + "s" || part.text == part.headword + "-";
+        group.meanings.push_back(plain ? part.text : fmt::format("{}, a form of {}", part.text, part.headword));
+    }
+    return format::GlossRecord{{std::move(group)}};
+}
+
+std::optional<ForgivenQuery> forgive_query(const Dictionary& dictionary, std::string_view query, bool lists_empty) {
+    if (query.empty() || reaches_entry(dictionary, query)) return std::nullopt;
+    const auto spellings = lower_case_spellings(query);
+    for (const auto& spelling : spellings) {
+        if (reaches_entry(dictionary, spelling)) return ForgivenQuery{spelling, fmt::format("{} → {}", query, spelling), {}};
+    }
+    if (!lists_empty) return std::nullopt;
+    const std::string lower = spellings.empty() ? std::string(query) : spellings.back();
+    for (const auto& variant : letter_variants(lower)) {
+        if (reaches_entry(dictionary, variant)) return ForgivenQuery{variant, fmt::format("{} → {}", query, variant), {}};
+    }
+    auto parts = split_into_parts(dictionary, lower);
+    if (!parts) return std::nullopt;
+    std::string named;
+    for (const auto& part : *parts) named += (named.empty() ? "" : " + ") + part.text;
+    return ForgivenQuery{std::string(query), fmt::format("{}: {}", query, named), std::move(*parts)};
+}
+
+}  // namespace lomperi::morphology

@@ -8,7 +8,7 @@ namespace lomperi::view {
 
 enum class Focus : std::uint8_t { Matches = 0, Inflections = 1 };
 
-// The thirteen things input can ask of the application state.
+// The things input can ask of the application state.
 namespace action {
 struct InsertChar { char32_t ch; };
 struct DeleteBack {};
@@ -23,11 +23,13 @@ struct SelectInflection { std::size_t index; };
 struct SetQuery { std::string word; };
 struct OpenDocuments {};
 struct CloseDocuments {};
+struct ClearQuery {};
+struct DeleteWord {};
 }  // namespace action
 
 using Action = std::variant<action::InsertChar, action::DeleteBack, action::MoveSelection, action::ScrollEntry,
                             action::Confirm, action::SwitchFocus, action::FocusPane, action::ToggleFullscreen,
                             action::SelectMatch, action::SelectInflection, action::SetQuery, action::OpenDocuments,
-                            action::CloseDocuments>;
+                            action::CloseDocuments, action::ClearQuery, action::DeleteWord>;
 
 }  // namespace lomperi::view

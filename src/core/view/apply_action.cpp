@@ -37,6 +37,12 @@ void apply_in_viewer(AppState& state, const Action& action) {
                action);
 }
 
+// As readline's Ctrl+W: the spaces before the end, then the word before them.
+void delete_last_word(std::string& query) {
+    while (query.ends_with(' ')) query.pop_back();
+    while (!query.empty() && !query.ends_with(' ')) pop_last_char(query);
+}
+
 void leave_fullscreen(AppState& state) {
     if (!state.fullscreen) return;
     state.fullscreen = false;
@@ -133,6 +139,16 @@ void apply_on_main_screen(AppState& state, const Action& action) {
                        state.doc = 0;
                    },
                    [](const action::CloseDocuments&) {},
+                   [&](const action::ClearQuery&) {
+                       leave_fullscreen(state);
+                       state.query.clear();
+                       on_query_changed(state);
+                   },
+                   [&](const action::DeleteWord&) {
+                       leave_fullscreen(state);
+                       delete_last_word(state.query);
+                       on_query_changed(state);
+                   },
                },
                action);
 }

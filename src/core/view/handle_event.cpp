@@ -21,6 +21,8 @@ std::optional<Action> ctrl_char_action(char32_t ch) {
         case U'c': return action::CloseDocuments{};
         case U'f': return action::ToggleFullscreen{};
         case U'l': return action::OpenDocuments{};
+        case U'u': return action::ClearQuery{};
+        case U'w': return action::DeleteWord{};
         default: return std::nullopt;
     }
 }

@@ -20,7 +20,9 @@ void draw_title_box(term::Buffer& buffer, term::Rect area, const AppState& state
     const term::Style style = state.no_results ? term::Style{}.with_fg(term::Color::Red) : term::Style{};
     const term::Rect inner = term::draw_box(buffer, area, term::Box{term::choose_title(titles, area.width), style, {}});
     if (inner.empty()) return;
-    buffer.set_string(inner.x, inner.y, "> " + state.query, style, inner.width);
+    const std::uint16_t end = buffer.set_string(inner.x, inner.y, "> " + state.query, style, inner.width);
+    // The cursor: a reversed cell after the query, so that a trailing space shows.
+    if (end < inner.x + inner.width) buffer.set_string(end, inner.y, " ", style.adding(term::Reversed), 1);
 }
 
 }  // namespace lomperi::view

@@ -195,6 +195,52 @@ TEST_F(Actions, DocumentViewerTable) {
     EXPECT_FALSE(state.fullscreen);
 }
 
+TEST_F(Actions, ClearQueryAndDeleteWordAsReadline) {
+    set_query("iso talo  ");
+    apply_action(state, action::DeleteWord{});
+    EXPECT_EQ(state.query, "iso ");
+    apply_action(state, action::DeleteWord{});
+    EXPECT_EQ(state.query, "");
+    set_query("hyvää");
+    apply_action(state, action::ToggleFullscreen{});
+    apply_action(state, action::ClearQuery{});
+    EXPECT_EQ(state.query, "");
+    EXPECT_FALSE(state.fullscreen);
+    EXPECT_TRUE(state.matches.empty());
+}
+
+// A word form that is no headword shows its base at once, even when a longer
+// headword begins with it; a query found otherwise says how.
+TEST(Lookups, ExactFormsAndForgivenQueries) {
+    auto data = testing::make_test_dictionary(
+        {{"talo", {{"noun", {"house"}}}}, {"talonpoika", {{"noun", {"peasant"}}}}, {"hyvä", {{"adj", {"good"}}}}},
+        {{"talon", {"talo"}}, {"hyvää", {"hyvä"}}});
+    AppState state{std::move(data.dict)};
+    struct Row {
+        const char* query;
+        Focus focus;
+        std::optional<std::string> shown;
+        bool forgiven;
+        bool no_results;
+    };
+    const Row rows[] = {
+        {"talon", Focus::Inflections, "talo", false, false},
+        {"talo", Focus::Matches, "talo", false, false},
+        {"Talon", Focus::Inflections, "talo", true, false},
+        {"hyva", Focus::Matches, "hyvä", true, false},
+        {"hyvaa", Focus::Inflections, "hyvä", true, false},
+        {"qqq", Focus::Matches, std::nullopt, false, true},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.query);
+        apply_action(state, action::SetQuery{row.query});
+        EXPECT_EQ(state.focus, row.focus);
+        EXPECT_EQ(state.shown_headword, row.shown);
+        EXPECT_EQ(state.forgiven.has_value(), row.forgiven);
+        EXPECT_EQ(state.no_results, row.no_results);
+    }
+}
+
 TEST(KeyMapping, KeysToActions) {
     auto data = view_dictionary();
     AppState state{std::move(data.dict)};
@@ -210,6 +256,8 @@ TEST(KeyMapping, KeysToActions) {
         {term::char_key(U'f', term::Ctrl), 7},
         {term::char_key(U'l', term::Ctrl), 11},
         {term::char_key(U'F', term::Ctrl | term::Shift), std::nullopt},
+        {term::char_key(U'u', term::Ctrl), 13},
+        {term::char_key(U'w', term::Ctrl), 14},
         {term::char_key(U'x', term::Ctrl), std::nullopt},
         {term::key(KeyCode::Backspace), 1},
         {term::key(KeyCode::Enter, term::Alt), 4},

@@ -117,12 +117,13 @@ TEST(DrawLists, NoResultsTurnsTheTitleBoxRed) {
     scene.type("xyz");
     auto frame = scene.frame(60, 14);
     EXPECT_EQ(testing::picture(frame, term::Rect{0, 1, 24, 1})[0], "│> xyz                 │");
-    EXPECT_EQ(testing::styles_at(frame, 0, 1, 24), std::string(6, 'r') + std::string(17, '.') + "r");
+    // The cursor after the query is a reversed cell.
+    EXPECT_EQ(testing::styles_at(frame, 0, 1, 24), std::string(6, 'r') + "R" + std::string(16, '.') + "r");
     EXPECT_EQ(testing::styles_at(frame, 0, 2, 24), std::string(24, 'r'));
 
     scene.type("");
     frame = scene.frame(60, 14);
-    EXPECT_EQ(testing::styles_at(frame, 0, 1, 24), std::string(24, '.'));
+    EXPECT_EQ(testing::styles_at(frame, 0, 1, 24), "...R" + std::string(20, '.'));
     EXPECT_EQ(testing::styles_at(frame, 0, 2, 24), std::string(24, '.'));
 }
 

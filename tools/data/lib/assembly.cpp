@@ -117,6 +117,20 @@ struct CompoundCandidate {
     std::string wordbases;
 };
 
+// A name the analyser knows that the dictionary lacks ("Virtanen", "John").
+struct NameCandidate {
+    std::size_t form = 0;
+    std::string baseform;
+    std::string meaning;
+};
+
+std::string_view name_meaning(std::string_view word_class) {
+    if (word_class == "etunimi") return "a given name";
+    if (word_class == "sukunimi") return "a surname";
+    if (word_class == "paikannimi") return "a place name";
+    return {};
+}
+
 struct FormEntryCandidate {
     std::size_t rank = 0;
     std::size_t form = 0;
@@ -129,6 +143,7 @@ struct FormEntryCandidate {
 struct Analysed {
     std::vector<std::pair<std::uint32_t, std::uint32_t>> links;  // (form, dictionary word)
     std::vector<CompoundCandidate> compounds;
+    std::vector<NameCandidate> names;
     std::vector<FormEntryCandidate> form_entries;
     std::size_t analysed = 0;
     std::size_t mapped = 0;
@@ -158,6 +173,8 @@ void analyse_form(const Context& context, const Analyzer& analyze, std::size_t k
     if (bases.empty()) {
         for (const auto& analysis : analyses) {
             out.compounds.push_back({k, std::string(analysis.get("BASEFORM")), std::string(analysis.get("WORDBASES"))});
+            const auto meaning = name_meaning(analysis.get("CLASS"));
+            if (!meaning.empty()) out.names.push_back({k, std::string(analysis.get("BASEFORM")), std::string(meaning)});
         }
     }
     const auto ranked = context.rank.find(form);
@@ -184,6 +201,7 @@ Analysed analyse_all(const Context& context, const AnalyzerFactory& analyzers, u
     for (auto& part : parts) {
         all.links.insert(all.links.end(), part.links.begin(), part.links.end());
         std::ranges::move(part.compounds, std::back_inserter(all.compounds));
+        std::ranges::move(part.names, std::back_inserter(all.names));
         std::ranges::move(part.form_entries, std::back_inserter(all.form_entries));
         all.analysed += part.analysed;
         all.mapped += part.mapped;
@@ -345,6 +363,24 @@ Assembly assemble(AssemblyInput input, const AnalyzerFactory& analyzers) {
     }
     out.counts.compound_entries = compounds.size();
 
+    // Names the analyser knows and the dictionary lacks, told by their kind.
+    std::map<std::string, std::vector<format::PosGroup>> names;
+    std::unordered_map<std::string_view, std::uint32_t> name_id;
+    for (const auto& candidate : analysed.names) {
+        if (!fits_key(candidate.baseform) || dictionary.contains(candidate.baseform)) continue;
+        if (compounds.contains(candidate.baseform)) continue;
+        add_meaning(names[candidate.baseform], "name", candidate.meaning);
+    }
+    for (const auto& [baseform, groups] : names) {
+        name_id.emplace(baseform, static_cast<std::uint32_t>(words.size() + new_words.size()));
+        new_words.push_back(baseform);
+    }
+    for (const auto& candidate : analysed.names) {
+        const auto id = name_id.find(candidate.baseform);
+        if (id != name_id.end()) links.by_text.emplace_back(table.forms[candidate.form], id->second);
+    }
+    out.counts.name_entries = names.size();
+
     // Generated entries of frequent forms, most frequent first; a headword
     // of the dictionary keeps its entry and gains the generated meanings.
     std::ranges::sort(analysed.form_entries, {}, &FormEntryCandidate::rank);
@@ -360,7 +396,7 @@ Assembly assemble(AssemblyInput input, const AnalyzerFactory& analyzers) {
             ++out.counts.augmented_entries;
             continue;
         }
-        if (generated >= input.max_form_entries || compound_id.contains(form)) continue;
+        if (generated >= input.max_form_entries || compound_id.contains(form) || name_id.contains(form)) continue;
         ++generated;
         entries.emplace(form, std::move(candidate.groups));
         new_words.push_back(form);
@@ -369,6 +405,7 @@ Assembly assemble(AssemblyInput input, const AnalyzerFactory& analyzers) {
     for (const auto& [baseform, compound] : compounds) {
         entries.emplace(baseform, std::vector<format::PosGroup>{{compound.pos, {compound_meaning(compound.split)}}});
     }
+    for (auto& [baseform, groups] : names) entries.emplace(baseform, std::move(groups));
 
     // Final ids are ranks in byte order.
     std::vector<std::uint32_t> final_id(words.size() + new_words.size());

@@ -48,6 +48,7 @@ struct AssemblyCounts {
     std::size_t shared_forms = 0;        // forms leading to two or more
     std::size_t compound_entries = 0;    // compounds the dictionary lacks, told by their parts
     std::size_t compound_forms = 0;      // forms leading to those compounds
+    std::size_t name_entries = 0;        // names the analyser knows: "a given name", "a surname", "a place name"
     std::size_t form_entries = 0;        // generated entries of frequent forms
     std::size_t augmented_entries = 0;   // headwords that gained a generated meaning
 };

@@ -102,6 +102,7 @@ void print_counts(const AssemblyCounts& counts, const morphology::Dictionary& di
         {"dictionary meanings (before generated entries)", counts.dictionary_meanings},
         {"compound entries", counts.compound_entries},
         {"forms of compounds from their last part", counts.compound_forms},
+        {"name entries", counts.name_entries},
         {"generated entries of frequent forms", counts.form_entries},
         {"headwords with a generated meaning added", counts.augmented_entries},
         {"listed word forms", counts.listed_forms},
@@ -189,6 +190,20 @@ void check_sample(const Assembly& assembly, const ListedSample& listed, const Vo
                      compound_agreed, compound_sampled, listed_generated, listed_sampled));
 }
 
+// The 1,000 most frequent forms for the data-quality test, each marked
+// "foreign" when it is no Finnish word: neither the analyser nor the word
+// list knows it (the subtitle list holds English names such as "john").
+Result<void> write_top_forms(const fs::path& path, const std::vector<std::string>& frequency,
+                             const std::vector<std::string>& listed, const VoikkoAnalyzer& analyzer) {
+    const std::set<std::string_view> known(listed.begin(), listed.end());
+    std::string text;
+    for (std::size_t k = 0; k < frequency.size() && k < 1000; ++k) {
+        const bool finnish = known.contains(frequency[k]) || !analyzer.analyze(frequency[k]).empty();
+        text += frequency[k] + (finnish ? "\n" : "\tforeign\n");
+    }
+    return write_file(path, as_bytes(text));
+}
+
 Result<void> build(const fs::path& work, const fs::path& out) {
     auto entries = merged_glosses(work);
     if (!entries) return forward(entries);
@@ -202,6 +217,7 @@ Result<void> build(const fs::path& work, const fs::path& out) {
     if (!transducer) return forward(transducer, "reading mor.vfst");
     auto analyzer = VoikkoAnalyzer::open();
     if (!analyzer) return forward(analyzer);
+    if (auto top = write_top_forms(work / "top-forms.txt", *frequency, *forms, *analyzer); !top) return top;
     auto generated = paradigms(*transducer);
     note(fmt::format("{} paradigm paths, {} of them plain", generated.all.size() + generated.plain.size(), generated.plain.size()));
 

@@ -45,7 +45,7 @@ TEST(Commands, PaneAndCommandLineChooseTheSameHeadword) {
     const auto data = testing::random_data(20240611);
     testing::TestDictionary t = testing::load(data);
     const auto& dictionary = t.dict;
-    view::AppState state(testing::load(data).dict);
+    view::AppState state(t.dict);
     for (const std::string& query : testing::queries(data, 7)) {
         view::apply_action(state, view::action::SetQuery{query});
         ASSERT_EQ(view::headword_for_query(dictionary, query), state.shown_headword) << "query [" << query << "]";

@@ -15,7 +15,11 @@ namespace {
 
 using namespace lomperi;
 
-const std::vector<std::string> kWords = {"talossa", "kissat", "olemme", "hyvää", "suomen", "kirjoi", "puhuta", "lapset"};
+// Plain words, then words that need the forgiving look-ups: a capital, a and o
+// for ä and ö, compounds no list holds.
+const std::vector<std::string> kWords = {"talossa", "kissat", "olemme", "hyvää", "suomen", "kirjoi", "puhuta", "lapset",
+                                         "Luettele", "kavimme", "hyvaa", "tekijanoikeusehdot", "pakettiluettelon",
+                                         "levytilaa", "Tyypillisesti"};
 
 struct Screen {
     std::string output;

@@ -3,17 +3,26 @@
 # file rebuilds only this one object.
 set(LOMPERI_EMBED_TEMPLATE "${CMAKE_CURRENT_LIST_DIR}/embedded_data.S.in")
 
+# english.fst and english.bin are optional: without them the program has no
+# English side, and they are embedded as empty arrays.
 function(lomperi_embed_data target data_dir)
-  set(files glosses.fst glosses.bin inflections.fst inflections-multi.bin)
-  set(symbols glosses_fst glosses_bin inflections_fst inflections_multi_bin)
+  set(files glosses.fst glosses.bin inflections.fst inflections-multi.bin english.fst english.bin)
+  set(symbols glosses_fst glosses_bin inflections_fst inflections_multi_bin english_fst english_bin)
+  set(optional english.fst english.bin)
   set(LOMPERI_EMBED_ENTRIES "")
   set(deps "")
   foreach(file symbol IN ZIP_LISTS files symbols)
     set(path "${data_dir}/${file}")
+    if(file IN_LIST optional AND NOT EXISTS "${path}")
+      string(APPEND LOMPERI_EMBED_ENTRIES "lomperi_embed_empty ${symbol}\n")
+      continue()
+    endif()
     list(APPEND deps "${path}")
     string(APPEND LOMPERI_EMBED_ENTRIES
       "lomperi_embed ${symbol}, \"${path}\"\n")
   endforeach()
+  # An optional file added later reconfigures, so that it is embedded.
+  set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS "${data_dir}")
   set(asm "${CMAKE_CURRENT_BINARY_DIR}/${target}_data.S")
   configure_file("${LOMPERI_EMBED_TEMPLATE}" "${asm}" @ONLY)
   add_library(${target} OBJECT "${asm}")

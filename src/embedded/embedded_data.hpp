@@ -1,5 +1,5 @@
 #pragma once
-// The four data files, compiled into the executable (see cmake/Embed.cmake).
+// The data files, compiled into the executable (see cmake/Embed.cmake).
 #include <cstddef>
 #include <cstdint>
 
@@ -14,6 +14,10 @@ extern const std::uint8_t lomperi_inflections_fst[];
 extern const std::uint64_t lomperi_inflections_fst_len;
 extern const std::uint8_t lomperi_inflections_multi_bin[];
 extern const std::uint64_t lomperi_inflections_multi_bin_len;
+extern const std::uint8_t lomperi_english_fst[];
+extern const std::uint64_t lomperi_english_fst_len;
+extern const std::uint8_t lomperi_english_bin[];
+extern const std::uint64_t lomperi_english_bin_len;
 }
 
 namespace lomperi::embedded {
@@ -24,6 +28,8 @@ inline morphology::DataFiles data_files() {
         {lomperi_glosses_bin, static_cast<std::size_t>(lomperi_glosses_bin_len)},
         {lomperi_inflections_fst, static_cast<std::size_t>(lomperi_inflections_fst_len)},
         {lomperi_inflections_multi_bin, static_cast<std::size_t>(lomperi_inflections_multi_bin_len)},
+        {lomperi_english_fst, static_cast<std::size_t>(lomperi_english_fst_len)},
+        {lomperi_english_bin, static_cast<std::size_t>(lomperi_english_bin_len)},
     };
 }
 

@@ -60,6 +60,7 @@ std::vector<Expansion> expand_meaning(const morphology::Dictionary& dictionary, 
                 step = length;
                 break;
             }
+            if (!words.may_be_finnish(dictionary, at, length, phrase)) continue;
             std::vector<morphology::PhraseCandidate> candidates = morphology::lookup_phrase(dictionary, phrase);
             if (std::ranges::none_of(candidates, has_groups)) continue;
             accept_phrase(dictionary, phrase, candidates, depth, visited, out);

@@ -31,6 +31,7 @@ std::vector<LinkSpan> link_meaning(const morphology::Dictionary& dictionary, std
         for (std::size_t length = words.longest_window(at); length >= 1; --length) {
             const std::string phrase = words.phrase(at, length);
             if (too_short(phrase) || excluded.contains(phrase)) continue;
+            if (!words.may_be_finnish(dictionary, at, length, phrase)) continue;
             std::optional<std::string> target = link_target(dictionary, phrase);
             if (!target) continue;
             const WordToken& first = words.tokens[at];

@@ -10,6 +10,7 @@
 
 #include "core/expand/make_phrase.hpp"
 #include "core/expand/word_token.hpp"
+#include "core/morphology/english_search.hpp"
 #include "base/utf8.hpp"
 
 namespace lomperi::expand {
@@ -24,10 +25,32 @@ inline constexpr std::size_t kMinPhraseChars = 2;
 struct MeaningWords {
     std::vector<WordToken> tokens;
     std::vector<std::string_view> texts;
+    // Where a form-of wording puts a Finnish word: after "of" ("plural of
+    // kissa"), beside "+" ("compound of levy + tila"), before ", a form of"
+    // ("ehdot, a form of ehto").
+    std::vector<bool> finnish_slot;
 
     explicit MeaningWords(std::string_view meaning) : tokens(tokenize_meaning(meaning)) {
         texts.reserve(tokens.size());
         for (const WordToken& token : tokens) texts.push_back(token.text);
+        finnish_slot.assign(texts.size(), false);
+        for (std::size_t k = 0; k < texts.size(); ++k) {
+            const bool after_of = k > 0 && texts[k - 1] == "of";
+            const bool beside_plus = (k > 0 && texts[k - 1] == "+") || (k + 1 < texts.size() && texts[k + 1] == "+");
+            const bool before_form_of = texts[k].ends_with(',') && k + 2 < texts.size() && texts[k + 1] == "a" &&
+                                        (texts[k + 2] == "form" || texts[k + 2] == "part");
+            finnish_slot[k] = after_of || beside_plus || before_form_of;
+        }
+    }
+
+    // Whether the words [at, at + length) may be taken for Finnish: no English
+    // word or phrase, unless a form-of wording names a Finnish word there.
+    bool may_be_finnish(const morphology::Dictionary& dictionary, std::size_t at, std::size_t length,
+                        std::string_view phrase) const {
+        for (std::size_t k = at; k < at + length; ++k) {
+            if (finnish_slot[k]) return true;
+        }
+        return !morphology::is_english(dictionary, phrase);
     }
 
     std::size_t size() const { return tokens.size(); }

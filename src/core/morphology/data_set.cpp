@@ -9,7 +9,7 @@
 namespace lomperi::morphology {
 
 DataFiles DataSet::files() const {
-    return {glosses_fst, glosses_bin, inflections_fst, inflections_multi_bin};
+    return {glosses_fst, glosses_bin, inflections_fst, inflections_multi_bin, english_fst, english_bin};
 }
 
 Result<void> DataSet::write_to(const std::filesystem::path& dir) const {
@@ -21,8 +21,11 @@ Result<void> DataSet::write_to(const std::filesystem::path& dir) const {
         {"glosses.bin", &glosses_bin},
         {"inflections.fst", &inflections_fst},
         {"inflections-multi.bin", &inflections_multi_bin},
+        {"english.fst", &english_fst},
+        {"english.bin", &english_bin},
     };
     for (const auto& [name, bytes] : files) {
+        if (bytes->empty() && std::string_view(name).starts_with("english")) continue;
         if (auto written = write_file(dir / name, *bytes); !written) return written;
     }
     return {};

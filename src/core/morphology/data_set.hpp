@@ -14,12 +14,15 @@ struct DataSet {
     std::vector<std::uint8_t> glosses_bin;
     std::vector<std::uint8_t> inflections_fst;
     std::vector<std::uint8_t> inflections_multi_bin;
+    std::vector<std::uint8_t> english_fst;  // optional: both empty without an English side
+    std::vector<std::uint8_t> english_bin;
 
     // Views of the four files; valid while this DataSet lives (moving it keeps them valid).
     DataFiles files() const;
 
     // Writes glosses.fst, glosses.bin, inflections.fst and
-    // inflections-multi.bin into `dir`, creating it if needed.
+    // inflections-multi.bin, and english.fst and english.bin when there is an
+    // English side, into `dir`, creating it if needed.
     Result<void> write_to(const std::filesystem::path& dir) const;
 };
 

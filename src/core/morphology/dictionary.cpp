@@ -60,14 +60,25 @@ Result<InflectionHalf> load_inflections(Bytes inflections_fst, Bytes multi_bin, 
     return InflectionHalf{std::move(*multi), std::move(*headwords), std::move(*inflections)};
 }
 
+Result<std::optional<EnglishIndex>> load_english(Bytes english_fst, Bytes english_bin) {
+    if (english_fst.empty() && english_bin.empty()) return std::optional<EnglishIndex>{};
+    auto words = word_map::WordMap::open(english_fst);
+    if (!words) return fail(fmt::format("invalid english.fst: {}", words.error().message()));
+    auto postings = format::EnglishPostings::parse(english_bin);
+    if (!postings) return forward(postings, "parsing english.bin");
+    return std::optional<EnglishIndex>{EnglishIndex{std::move(*words), std::move(*postings)}};
+}
+
 Result<Dictionary> load_dictionary(const DataFiles& files) {
     auto gloss_half = load_glosses(files.glosses_fst, files.glosses_bin);
     if (!gloss_half) return forward(gloss_half);
     auto inflection_half = load_inflections(files.inflections_fst, files.inflections_multi_bin, gloss_half->glosses);
     if (!inflection_half) return forward(inflection_half);
+    auto english = load_english(files.english_fst, files.english_bin);
+    if (!english) return forward(english);
     return Dictionary{
-        std::move(gloss_half->gloss_store), std::move(gloss_half->glosses),   std::move(inflection_half->multi),
-        std::move(inflection_half->headwords), std::move(inflection_half->inflections),
+        std::move(gloss_half->gloss_store),    std::move(gloss_half->glosses),         std::move(inflection_half->multi),
+        std::move(inflection_half->headwords), std::move(inflection_half->inflections), std::move(*english),
     };
 }
 

@@ -12,6 +12,7 @@
 #include "base/bytes.hpp"
 #include "base/error.hpp"
 #include "format/gloss.hpp"
+#include "format/english_index.hpp"
 #include "format/multi_index.hpp"
 
 namespace lomperi::morphology {
@@ -32,12 +33,21 @@ struct InflectionHalf {
     word_map::WordMap inflections;
 };
 
+// The English side, when the data set has it: English words and phrases
+// (english.fst, also every word of an English word list) and for each the
+// Finnish headwords whose meanings hold it (english.bin).
+struct EnglishIndex {
+    word_map::WordMap words;  // English word or phrase -> postings offset
+    format::EnglishPostings postings;
+};
+
 struct Dictionary {
     GlossStore gloss_store;
     word_map::WordMap glosses;  // headword -> record offset in gloss_store.body
     format::MultiIndex multi;
     std::vector<std::string> headwords;  // every glosses key in key order; index = base id
     word_map::WordMap inflections;                 // word form -> inflection target
+    std::optional<EnglishIndex> english;           // absent in data sets without english.fst
 
     // The decoded record of `headword`, or nothing when it is no key or its
     // record does not decode.
@@ -49,12 +59,17 @@ struct DataFiles {
     Bytes glosses_bin;
     Bytes inflections_fst;
     Bytes inflections_multi_bin;
+    Bytes english_fst;  // both empty: no English side
+    Bytes english_bin;
 };
 
 Result<GlossHalf> load_glosses(Bytes glosses_fst, Bytes glosses_bin);
 Result<InflectionHalf> load_inflections(Bytes inflections_fst, Bytes multi_bin, const word_map::WordMap& glosses);
 
-// load_glosses, then load_inflections; the first error ends the load.
+// The English side of a data set; nothing when both files are empty.
+Result<std::optional<EnglishIndex>> load_english(Bytes english_fst, Bytes english_bin);
+
+// load_glosses, then load_inflections, then load_english; the first error ends the load.
 Result<Dictionary> load_dictionary(const DataFiles& files);
 
 }  // namespace lomperi::morphology

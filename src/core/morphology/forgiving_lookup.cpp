@@ -174,7 +174,8 @@ format::GlossRecord compound_record(const Dictionary& dictionary, const std::vec
     }
     for (const auto& part : parts) {
         const bool plain = part.text == part.headword || part.text == part.headword + "s" || part.text == part.headword + "-";
-        group.meanings.push_back(plain ? part.text : fmt::format("{}, a form of {}", part.text, part.headword));
+        group.meanings.push_back(plain ? fmt::format("{}, a part of the compound", part.text)
+                                       : fmt::format("{}, a form of {}", part.text, part.headword));
     }
     return format::GlossRecord{{std::move(group)}};
 }

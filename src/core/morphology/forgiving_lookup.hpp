@@ -47,7 +47,9 @@ std::optional<ForgivenQuery> forgive_query(const Dictionary& dictionary, std::st
 std::optional<std::vector<CompoundPart>> split_into_parts(const Dictionary& dictionary, std::string_view word);
 
 // The entry shown for a compound: one meaning per part, naming the part and,
-// for an inflected part, its base ("ehdot, a form of ehto"), under the part
+// for an inflected part, its base ("tekijänoikeus, a part of the compound",
+// "ehdot, a form of ehto"), in wordings that the entry expansion takes for
+// Finnish words even where they are English ones too, under the part
 // of speech of the last part's entry.
 format::GlossRecord compound_record(const Dictionary& dictionary, const std::vector<CompoundPart>& parts);
 

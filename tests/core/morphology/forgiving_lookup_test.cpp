@@ -63,7 +63,7 @@ TEST(ForgivingLookup, CompoundPartsAndTheirEntry) {
     EXPECT_EQ((*parts)[0].text, "tekijänoikeus");
     EXPECT_EQ((*parts)[1].headword, "ehto");
     const auto record = compound_record(t.dict, *parts);
-    EXPECT_EQ(record, (format::GlossRecord{{{"noun", {"tekijänoikeus", "ehdot, a form of ehto"}}}}));
+    EXPECT_EQ(record, (format::GlossRecord{{{"noun", {"tekijänoikeus, a part of the compound", "ehdot, a form of ehto"}}}}));
     // A linking "s" or hyphen after a headword, and no part shorter than two letters.
     EXPECT_EQ(split_into_parts(t.dict, "työ-ehto")->front().headword, "työ");
     EXPECT_FALSE(split_into_parts(t.dict, "talox").has_value());

@@ -399,13 +399,18 @@ Assembly assemble(AssemblyInput input, const AnalyzerFactory& analyzers) {
         if (generated >= input.max_form_entries || compound_id.contains(form) || name_id.contains(form)) continue;
         ++generated;
         entries.emplace(form, std::move(candidate.groups));
+        out.generated.insert(form);
         new_words.push_back(form);
     }
     out.counts.form_entries = generated;
     for (const auto& [baseform, compound] : compounds) {
         entries.emplace(baseform, std::vector<format::PosGroup>{{compound.pos, {compound_meaning(compound.split)}}});
+        out.generated.insert(baseform);
     }
-    for (auto& [baseform, groups] : names) entries.emplace(baseform, std::move(groups));
+    for (auto& [baseform, groups] : names) {
+        entries.emplace(baseform, std::move(groups));
+        out.generated.insert(baseform);
+    }
 
     // Final ids are ranks in byte order.
     std::vector<std::uint32_t> final_id(words.size() + new_words.size());

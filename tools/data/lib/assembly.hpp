@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <functional>
 #include <map>
+#include <set>
 #include <string>
 #include <utility>
 #include <vector>
@@ -61,6 +62,9 @@ struct Assembly {
     std::vector<std::uint32_t> offsets;
     std::vector<std::uint32_t> ids;
     AssemblyCounts counts;
+    // The headwords made here rather than taken from a dictionary: compounds,
+    // names and the entries of frequent forms.
+    std::set<std::string, std::less<>> generated;
 
     // (form, headword) for every link, for tests and checks.
     std::vector<std::pair<std::string, std::string>> pairs() const;

@@ -15,9 +15,11 @@
 #include <set>
 #include <span>
 #include <thread>
+#include <unordered_map>
 #include <vector>
 
 #include "assembly.hpp"
+#include "english_side.hpp"
 #include "core/morphology/inflection_writer.hpp"
 #include "core/morphology/data_set_builder.hpp"
 #include "core/morphology/dictionary.hpp"
@@ -92,7 +94,8 @@ std::string thousands(std::size_t value) {
     return digits;
 }
 
-void print_counts(const AssemblyCounts& counts, const morphology::Dictionary& dict, std::size_t meanings) {
+void print_counts(const AssemblyCounts& counts, const morphology::Dictionary& dict, std::size_t meanings,
+                  const EnglishFiles& english) {
     const std::pair<const char*, std::size_t> rows[] = {
         {"headwords (glosses.fst keys)", dict.glosses.len()},
         {"meanings", meanings},
@@ -110,6 +113,8 @@ void print_counts(const AssemblyCounts& counts, const morphology::Dictionary& di
         {"forms the analyser knows", counts.analysed_forms},
         {"forms leading to a dictionary headword", counts.mapped_forms},
         {"forms leading to two or more", counts.shared_forms},
+        {"English words and phrases (english.fst keys)", english.keys},
+        {"English-to-Finnish postings (english.bin)", english.postings},
     };
     for (const auto& [name, value] : rows) fmt::print("| {} | {} |\n", name, thousands(value));
 }
@@ -221,6 +226,9 @@ Result<void> build(const fs::path& work, const fs::path& out) {
     auto generated = paradigms(*transducer);
     note(fmt::format("{} paradigm paths, {} of them plain", generated.all.size() + generated.plain.size(), generated.plain.size()));
 
+    auto word_list = read_lines(work / "american-english");
+    if (!word_list) return forward(word_list);
+    const std::vector<std::string> frequent = *frequency;
     AssemblyInput input{std::move(*entries), std::move(*forms), std::move(*frequency), std::move(generated.all),
                         std::move(generated.plain)};
     input.threads = std::max(1u, std::thread::hardware_concurrency());
@@ -234,6 +242,11 @@ Result<void> build(const fs::path& work, const fs::path& out) {
     note(fmt::format("{} headwords, {} forms", assembly.entries.size(), assembly.forms.size()));
     check_sample(assembly, sample, *analyzer);
 
+    // Before the entries are moved into the data set.
+    std::unordered_map<std::string_view, std::size_t> rank;
+    for (std::size_t k = 0; k < frequent.size(); ++k) rank.emplace(frequent[k], k);
+    auto english = build_english_side(assembly.entries, assembly.generated, rank, *word_list);
+    if (!english) return forward(english, "building the English side");
     morphology::DataSetBuilder builder;
     builder.set_pos_names(used_pos_names(assembly.entries));
     std::size_t meanings = 0;
@@ -255,8 +268,11 @@ Result<void> build(const fs::path& work, const fs::path& out) {
     note("data set built");
     auto dict = morphology::load_dictionary(data->files());
     if (!dict) return forward(dict, "loading the data set just built");
+    data->english_fst = std::move(english->english_fst);
+    data->english_bin = std::move(english->english_bin);
+    note(fmt::format("English side: {} keys, {} postings", english->keys, english->postings));
     if (auto written = data->write_to(out); !written) return written;
-    print_counts(assembly.counts, *dict, meanings);
+    print_counts(assembly.counts, *dict, meanings, *english);
     note(fmt::format("written to {}", out.string()));
     return {};
 }

@@ -1,0 +1,75 @@
+#include "core/morphology/english_search.hpp"
+
+#include <algorithm>
+
+#include "base/utf8.hpp"
+
+namespace lomperi::morphology {
+namespace {
+
+std::optional<std::string> meaning_text(const Dictionary& dictionary, std::string_view headword, std::size_t number) {
+    const auto record = dictionary.gloss_record(headword);
+    if (!record) return std::nullopt;
+    for (const auto& group : record->groups) {
+        if (number < group.meanings.size()) return group.meanings[number];
+        number -= group.meanings.size();
+    }
+    return std::nullopt;
+}
+
+// Appends the postings of one key, skipping headwords already listed.
+void add_postings(const Dictionary& dictionary, std::uint64_t offset, std::size_t limit, std::vector<EnglishMatch>& out) {
+    const auto postings = dictionary.english->postings.at(offset);
+    if (!postings) return;
+    for (const auto& posting : *postings) {
+        if (out.size() >= limit) return;
+        if (posting.base_id >= dictionary.headwords.size()) continue;
+        const std::string& headword = dictionary.headwords[posting.base_id];
+        if (std::ranges::any_of(out, [&](const EnglishMatch& m) { return m.headword == headword; })) continue;
+        auto meaning = meaning_text(dictionary, headword, posting.meaning);
+        if (meaning) out.push_back({headword, std::move(*meaning)});
+    }
+}
+
+}  // namespace
+
+bool has_english(const Dictionary& dictionary) { return dictionary.english.has_value(); }
+
+bool is_english(const Dictionary& dictionary, std::string_view phrase) {
+    return dictionary.english && dictionary.english->words.get(phrase).has_value();
+}
+
+std::string english_key(std::string_view text) {
+    std::string out;
+    while (!text.empty()) {
+        const Utf8Step step = decode_utf8(text);
+        char32_t ch = step.status == Utf8Step::Ok ? step.code_point : 0xFFFD;
+        if ((ch >= U'A' && ch <= U'Z') || (ch >= 0xC0 && ch <= 0xDE && ch != 0xD7)) ch += 0x20;
+        append_utf8(out, ch);
+        text.remove_prefix(std::max<std::size_t>(step.length, 1));
+    }
+    return out;
+}
+
+std::vector<EnglishMatch> search_english(const Dictionary& dictionary, std::string_view prefix, std::size_t limit) {
+    std::vector<EnglishMatch> out;
+    if (!dictionary.english || prefix.empty()) return out;
+    auto stream = dictionary.english->words.prefix_stream(english_key(prefix));
+    while (out.size() < limit) {
+        const auto entry = stream.next();
+        if (!entry) break;
+        if (entry->value != 0) add_postings(dictionary, entry->value, limit, out);
+    }
+    return out;
+}
+
+std::vector<EnglishMatch> english_translations(const Dictionary& dictionary, std::string_view word, std::size_t limit) {
+    std::vector<EnglishMatch> out;
+    if (!dictionary.english) return out;
+    const auto offset = dictionary.english->words.get(english_key(word));
+    if (offset && *offset != 0) add_postings(dictionary, *offset, limit, out);
+    if (out.empty()) return search_english(dictionary, word, limit);
+    return out;
+}
+
+}  // namespace lomperi::morphology

@@ -1,0 +1,36 @@
+#pragma once
+// The English side: telling English words, and finding Finnish headwords by
+// the English words of their meanings.
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/morphology/dictionary.hpp"
+
+namespace lomperi::morphology {
+
+struct EnglishMatch {
+    std::string headword;
+    std::string meaning;  // the meaning that holds the English word
+    friend bool operator==(const EnglishMatch&, const EnglishMatch&) = default;
+};
+
+bool has_english(const Dictionary& dictionary);
+
+// Whether the lower-case word or phrase is English: a key of the English
+// index or a word of the English word list. False without an English side.
+bool is_english(const Dictionary& dictionary, std::string_view phrase);
+
+// The Finnish headwords whose meanings hold an English word or phrase that
+// begins with `prefix` (lower-cased), in key order and best first within a
+// key, each headword once, at most `limit`.
+std::vector<EnglishMatch> search_english(const Dictionary& dictionary, std::string_view prefix, std::size_t limit);
+
+// The ranked headwords of exactly `word`; the prefix search when no key is `word`.
+std::vector<EnglishMatch> english_translations(const Dictionary& dictionary, std::string_view word, std::size_t limit);
+
+// Lower case of ASCII and Latin-1 letters, for English keys.
+std::string english_key(std::string_view text);
+
+}  // namespace lomperi::morphology

@@ -1,0 +1,49 @@
+#include "format/english_index.hpp"
+
+#include <fmt/format.h>
+
+#include <optional>
+
+namespace lomperi::format {
+
+Result<EnglishPostings> EnglishPostings::parse(Bytes file) {
+    if (file.size() < kEnglishHeaderSize) return fail("truncated english header");
+    if (as_text(file.first(4)) != kEnglishMagic) return fail("bad english magic");
+    if (file[4] != kEnglishVersion) return fail(fmt::format("unsupported english version {}", file[4]));
+    EnglishPostings postings;
+    postings.body_ = file.subspan(kEnglishHeaderSize);
+    return postings;
+}
+
+std::optional<std::vector<EnglishPosting>> EnglishPostings::at(std::uint64_t offset) const {
+    if (offset >= body_.size()) return std::nullopt;
+    const std::size_t n = body_[offset];
+    if (body_.size() - offset - 1 < 5 * n) return std::nullopt;
+    std::vector<EnglishPosting> out;
+    out.reserve(n);
+    for (std::size_t k = 0; k < n; ++k) {
+        const std::size_t at = offset + 1 + 5 * k;
+        out.push_back({read_u32(body_, at), body_[at + 4]});
+    }
+    return out;
+}
+
+Result<void> append_english_postings(std::vector<std::uint8_t>& body, std::span<const EnglishPosting> postings) {
+    if (postings.size() > 255) return fail(fmt::format("{} postings for one key", postings.size()));
+    body.push_back(static_cast<std::uint8_t>(postings.size()));
+    for (const auto& posting : postings) {
+        append_u32(body, posting.base_id);
+        body.push_back(posting.meaning);
+    }
+    return {};
+}
+
+std::vector<std::uint8_t> write_english_bin(std::span<const std::uint8_t> body) {
+    std::vector<std::uint8_t> out;
+    append_bytes(out, as_bytes(kEnglishMagic));
+    out.push_back(kEnglishVersion);
+    append_bytes(out, body);
+    return out;
+}
+
+}  // namespace lomperi::format

@@ -14,21 +14,10 @@
 #include "core/morphology/headword_search.hpp"
 #include "core/morphology/inflection_lookup.hpp"
 #include "core/morphology/phrase_lookup.hpp"
-#include "embedded/embedded_data.hpp"
+#include "embedded_dictionary.hpp"
 
 namespace lomperi::morphology {
 namespace {
-
-const Dictionary& embedded_dictionary() {
-    static const Dictionary dictionary = [] {
-        const auto files = embedded::data_files();
-        auto loaded = load_dictionary({files.glosses_fst, files.glosses_bin, files.inflections_fst,
-                                       files.inflections_multi_bin});
-        if (!loaded) throw std::runtime_error(loaded.error().report());
-        return std::move(*loaded);
-    }();
-    return dictionary;
-}
 
 std::vector<std::string> lines_of(const char* path) {
     std::ifstream in(path);

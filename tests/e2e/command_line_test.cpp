@@ -31,6 +31,10 @@ TEST(CommandLine, ModesAndExitStatus) {
     EXPECT_EQ(unreadable.status, 1);
     EXPECT_EQ(unreadable.err, "Error: cannot read /nonexistent/text\n");
 
+    const auto no_english = run_program(kProgram, {"--english", "house"});
+    EXPECT_EQ(no_english.status, 1);
+    EXPECT_EQ(no_english.err, "Error: this data set has no English side\n");
+
     const auto usage = run_program(kProgram, {"--frobnicate"});
     EXPECT_EQ(usage.status, 2);
     EXPECT_TRUE(usage.err.starts_with("lomperi: unknown option --frobnicate\nUsage: ")) << usage.err;
@@ -52,6 +56,13 @@ TEST(CommandLine, ModesAndExitStatus) {
     for (std::size_t at = 0, end; (end = columns.out.find('\n', at)) != std::string::npos; at = end + 1) {
         EXPECT_LE(end - at, 30u) << columns.out;
     }
+}
+
+TEST(CommandLine, EnglishWordsGiveRankedFinnishHeadwords) {
+    const auto english = run_program(LOMPERI_DEFAULT_PROGRAM, {"--english", "house", "qqqqzx"});
+    EXPECT_EQ(english.status, 3);
+    EXPECT_TRUE(english.out.starts_with("talo\t")) << english.out.substr(0, 200);
+    EXPECT_EQ(english.err, "qqqqzx: (no matches)\n");
 }
 
 TEST(CommandLine, ADamagedDataSetIsReportedInEveryMode) {

@@ -32,6 +32,29 @@ std::vector<TestForm> kehu_forms() {
     };
 }
 
-TestDictionary make_kehu_dictionary() { return make_test_dictionary(kehu_headwords(), kehu_forms()); }
+std::vector<TestEnglishKey> kehu_english() {
+    return {
+        {"acclaim", {{"kehua", 0}}},
+        {"commend", {{"kehua", 0}}},
+        {"commendation", {{"kehu", 0}}},
+        {"flattery", {{"kehune", 0}}},
+        {"praise", {{"kehu", 0}, {"kehua", 0}}},
+        {"praising", {{"kehuminen", 0}}},
+        {"say", {{"kehua", 1}}},
+        {"tell", {{"kehua", 1}}},
+        {"to praise", {{"kehua", 0}}},
+        {"to tell", {{"kehua", 1}}},
+        {"tout", {{"kehua", 0}}},
+        {"fashion", {}},
+        {"in", {}},
+        {"popular", {}},
+        {"thu", {}},
+        {"to", {}},
+    };
+}
+
+TestDictionary make_kehu_dictionary(bool with_english) {
+    return make_test_dictionary(kehu_headwords(), kehu_forms(), with_english ? kehu_english() : std::vector<TestEnglishKey>{});
+}
 
 }  // namespace lomperi::testing

@@ -11,7 +11,10 @@ namespace lomperi::testing {
 std::vector<TestHeadword> kehu_headwords();
 std::vector<TestForm> kehu_forms();
 
-// make_test_dictionary of the two lists above.
-TestDictionary make_kehu_dictionary();
+// The English words of its meanings, as the data tool indexes them.
+std::vector<TestEnglishKey> kehu_english();
+
+// make_test_dictionary of the lists above; the English side only when asked.
+TestDictionary make_kehu_dictionary(bool with_english = false);
 
 }  // namespace lomperi::testing

@@ -1,6 +1,9 @@
 #include "support/test_data.hpp"
 
+#include <algorithm>
 #include <stdexcept>
+
+#include "core/morphology/english_writer.hpp"
 
 namespace lomperi::testing {
 
@@ -19,12 +22,44 @@ Result<morphology::DataSet> build_test_data(const std::vector<TestHeadword>& hea
     return test_builder(headwords, forms).build();
 }
 
-TestDictionary make_test_dictionary(const std::vector<TestHeadword>& headwords, const std::vector<TestForm>& forms) {
+namespace {
+
+morphology::Dictionary load_or_throw(const morphology::DataSet& data) {
+    auto dict = morphology::load_dictionary(data.files());
+    if (!dict) throw std::runtime_error("loading test data: " + dict.error().report());
+    return std::move(*dict);
+}
+
+// english.fst and english.bin with base ids as the loaded `dict` numbers its headwords.
+morphology::EnglishFiles english_files(const morphology::Dictionary& dict, std::vector<TestEnglishKey> keys) {
+    std::ranges::sort(keys, {}, &TestEnglishKey::key);
+    morphology::EnglishWriter writer;
+    for (const auto& key : keys) {
+        std::vector<format::EnglishPosting> postings;
+        for (const auto& [headword, meaning] : key.postings) {
+            const auto id = std::ranges::lower_bound(dict.headwords, headword) - dict.headwords.begin();
+            postings.push_back({static_cast<std::uint32_t>(id), meaning});
+        }
+        if (auto added = writer.add(key.key, postings); !added) throw std::runtime_error(added.error().report());
+    }
+    auto files = std::move(writer).finish();
+    if (!files) throw std::runtime_error(files.error().report());
+    return std::move(*files);
+}
+
+}  // namespace
+
+TestDictionary make_test_dictionary(const std::vector<TestHeadword>& headwords, const std::vector<TestForm>& forms,
+                                    std::vector<TestEnglishKey> english) {
     auto data = build_test_data(headwords, forms);
     if (!data) throw std::runtime_error("building test data: " + data.error().report());
-    auto dict = morphology::load_dictionary(data->files());
-    if (!dict) throw std::runtime_error("loading test data: " + dict.error().report());
-    return TestDictionary{std::move(*data), std::move(*dict)};
+    auto dict = load_or_throw(*data);
+    if (english.empty()) return TestDictionary{std::move(*data), std::move(dict)};
+    auto files = english_files(dict, std::move(english));
+    data->english_fst = std::move(files.english_fst);
+    data->english_bin = std::move(files.english_bin);
+    auto with_english = load_or_throw(*data);
+    return TestDictionary{std::move(*data), std::move(with_english)};
 }
 
 std::vector<std::uint8_t> patched(std::vector<std::uint8_t> bytes, std::size_t at, std::uint8_t value) {

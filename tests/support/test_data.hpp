@@ -37,9 +37,18 @@ morphology::DataSetBuilder test_builder(const std::vector<TestHeadword>& headwor
 Result<morphology::DataSet> build_test_data(const std::vector<TestHeadword>& headwords,
                                             const std::vector<TestForm>& forms);
 
+// An English key with its Finnish headwords, best first, each with the
+// number of its meaning that holds the key; a key without any is a word of
+// the English word list.
+struct TestEnglishKey {
+    std::string key;
+    std::vector<std::pair<std::string, std::uint8_t>> postings;
+};
+
 // Builds and loads; throws std::runtime_error (which fails the test) when
-// either fails.
-TestDictionary make_test_dictionary(const std::vector<TestHeadword>& headwords, const std::vector<TestForm>& forms = {});
+// either fails. Without English keys the data set has no English side.
+TestDictionary make_test_dictionary(const std::vector<TestHeadword>& headwords, const std::vector<TestForm>& forms = {},
+                                    std::vector<TestEnglishKey> english = {});
 
 // A copy of `bytes` with `bytes[at]` set to `value`, for damaging a file.
 std::vector<std::uint8_t> patched(std::vector<std::uint8_t> bytes, std::size_t at, std::uint8_t value);

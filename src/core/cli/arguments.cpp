@@ -22,6 +22,12 @@ Command parse_arguments(const std::vector<std::string>& args) {
         }
         return gloss;
     }
+    if (first == "--english") {
+        English english;
+        english.words.assign(args.begin() + 1, args.end());
+        if (english.words.empty()) return UsageError{"--english takes English words"};
+        return english;
+    }
     LookUp lookup;
     bool words_only = false;
     for (const auto& arg : args) {
@@ -41,6 +47,8 @@ std::string help_text() {
        lomperi WORD...         print the entry of each word
        lomperi --gloss [FILE...]
                                gloss a Finnish text, one line per word
+       lomperi --english WORD...
+                               the Finnish words for English ones
        lomperi --help | --version
 
 A Finnish-English dictionary. With no arguments it opens the full-screen
@@ -54,6 +62,11 @@ Options:
                      the word as written (outer punctuation stripped), a tab,
                      the headword of its entry, a tab, that entry's first
                      meaning (both empty when the word has none)
+  --english WORD...  for each English word or phrase, print the Finnish
+                     headwords whose meanings hold it, best first, one per
+                     line: the headword, a tab, the meaning that holds it;
+                     a word that begins no English word of the data set is
+                     looked up as a beginning ("hous" finds "house")
   --help, -h         print this help
   --version, -V      print the version and the size of the data set
   --                 end of the options: the words after it may start with -
@@ -62,10 +75,14 @@ Output is wrapped to the terminal's width, or to $COLUMNS (else 80) when
 standard output is no terminal; colours and text styles are used only on a
 terminal and never when NO_COLOR is set.
 
+In the full-screen dictionary Ctrl+E switches between searching Finnish
+words and searching by English words, when the data set has an English side.
+
 Exit status:
   0  every word was found
-  1  an error: the data set, an unreadable file, invalid input, or no
-     terminal for the full-screen dictionary
+  1  an error: the data set, an unreadable file, invalid input, no
+     terminal for the full-screen dictionary, or --english with a data set
+     that has no English side
   2  the command line was not understood
   3  some word was not found
 

@@ -1,6 +1,7 @@
 #pragma once
 // The command line: no argument opens the dictionary on the terminal; words
-// are looked up; --gloss glosses a text word by word.
+// are looked up; --gloss glosses a text word by word; --english finds the
+// Finnish words for English ones.
 #include <string>
 #include <variant>
 #include <vector>
@@ -14,13 +15,16 @@ struct LookUp {
 struct Gloss {
     std::vector<std::string> files;  // none, or "-": standard input
 };
+struct English {
+    std::vector<std::string> words;  // English words or phrases
+};
 struct Help {};
 struct Version {};
 struct UsageError {
     std::string message;
 };
 
-using Command = std::variant<Interactive, LookUp, Gloss, Help, Version, UsageError>;
+using Command = std::variant<Interactive, LookUp, Gloss, Help, Version, UsageError, English>;
 
 // argv without the program name. "--" ends the options: what follows are
 // words even when they start with "-".

@@ -10,6 +10,7 @@
 #include "base/file.hpp"
 #include "base/utf8.hpp"
 #include "core/expand/word_token.hpp"
+#include "core/morphology/english_search.hpp"
 #include "core/view/apply_action.hpp"
 #include "core/view/entry_pane.hpp"
 #include "core/view/entry_refresh.hpp"
@@ -148,6 +149,24 @@ Result<void> gloss_text(const morphology::Dictionary& dictionary, std::string_vi
     return {};
 }
 
+int translate_english(const morphology::Dictionary& dictionary, const std::vector<std::string>& words, std::string& out,
+                      std::string& errors) {
+    int status = kAllFound;
+    bool first = true;
+    for (const auto& word : words) {
+        const auto matches = morphology::english_translations(dictionary, word, morphology::kListLimit);
+        if (matches.empty()) {
+            errors += fmt::format("{}: (no matches)\n", word);
+            status = kSomeNotFound;
+            continue;
+        }
+        if (!first) out += "--\n";
+        first = false;
+        for (const auto& match : matches) out += fmt::format("{}\t{}\n", match.headword, match.meaning);
+    }
+    return status;
+}
+
 std::string version_text(const morphology::Dictionary& dictionary) {
     return fmt::format("lomperi {}\ndata set: {} headwords, {} word forms\n", LOMPERI_VERSION, dictionary.glosses.len(),
                        dictionary.inflections.len());
@@ -159,7 +178,7 @@ Result<int> run_command(const Command& command, const morphology::DataFiles& fil
         return kAllFound;
     }
     if (const auto* usage = std::get_if<UsageError>(&command)) {
-        write_out(stderr, fmt::format("lomperi: {}\nUsage: lomperi [WORD... | --gloss [FILE...] | --help | --version]\n",
+        write_out(stderr, fmt::format("lomperi: {}\nUsage: lomperi [WORD... | --gloss [FILE...] | --english WORD... | --help | --version]\n",
                                       usage->message));
         return kUsageError;
     }
@@ -179,6 +198,13 @@ Result<int> run_command(const Command& command, const morphology::DataFiles& fil
         return all_found ? kAllFound : kSomeNotFound;
     }
     std::string errors;
+    if (const auto* english = std::get_if<English>(&command)) {
+        if (!morphology::has_english(*dictionary)) return fail("this data set has no English side");
+        const int status = translate_english(*dictionary, english->words, out, errors);
+        write_out(stdout, out);
+        write_out(stderr, errors);
+        return status;
+    }
     const int status = look_up(std::move(*dictionary), std::get<LookUp>(command).words, output_style_from_environment(),
                                out, errors);
     write_out(stdout, out);

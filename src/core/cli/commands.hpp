@@ -35,6 +35,11 @@ int look_up(morphology::Dictionary dictionary, const std::vector<std::string>& w
 Result<void> gloss_text(const morphology::Dictionary& dictionary, std::string_view text, std::string& out,
                         bool& all_found);
 
+// The ranked Finnish headwords of each English word, "headword TAB meaning"
+// per line, words separated by "--"; the exit status.
+int translate_english(const morphology::Dictionary& dictionary, const std::vector<std::string>& words, std::string& out,
+                      std::string& errors);
+
 // The version line and the size of the data set.
 std::string version_text(const morphology::Dictionary& dictionary);
 

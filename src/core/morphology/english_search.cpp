@@ -31,6 +31,21 @@ void add_postings(const Dictionary& dictionary, std::uint64_t offset, std::size_
     }
 }
 
+// The postings of exactly `key`, when it is a key with any.
+void add_exact(const Dictionary& dictionary, std::string_view key, std::size_t limit, std::vector<EnglishMatch>& out) {
+    if (key.empty()) return;
+    const auto offset = dictionary.english->words.get(key);
+    if (offset && *offset != 0) add_postings(dictionary, *offset, limit, out);
+}
+
+// "to be" is also looked for as "be", as the meanings are indexed.
+std::string_view without_lead(std::string_view key) {
+    for (const std::string_view lead : {"to ", "a ", "an ", "the "}) {
+        if (key.starts_with(lead)) return key.substr(lead.size());
+    }
+    return {};
+}
+
 }  // namespace
 
 bool has_english(const Dictionary& dictionary) { return dictionary.english.has_value(); }
@@ -54,7 +69,10 @@ std::string english_key(std::string_view text) {
 std::vector<EnglishMatch> search_english(const Dictionary& dictionary, std::string_view prefix, std::size_t limit) {
     std::vector<EnglishMatch> out;
     if (!dictionary.english || prefix.empty()) return out;
-    auto stream = dictionary.english->words.prefix_stream(english_key(prefix));
+    const std::string key = english_key(prefix);
+    add_exact(dictionary, key, limit, out);
+    add_exact(dictionary, without_lead(key), limit, out);
+    auto stream = dictionary.english->words.prefix_stream(key);
     while (out.size() < limit) {
         const auto entry = stream.next();
         if (!entry) break;
@@ -66,8 +84,9 @@ std::vector<EnglishMatch> search_english(const Dictionary& dictionary, std::stri
 std::vector<EnglishMatch> english_translations(const Dictionary& dictionary, std::string_view word, std::size_t limit) {
     std::vector<EnglishMatch> out;
     if (!dictionary.english) return out;
-    const auto offset = dictionary.english->words.get(english_key(word));
-    if (offset && *offset != 0) add_postings(dictionary, *offset, limit, out);
+    const std::string key = english_key(word);
+    add_exact(dictionary, key, limit, out);
+    add_exact(dictionary, without_lead(key), limit, out);
     if (out.empty()) return search_english(dictionary, word, limit);
     return out;
 }

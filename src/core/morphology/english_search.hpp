@@ -23,11 +23,13 @@ bool has_english(const Dictionary& dictionary);
 bool is_english(const Dictionary& dictionary, std::string_view phrase);
 
 // The Finnish headwords whose meanings hold an English word or phrase that
-// begins with `prefix` (lower-cased), in key order and best first within a
-// key, each headword once, at most `limit`.
+// begins with `prefix` (lower-cased): those of the whole word first (also
+// without a leading "to", "a", "an" or "the"), then in key order, best first
+// within a key; each headword once, at most `limit`.
 std::vector<EnglishMatch> search_english(const Dictionary& dictionary, std::string_view prefix, std::size_t limit);
 
-// The ranked headwords of exactly `word`; the prefix search when no key is `word`.
+// The ranked headwords of exactly `word` (also without a leading "to", "a",
+// "an" or "the"); the prefix search when neither has any.
 std::vector<EnglishMatch> english_translations(const Dictionary& dictionary, std::string_view word, std::size_t limit);
 
 // Lower case of ASCII and Latin-1 letters, for English keys.

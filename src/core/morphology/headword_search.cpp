@@ -13,7 +13,7 @@ std::vector<HeadwordMatch> search_headwords(const word_map::WordMap& glosses, st
         if (!entry) break;
         std::optional<std::string_view> text = utf8_text(entry->key);
         if (!text) continue;
-        matches.push_back({std::string(*text)});
+        matches.push_back({std::string(*text), {}});
     }
     return matches;
 }

@@ -14,6 +14,7 @@ inline constexpr std::size_t kListLimit = 100;
 
 struct HeadwordMatch {
     std::string headword;
+    std::string meaning;  // searching by English: the meaning that holds the English words
     friend bool operator==(const HeadwordMatch&, const HeadwordMatch&) = default;
 };
 

@@ -25,11 +25,13 @@ struct OpenDocuments {};
 struct CloseDocuments {};
 struct ClearQuery {};
 struct DeleteWord {};
+struct ToggleDirection {};
 }  // namespace action
 
 using Action = std::variant<action::InsertChar, action::DeleteBack, action::MoveSelection, action::ScrollEntry,
                             action::Confirm, action::SwitchFocus, action::FocusPane, action::ToggleFullscreen,
                             action::SelectMatch, action::SelectInflection, action::SetQuery, action::OpenDocuments,
-                            action::CloseDocuments, action::ClearQuery, action::DeleteWord>;
+                            action::CloseDocuments, action::ClearQuery, action::DeleteWord,
+                            action::ToggleDirection>;
 
 }  // namespace lomperi::view

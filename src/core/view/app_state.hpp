@@ -8,6 +8,7 @@
 #include "core/expand/entry_view.hpp"
 #include "core/layout/layout_config.hpp"
 #include "core/morphology/dictionary.hpp"
+#include "core/morphology/english_search.hpp"
 #include "core/morphology/forgiving_lookup.hpp"
 #include "core/morphology/headword_search.hpp"
 #include "core/morphology/inflection_lookup.hpp"
@@ -51,9 +52,13 @@ struct AppState {
     std::uint16_t entry_scroll = 0;
     bool no_results = false;
     bool fullscreen = false;
+    bool english = false;  // searching Finnish headwords by the English words of their meanings
 
     bool documents_open() const { return doc != kDocumentsClosed; }
     bool inflections_available() const { return dictionary.inflections.len() != 0; }
+    bool english_available() const { return morphology::has_english(dictionary); }
+    // Searching by English finds no word forms: the matches take the whole column.
+    bool shows_inflections_pane() const { return inflections_available() && !english; }
     layout::LayoutConfig layout_config() const { return {left_pct, matches_pct}; }
 };
 

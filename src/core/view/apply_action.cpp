@@ -149,6 +149,11 @@ void apply_on_main_screen(AppState& state, const Action& action) {
                        delete_last_word(state.query);
                        on_query_changed(state);
                    },
+                   [&](const action::ToggleDirection&) {
+                       if (!state.english_available()) return;
+                       state.english = !state.english;
+                       on_query_changed(state);
+                   },
                },
                action);
 }

@@ -9,7 +9,7 @@ bool begin_drag(ViewCache& cache, const AppState& state, std::uint16_t column, s
         cache.drag = layout::DragTarget::None;
         return false;
     }
-    cache.drag = layout::border_at(cache.screen_area, state.layout_config(), state.inflections_available(), column, row);
+    cache.drag = layout::border_at(cache.screen_area, state.layout_config(), state.shows_inflections_pane(), column, row);
     return cache.drag != layout::DragTarget::None;
 }
 
@@ -20,7 +20,7 @@ bool continue_drag(ViewCache& cache, AppState& state, std::uint16_t column, std:
     }
     if (cache.drag == layout::DragTarget::None) return false;
     auto config = state.layout_config();
-    layout::drag_border(config, cache.screen_area, state.inflections_available(), cache.drag, column, row);
+    layout::drag_border(config, cache.screen_area, state.shows_inflections_pane(), cache.drag, column, row);
     state.left_pct = config.left_pct;
     state.matches_pct = config.matches_pct;
     return true;

@@ -12,7 +12,7 @@ namespace lomperi::view {
 namespace {
 
 void draw_normal(term::Buffer& buffer, AppState& state, ViewCache& cache) {
-    const auto panes = layout::compute_layout(buffer.area(), state.layout_config(), state.inflections_available());
+    const auto panes = layout::compute_layout(buffer.area(), state.layout_config(), state.shows_inflections_pane());
     draw_title_box(buffer, panes.title_box, state);
     draw_matches_pane(buffer, panes.matches, state);
     cache.matches_area = panes.matches;

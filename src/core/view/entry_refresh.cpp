@@ -11,6 +11,7 @@ std::optional<std::string> headword_to_show(const AppState& state) {
         return state.candidates[state.selected[1]].base;
     }
     if (state.selected[0] < state.matches.size()) return state.matches[state.selected[0]].headword;
+    if (state.english) return std::nullopt;
     if (state.forgiven && !state.forgiven->parts.empty()) return state.query;
     return morphology::fallback_headword(state.dictionary, state.query);
 }
@@ -75,7 +76,37 @@ void refresh_entry(AppState& state) {
     if (changed) state.entry_scroll = 0;
 }
 
+namespace {
+
+// English words typed: the Finnish headwords whose meanings hold them; no
+// inflections, and nothing to forgive.
+void on_english_query_changed(AppState& state) {
+    state.matches.clear();
+    for (auto& match : morphology::search_english(state.dictionary, state.query, morphology::kListLimit)) {
+        state.matches.push_back({std::move(match.headword), std::move(match.meaning)});
+    }
+    state.candidates.clear();
+    state.forgiven.reset();
+    state.selected = {0, 0};
+    state.focus = Focus::Matches;
+    state.no_results = !state.query.empty() && state.matches.empty();
+}
+
+void forget_kept_entry(AppState& state) {
+    state.kept_headword.reset();
+    state.kept_record.reset();
+    state.kept_lines.clear();
+}
+
+}  // namespace
+
 void on_query_changed(AppState& state) {
+    if (state.english) {
+        on_english_query_changed(state);
+        forget_kept_entry(state);
+        refresh_entry(state);
+        return;
+    }
     const bool has_query = !state.query.empty();
     const auto search = [&](std::string_view query) {
         state.matches = has_query ? morphology::search_headwords(state.dictionary.glosses, query, morphology::kListLimit)
@@ -100,9 +131,7 @@ void on_query_changed(AppState& state) {
             state.selected[1] = *row;
         }
     }
-    state.kept_headword.reset();
-    state.kept_record.reset();
-    state.kept_lines.clear();
+    forget_kept_entry(state);
     state.no_results = has_query && state.matches.empty() && state.candidates.empty() && !state.forgiven;
     refresh_entry(state);
 }

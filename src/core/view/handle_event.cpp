@@ -19,6 +19,7 @@ bool quits(const AppState& state, const term::KeyEvent& key) {
 std::optional<Action> ctrl_char_action(char32_t ch) {
     switch (ch) {
         case U'c': return action::CloseDocuments{};
+        case U'e': return action::ToggleDirection{};
         case U'f': return action::ToggleFullscreen{};
         case U'l': return action::OpenDocuments{};
         case U'u': return action::ClearQuery{};

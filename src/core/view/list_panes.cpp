@@ -32,7 +32,8 @@ void draw_list_pane(term::Buffer& buffer, term::Rect area, const std::vector<std
 
 }  // namespace
 
-std::vector<std::string> matches_titles(bool query_empty) {
+std::vector<std::string> matches_titles(bool query_empty, bool english) {
+    if (query_empty && english) return {" matches (type English to search) ", " matches "};
     if (query_empty) return {" matches (type to search, Tab to switch) ", " matches "};
     return {" matches "};
 }
@@ -45,8 +46,15 @@ std::vector<std::string> inflections_titles(bool query_empty) {
 void draw_matches_pane(term::Buffer& buffer, term::Rect area, const AppState& state) {
     std::vector<term::Line> rows;
     rows.reserve(state.matches.size());
-    for (const auto& match : state.matches) rows.push_back(term::Line{{term::Span{match.headword, {}}}});
-    draw_list_pane(buffer, area, matches_titles(state.query.empty()), rows, state.selected[0],
+    for (const auto& match : state.matches) {
+        term::Line row{{term::Span{match.headword, {}}}};
+        if (!match.meaning.empty()) {
+            row.spans.push_back(term::Span{"  ", {}});
+            row.spans.push_back(term::Span{match.meaning, expand::grey()});
+        }
+        rows.push_back(std::move(row));
+    }
+    draw_list_pane(buffer, area, matches_titles(state.query.empty(), state.english), rows, state.selected[0],
                    state.focus == Focus::Matches);
 }
 

@@ -10,7 +10,7 @@
 namespace lomperi::view {
 
 // Title candidates, longest first; the usage hint only while nothing is typed.
-std::vector<std::string> matches_titles(bool query_empty);
+std::vector<std::string> matches_titles(bool query_empty, bool english = false);
 std::vector<std::string> inflections_titles(bool query_empty);
 
 // Each pane shows its selection; only the focused one highlights it and has a cyan border.

@@ -6,7 +6,16 @@
 
 namespace lomperi::view {
 
-std::vector<std::string> title_box_titles(std::uint64_t headwords, std::uint64_t forms) {
+std::vector<std::string> title_box_titles(std::uint64_t headwords, std::uint64_t forms, std::string_view direction) {
+    if (!direction.empty()) {
+        return {
+            fmt::format(" lomperi {} · {} · {} (ctrl+e) · ctrl+l: legal ", headwords, forms, direction),
+            fmt::format(" lomperi {} · {} · {} ", headwords, forms, direction),
+            fmt::format(" lmp {} {} ", headwords, direction),
+            fmt::format(" lmp {} ", direction),
+            " lmp ",
+        };
+    }
     return {
         fmt::format(" lomperi {} · {} · ctrl+l: legal ", headwords, forms),
         fmt::format(" lomperi {} · {} ", headwords, forms),
@@ -16,7 +25,8 @@ std::vector<std::string> title_box_titles(std::uint64_t headwords, std::uint64_t
 }
 
 void draw_title_box(term::Buffer& buffer, term::Rect area, const AppState& state) {
-    const auto titles = title_box_titles(state.dictionary.glosses.len(), state.dictionary.inflections.len());
+    const std::string_view direction = !state.english_available() ? "" : state.english ? "en→fi" : "fi→en";
+    const auto titles = title_box_titles(state.dictionary.glosses.len(), state.dictionary.inflections.len(), direction);
     const term::Style style = state.no_results ? term::Style{}.with_fg(term::Color::Red) : term::Style{};
     const term::Rect inner = term::draw_box(buffer, area, term::Box{term::choose_title(titles, area.width), style, {}});
     if (inner.empty()) return;

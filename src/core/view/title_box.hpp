@@ -2,6 +2,7 @@
 // The box at the top that shows the query and the size of the data set.
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/view/app_state.hpp"
@@ -10,8 +11,10 @@
 
 namespace lomperi::view {
 
-// Longest first: both counts with the legal hint, both counts, the headword count, the bare name.
-std::vector<std::string> title_box_titles(std::uint64_t headwords, std::uint64_t forms);
+// Longest first: both counts with the legal hint, both counts, the headword
+// count, the bare name. A data set with an English side also names the
+// search direction ("fi→en" or "en→fi"); `direction` is empty without one.
+std::vector<std::string> title_box_titles(std::uint64_t headwords, std::uint64_t forms, std::string_view direction = {});
 
 // The box with "> " and the query, red while the query finds nothing.
 void draw_title_box(term::Buffer& buffer, term::Rect area, const AppState& state);

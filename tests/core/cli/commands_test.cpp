@@ -31,12 +31,21 @@ TEST(Arguments, ParseToCommands) {
         {{"talo", "-x"}, 5, {}},
         {{"--gloss", "--help"}, 5, {}},
         {{"--"}, 5, {}},
+        {{"--english"}, 5, {}},
+        {{"--english", "to be", "cat"}, 6, {"to be", "cat"}},
     };
     for (const auto& row : rows) {
         const Command command = parse_arguments(row.args);
         EXPECT_EQ(command.index(), row.kind) << ::testing::PrintToString(row.args);
-        if (const auto* lookup = std::get_if<LookUp>(&command)) EXPECT_EQ(lookup->words, row.items);
-        if (const auto* gloss = std::get_if<Gloss>(&command)) EXPECT_EQ(gloss->files, row.items);
+        if (const auto* lookup = std::get_if<LookUp>(&command)) {
+            EXPECT_EQ(lookup->words, row.items);
+        }
+        if (const auto* gloss = std::get_if<Gloss>(&command)) {
+            EXPECT_EQ(gloss->files, row.items);
+        }
+        if (const auto* english = std::get_if<English>(&command)) {
+            EXPECT_EQ(english->words, row.items);
+        }
     }
 }
 
@@ -45,7 +54,8 @@ TEST(Commands, PaneAndCommandLineChooseTheSameHeadword) {
     const auto data = testing::random_data(20240611);
     testing::TestDictionary t = testing::load(data);
     const auto& dictionary = t.dict;
-    view::AppState state(t.dict);
+    testing::TestDictionary second = testing::load(data);
+    view::AppState state(std::move(second.dict));
     for (const std::string& query : testing::queries(data, 7)) {
         view::apply_action(state, view::action::SetQuery{query});
         ASSERT_EQ(view::headword_for_query(dictionary, query), state.shown_headword) << "query [" << query << "]";

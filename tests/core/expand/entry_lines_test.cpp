@@ -88,6 +88,33 @@ TEST(EntryLines, KehuiWorkedExample) {
     }
 }
 
+// With the English side, "to" and "in" of the meanings are English words:
+// neither expanded nor linked, while "of kehua" still names the Finnish word.
+TEST(EntryLines, KehuiWithAnEnglishWordList) {
+    const testing::TestDictionary t = testing::make_kehu_dictionary(true);
+    const format::GlossRecord record = t.dict.gloss_record("kehui").value();
+    const EntryView view = build_entry_view(t.dict, "kehui", record);
+    const auto lines = entry_lines("kehui", record, view.lines, view.links, EntryLook::Shown, 200);
+    expect_rows(lines, {
+        {0, "kehui", kCyanBold},
+        {0, "", std::nullopt},
+        {0, "(verb)", kYellow},
+        {0, "- third-person singular past indicative of kehua", kDefault, "kehua"},
+        {2, "~> kehua (verb)", kGrey},
+        {6, "- to praise, tout, acclaim, commend", kGrey},
+        {6, "- to tell, say", kGrey},
+        {3, "~> kehua -> kehu (noun)", kGrey},
+        {6, "- praise, commendation (favorable representation in words)", kGrey},
+        {6, "- inflection of kehua:", kGrey},
+        {6, "- present active indicative connegative", kGrey},
+        {6, "- second-person singular present active imperative connegative", kGrey},
+        {6, "- second-person singular present imperative", kGrey},
+    });
+    const format::GlossRecord kehua = t.dict.gloss_record("kehua").value();
+    const EntryView kehua_view = build_entry_view(t.dict, "kehua", kehua);
+    for (const auto& links : kehua_view.links) EXPECT_TRUE(links.empty());
+}
+
 TEST(EntryLines, DimEntryIsAllGreyWithoutAttributes) {
     const testing::TestDictionary t = testing::make_kehu_dictionary();
     const format::GlossRecord record = t.dict.gloss_record("kehui").value();

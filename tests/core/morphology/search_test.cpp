@@ -9,6 +9,7 @@
 #include "core/morphology/inflection_lookup.hpp"
 #include "core/morphology/phrase_lookup.hpp"
 #include "core/word_map/builder.hpp"
+#include "core/morphology/english_search.hpp"
 #include "support/kehu_data.hpp"
 #include "support/test_data.hpp"
 
@@ -100,6 +101,30 @@ TEST(SearchHeadwords, WorkedExample) {
     const TestDictionary t = testing::make_kehu_dictionary();
     EXPECT_EQ(headwords_of(search_headwords(t.dict.glosses, "kehu", kListLimit)),
               (std::vector<std::string>{"kehu", "kehua", "kehui", "kehuja", "kehujan", "kehuminen", "kehun", "kehune"}));
+}
+
+TEST(SearchEnglish, PrefixesAndWholeWords) {
+    const TestDictionary t = testing::make_kehu_dictionary(true);
+    using Matches = std::vector<EnglishMatch>;
+    const EnglishMatch kehu{"kehu", "praise, commendation (favorable representation in words)"};
+    const EnglishMatch praise{"kehua", "to praise, tout, acclaim, commend"};
+    const EnglishMatch tell{"kehua", "to tell, say"};
+    EXPECT_EQ(search_english(t.dict, "Pra", kListLimit), (Matches{kehu, praise, {"kehuminen", "praising"}}));
+    EXPECT_EQ(search_english(t.dict, "pra", 2), (Matches{kehu, praise}));
+    EXPECT_EQ(search_english(t.dict, "to ", kListLimit), (Matches{praise}));
+    EXPECT_EQ(english_translations(t.dict, "TELL", kListLimit), (Matches{tell}));
+    EXPECT_EQ(english_translations(t.dict, "to say", kListLimit), (Matches{tell})) << "as \"say\"";
+    EXPECT_EQ(search_english(t.dict, "a flattery", kListLimit), (Matches{{"kehune", "flattery"}}));
+    EXPECT_EQ(english_translations(t.dict, "praise", kListLimit), (Matches{kehu, praise}));
+    EXPECT_EQ(english_translations(t.dict, "tel", kListLimit), (Matches{tell})) << "no whole word: a prefix";
+    EXPECT_TRUE(english_translations(t.dict, "popular", kListLimit).empty()) << "a word of the list only";
+    EXPECT_TRUE(is_english(t.dict, "popular"));
+    EXPECT_TRUE(is_english(t.dict, "to praise"));
+    EXPECT_FALSE(is_english(t.dict, "kehua"));
+    const TestDictionary finnish = testing::make_kehu_dictionary();
+    EXPECT_FALSE(has_english(finnish.dict));
+    EXPECT_FALSE(is_english(finnish.dict, "popular"));
+    EXPECT_TRUE(search_english(finnish.dict, "pra", kListLimit).empty());
 }
 
 TEST(InflectionCandidates, WorkedExampleLeavesOutFormsPairedWithThemselves) {

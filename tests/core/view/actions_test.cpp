@@ -3,6 +3,7 @@
 #include "core/view/handle_event.hpp"
 #include "core/view/apply_action.hpp"
 #include "core/view/entry_refresh.hpp"
+#include "support/kehu_data.hpp"
 #include "view_fixture.hpp"
 
 namespace lomperi::view {
@@ -241,6 +242,38 @@ TEST(Lookups, ExactFormsAndForgivenQueries) {
     }
 }
 
+// Ctrl+E searches the Finnish headwords by the English words of their
+// meanings and back; without an English side it does nothing.
+TEST(Lookups, TheEnglishDirection) {
+    auto with = testing::make_kehu_dictionary(true);
+    AppState state{std::move(with.dict)};
+    apply_action(state, action::SetQuery{"PRA"});
+    EXPECT_TRUE(state.no_results);
+    apply_action(state, action::ToggleDirection{});
+    ASSERT_TRUE(state.english);
+    EXPECT_EQ(state.matches, (std::vector<morphology::HeadwordMatch>{
+                                 {"kehu", "praise, commendation (favorable representation in words)"},
+                                 {"kehua", "to praise, tout, acclaim, commend"},
+                                 {"kehuminen", "praising"},
+                             }));
+    EXPECT_TRUE(state.candidates.empty());
+    EXPECT_EQ(state.shown_headword, "kehu");
+    apply_action(state, action::MoveSelection{1});
+    EXPECT_EQ(state.shown_headword, "kehua");
+    apply_action(state, action::SetQuery{"kehu"});
+    EXPECT_TRUE(state.no_results) << "no English word begins with kehu";
+    EXPECT_FALSE(state.shown_headword.has_value());
+    apply_action(state, action::ToggleDirection{});
+    EXPECT_FALSE(state.english);
+    EXPECT_EQ(state.matches.size(), 8u);
+    EXPECT_EQ(state.matches.front().meaning, "");
+
+    auto without = testing::make_kehu_dictionary();
+    AppState finnish{std::move(without.dict)};
+    apply_action(finnish, action::ToggleDirection{});
+    EXPECT_FALSE(finnish.english);
+}
+
 TEST(KeyMapping, KeysToActions) {
     auto data = view_dictionary();
     AppState state{std::move(data.dict)};
@@ -258,6 +291,7 @@ TEST(KeyMapping, KeysToActions) {
         {term::char_key(U'F', term::Ctrl | term::Shift), std::nullopt},
         {term::char_key(U'u', term::Ctrl), 13},
         {term::char_key(U'w', term::Ctrl), 14},
+        {term::char_key(U'e', term::Ctrl), 15},
         {term::char_key(U'x', term::Ctrl), std::nullopt},
         {term::key(KeyCode::Backspace), 1},
         {term::key(KeyCode::Enter, term::Alt), 4},

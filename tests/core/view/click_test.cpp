@@ -26,7 +26,7 @@ protected:
     ViewCache cache = recorded_cache();
 
     void SetUp() override {
-        for (int i = 0; i < 60; ++i) state.matches.push_back({"sana" + std::to_string(100 + i)});
+        for (int i = 0; i < 60; ++i) state.matches.push_back({"sana" + std::to_string(100 + i), {}});
         state.candidates = {{"talon", "talo"}, {"talossa", "talo"}};
     }
     std::optional<Action> click(std::uint16_t column, std::uint16_t row) {

@@ -127,5 +127,24 @@ TEST(DrawLists, NoResultsTurnsTheTitleBoxRed) {
     EXPECT_EQ(testing::styles_at(frame, 0, 2, 24), std::string(24, '.'));
 }
 
+// Searching by English: the title box names the direction, each match shows
+// the meaning that holds the English word.
+TEST(DrawLists, EnglishDirection) {
+    Scene scene(testing::make_kehu_dictionary(true));
+    scene.apply(action::ToggleDirection{});
+    scene.type("pra");
+    EXPECT_TRUE(same_picture(scene.frame(72, 9), {
+                                                      "┌ lomperi 10 · 5 · en→fi ──┐┌ entry (click here to fullscreen) ────────┐",
+                                                      "│> pra                     ││kehu                                      │",
+                                                      "└──────────────────────────┘│                                          │",
+                                                      "┌ matches ─────────────────┐│(noun)                                    │",
+                                                      "│> kehu  praise, commendat…││- praise, commendation (favorable         │",
+                                                      "│  kehua  to praise, tout,…││  representation in words)                │",
+                                                      "│  kehuminen  praising     ││                                          │",
+                                                      "│                          ││(verb)                                    │",
+                                                      "└──────────────────────────┘└──────────────────────────────────────────┘",
+                                                  }));
+}
+
 }  // namespace
 }  // namespace lomperi::view

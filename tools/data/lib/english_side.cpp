@@ -4,8 +4,6 @@
 #include <limits>
 #include <map>
 
-#include "core/word_map/builder.hpp"
-#include "format/english_index.hpp"
 #include "text.hpp"
 #include "word_case.hpp"
 
@@ -30,8 +28,48 @@ std::size_t word_count(std::string_view text) {
     return static_cast<std::size_t>(std::ranges::count(text, ' ')) + (text.empty() ? 0 : 1);
 }
 
+// One English key of a meaning, and how well it stands for the meaning: the
+// first item, and an item without a description, are the general senses.
+struct MeaningKey {
+    std::string key;
+    std::uint8_t tier = 0;  // 0 first plain item, 1 later plain, 2 first described, 3 later described
+};
+
+// The items of a meaning: split at commas and semicolons outside brackets.
+std::vector<std::string> meaning_items(std::string_view meaning) {
+    std::vector<std::string> items(1);
+    int depth = 0;
+    for (const char c : meaning) {
+        if (c == '(' || c == '[') ++depth;
+        if ((c == ')' || c == ']') && depth > 0) --depth;
+        if (depth == 0 && (c == ',' || c == ';')) {
+            items.emplace_back();
+            continue;
+        }
+        items.back() += c;
+    }
+    return items;
+}
+
+std::vector<MeaningKey> meaning_keys(std::string_view meaning) {
+    std::vector<MeaningKey> keys;
+    std::size_t number = 0;
+    for (const auto& item : meaning_items(meaning)) {
+        std::string key = lower_case(trim(without_brackets(item)));
+        while (!key.empty() && (key.back() == '.' || key.back() == ':' || key.back() == '!' || key.back() == '?')) key.pop_back();
+        if (key.empty() || key.size() > kMaxKeyBytes || word_count(key) > kMaxKeyWords) continue;
+        const bool described = item.find_first_of("([") != std::string::npos;
+        const auto tier = static_cast<std::uint8_t>((number++ == 0 ? 0 : 1) + (described ? 2 : 0));
+        for (const std::string_view lead : {"to ", "a ", "an ", "the "}) {
+            if (key.starts_with(lead) && key.size() > lead.size()) keys.push_back({key.substr(lead.size()), tier});
+        }
+        keys.push_back({std::move(key), tier});
+    }
+    return keys;
+}
+
 struct Candidate {
-    bool exact = false;
+    std::uint8_t tier = 0;
     std::size_t rank = std::numeric_limits<std::size_t>::max();
     std::size_t length = 0;
     std::uint32_t id = 0;
@@ -39,7 +77,7 @@ struct Candidate {
 };
 
 bool better(const Candidate& a, const Candidate& b) {
-    if (a.exact != b.exact) return a.exact;
+    if (a.tier != b.tier) return a.tier < b.tier;
     if (a.rank != b.rank) return a.rank < b.rank;
     if (a.length != b.length) return a.length < b.length;
     return a.id < b.id;
@@ -49,29 +87,14 @@ bool better(const Candidate& a, const Candidate& b) {
 
 std::vector<std::string> english_keys(std::string_view meaning) {
     std::vector<std::string> keys;
-    std::string item;
-    const std::string text = without_brackets(meaning) + ",";
-    for (const char c : text) {
-        if (c != ',' && c != ';') {
-            item += c;
-            continue;
-        }
-        std::string key = lower_case(trim(item));
-        item.clear();
-        while (!key.empty() && (key.back() == '.' || key.back() == ':' || key.back() == '!' || key.back() == '?')) key.pop_back();
-        if (key.empty() || key.size() > kMaxKeyBytes || word_count(key) > kMaxKeyWords) continue;
-        keys.push_back(key);
-        for (const std::string_view lead : {"to ", "a ", "an ", "the "}) {
-            if (key.starts_with(lead) && key.size() > lead.size()) keys.push_back(key.substr(lead.size()));
-        }
-    }
+    for (auto& key : meaning_keys(meaning)) keys.push_back(std::move(key.key));
     std::ranges::sort(keys);
     const auto [first, last] = std::ranges::unique(keys);
     keys.erase(first, last);
     return keys;
 }
 
-Result<EnglishFiles> build_english_side(const Entries& entries, const std::set<std::string, std::less<>>& generated,
+Result<EnglishSide> build_english_side(const Entries& entries, const std::set<std::string, std::less<>>& generated,
                                         const std::unordered_map<std::string_view, std::size_t>& rank,
                                         const std::vector<std::string>& word_list) {
     std::map<std::string, std::vector<Candidate>> index;
@@ -85,10 +108,8 @@ Result<EnglishFiles> build_english_side(const Entries& entries, const std::set<s
             for (const auto& meaning : group.meanings) {
                 const std::size_t k = number++;
                 if (k > 255) continue;
-                const std::string whole = lower_case(without_brackets(meaning));
-                for (auto& key : english_keys(meaning)) {
-                    const bool exact = whole == key || whole == "to " + key;
-                    index[key].push_back({exact, ranked == rank.end() ? std::numeric_limits<std::size_t>::max() : ranked->second,
+                for (auto& [key, tier] : meaning_keys(meaning)) {
+                    index[key].push_back({tier, ranked == rank.end() ? std::numeric_limits<std::size_t>::max() : ranked->second,
                                           meaning.size(), own, static_cast<std::uint8_t>(k)});
                 }
             }
@@ -100,33 +121,23 @@ Result<EnglishFiles> build_english_side(const Entries& entries, const std::set<s
         if (!key.empty() && key.size() <= kMaxKeyBytes) index.try_emplace(std::move(key));
     }
 
-    EnglishFiles files;
-    std::vector<std::uint8_t> body;
-    if (auto empty = format::append_english_postings(body, {}); !empty) return forward(empty);
-    word_map::WordMapBuilder words;
+    morphology::EnglishWriter writer;
     std::vector<format::EnglishPosting> postings;
     for (auto& [key, candidates] : index) {
-        std::uint64_t offset = 0;
-        if (!candidates.empty()) {
-            std::ranges::sort(candidates, better);
-            postings.clear();
-            for (const auto& candidate : candidates) {
-                const bool seen = std::ranges::any_of(postings, [&](const auto& p) { return p.base_id == candidate.id; });
-                if (seen || postings.size() == kMaxPostings) continue;
-                postings.push_back({candidate.id, candidate.meaning});
-            }
-            offset = body.size();
-            if (auto appended = format::append_english_postings(body, postings); !appended) return forward(appended);
-            files.postings += postings.size();
+        std::ranges::sort(candidates, better);
+        postings.clear();
+        for (const auto& candidate : candidates) {
+            const bool seen = std::ranges::any_of(postings, [&](const auto& p) { return p.base_id == candidate.id; });
+            if (seen || postings.size() == kMaxPostings) continue;
+            postings.push_back({candidate.id, candidate.meaning});
         }
-        if (auto inserted = words.insert(key, offset); !inserted) return forward(inserted, "building english.fst");
-        ++files.keys;
+        if (auto added = writer.add(key, postings); !added) return forward(added);
     }
-    auto fst = std::move(words).finish();
-    if (!fst) return forward(fst, "building english.fst");
-    files.english_fst = std::move(*fst);
-    files.english_bin = format::write_english_bin(body);
-    return files;
+    EnglishSide side{writer.keys(), writer.postings(), {}};
+    auto files = std::move(writer).finish();
+    if (!files) return forward(files);
+    side.files = std::move(*files);
+    return side;
 }
 
 }  // namespace lomperi::data_build

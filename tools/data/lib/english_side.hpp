@@ -12,27 +12,29 @@
 
 #include "assembly.hpp"
 #include "base/error.hpp"
+#include "core/morphology/english_writer.hpp"
 
 namespace lomperi::data_build {
 
 inline constexpr std::size_t kMaxPostings = 100;
 
 // The English keys of one meaning: its items (split at commas and
-// semicolons, parenthesised descriptions dropped), lower-cased, and each
-// without a leading "to", "a", "an" or "the".
+// semicolons outside brackets, bracketed descriptions dropped), lower-cased,
+// and each without a leading "to", "a", "an" or "the". Postings rank a
+// headword higher when the key is the meaning's first item, then when the
+// item has no description, then by frequency, then by shorter meaning.
 std::vector<std::string> english_keys(std::string_view meaning);
 
-struct EnglishFiles {
-    std::vector<std::uint8_t> english_fst;
-    std::vector<std::uint8_t> english_bin;
-    std::size_t keys = 0;
+struct EnglishSide {
+    std::uint64_t keys = 0;
     std::size_t postings = 0;
+    morphology::EnglishFiles files;
 };
 
 // `entries` in headword order (a headword's id is its position); the
 // headwords in `generated` (compounds, names, form entries) are left out of
 // the index; `rank` is a headword's position in the frequency list.
-Result<EnglishFiles> build_english_side(const Entries& entries, const std::set<std::string, std::less<>>& generated,
+Result<EnglishSide> build_english_side(const Entries& entries, const std::set<std::string, std::less<>>& generated,
                                         const std::unordered_map<std::string_view, std::size_t>& rank,
                                         const std::vector<std::string>& word_list);
 

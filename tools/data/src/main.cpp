@@ -95,7 +95,7 @@ std::string thousands(std::size_t value) {
 }
 
 void print_counts(const AssemblyCounts& counts, const morphology::Dictionary& dict, std::size_t meanings,
-                  const EnglishFiles& english) {
+                  const EnglishSide& english) {
     const std::pair<const char*, std::size_t> rows[] = {
         {"headwords (glosses.fst keys)", dict.glosses.len()},
         {"meanings", meanings},
@@ -268,8 +268,8 @@ Result<void> build(const fs::path& work, const fs::path& out) {
     note("data set built");
     auto dict = morphology::load_dictionary(data->files());
     if (!dict) return forward(dict, "loading the data set just built");
-    data->english_fst = std::move(english->english_fst);
-    data->english_bin = std::move(english->english_bin);
+    data->english_fst = std::move(english->files.english_fst);
+    data->english_bin = std::move(english->files.english_bin);
     note(fmt::format("English side: {} keys, {} postings", english->keys, english->postings));
     if (auto written = data->write_to(out); !written) return written;
     print_counts(assembly.counts, *dict, meanings, *english);

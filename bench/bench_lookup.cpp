@@ -26,21 +26,21 @@ constexpr std::size_t kEntryCount = 1000;
 const morphology::Dictionary& dictionary() { return bench::embedded_dictionary(); }
 
 // The first n characters of text, or nothing when it is shorter.
-std::optional<std::string> char_prefix(const std::string& text, std::size_t n) {
+std::optional<std::string> char_prefix(std::string_view text, std::size_t n) {
     std::size_t at = 0;
     for (std::size_t k = 0; k < n; ++k) {
         if (at >= text.size()) return std::nullopt;
         ++at;
         while (at < text.size() && (static_cast<unsigned char>(text[at]) & 0xC0) == 0x80) ++at;
     }
-    return text.substr(0, at);
+    return std::string(text.substr(0, at));
 }
 
 // Every query of one to three characters that begins some headword.
 const std::vector<std::string>& short_queries() {
     static const std::vector<std::string> queries = [] {
         std::set<std::string> unique;
-        for (const std::string& headword : dictionary().headwords) {
+        for (const std::string_view headword : dictionary().headwords) {
             for (std::size_t n = 1; n <= 3; ++n) {
                 if (auto prefix = char_prefix(headword, n)) unique.insert(*prefix);
             }
@@ -67,7 +67,7 @@ struct Entry {
 const std::vector<Entry>& largest_entries() {
     static const std::vector<Entry> entries = [] {
         std::vector<std::pair<std::size_t, std::string>> sizes;
-        for (const std::string& headword : dictionary().headwords) {
+        for (const std::string_view headword : dictionary().headwords) {
             if (auto record = dictionary().gloss_record(headword)) sizes.emplace_back(meaning_bytes(*record), headword);
         }
         const std::size_t n = std::min(kEntryCount, sizes.size());

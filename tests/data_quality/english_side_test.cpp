@@ -35,7 +35,7 @@ TEST(EnglishSide, ReverseSearchPutsTheCommonWordNearTheTop) {
     }
 }
 
-bool expands_english_word(const Dictionary& dictionary, const Dictionary& whole, const std::string& headword) {
+bool expands_english_word(const Dictionary& dictionary, const Dictionary& whole, std::string_view headword) {
     const auto record = dictionary.gloss_record(headword);
     if (!record) return false;
     for (const auto& line : expand::build_entry_view(dictionary, headword, *record).lines) {
@@ -88,7 +88,7 @@ TEST(EnglishSide, FormOfMeaningsStillExpandTheWordTheyName) {
     std::size_t named = 0, expanded = 0;
     std::string missed;
     for (std::size_t k = 0; k < dictionary.headwords.size(); k += kSampleStep) {
-        const std::string& headword = dictionary.headwords[k];
+        const std::string_view headword = dictionary.headwords[k];
         const auto record = dictionary.gloss_record(headword);
         if (!record) continue;
         const auto view = expand::build_entry_view(dictionary, headword, *record);
@@ -103,7 +103,7 @@ TEST(EnglishSide, FormOfMeaningsStillExpandTheWordTheyName) {
                         return e.phrase == word || e.base == word;
                     });
                     expanded += found ? 1 : 0;
-                    if (!found && missed.size() < 400) missed += " " + headword + ":" + word;
+                    if (!found && missed.size() < 400) missed += " " + std::string(headword) + ":" + word;
                 }
             }
         }

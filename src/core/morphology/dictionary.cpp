@@ -24,15 +24,21 @@ Result<ByteBuffer> decompress_body(Bytes compressed, std::uint32_t plain_size) {
 // The key count comes from the file's footer; a damaged one must not make the
 // reservation throw or allocate terabytes, so it is trusted only up to a bound.
 constexpr std::uint64_t kMaxHeadwordReserve = std::uint64_t{1} << 22;
+constexpr std::uint64_t kMaxHeadwordText = std::uint64_t{1} << 32;
 
-Result<std::vector<std::string>> collect_headwords(const word_map::WordMap& glosses) {
-    std::vector<std::string> headwords;
+Result<HeadwordList> collect_headwords(const word_map::WordMap& glosses) {
+    HeadwordList headwords;
     headwords.reserve(static_cast<std::size_t>(std::min(glosses.len(), kMaxHeadwordReserve)));
     auto stream = glosses.stream();
     while (auto entry = stream.next()) {
         if (auto valid = check_utf8(entry->key); !valid)
             return forward(valid, "non-utf8 word in glosses.fst");
-        headwords.emplace_back(as_text(entry->key));
+        // A damaged map may hold more paths than keys it declares; the arena
+        // addresses at most 4 GiB.
+        if (headwords.size() == glosses.len() || headwords.text_size() + entry->key.size() >= kMaxHeadwordText) {
+            return fail("glosses.fst holds more keys than it declares");
+        }
+        headwords.push_back(as_text(entry->key));
     }
     return headwords;
 }

@@ -14,6 +14,7 @@
 #include "format/gloss.hpp"
 #include "format/english_index.hpp"
 #include "format/multi_index.hpp"
+#include "core/morphology/headword_list.hpp"
 
 namespace lomperi::morphology {
 
@@ -29,7 +30,7 @@ struct GlossHalf {
 
 struct InflectionHalf {
     format::MultiIndex multi;
-    std::vector<std::string> headwords;
+    HeadwordList headwords;
     word_map::WordMap inflections;
 };
 
@@ -45,7 +46,7 @@ struct Dictionary {
     GlossStore gloss_store;
     word_map::WordMap glosses;  // headword -> record offset in gloss_store.body
     format::MultiIndex multi;
-    std::vector<std::string> headwords;  // every glosses key in key order; index = base id
+    HeadwordList headwords;  // every glosses key in key order; index = base id
     word_map::WordMap inflections;                 // word form -> inflection target
     std::optional<EnglishIndex> english;           // absent in data sets without english.fst
 

@@ -24,10 +24,10 @@ void add_postings(const Dictionary& dictionary, std::uint64_t offset, std::size_
     for (const auto& posting : *postings) {
         if (out.size() >= limit) return;
         if (posting.base_id >= dictionary.headwords.size()) continue;
-        const std::string& headword = dictionary.headwords[posting.base_id];
+        const std::string_view headword = dictionary.headwords[posting.base_id];
         if (std::ranges::any_of(out, [&](const EnglishMatch& m) { return m.headword == headword; })) continue;
         auto meaning = meaning_text(dictionary, headword, posting.meaning);
-        if (meaning) out.push_back({headword, std::move(*meaning)});
+        if (meaning) out.push_back({std::string(headword), std::move(*meaning)});
     }
 }
 

@@ -9,7 +9,7 @@ namespace lomperi::morphology {
 
 Result<std::vector<std::string_view>> resolve_bases(const Dictionary& dictionary, std::uint64_t value) {
     const auto target = static_cast<std::uint32_t>(value);
-    const std::vector<std::string>& headwords = dictionary.headwords;
+    const HeadwordList& headwords = dictionary.headwords;
     if ((target & format::kMultiFlag) == 0) {
         if (target >= headwords.size()) return fail(fmt::format("base id {} out of range", target));
         return std::vector<std::string_view>{headwords[target]};

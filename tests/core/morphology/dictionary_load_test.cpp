@@ -152,7 +152,8 @@ TEST(LoadDictionary, BuildsBothHalves) {
     EXPECT_EQ(dict->gloss_store.pos_names, (std::vector<std::string>{"noun", "verb"}));
     const auto header = format::parse_gloss_header(data.glosses_bin);
     EXPECT_EQ(dict->gloss_store.body.size(), header->plain_size);
-    EXPECT_EQ(dict->headwords, (std::vector<std::string>{"kissa", "olla"}));
+    EXPECT_EQ(std::vector<std::string>(dict->headwords.begin(), dict->headwords.end()),
+              (std::vector<std::string>{"kissa", "olla"}));
     EXPECT_EQ(dict->glosses.len(), 2u);
     EXPECT_EQ(dict->inflections.len(), 2u);
     EXPECT_EQ(dict->multi.size(), 0u);

@@ -4,6 +4,7 @@
 // ratio in one session:
 //
 //   bench_fstbench MAP.fst [get|prefix100|stream|all]... [-n N] [--seed S] [--reps R]
+//   bench_fstbench --write-synthetic OUT.fst COUNT    a map of COUNT made-up words
 #include <fmt/format.h>
 
 #include <algorithm>
@@ -16,6 +17,7 @@
 #include <vector>
 
 #include "base/file.hpp"
+#include "core/word_map/builder.hpp"
 #include "core/word_map/word_map.hpp"
 
 namespace {
@@ -164,9 +166,42 @@ std::optional<std::uint64_t> number(const char* text) {
     return value;
 }
 
+// Words of 3 to 14 letters over a Finnish-like alphabet, from a fixed seed,
+// each with a value that grows with its position.
+int write_synthetic(const std::string& path, std::uint64_t count) {
+    static constexpr std::string_view kLetters[] = {"a", "e", "i", "o", "u", "y", "k", "l", "m", "n", "p", "r",
+                                                    "s", "t", "v", "h", "j", "d", "g", "\xc3\xa4", "\xc3\xb6"};
+    SplitMix64 rng{7};
+    std::vector<std::string> words;
+    words.reserve(count + count / 8);
+    while (words.size() < count + count / 8) {
+        std::string word;
+        const std::uint64_t length = 3 + rng.next() % 12;
+        for (std::uint64_t k = 0; k < length; ++k) word += kLetters[rng.next() % std::size(kLetters)];
+        words.push_back(std::move(word));
+    }
+    std::ranges::sort(words);
+    words.erase(std::unique(words.begin(), words.end()), words.end());
+    if (words.size() > count) words.resize(count);
+    lomperi::word_map::WordMapBuilder builder;
+    for (std::size_t k = 0; k < words.size(); ++k) {
+        if (auto inserted = builder.insert(words[k], 3 * k + 1); !inserted) return fail(inserted.error().report());
+    }
+    auto bytes = std::move(builder).finish();
+    if (!bytes) return fail(bytes.error().report());
+    if (auto written = lomperi::write_file(path, *bytes); !written) return fail(written.error().report());
+    std::fprintf(stderr, "# wrote %zu keys, %zu bytes to %s\n", words.size(), bytes->size(), path.c_str());
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (argc == 4 && std::string_view(argv[1]) == "--write-synthetic") {
+        const auto count = number(argv[3]);
+        if (!count) return fail("--write-synthetic OUT.fst COUNT");
+        return write_synthetic(argv[2], *count);
+    }
     std::optional<std::string> path;
     std::vector<std::string> workloads;
     std::size_t n = 1'000'000, reps = 5;

@@ -7,6 +7,7 @@
 #include "bench_support.hpp"
 #include "core/view/draw.hpp"
 #include "core/view/handle_event.hpp"
+#include "core/view/apply_action.hpp"
 #include "core/view/entry_refresh.hpp"
 #include "term/decoder.hpp"
 #include "term/renderer.hpp"
@@ -36,14 +37,18 @@ void keystroke(view::AppState& state, view::ViewCache& cache, Screen& screen, te
     (void)screen.renderer.present();
 }
 
-void BM_TypeWordLetterByLetter(benchmark::State& bench_state) {
+// English words typed with the search direction switched (Ctrl+E).
+const std::vector<std::string> kEnglishWords = {"house", "cat", "to be", "copyright", "computer", "praise", "window"};
+
+void type_words(benchmark::State& bench_state, const std::vector<std::string>& words, bool english) {
     view::AppState state(bench::load_embedded_dictionary());
+    if (english) view::apply_action(state, view::action::ToggleDirection{});
     view::ViewCache cache;
     Screen screen;
     term::Decoder decoder;
     bench::Samples samples;
     for (auto _ : bench_state) {
-        for (const std::string& word : kWords) {
+        for (const std::string& word : words) {
             state.query.clear();
             view::on_query_changed(state);
             for (std::size_t i = 0; i < word.size();) {
@@ -58,8 +63,12 @@ void BM_TypeWordLetterByLetter(benchmark::State& bench_state) {
     samples.report(bench_state);
 }
 
+void BM_TypeWordLetterByLetter(benchmark::State& bench_state) { type_words(bench_state, kWords, false); }
+void BM_TypeEnglishWordLetterByLetter(benchmark::State& bench_state) { type_words(bench_state, kEnglishWords, true); }
+
 }  // namespace
 
 BENCHMARK(BM_TypeWordLetterByLetter)->Iterations(20)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_TypeEnglishWordLetterByLetter)->Iterations(20)->Unit(benchmark::kMillisecond);
 
 BENCHMARK_MAIN();

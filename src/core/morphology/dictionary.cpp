@@ -4,6 +4,7 @@
 #include <zstd.h>
 
 #include <algorithm>
+#include <future>
 
 #include "base/utf8.hpp"
 
@@ -56,14 +57,26 @@ Result<GlossHalf> load_glosses(Bytes glosses_fst, Bytes glosses_bin) {
     return GlossHalf{std::move(store), std::move(*glosses)};
 }
 
-Result<InflectionHalf> load_inflections(Bytes inflections_fst, Bytes multi_bin, const word_map::WordMap& glosses) {
+namespace {
+
+// The inflection half without its headword list.
+Result<InflectionHalf> open_inflections(Bytes inflections_fst, Bytes multi_bin) {
     auto inflections = word_map::WordMap::open(inflections_fst);
     if (!inflections) return fail(fmt::format("invalid inflections.fst: {}", inflections.error().message()));
     auto multi = format::MultiIndex::parse(multi_bin);
     if (!multi) return forward(multi, "parsing inflections-multi.bin");
+    return InflectionHalf{std::move(*multi), {}, std::move(*inflections)};
+}
+
+}  // namespace
+
+Result<InflectionHalf> load_inflections(Bytes inflections_fst, Bytes multi_bin, const word_map::WordMap& glosses) {
+    auto half = open_inflections(inflections_fst, multi_bin);
+    if (!half) return forward(half);
     auto headwords = collect_headwords(glosses);
     if (!headwords) return forward(headwords);
-    return InflectionHalf{std::move(*multi), std::move(*headwords), std::move(*inflections)};
+    half->headwords = std::move(*headwords);
+    return half;
 }
 
 Result<std::optional<EnglishIndex>> load_english(Bytes english_fst, Bytes english_bin) {
@@ -76,10 +89,19 @@ Result<std::optional<EnglishIndex>> load_english(Bytes english_fst, Bytes englis
 }
 
 Result<Dictionary> load_dictionary(const DataFiles& files) {
+    // Listing the headwords walks the whole map and does not need the gloss
+    // body: on a second core it runs beside the decompression. Errors are
+    // still reported in the order of the steps.
+    const auto keys = word_map::WordMap::open(files.glosses_fst);
+    std::future<Result<HeadwordList>> headwords;
+    if (keys) headwords = std::async(std::launch::async | std::launch::deferred, collect_headwords, std::cref(*keys));
     auto gloss_half = load_glosses(files.glosses_fst, files.glosses_bin);
     if (!gloss_half) return forward(gloss_half);
-    auto inflection_half = load_inflections(files.inflections_fst, files.inflections_multi_bin, gloss_half->glosses);
+    auto inflection_half = open_inflections(files.inflections_fst, files.inflections_multi_bin);
     if (!inflection_half) return forward(inflection_half);
+    auto list = headwords.get();
+    if (!list) return forward(list);
+    inflection_half->headwords = std::move(*list);
     auto english = load_english(files.english_fst, files.english_bin);
     if (!english) return forward(english);
     return Dictionary{

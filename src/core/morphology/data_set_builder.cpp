@@ -91,7 +91,7 @@ Result<DataSet> DataSetBuilder::build() const {
     auto glosses_bin = format::write_glosses_bin(pos_names, body, zstd_level_);
     if (!glosses_bin) return forward(glosses_bin, "building glosses.bin");
     return DataSet{std::move(*glosses_fst), std::move(*glosses_bin), std::move(inflections->inflections_fst),
-                   std::move(inflections->inflections_multi_bin)};
+                   std::move(inflections->inflections_multi_bin), {}, {}};
 }
 
 }  // namespace lomperi::morphology

@@ -51,7 +51,10 @@ public:
     bool read(const NodeArea& area, std::uint64_t address) {
         address_ = address;
         if (address == kEmptyAddress) {
-            *this = Node();
+            kind_ = Kind::Empty;
+            count_ = 0;
+            final_ = true;
+            final_output_ = 0;
             return true;
         }
         if (address < area.low || address >= area.high || area.high > area.data.size()) return false;

@@ -62,12 +62,13 @@ WordMapStream WordMap::prefix_stream(Bytes prefix) const {
 
 WordMapStream::WordMapStream(NodeArea area, const Node& start, Bytes prefix, std::uint64_t base)
     : area_(area), key_(prefix.begin(), prefix.end()) {
-    stack_.push_back({start, base, 0});
+    stack_.push_back({start, base, 0, 0});
+    depth_ = 1;
     if (start.is_final()) pending_ = base + start.final_output();
 }
 
 std::optional<WordMapEntry> WordMapStream::stop() {
-    stack_.clear();
+    depth_ = 0;
     pending_.reset();
     return std::nullopt;
 }
@@ -82,22 +83,24 @@ std::optional<WordMapEntry> WordMapStream::next() {
         return entry(value);
     }
     Transition t;
-    while (!stack_.empty()) {
-        Frame& frame = stack_.back();
+    while (depth_ > 0) {
+        Frame& frame = stack_[depth_ - 1];
         if (frame.next >= frame.node.size()) {
-            if (frame.node.size() == 0 && !frame.node.is_final() && stack_.size() > 1) return stop();
-            stack_.pop_back();
-            if (!stack_.empty()) key_.pop_back();
+            if (frame.node.size() == 0 && !frame.node.is_final() && depth_ > 1) return stop();
+            if (--depth_ > 0) key_.pop_back();
             continue;
         }
         const std::uint32_t i = frame.next++;
         if (!frame.node.transition(area_, i, t)) return stop();
-        if (i > 0 && frame.node.input(area_, i - 1) >= t.input) return stop();
+        if (i > 0 && frame.last_input >= t.input) return stop();
+        frame.last_input = t.input;
         if (key_.size() >= kMaxKeyLength) return stop();
         const std::uint64_t sum = frame.sum + t.output;
-        Frame& child = stack_.emplace_back();
+        if (depth_ == stack_.size()) stack_.emplace_back();
+        Frame& child = stack_[depth_++];
         if (!child.node.read(area_, t.target)) return stop();
         child.sum = sum;
+        child.next = 0;
         key_.push_back(t.input);
         if (child.node.is_final()) return entry(sum + child.node.final_output());
     }

@@ -31,8 +31,9 @@ public:
 private:
     struct Frame {
         Node node;
-        std::uint64_t sum = 0;   // outputs along the path to node
-        std::uint32_t next = 0;  // the next transition to follow
+        std::uint64_t sum = 0;     // outputs along the path to node
+        std::uint32_t next = 0;    // the next transition to follow
+        std::uint8_t last_input = 0;  // the input of transition next - 1
     };
 
     std::optional<WordMapEntry> stop();
@@ -40,7 +41,10 @@ private:
 
     NodeArea area_;
     std::vector<std::uint8_t> key_;
-    std::vector<Frame> stack_;  // one frame per key byte below the start
+    // Frames [0, depth_) are the path, one per key byte below the start;
+    // frames past it keep their storage for the next descent.
+    std::vector<Frame> stack_;
+    std::size_t depth_ = 0;
     std::optional<std::uint64_t> pending_;  // the start node's own value, not yet yielded
 };
 

@@ -46,6 +46,8 @@ licenses:
     (voikko-fi and libvoikko, GPL-2.0 or later).
   - Word frequencies: the zxcvbn-ts Finnish package (@zxcvbn-ts/language-fi,
     MIT).
+  - English words: the SCOWL American English word list (Debian wamerican),
+    under its permissive license.
 
 If you pass on the dictionary data, or a program that carries them, follow
 these licenses as well; the glosses in particular must be credited and
@@ -142,6 +144,17 @@ Word frequencies
   - @zxcvbn-ts/language-fi 3.0.2, Finnish word frequency lists, MIT
 
 The frequency lists decide which inflected forms count as frequent.
+
+English words
+-------------
+
+  - wamerican 2020.12.07, the SCOWL American English word list by Kevin
+    Atkinson and others, under its permissive license (use, copy, modify,
+    distribute and sell, with its copyright notice)
+
+The list, with the English words and phrases of the glosses, tells which
+words of a gloss are English, and the English-to-Finnish search finds the
+headwords whose glosses hold a word.
 
 Development builds
 ------------------

@@ -61,7 +61,12 @@ WordMapStream WordMap::prefix_stream(Bytes prefix) const {
 }
 
 WordMapStream::WordMapStream(NodeArea area, const Node& start, Bytes prefix, std::uint64_t base)
-    : area_(area), key_(prefix.begin(), prefix.end()) {
+    : area_(area) {
+    // Room for the depth of most words, so that a stream allocates twice
+    // and not at every level.
+    key_.reserve(prefix.size() + kTypicalDepth);
+    key_.assign(prefix.begin(), prefix.end());
+    stack_.reserve(kTypicalDepth);
     stack_.push_back({start, base, 0, 0});
     depth_ = 1;
     if (start.is_final()) pending_ = base + start.final_output();

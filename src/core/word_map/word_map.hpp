@@ -36,6 +36,8 @@ private:
         std::uint8_t last_input = 0;  // the input of transition next - 1
     };
 
+    static constexpr std::size_t kTypicalDepth = 24;
+
     std::optional<WordMapEntry> stop();
     WordMapEntry entry(std::uint64_t value) const { return {Bytes(key_), value}; }
 

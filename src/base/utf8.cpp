@@ -40,6 +40,11 @@ Result<void> check_utf8(Bytes bytes) {
     const std::string_view text = as_text(bytes);
     std::size_t at = 0;
     while (at < text.size()) {
+        // Most text is ASCII: skip it a byte compare at a time.
+        if (static_cast<unsigned char>(text[at]) < 0x80) {
+            ++at;
+            continue;
+        }
         const Utf8Step step = decode_utf8(text.substr(at));
         if (step.status == Utf8Step::Incomplete)
             return fail(fmt::format("incomplete utf-8 byte sequence from index {}", at));

@@ -29,7 +29,9 @@ constexpr std::uint64_t kMaxHeadwordText = std::uint64_t{1} << 32;
 
 Result<HeadwordList> collect_headwords(const word_map::WordMap& glosses) {
     HeadwordList headwords;
-    headwords.reserve(static_cast<std::size_t>(std::min(glosses.len(), kMaxHeadwordReserve)));
+    // Headwords average under 16 bytes; the text grows past that if need be.
+    const auto count = static_cast<std::size_t>(std::min(glosses.len(), kMaxHeadwordReserve));
+    headwords.reserve(count, 16 * count);
     auto stream = glosses.stream();
     while (auto entry = stream.next()) {
         if (auto valid = check_utf8(entry->key); !valid)

@@ -45,7 +45,10 @@ public:
         std::size_t at_ = 0;
     };
 
-    void reserve(std::size_t count) { ends_.reserve(count); }
+    void reserve(std::size_t count, std::size_t text_bytes) {
+        ends_.reserve(count);
+        text_.reserve(text_bytes);
+    }
     void push_back(std::string_view headword) {
         text_.append(headword);
         ends_.push_back(static_cast<std::uint32_t>(text_.size()));

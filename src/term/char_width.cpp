@@ -214,6 +214,8 @@ bool in_ranges(const CodeRange (&ranges)[N], char32_t ch) {
 
 std::uint8_t char_width(char32_t ch) {
     if (ch < 0x300) return 1;
+    // Box drawing and block elements: every frame is full of them.
+    if (ch >= 0x2500 && ch <= 0x259F) return 1;
     if (in_ranges(kZeroWidth, ch)) return 0;
     return in_ranges(kWide, ch) ? 2 : 1;
 }

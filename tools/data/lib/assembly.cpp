@@ -271,6 +271,25 @@ struct Links {
     std::vector<std::pair<std::string, std::uint32_t>> owned;  // forms no list holds: compound paradigms
 };
 
+// Gives the new headwords (the keys of `entries`, in order) the ids after the
+// `known` ones and links each candidate's form to its headword when it got one.
+template <class NewEntries, class Candidate>
+std::unordered_map<std::string_view, std::uint32_t> add_new_headwords(const NewEntries& entries,
+                                                                      const std::vector<Candidate>& candidates,
+                                                                      std::size_t known, const FormTable& table,
+                                                                      std::vector<std::string>& new_words, Links& links) {
+    std::unordered_map<std::string_view, std::uint32_t> ids;
+    for (const auto& [baseform, entry] : entries) {
+        ids.emplace(baseform, static_cast<std::uint32_t>(known + new_words.size()));
+        new_words.push_back(baseform);
+    }
+    for (const auto& candidate : candidates) {
+        const auto id = ids.find(candidate.baseform);
+        if (id != ids.end()) links.by_text.emplace_back(table.forms[candidate.form], id->second);
+    }
+    return ids;
+}
+
 }  // namespace
 
 std::vector<std::string> analysis_bases(const Analysis& analysis, const Entries& dictionary) {
@@ -335,15 +354,7 @@ Assembly assemble(AssemblyInput input, const AnalyzerFactory& analyzers) {
     for (const auto& [form, word] : analysed.links) links.by_text.emplace_back(table.forms[form], word);
 
     const auto compounds = compound_entries(context, bases, analysed.compounds);
-    std::unordered_map<std::string_view, std::uint32_t> compound_id;
-    for (const auto& [baseform, compound] : compounds) {
-        compound_id.emplace(baseform, static_cast<std::uint32_t>(words.size() + new_words.size()));
-        new_words.push_back(baseform);
-    }
-    for (const auto& candidate : analysed.compounds) {
-        const auto id = compound_id.find(candidate.baseform);
-        if (id != compound_id.end()) links.by_text.emplace_back(table.forms[candidate.form], id->second);
-    }
+    const auto compound_id = add_new_headwords(compounds, analysed.compounds, words.size(), table, new_words, links);
     // A compound inflects as its last part: its first parts' text before
     // every plain form of the last part.
     std::vector<std::pair<std::uint32_t, std::uint32_t>> plain_of_base;
@@ -365,20 +376,12 @@ Assembly assemble(AssemblyInput input, const AnalyzerFactory& analyzers) {
 
     // Names the analyser knows and the dictionary lacks, told by their kind.
     std::map<std::string, std::vector<format::PosGroup>> names;
-    std::unordered_map<std::string_view, std::uint32_t> name_id;
     for (const auto& candidate : analysed.names) {
         if (!fits_key(candidate.baseform) || dictionary.contains(candidate.baseform)) continue;
         if (compounds.contains(candidate.baseform)) continue;
         add_meaning(names[candidate.baseform], "name", candidate.meaning);
     }
-    for (const auto& [baseform, groups] : names) {
-        name_id.emplace(baseform, static_cast<std::uint32_t>(words.size() + new_words.size()));
-        new_words.push_back(baseform);
-    }
-    for (const auto& candidate : analysed.names) {
-        const auto id = name_id.find(candidate.baseform);
-        if (id != name_id.end()) links.by_text.emplace_back(table.forms[candidate.form], id->second);
-    }
+    const auto name_id = add_new_headwords(names, analysed.names, words.size(), table, new_words, links);
     out.counts.name_entries = names.size();
 
     // Generated entries of frequent forms, most frequent first; a headword

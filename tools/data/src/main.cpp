@@ -89,9 +89,13 @@ std::vector<std::string> used_pos_names(const Entries& entries) {
 }
 
 std::string thousands(std::size_t value) {
-    auto digits = std::to_string(value);
-    for (int at = static_cast<int>(digits.size()) - 3; at > 0; at -= 3) digits.insert(static_cast<std::size_t>(at), ",");
-    return digits;
+    const std::string digits = std::to_string(value);
+    std::string out;
+    for (std::size_t k = 0; k < digits.size(); ++k) {
+        if (k > 0 && (digits.size() - k) % 3 == 0) out += ',';
+        out += digits[k];
+    }
+    return out;
 }
 
 void print_counts(const AssemblyCounts& counts, const morphology::Dictionary& dict, std::size_t meanings,

@@ -1,10 +1,11 @@
 #pragma once
 // An owned byte buffer allocated at its final size without being zeroed, for
-// buffers that are filled right away (the 11 MB gloss body is written by the
-// decompressor, and pages it never touches cost nothing).
+// buffers that are filled right away (a frame of the gloss body is written by
+// the decompressor).
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <utility>
 
 #include "base/bytes.hpp"
 
@@ -16,8 +17,13 @@ public:
     explicit ByteBuffer(std::size_t size) : data_(size ? new std::uint8_t[size] : nullptr), size_(size) {}
     ByteBuffer(const ByteBuffer&) = delete;
     ByteBuffer& operator=(const ByteBuffer&) = delete;
-    ByteBuffer(ByteBuffer&& other) noexcept = default;
-    ByteBuffer& operator=(ByteBuffer&& other) noexcept = default;
+    ByteBuffer(ByteBuffer&& other) noexcept
+        : data_(std::move(other.data_)), size_(std::exchange(other.size_, 0)) {}
+    ByteBuffer& operator=(ByteBuffer&& other) noexcept {
+        data_ = std::move(other.data_);
+        size_ = std::exchange(other.size_, 0);
+        return *this;
+    }
 
     std::uint8_t* data() { return data_.get(); }
     const std::uint8_t* data() const { return data_.get(); }

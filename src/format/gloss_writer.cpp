@@ -91,4 +91,28 @@ Result<std::vector<std::uint8_t>> write_glosses_bin(std::span<const std::string>
     return assemble_glosses_bin(pos_names, static_cast<std::uint32_t>(plain_body.size()), *compressed);
 }
 
+Result<std::vector<std::uint8_t>> write_framed_glosses_bin(std::span<const std::string> pos_names, Bytes plain_body,
+                                                           std::span<const std::uint64_t> record_starts,
+                                                           std::size_t frame_size, int zstd_level) {
+    if (plain_body.size() > std::numeric_limits<std::uint32_t>::max()) return fail("gloss body too large");
+    std::vector<std::uint8_t> compressed;
+    std::uint64_t frame_start = 0;
+    const auto add_frame = [&](std::uint64_t end) -> Result<void> {
+        auto frame = zstd_compress(plain_body.subspan(frame_start, end - frame_start), zstd_level);
+        if (!frame) return forward(frame);
+        append_bytes(compressed, *frame);
+        frame_start = end;
+        return {};
+    };
+    for (const std::uint64_t start : record_starts) {
+        if (start > plain_body.size() || start < frame_start) return fail("record offsets out of order");
+        if (start - frame_start < frame_size) continue;
+        if (auto added = add_frame(start); !added) return forward(added);
+    }
+    if (frame_start < plain_body.size() || plain_body.empty()) {
+        if (auto added = add_frame(plain_body.size()); !added) return forward(added);
+    }
+    return assemble_glosses_bin(pos_names, static_cast<std::uint32_t>(plain_body.size()), compressed);
+}
+
 }  // namespace lomperi::format

@@ -1,0 +1,59 @@
+#include "core/morphology/gloss_store.hpp"
+
+#include <fmt/format.h>
+
+#include <algorithm>
+
+namespace lomperi::morphology {
+
+Result<GlossStore> GlossStore::open(const format::GlossHeader& header) {
+    auto frames = format::split_zstd_frames(header.compressed);
+    if (!frames) return forward(frames, "decompressing glosses.bin");
+    const std::uint64_t plain_size = frames->empty() ? 0 : frames->back().plain_start + frames->back().plain_size;
+    if (plain_size != header.plain_size)
+        return fail(fmt::format("plain size mismatch: expected {}, got {}", header.plain_size, plain_size));
+    GlossStore store;
+    store.pos_names_.assign(header.pos_names.begin(), header.pos_names.end());
+    store.plain_size_ = plain_size;
+    store.frames_.reserve(frames->size());
+    for (const auto& zstd : *frames) store.frames_.push_back({zstd, {}, false});
+    return store;
+}
+
+const GlossStore::Frame& GlossStore::frame(std::size_t index) const {
+    Frame& frame = frames_[index];
+    if (frame.read) return frame;
+    frame.read = true;
+    ByteBuffer plain(frame.zstd.plain_size);
+    if (decompressor_.decompress(frame.zstd, plain.data())) frame.plain = std::move(plain);
+    return frame;
+}
+
+std::optional<Bytes> GlossStore::bytes_from(std::uint64_t offset) const {
+    if (offset >= plain_size_) return std::nullopt;
+    const auto after = std::upper_bound(frames_.begin(), frames_.end(), offset,
+                                        [](std::uint64_t at, const Frame& f) { return at < f.zstd.plain_start; });
+    const Frame& found = frame(static_cast<std::size_t>(after - frames_.begin()) - 1);
+    if (found.plain.empty()) return std::nullopt;
+    return found.plain.bytes().subspan(offset - found.zstd.plain_start);
+}
+
+std::optional<std::vector<std::uint8_t>> GlossStore::plain_body() const {
+    std::vector<std::uint8_t> body;
+    body.reserve(plain_size_);
+    for (std::size_t index = 0; index < frames_.size(); ++index) {
+        const Frame& read = frame(index);
+        if (read.plain.empty()) return std::nullopt;
+        body.insert(body.end(), read.plain.begin(), read.plain.end());
+    }
+    return body;
+}
+
+bool GlossStore::decompress_next() const {
+    while (first_unread_ < frames_.size() && frames_[first_unread_].read) ++first_unread_;
+    if (first_unread_ == frames_.size()) return false;
+    frame(first_unread_);
+    return true;
+}
+
+}  // namespace lomperi::morphology

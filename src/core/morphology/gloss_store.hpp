@@ -1,0 +1,58 @@
+#pragma once
+// The gloss records of all headwords. The body is decompressed a frame at a
+// time when first read, so that start-up decompresses nothing and a look-up
+// only the frames of the records it reads. Reads fill the cache: a store is
+// not shared between threads.
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "base/bytes.hpp"
+#include "base/error.hpp"
+#include "core/morphology/byte_buffer.hpp"
+#include "format/gloss.hpp"
+#include "format/zstd_frames.hpp"
+
+namespace lomperi::morphology {
+
+class GlossStore {
+public:
+    GlossStore() = default;
+
+    // Finds the frames of the body; their contents must add up to its
+    // declared plain size.
+    static Result<GlossStore> open(const format::GlossHeader& header);
+
+    const std::vector<std::string>& pos_names() const { return pos_names_; }
+    std::uint64_t plain_size() const { return plain_size_; }
+
+    // The plain bytes from `offset` to the end of its frame; nothing when
+    // `offset` lies outside the body or its frame does not decompress.
+    std::optional<Bytes> bytes_from(std::uint64_t offset) const;
+
+    // The whole plain body, for the tools; nothing when a frame does not
+    // decompress.
+    std::optional<std::vector<std::uint8_t>> plain_body() const;
+
+    // Decompresses the first frame not yet read, for filling the cache while
+    // nothing else is to be done; false once every frame has been read.
+    bool decompress_next() const;
+
+private:
+    struct Frame {
+        format::ZstdFrame zstd;
+        ByteBuffer plain;
+        bool read = false;  // tried once: a damaged frame stays empty
+    };
+
+    const Frame& frame(std::size_t index) const;
+
+    std::vector<std::string> pos_names_;
+    std::uint64_t plain_size_ = 0;
+    mutable std::vector<Frame> frames_;
+    mutable format::ZstdDecompressor decompressor_;
+    mutable std::size_t first_unread_ = 0;
+};
+
+}  // namespace lomperi::morphology

@@ -29,16 +29,34 @@ void BM_LoadGlosses(benchmark::State& state) {
 }
 BENCHMARK(BM_LoadGlosses)->Unit(benchmark::kMillisecond);
 
+// With the stored headword table (arg 1) and listing the headwords from
+// glosses.fst as for a data set without headwords.bin (arg 0).
 void BM_LoadInflections(benchmark::State& state) {
     const auto files = embedded::data_files();
     const auto gloss_half = morphology::load_glosses(files.glosses_fst, files.glosses_bin);
+    const Bytes headwords_bin = state.range(0) != 0 ? files.headwords_bin : Bytes{};
     for (auto _ : state) {
-        auto half = morphology::load_inflections(files.inflections_fst, files.inflections_multi_bin, gloss_half->glosses);
+        auto half = morphology::load_inflections(files.inflections_fst, files.inflections_multi_bin, headwords_bin,
+                                                 gloss_half->glosses);
         if (!half) state.SkipWithError(half.error().report().c_str());
         benchmark::DoNotOptimize(half);
     }
 }
-BENCHMARK(BM_LoadInflections)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_LoadInflections)->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond);
+
+// Every frame of the gloss body, as the interactive program decompresses
+// them while it waits for input.
+void BM_DecompressWholeBody(benchmark::State& state) {
+    const auto files = embedded::data_files();
+    for (auto _ : state) {
+        auto half = morphology::load_glosses(files.glosses_fst, files.glosses_bin);
+        if (!half) state.SkipWithError(half.error().report().c_str());
+        std::size_t frames = 0;
+        while (half->gloss_store.decompress_next()) ++frames;
+        benchmark::DoNotOptimize(frames);
+    }
+}
+BENCHMARK(BM_DecompressWholeBody)->Unit(benchmark::kMillisecond);
 
 // Looks up headwords spread over the whole key range, in a fixed order.
 void BM_GlossRecord(benchmark::State& state) {

@@ -3,12 +3,13 @@
 # file rebuilds only this one object.
 set(LOMPERI_EMBED_TEMPLATE "${CMAKE_CURRENT_LIST_DIR}/embedded_data.S.in")
 
-# english.fst and english.bin are optional: without them the program has no
-# English side, and they are embedded as empty arrays.
+# The files after the first four are optional and embedded as empty arrays
+# when missing: without english.fst and english.bin the program has no English
+# side, without headwords.bin it lists the headwords from glosses.fst.
 function(lomperi_embed_data target data_dir)
-  set(files glosses.fst glosses.bin inflections.fst inflections-multi.bin english.fst english.bin)
-  set(symbols glosses_fst glosses_bin inflections_fst inflections_multi_bin english_fst english_bin)
-  set(optional english.fst english.bin)
+  set(files glosses.fst glosses.bin inflections.fst inflections-multi.bin english.fst english.bin headwords.bin)
+  set(symbols glosses_fst glosses_bin inflections_fst inflections_multi_bin english_fst english_bin headwords_bin)
+  set(optional english.fst english.bin headwords.bin)
   set(LOMPERI_EMBED_ENTRIES "")
   set(deps "")
   foreach(file symbol IN ZIP_LISTS files symbols)

@@ -18,6 +18,8 @@ extern const std::uint8_t lomperi_english_fst[];
 extern const std::uint64_t lomperi_english_fst_len;
 extern const std::uint8_t lomperi_english_bin[];
 extern const std::uint64_t lomperi_english_bin_len;
+extern const std::uint8_t lomperi_headwords_bin[];
+extern const std::uint64_t lomperi_headwords_bin_len;
 }
 
 namespace lomperi::embedded {
@@ -30,6 +32,7 @@ inline morphology::DataFiles data_files() {
         {lomperi_inflections_multi_bin, static_cast<std::size_t>(lomperi_inflections_multi_bin_len)},
         {lomperi_english_fst, static_cast<std::size_t>(lomperi_english_fst_len)},
         {lomperi_english_bin, static_cast<std::size_t>(lomperi_english_bin_len)},
+        {lomperi_headwords_bin, static_cast<std::size_t>(lomperi_headwords_bin_len)},
     };
 }
 

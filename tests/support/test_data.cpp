@@ -4,6 +4,7 @@
 #include <stdexcept>
 
 #include "core/morphology/english_writer.hpp"
+#include "format/gloss_writer.hpp"
 
 namespace lomperi::testing {
 
@@ -60,6 +61,19 @@ TestDictionary make_test_dictionary(const std::vector<TestHeadword>& headwords, 
     data->english_bin = std::move(files.english_bin);
     auto with_english = load_or_throw(*data);
     return TestDictionary{std::move(*data), std::move(with_english)};
+}
+
+TestDictionary with_undecodable_records(TestDictionary t, const std::vector<std::string>& headwords) {
+    const auto header = format::parse_gloss_header(t.data.glosses_bin);
+    if (!header) throw std::runtime_error(header.error().report());
+    auto plain = t.dict.gloss_store.plain_body().value();
+    for (const auto& headword : headwords) plain.at(t.dict.glosses.get(headword).value() + 1) = 0xFF;
+    const std::vector<std::string> pos_names(header->pos_names.begin(), header->pos_names.end());
+    auto glosses_bin = format::write_glosses_bin(pos_names, plain, 3);
+    if (!glosses_bin) throw std::runtime_error(glosses_bin.error().report());
+    t.data.glosses_bin = std::move(*glosses_bin);
+    t.dict = load_or_throw(t.data);
+    return t;
 }
 
 std::vector<std::uint8_t> patched(std::vector<std::uint8_t> bytes, std::size_t at, std::uint8_t value) {

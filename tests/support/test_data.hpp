@@ -50,6 +50,10 @@ struct TestEnglishKey {
 TestDictionary make_test_dictionary(const std::vector<TestHeadword>& headwords, const std::vector<TestForm>& forms = {},
                                     std::vector<TestEnglishKey> english = {});
 
+// `t` with the records of `headwords` damaged so that they do not decode (the
+// byte after each record's start, its first part of speech, set to 0xFF).
+TestDictionary with_undecodable_records(TestDictionary t, const std::vector<std::string>& headwords);
+
 // A copy of `bytes` with `bytes[at]` set to `value`, for damaging a file.
 std::vector<std::uint8_t> patched(std::vector<std::uint8_t> bytes, std::size_t at, std::uint8_t value);
 

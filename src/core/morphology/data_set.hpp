@@ -1,5 +1,5 @@
 #pragma once
-// The four files of a data set held in memory, as written by DataSetBuilder.
+// The files of a data set held in memory, as written by DataSetBuilder.
 #include <cstdint>
 #include <filesystem>
 #include <vector>
@@ -16,13 +16,14 @@ struct DataSet {
     std::vector<std::uint8_t> inflections_multi_bin;
     std::vector<std::uint8_t> english_fst;  // optional: both empty without an English side
     std::vector<std::uint8_t> english_bin;
+    std::vector<std::uint8_t> headwords_bin;  // optional: empty lists the headwords at start-up
 
-    // Views of the four files; valid while this DataSet lives (moving it keeps them valid).
+    // Views of the files; valid while this DataSet lives (moving it keeps them valid).
     DataFiles files() const;
 
     // Writes glosses.fst, glosses.bin, inflections.fst and
-    // inflections-multi.bin, and english.fst and english.bin when there is an
-    // English side, into `dir`, creating it if needed.
+    // inflections-multi.bin, and each optional file that is not empty, into
+    // `dir`, creating it if needed.
     Result<void> write_to(const std::filesystem::path& dir) const;
 };
 

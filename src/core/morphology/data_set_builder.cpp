@@ -7,6 +7,7 @@
 
 #include "core/word_map/builder.hpp"
 #include "format/gloss_writer.hpp"
+#include "format/headword_table.hpp"
 #include "core/morphology/inflection_writer.hpp"
 
 namespace lomperi::morphology {
@@ -73,12 +74,17 @@ Result<DataSet> DataSetBuilder::build() const {
 
     std::vector<std::uint8_t> body;
     Pairs offsets;
+    std::vector<std::uint64_t> record_starts;
     std::vector<std::string> sorted;
+    format::HeadwordTableWriter headword_table;
     offsets.reserve(headwords_.size());
+    record_starts.reserve(headwords_.size());
     sorted.reserve(headwords_.size());
     for (const auto& [headword, groups] : headwords_) {
         offsets.emplace_back(headword, body.size());
+        record_starts.push_back(body.size());
         sorted.push_back(headword);
+        if (auto added = headword_table.add(headword); !added) return forward(added);
         if (auto appended = format::append_gloss_record(body, format::GlossRecord{groups}, pos_names); !appended)
             return forward(appended, fmt::format("encoding the record of {:?}", headword));
     }
@@ -88,10 +94,10 @@ Result<DataSet> DataSetBuilder::build() const {
     DataSet data;
     auto glosses_fst = word_map::build_word_map(offsets);
     if (!glosses_fst) return forward(glosses_fst, "building glosses.fst");
-    auto glosses_bin = format::write_glosses_bin(pos_names, body, zstd_level_);
+    auto glosses_bin = format::write_framed_glosses_bin(pos_names, body, record_starts, frame_size_, zstd_level_);
     if (!glosses_bin) return forward(glosses_bin, "building glosses.bin");
     return DataSet{std::move(*glosses_fst), std::move(*glosses_bin), std::move(inflections->inflections_fst),
-                   std::move(inflections->inflections_multi_bin), {}, {}};
+                   std::move(inflections->inflections_multi_bin), {}, {}, std::move(headword_table).finish()};
 }
 
 }  // namespace lomperi::morphology

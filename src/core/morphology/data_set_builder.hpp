@@ -1,5 +1,5 @@
 #pragma once
-// Builds the four data files from headwords with their gloss records and from
+// Builds the data files from headwords with their gloss records and from
 // (form, base) pairs. Used by the data tool and by tests for small data sets.
 #include <cstdint>
 #include <map>
@@ -11,6 +11,7 @@
 #include "core/morphology/data_set.hpp"
 #include "base/error.hpp"
 #include "format/gloss.hpp"
+#include "format/gloss_writer.hpp"
 #include "format/multi_index.hpp"
 
 namespace lomperi::morphology {
@@ -33,6 +34,8 @@ public:
     void set_pos_names(std::vector<std::string> pos_names);
 
     void set_zstd_level(int level) { zstd_level_ = level; }
+    // The plain size at which glosses.bin starts a new frame.
+    void set_frame_size(std::size_t bytes) { frame_size_ = bytes; }
 
     // Fails on a form whose base is no headword, a duplicate headword, a part
     // of speech missing from an explicit table, or a count beyond its field.
@@ -44,6 +47,7 @@ private:
     std::map<std::string, std::set<std::string>> forms_;
     std::optional<std::vector<std::string>> pos_names_;
     int zstd_level_ = kDefaultZstdLevel;
+    std::size_t frame_size_ = format::kGlossFrameSize;
 };
 
 }  // namespace lomperi::morphology

@@ -1,49 +1,62 @@
 #include "core/morphology/dictionary.hpp"
 
 #include <fmt/format.h>
-#include <zstd.h>
 
 #include <algorithm>
-#include <future>
 
 #include "base/utf8.hpp"
 
 namespace lomperi::morphology {
 namespace {
 
-// One-shot decompression straight into the final buffer, so a frame that is
-// larger than declared fails inside zstd instead of growing the buffer.
-Result<ByteBuffer> decompress_body(Bytes compressed, std::uint32_t plain_size) {
-    ByteBuffer body(plain_size);
-    const std::size_t produced = ZSTD_decompress(body.data(), body.size(), compressed.data(), compressed.size());
-    if (ZSTD_isError(produced))
-        return std::unexpected(Error(fmt::format("zstd: {}", ZSTD_getErrorName(produced))).wrap("decompressing glosses.bin"));
-    if (produced != plain_size) return fail(fmt::format("plain size mismatch: expected {}, got {}", plain_size, produced));
-    return body;
-}
-
 // The key count comes from the file's footer; a damaged one must not make the
 // reservation throw or allocate terabytes, so it is trusted only up to a bound.
 constexpr std::uint64_t kMaxHeadwordReserve = std::uint64_t{1} << 22;
-constexpr std::uint64_t kMaxHeadwordText = std::uint64_t{1} << 32;
 
-Result<HeadwordList> collect_headwords(const word_map::WordMap& glosses) {
-    HeadwordList headwords;
+// Data sets without headwords.bin: the headwords are listed from the map.
+Result<HeadwordList> list_headwords(const word_map::WordMap& glosses) {
+    format::HeadwordTableWriter writer;
     // Headwords average under 16 bytes; the text grows past that if need be.
     const auto count = static_cast<std::size_t>(std::min(glosses.len(), kMaxHeadwordReserve));
-    headwords.reserve(count, 16 * count);
+    writer.reserve(count, 16 * count);
+    std::uint64_t listed = 0;
     auto stream = glosses.stream();
     while (auto entry = stream.next()) {
-        if (auto valid = check_utf8(entry->key); !valid)
-            return forward(valid, "non-utf8 word in glosses.fst");
-        // A damaged map may hold more paths than keys it declares; the arena
-        // addresses at most 4 GiB.
-        if (headwords.size() == glosses.len() || headwords.text_size() + entry->key.size() >= kMaxHeadwordText) {
-            return fail("glosses.fst holds more keys than it declares");
-        }
-        headwords.push_back(as_text(entry->key));
+        if (auto valid = check_utf8(entry->key); !valid) return forward(valid, "non-utf8 word in glosses.fst");
+        // A damaged map may hold more paths than keys it declares.
+        if (listed++ == glosses.len()) return fail("glosses.fst holds more keys than it declares");
+        if (auto added = writer.add(as_text(entry->key)); !added) return forward(added, "listing the headwords");
     }
-    return headwords;
+    return HeadwordList::owning(std::move(writer).finish());
+}
+
+// Comparing the whole table with the map would walk the map, which the table
+// is there to spare; headwords sampled over the ids, each a key of the map and
+// in ascending order, tell a table of another data set.
+bool agrees_with(const format::HeadwordTable& table, const word_map::WordMap& glosses) {
+    constexpr std::size_t kSamples = 64;
+    const std::size_t count = table.size();
+    if (count != glosses.len()) return false;
+    std::string_view previous;
+    for (std::size_t k = 0; k < std::min(count, kSamples); ++k) {
+        const std::size_t id = count <= kSamples ? k : k * (count - 1) / (kSamples - 1);
+        const std::string_view headword = table[id];
+        if ((k > 0 && headword <= previous) || !glosses.get(headword)) return false;
+        previous = headword;
+    }
+    return true;
+}
+
+Result<HeadwordList> stored_headwords(Bytes headwords_bin, const word_map::WordMap& glosses) {
+    auto table = format::HeadwordTable::parse(headwords_bin);
+    if (!table) return forward(table, "parsing headwords.bin");
+    if (!agrees_with(*table, glosses)) return fail("headwords.bin does not match glosses.fst");
+    return HeadwordList(*table);
+}
+
+Result<HeadwordList> headwords_of(Bytes headwords_bin, const word_map::WordMap& glosses) {
+    if (headwords_bin.empty()) return list_headwords(glosses);
+    return stored_headwords(headwords_bin, glosses);
 }
 
 }  // namespace
@@ -53,32 +66,20 @@ Result<GlossHalf> load_glosses(Bytes glosses_fst, Bytes glosses_bin) {
     if (!glosses) return fail(fmt::format("invalid fst: {}", glosses.error().message()));
     const auto header = format::parse_gloss_header(glosses_bin);
     if (!header) return forward(header, "parsing glosses.bin header");
-    auto body = decompress_body(header->compressed, header->plain_size);
-    if (!body) return forward(body);
-    GlossStore store{std::vector<std::string>(header->pos_names.begin(), header->pos_names.end()), std::move(*body)};
-    return GlossHalf{std::move(store), std::move(*glosses)};
+    auto store = GlossStore::open(*header);
+    if (!store) return forward(store);
+    return GlossHalf{std::move(*store), std::move(*glosses)};
 }
 
-namespace {
-
-// The inflection half without its headword list.
-Result<InflectionHalf> open_inflections(Bytes inflections_fst, Bytes multi_bin) {
+Result<InflectionHalf> load_inflections(Bytes inflections_fst, Bytes multi_bin, Bytes headwords_bin,
+                                        const word_map::WordMap& glosses) {
     auto inflections = word_map::WordMap::open(inflections_fst);
     if (!inflections) return fail(fmt::format("invalid inflections.fst: {}", inflections.error().message()));
     auto multi = format::MultiIndex::parse(multi_bin);
     if (!multi) return forward(multi, "parsing inflections-multi.bin");
-    return InflectionHalf{std::move(*multi), {}, std::move(*inflections)};
-}
-
-}  // namespace
-
-Result<InflectionHalf> load_inflections(Bytes inflections_fst, Bytes multi_bin, const word_map::WordMap& glosses) {
-    auto half = open_inflections(inflections_fst, multi_bin);
-    if (!half) return forward(half);
-    auto headwords = collect_headwords(glosses);
+    auto headwords = headwords_of(headwords_bin, glosses);
     if (!headwords) return forward(headwords);
-    half->headwords = std::move(*headwords);
-    return half;
+    return InflectionHalf{std::move(*multi), std::move(*headwords), std::move(*inflections)};
 }
 
 Result<std::optional<EnglishIndex>> load_english(Bytes english_fst, Bytes english_bin) {
@@ -91,19 +92,11 @@ Result<std::optional<EnglishIndex>> load_english(Bytes english_fst, Bytes englis
 }
 
 Result<Dictionary> load_dictionary(const DataFiles& files) {
-    // Listing the headwords walks the whole map and does not need the gloss
-    // body: on a second core it runs beside the decompression. Errors are
-    // still reported in the order of the steps.
-    const auto keys = word_map::WordMap::open(files.glosses_fst);
-    std::future<Result<HeadwordList>> headwords;
-    if (keys) headwords = std::async(std::launch::async | std::launch::deferred, collect_headwords, std::cref(*keys));
     auto gloss_half = load_glosses(files.glosses_fst, files.glosses_bin);
     if (!gloss_half) return forward(gloss_half);
-    auto inflection_half = open_inflections(files.inflections_fst, files.inflections_multi_bin);
+    auto inflection_half =
+        load_inflections(files.inflections_fst, files.inflections_multi_bin, files.headwords_bin, gloss_half->glosses);
     if (!inflection_half) return forward(inflection_half);
-    auto list = headwords.get();
-    if (!list) return forward(list);
-    inflection_half->headwords = std::move(*list);
     auto english = load_english(files.english_fst, files.english_bin);
     if (!english) return forward(english);
     return Dictionary{
@@ -114,9 +107,10 @@ Result<Dictionary> load_dictionary(const DataFiles& files) {
 
 std::optional<format::GlossRecord> Dictionary::gloss_record(std::string_view headword) const {
     const auto offset = glosses.get(headword);
-    if (!offset || *offset > gloss_store.body.size()) return std::nullopt;
-    const Bytes rest = gloss_store.body.bytes().subspan(*offset);
-    auto record = format::parse_gloss_record(rest, gloss_store.pos_names);
+    if (!offset) return std::nullopt;
+    const auto rest = gloss_store.bytes_from(*offset);
+    if (!rest) return std::nullopt;
+    auto record = format::parse_gloss_record(*rest, gloss_store.pos_names());
     if (!record) return std::nullopt;
     return std::move(*record);
 }

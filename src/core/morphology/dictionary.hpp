@@ -1,13 +1,14 @@
 #pragma once
-// The loaded data set: both word maps, the gloss store and the multi-index,
-// checked and built once at start-up from the four embedded arrays.
+// The loaded data set: both word maps, the gloss store, the multi-index, the
+// headwords by base id and the English side, opened at start-up from the
+// embedded arrays without copying them.
 #include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "core/morphology/byte_buffer.hpp"
+#include "core/morphology/gloss_store.hpp"
 #include "core/word_map/word_map.hpp"
 #include "base/bytes.hpp"
 #include "base/error.hpp"
@@ -17,11 +18,6 @@
 #include "core/morphology/headword_list.hpp"
 
 namespace lomperi::morphology {
-
-struct GlossStore {
-    std::vector<std::string> pos_names;  // index = pos_idx
-    ByteBuffer body;                     // the decompressed records, exactly plain_size bytes
-};
 
 struct GlossHalf {
     GlossStore gloss_store;
@@ -44,7 +40,7 @@ struct EnglishIndex {
 
 struct Dictionary {
     GlossStore gloss_store;
-    word_map::WordMap glosses;  // headword -> record offset in gloss_store.body
+    word_map::WordMap glosses;  // headword -> record offset in the gloss store's plain body
     format::MultiIndex multi;
     HeadwordList headwords;  // every glosses key in key order; index = base id
     word_map::WordMap inflections;                 // word form -> inflection target
@@ -62,10 +58,13 @@ struct DataFiles {
     Bytes inflections_multi_bin;
     Bytes english_fst;  // both empty: no English side
     Bytes english_bin;
+    Bytes headwords_bin;  // empty: the headwords are listed from glosses_fst
 };
 
 Result<GlossHalf> load_glosses(Bytes glosses_fst, Bytes glosses_bin);
-Result<InflectionHalf> load_inflections(Bytes inflections_fst, Bytes multi_bin, const word_map::WordMap& glosses);
+// `headwords_bin` may be empty: the headwords are then listed from `glosses`.
+Result<InflectionHalf> load_inflections(Bytes inflections_fst, Bytes multi_bin, Bytes headwords_bin,
+                                        const word_map::WordMap& glosses);
 
 // The English side of a data set; nothing when both files are empty.
 Result<std::optional<EnglishIndex>> load_english(Bytes english_fst, Bytes english_bin);

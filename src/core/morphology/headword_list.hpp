@@ -1,7 +1,6 @@
 #pragma once
-// Every headword in key order, numbered by base id: the texts end to end in
-// one arena with their end offsets, so that hundreds of thousands of
-// headwords cost two allocations and no per-word header.
+// Every headword in key order, numbered by base id: a view of the stored
+// headword table, or of one listed from glosses.fst at start-up.
 #include <compare>
 #include <cstddef>
 #include <cstdint>
@@ -9,6 +8,9 @@
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "base/error.hpp"
+#include "format/headword_table.hpp"
 
 namespace lomperi::morphology {
 
@@ -45,30 +47,31 @@ public:
         std::size_t at_ = 0;
     };
 
-    void reserve(std::size_t count, std::size_t text_bytes) {
-        ends_.reserve(count);
-        text_.reserve(text_bytes);
-    }
-    void push_back(std::string_view headword) {
-        text_.append(headword);
-        ends_.push_back(static_cast<std::uint32_t>(text_.size()));
+    HeadwordList() = default;
+    // A list over a stored table, whose bytes must outlive it.
+    explicit HeadwordList(format::HeadwordTable table) : table_(table) {}
+    // A list that owns the bytes of its table.
+    static Result<HeadwordList> owning(std::vector<std::uint8_t> file) {
+        HeadwordList list;
+        list.owned_ = std::move(file);
+        auto table = format::HeadwordTable::parse(list.owned_);
+        if (!table) return forward(table);
+        list.table_ = *table;
+        return list;
     }
 
-    std::size_t size() const { return ends_.size(); }
-    std::size_t text_size() const { return text_.size(); }
-    bool empty() const { return ends_.empty(); }
+    std::size_t size() const { return table_.size(); }
+    bool empty() const { return size() == 0; }
     // `id` < size().
-    std::string_view operator[](std::size_t id) const {
-        const std::uint32_t start = id == 0 ? 0 : ends_[id - 1];
-        return std::string_view(text_).substr(start, ends_[id] - start);
-    }
+    std::string_view operator[](std::size_t id) const { return table_[id]; }
 
     Iterator begin() const { return {this, 0}; }
     Iterator end() const { return {this, size()}; }
 
 private:
-    std::string text_;
-    std::vector<std::uint32_t> ends_;
+    // Moving a vector keeps its buffer, so the table's views stay valid.
+    std::vector<std::uint8_t> owned_;
+    format::HeadwordTable table_;
 };
 
 }  // namespace lomperi::morphology

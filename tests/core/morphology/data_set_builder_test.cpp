@@ -69,9 +69,9 @@ TEST(DataSetBuilder, RecordsLieBackToBackInKeyOrder) {
     EXPECT_EQ(dict->glosses.get("a"), 0u);
     EXPECT_EQ(dict->glosses.get("b"), 17u);
     EXPECT_EQ(dict->glosses.get("c"), 28u);
-    EXPECT_EQ(dict->gloss_store.body.size(), 29u);
+    EXPECT_EQ(dict->gloss_store.plain_size(), 29u);
     // Without an explicit table the names come in first-seen order, walking keys in order.
-    EXPECT_EQ(dict->gloss_store.pos_names, (std::vector<std::string>{"noun", "verb"}));
+    EXPECT_EQ(dict->gloss_store.pos_names(), (std::vector<std::string>{"noun", "verb"}));
 }
 
 TEST(DataSetBuilder, UsesAnExplicitPosTable) {

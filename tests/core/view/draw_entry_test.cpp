@@ -148,9 +148,7 @@ struct PlaceholderCase {
 
 // The kehu dictionary with the record of kehune undecodable: a match without an entry.
 testing::TestDictionary kehu_without_kehune_record() {
-    auto t = testing::make_kehu_dictionary();
-    t.dict.gloss_store.body[t.dict.glosses.get("kehune").value() + 1] = 0xFF;  // pos index out of range
-    return t;
+    return testing::with_undecodable_records(testing::make_kehu_dictionary(), {"kehune"});
 }
 
 TEST(DrawEntry, PlaceholdersInGrey) {

@@ -5,6 +5,7 @@
 //   Prints the analyses of each word in the text form the tests use.
 #include <fmt/format.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
@@ -23,6 +24,8 @@
 #include "core/morphology/inflection_writer.hpp"
 #include "core/morphology/data_set_builder.hpp"
 #include "core/morphology/dictionary.hpp"
+#include "format/gloss_writer.hpp"
+#include "format/headword_table.hpp"
 #include "dictd.hpp"
 #include "gloss_merge.hpp"
 #include "pos_names.hpp"
@@ -281,6 +284,36 @@ Result<void> build(const fs::path& work, const fs::path& out) {
     return {};
 }
 
+// A data set written before glosses.bin came in frames and headwords.bin
+// existed gets both, byte for byte as a rebuild would write them: the frames
+// end at the record starts that glosses.fst holds.
+Result<void> upgrade(const fs::path& dir) {
+    std::vector<std::vector<std::uint8_t>> bytes;
+    for (const char* name : {"glosses.fst", "glosses.bin", "inflections.fst", "inflections-multi.bin"}) {
+        auto text = read_file(dir / name);
+        if (!text) return forward(text);
+        bytes.emplace_back(text->begin(), text->end());
+    }
+    const morphology::DataFiles files{bytes[0], bytes[1], bytes[2], bytes[3], {}, {}, {}};
+    const auto dict = morphology::load_dictionary(files);
+    if (!dict) return forward(dict, "loading the data set");
+    const auto body = dict->gloss_store.plain_body();
+    if (!body) return fail("glosses.bin does not decompress");
+    std::vector<std::uint64_t> record_starts;
+    auto stream = dict->glosses.stream();
+    while (auto entry = stream.next()) record_starts.push_back(entry->value);
+    std::ranges::sort(record_starts);
+    auto glosses_bin = format::write_framed_glosses_bin(dict->gloss_store.pos_names(), *body, record_starts,
+                                                        format::kGlossFrameSize, morphology::kDefaultZstdLevel);
+    if (!glosses_bin) return forward(glosses_bin, "writing glosses.bin");
+    format::HeadwordTableWriter table;
+    for (const std::string_view headword : dict->headwords) {
+        if (auto added = table.add(headword); !added) return added;
+    }
+    if (auto written = write_file(dir / "glosses.bin", *glosses_bin); !written) return written;
+    return write_file(dir / "headwords.bin", std::move(table).finish());
+}
+
 int analyse(int argc, char** argv) {
     auto analyzer = VoikkoAnalyzer::open();
     if (!analyzer) {
@@ -300,10 +333,11 @@ int analyse(int argc, char** argv) {
 int main(int argc, char** argv) {
     if (argc >= 2 && std::string_view(argv[1]) == "--analyse") return analyse(argc, argv);
     if (argc != 3) {
-        fmt::print(stderr, "usage: {} WORK_DIR OUT_DIR | --analyse WORD...\n", argv[0]);
+        fmt::print(stderr, "usage: {} WORK_DIR OUT_DIR | --upgrade DATA_DIR | --analyse WORD...\n", argv[0]);
         return 2;
     }
-    if (auto built = build(argv[1], argv[2]); !built) {
+    const bool upgrading = std::string_view(argv[1]) == "--upgrade";
+    if (auto built = upgrading ? upgrade(argv[2]) : build(argv[1], argv[2]); !built) {
         fmt::print(stderr, "Error: {}\n", built.error().report());
         return 1;
     }

@@ -7,6 +7,7 @@
 #include <limits>
 
 #include "base/bytes.hpp"
+#include "format/zstd_frames.hpp"
 
 namespace lomperi::format {
 namespace {
@@ -95,12 +96,14 @@ Result<std::vector<std::uint8_t>> write_framed_glosses_bin(std::span<const std::
                                                            std::span<const std::uint64_t> record_starts,
                                                            std::size_t frame_size, int zstd_level) {
     if (plain_body.size() > std::numeric_limits<std::uint32_t>::max()) return fail("gloss body too large");
-    std::vector<std::uint8_t> compressed;
+    std::vector<std::uint8_t> frames;
+    std::vector<ZstdFrameSize> sizes;
     std::uint64_t frame_start = 0;
     const auto add_frame = [&](std::uint64_t end) -> Result<void> {
         auto frame = zstd_compress(plain_body.subspan(frame_start, end - frame_start), zstd_level);
         if (!frame) return forward(frame);
-        append_bytes(compressed, *frame);
+        append_bytes(frames, *frame);
+        sizes.push_back({static_cast<std::uint32_t>(frame->size()), static_cast<std::uint32_t>(end - frame_start)});
         frame_start = end;
         return {};
     };
@@ -112,6 +115,8 @@ Result<std::vector<std::uint8_t>> write_framed_glosses_bin(std::span<const std::
     if (frame_start < plain_body.size() || plain_body.empty()) {
         if (auto added = add_frame(plain_body.size()); !added) return forward(added);
     }
+    auto compressed = zstd_frame_index(sizes);
+    append_bytes(compressed, frames);
     return assemble_glosses_bin(pos_names, static_cast<std::uint32_t>(plain_body.size()), compressed);
 }
 

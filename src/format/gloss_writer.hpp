@@ -34,7 +34,8 @@ inline constexpr std::size_t kGlossFrameSize = 32 * 1024;
 
 // A glosses.bin whose body is `plain_body` compressed in frames of at least
 // `frame_size` plain bytes (the last one may be smaller), each ending where a
-// record ends, so that a record is read by decompressing its frame alone.
+// record ends, so that a record is read by decompressing its frame alone,
+// after a frame index that lets a reader find the frames without walking them.
 // `record_starts` holds the offset of every record, ascending.
 Result<std::vector<std::uint8_t>> write_framed_glosses_bin(std::span<const std::string> pos_names, Bytes plain_body,
                                                            std::span<const std::uint64_t> record_starts,

@@ -3,6 +3,9 @@
 #include <fmt/format.h>
 #include <zstd.h>
 
+#include <optional>
+#include <string_view>
+
 namespace lomperi::format {
 namespace {
 
@@ -11,9 +14,45 @@ bool is_skippable(Bytes frame) { return frame.size() >= 4 && (read_u32(frame, 0)
 
 std::unexpected<Error> zstd_error(std::size_t code) { return fail(fmt::format("zstd: {}", ZSTD_getErrorName(code))); }
 
-}  // namespace
+// The frame index: a skippable frame whose content is a tag, a count and a
+// (compressed, plain) size pair per frame.
+constexpr std::uint32_t kFrameIndexMagic = 0x184D2A5Eu;
+constexpr std::string_view kFrameIndexTag = "LMPF";
+constexpr std::size_t kFrameIndexHeaderSize = 8;
 
-Result<std::vector<ZstdFrame>> split_zstd_frames(Bytes body) {
+// The size pairs of a leading frame index, or nothing when the body does not
+// start with one.
+std::optional<Bytes> frame_index(Bytes body) {
+    if (body.size() < kFrameIndexHeaderSize || read_u32(body, 0) != kFrameIndexMagic) return std::nullopt;
+    const std::uint64_t length = read_u32(body, 4);
+    const std::size_t head = kFrameIndexTag.size() + 4;
+    if (length < head || length > body.size() - kFrameIndexHeaderSize) return std::nullopt;
+    const Bytes content = body.subspan(kFrameIndexHeaderSize, length);
+    if (as_text(content.first(kFrameIndexTag.size())) != kFrameIndexTag) return std::nullopt;
+    if (length != head + 8 * std::uint64_t{read_u32(content, kFrameIndexTag.size())}) return std::nullopt;
+    return content;
+}
+
+Result<std::vector<ZstdFrame>> indexed_frames(Bytes index, Bytes frames_body) {
+    const std::size_t head = kFrameIndexTag.size() + 4;
+    const std::size_t count = (index.size() - head) / 8;
+    std::vector<ZstdFrame> frames;
+    frames.reserve(count);
+    std::uint64_t at = 0;
+    std::uint64_t plain_start = 0;
+    for (std::size_t k = 0; k < count; ++k) {
+        const std::uint32_t compressed = read_u32(index, head + 8 * k);
+        const std::uint32_t plain = read_u32(index, head + 8 * k + 4);
+        if (compressed > frames_body.size() - at) return fail(fmt::format("zstd: frame {} ends beyond the body", k));
+        if (plain > 0) frames.push_back({frames_body.subspan(at, compressed), plain_start, plain});
+        at += compressed;
+        plain_start += plain;
+    }
+    if (at != frames_body.size()) return fail("zstd: frame index does not cover the body");
+    return frames;
+}
+
+Result<std::vector<ZstdFrame>> walked_frames(Bytes body) {
     std::vector<ZstdFrame> frames;
     std::uint64_t plain_start = 0;
     for (std::size_t at = 0; at < body.size();) {
@@ -31,6 +70,26 @@ Result<std::vector<ZstdFrame>> split_zstd_frames(Bytes body) {
         plain_start += plain_size;
     }
     return frames;
+}
+
+}  // namespace
+
+std::vector<std::uint8_t> zstd_frame_index(std::span<const ZstdFrameSize> sizes) {
+    std::vector<std::uint8_t> out;
+    append_u32(out, kFrameIndexMagic);
+    append_u32(out, static_cast<std::uint32_t>(kFrameIndexTag.size() + 4 + 8 * sizes.size()));
+    append_bytes(out, as_bytes(kFrameIndexTag));
+    append_u32(out, static_cast<std::uint32_t>(sizes.size()));
+    for (const auto& size : sizes) {
+        append_u32(out, size.compressed);
+        append_u32(out, size.plain);
+    }
+    return out;
+}
+
+Result<std::vector<ZstdFrame>> split_zstd_frames(Bytes body) {
+    if (const auto index = frame_index(body)) return indexed_frames(*index, body.subspan(kFrameIndexHeaderSize + index->size()));
+    return walked_frames(body);
 }
 
 void ZstdDecompressor::Free::operator()(ZSTD_DCtx_s* context) const { ZSTD_freeDCtx(context); }

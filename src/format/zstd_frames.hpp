@@ -4,6 +4,7 @@
 // alone. One frame is the special case of an older file.
 #include <cstdint>
 #include <memory>
+#include <span>
 #include <vector>
 
 #include "base/bytes.hpp"
@@ -19,9 +20,19 @@ struct ZstdFrame {
     std::uint64_t plain_size = 0;
 };
 
-// Walks the frame headers of a body made of whole frames, each declaring its
-// content size; skippable and empty frames are left out. Nothing is
-// decompressed, so damage inside a frame shows only when it is.
+struct ZstdFrameSize {
+    std::uint32_t compressed = 0;
+    std::uint32_t plain = 0;
+};
+
+// A skippable frame that lists the sizes of the frames written after it, so
+// that a reader finds them without touching the rest of the body.
+std::vector<std::uint8_t> zstd_frame_index(std::span<const ZstdFrameSize> sizes);
+
+// The frames of a body made of whole frames, each declaring its content
+// size: read from a leading frame index, or else by walking the frame
+// headers, leaving out skippable and empty frames. Nothing is decompressed,
+// so damage inside a frame shows only when it is.
 Result<std::vector<ZstdFrame>> split_zstd_frames(Bytes body);
 
 // One-shot decompression of single frames with one reused context.

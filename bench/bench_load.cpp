@@ -67,7 +67,7 @@ void BM_GlossRecord(benchmark::State& state) {
     }
     std::vector<std::string> words;
     const std::size_t step = std::max<std::size_t>(1, dict->headwords.size() / 1024);
-    for (std::size_t i = 0; i < dict->headwords.size(); i += step) words.emplace_back(dict->headwords[i]);
+    for (std::size_t i = 0; i < dict->headwords.size(); i += step) words.emplace_back(*dict->headwords.at(i));
     std::size_t next = 0;
     for (auto _ : state) {
         auto record = dict->gloss_record(words[next]);

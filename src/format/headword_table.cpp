@@ -2,17 +2,11 @@
 
 #include <fmt/format.h>
 
-#include <algorithm>
 #include <limits>
 
 #include "base/utf8.hpp"
 
 namespace lomperi::format {
-namespace {
-
-bool continues_a_character(char byte) { return (static_cast<unsigned char>(byte) & 0xC0) == 0x80; }
-
-}  // namespace
 
 Result<HeadwordTable> HeadwordTable::parse(Bytes file) {
     if (file.size() < kHeadwordHeaderSize) return fail("truncated headword header");
@@ -24,17 +18,19 @@ Result<HeadwordTable> HeadwordTable::parse(Bytes file) {
     table.count_ = count;
     table.ends_ = file.subspan(kHeadwordHeaderSize, 4 * count);
     table.text_ = as_text(file.subspan(kHeadwordHeaderSize + 4 * count));
-    if (auto valid = check_utf8(as_bytes(table.text_)); !valid) return forward(valid, "non-utf8 headword text");
-    std::uint32_t previous = 0;
-    for (std::size_t id = 0; id < count; ++id) {
-        const std::uint32_t end = read_u32(table.ends_, 4 * id);
-        if (end < previous || end > table.text_.size()) return fail(fmt::format("headword {} ends out of order", id));
-        if (end < table.text_.size() && continues_a_character(table.text_[end]))
-            return fail(fmt::format("headword {} ends inside a character", id));
-        previous = end;
-    }
-    if (previous != table.text_.size()) return fail("headword text longer than its headwords");
+    const std::uint64_t last_end = count == 0 ? 0 : read_u32(table.ends_, 4 * (count - 1));
+    if (last_end != table.text_.size()) return fail("headword offsets do not end at the text's end");
     return table;
+}
+
+std::optional<std::string_view> HeadwordTable::at(std::size_t id) const {
+    if (id >= count_) return std::nullopt;
+    const std::uint32_t start = id == 0 ? 0 : read_u32(ends_, 4 * (id - 1));
+    const std::uint32_t end = read_u32(ends_, 4 * id);
+    if (end < start || end > text_.size()) return std::nullopt;
+    const std::string_view headword = text_.substr(start, end - start);
+    if (!is_utf8(as_bytes(headword))) return std::nullopt;
+    return headword;
 }
 
 void HeadwordTableWriter::reserve(std::size_t count, std::size_t text_bytes) {

@@ -7,6 +7,7 @@
 // ascending, the last one the text's length), then the headwords' text end
 // to end.
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -22,16 +23,15 @@ inline constexpr std::size_t kHeadwordHeaderSize = 9;
 
 class HeadwordTable {
 public:
-    // Checks the whole table: the offsets ascend and end at the text's end,
-    // the text is UTF-8 and every headword starts on a character.
+    // Checks the header and that the offsets end at the text's end. The
+    // headwords themselves are checked as they are read, so that opening the
+    // table touches none of them.
     static Result<HeadwordTable> parse(Bytes file);
 
     std::size_t size() const { return count_; }
-    // `id` < size().
-    std::string_view operator[](std::size_t id) const {
-        const std::uint32_t start = id == 0 ? 0 : read_u32(ends_, 4 * (id - 1));
-        return text_.substr(start, read_u32(ends_, 4 * id) - start);
-    }
+    // Headword `id`; nothing when `id` is out of range or its offsets or text
+    // are damaged (out of order, not UTF-8, splitting a character).
+    std::optional<std::string_view> at(std::size_t id) const;
 
 private:
     Bytes ends_;

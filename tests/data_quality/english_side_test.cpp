@@ -73,8 +73,8 @@ TEST(EnglishSide, EnglishWordsOfMeaningsAreNotExpanded) {
     std::string shown;
     for (std::size_t k = 0; k < whole.headwords.size(); k += kSampleStep) {
         ++sampled;
-        before += expands_english_word(finnish_only, whole, whole.headwords[k]) ? 1 : 0;
-        after += expands_english_word(whole, whole, whole.headwords[k], &shown) ? 1 : 0;
+        before += expands_english_word(finnish_only, whole, *whole.headwords.at(k)) ? 1 : 0;
+        after += expands_english_word(whole, whole, *whole.headwords.at(k), &shown) ? 1 : 0;
     }
     const auto share = [&](std::size_t n) { return 100.0 * static_cast<double>(n) / static_cast<double>(sampled); };
     std::printf("entries expanding an English word: without the English side %zu of %zu (%.2f %%), with it %zu (%.2f %%)\n",
@@ -123,7 +123,7 @@ TEST(EnglishSide, FormOfMeaningsStillExpandTheWordTheyName) {
         std::string missed;
     } form_of, names, compound;
     for (std::size_t k = 0; k < dictionary.headwords.size(); k += kSampleStep) {
-        const std::string_view headword = dictionary.headwords[k];
+        const std::string_view headword = *dictionary.headwords.at(k);
         const auto record = dictionary.gloss_record(headword);
         if (!record) continue;
         const auto view = expand::build_entry_view(dictionary, headword, *record);

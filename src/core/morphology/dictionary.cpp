@@ -40,9 +40,9 @@ bool agrees_with(const format::HeadwordTable& table, const word_map::WordMap& gl
     std::string_view previous;
     for (std::size_t k = 0; k < std::min(count, kSamples); ++k) {
         const std::size_t id = count <= kSamples ? k : k * (count - 1) / (kSamples - 1);
-        const std::string_view headword = table[id];
-        if ((k > 0 && headword <= previous) || !glosses.get(headword)) return false;
-        previous = headword;
+        const auto headword = table.at(id);
+        if (!headword || (k > 0 && *headword <= previous) || !glosses.get(*headword)) return false;
+        previous = *headword;
     }
     return true;
 }

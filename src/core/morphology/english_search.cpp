@@ -23,8 +23,9 @@ void add_postings(const Dictionary& dictionary, std::uint64_t offset, std::size_
     if (!postings) return;
     for (const auto& posting : *postings) {
         if (out.size() >= limit) return;
-        if (posting.base_id >= dictionary.headwords.size()) continue;
-        const std::string_view headword = dictionary.headwords[posting.base_id];
+        const auto found = dictionary.headwords.at(posting.base_id);
+        if (!found) continue;
+        const std::string_view headword = *found;
         if (std::ranges::any_of(out, [&](const EnglishMatch& m) { return m.headword == headword; })) continue;
         auto meaning = meaning_text(dictionary, headword, posting.meaning);
         if (meaning) out.push_back({std::string(headword), std::move(*meaning)});

@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <iterator>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -25,8 +26,9 @@ public:
         Iterator() = default;
         Iterator(const HeadwordList* list, std::size_t at) : list_(list), at_(at) {}
 
-        std::string_view operator*() const { return (*list_)[at_]; }
-        std::string_view operator[](difference_type n) const { return (*list_)[at_ + n]; }
+        // A damaged headword reads as empty.
+        std::string_view operator*() const { return list_->at(at_).value_or(std::string_view{}); }
+        std::string_view operator[](difference_type n) const { return *(*this + n); }
         Iterator& operator++() { return *this += 1; }
         Iterator operator++(int) { auto old = *this; ++*this; return old; }
         Iterator& operator--() { return *this -= 1; }
@@ -62,8 +64,8 @@ public:
 
     std::size_t size() const { return table_.size(); }
     bool empty() const { return size() == 0; }
-    // `id` < size().
-    std::string_view operator[](std::size_t id) const { return table_[id]; }
+    // Nothing when `id` is out of range or the stored headword is damaged.
+    std::optional<std::string_view> at(std::size_t id) const { return table_.at(id); }
 
     Iterator begin() const { return {this, 0}; }
     Iterator end() const { return {this, size()}; }

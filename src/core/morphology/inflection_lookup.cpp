@@ -12,7 +12,9 @@ Result<std::vector<std::string_view>> resolve_bases(const Dictionary& dictionary
     const HeadwordList& headwords = dictionary.headwords;
     if ((target & format::kMultiFlag) == 0) {
         if (target >= headwords.size()) return fail(fmt::format("base id {} out of range", target));
-        return std::vector<std::string_view>{headwords[target]};
+        const auto headword = headwords.at(target);
+        if (!headword) return fail(fmt::format("headword {} is damaged", target));
+        return std::vector<std::string_view>{*headword};
     }
     Result<std::vector<std::uint32_t>> ids = dictionary.multi.base_ids(target & ~format::kMultiFlag);
     if (!ids) return forward(ids);
@@ -20,7 +22,9 @@ Result<std::vector<std::string_view>> resolve_bases(const Dictionary& dictionary
     bases.reserve(ids->size());
     for (std::uint32_t id : *ids) {
         if (id >= headwords.size()) return fail(fmt::format("multi base id {} out of range", id));
-        bases.push_back(headwords[id]);
+        const auto headword = headwords.at(id);
+        if (!headword) return fail(fmt::format("headword {} is damaged", id));
+        bases.push_back(*headword);
     }
     return bases;
 }

@@ -25,7 +25,7 @@ std::vector<std::string> bases_of(const Dictionary& dict, std::string_view form)
     std::vector<std::uint32_t> ids = {target};
     if (target & kMultiFlag) ids = *dict.multi.base_ids(target & ~kMultiFlag);
     std::vector<std::string> bases;
-    for (const auto id : ids) bases.push_back(id < dict.headwords.size() ? std::string(dict.headwords[id]) : "<bad id>");
+    for (const auto id : ids) bases.push_back(std::string(dict.headwords.at(id).value_or("<bad id>")));
     return bases;
 }
 

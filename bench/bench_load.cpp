@@ -29,14 +29,16 @@ void BM_LoadGlosses(benchmark::State& state) {
 }
 BENCHMARK(BM_LoadGlosses)->Unit(benchmark::kMillisecond);
 
-// With the stored headword table (arg 1) and listing the headwords from
-// glosses.fst as for a data set without headwords.bin (arg 0).
+// With the stored headword table and multi offsets (arg 1), and listing the
+// headwords from glosses.fst and walking the multi entries as for a data set
+// without them (arg 0).
 void BM_LoadInflections(benchmark::State& state) {
     const auto files = embedded::data_files();
     const auto gloss_half = morphology::load_glosses(files.glosses_fst, files.glosses_bin);
     const Bytes headwords_bin = state.range(0) != 0 ? files.headwords_bin : Bytes{};
+    const Bytes offsets_bin = state.range(0) != 0 ? files.inflections_multi_offsets_bin : Bytes{};
     for (auto _ : state) {
-        auto half = morphology::load_inflections(files.inflections_fst, files.inflections_multi_bin, headwords_bin,
+        auto half = morphology::load_inflections(files.inflections_fst, files.inflections_multi_bin, offsets_bin, headwords_bin,
                                                  gloss_half->glosses);
         if (!half) state.SkipWithError(half.error().report().c_str());
         benchmark::DoNotOptimize(half);

@@ -5,11 +5,12 @@ set(LOMPERI_EMBED_TEMPLATE "${CMAKE_CURRENT_LIST_DIR}/embedded_data.S.in")
 
 # The files after the first four are optional and embedded as empty arrays
 # when missing: without english.fst and english.bin the program has no English
-# side, without headwords.bin it lists the headwords from glosses.fst.
+# side, without headwords.bin it lists the headwords from glosses.fst, without
+# inflections-multi-offsets.bin it walks the multi entries to find them.
 function(lomperi_embed_data target data_dir)
-  set(files glosses.fst glosses.bin inflections.fst inflections-multi.bin english.fst english.bin headwords.bin)
-  set(symbols glosses_fst glosses_bin inflections_fst inflections_multi_bin english_fst english_bin headwords_bin)
-  set(optional english.fst english.bin headwords.bin)
+  set(files glosses.fst glosses.bin inflections.fst inflections-multi.bin english.fst english.bin headwords.bin inflections-multi-offsets.bin)
+  set(symbols glosses_fst glosses_bin inflections_fst inflections_multi_bin english_fst english_bin headwords_bin inflections_multi_offsets_bin)
+  set(optional english.fst english.bin headwords.bin inflections-multi-offsets.bin)
   set(LOMPERI_EMBED_ENTRIES "")
   set(deps "")
   foreach(file symbol IN ZIP_LISTS files symbols)

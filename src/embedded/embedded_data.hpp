@@ -20,6 +20,8 @@ extern const std::uint8_t lomperi_english_bin[];
 extern const std::uint64_t lomperi_english_bin_len;
 extern const std::uint8_t lomperi_headwords_bin[];
 extern const std::uint64_t lomperi_headwords_bin_len;
+extern const std::uint8_t lomperi_inflections_multi_offsets_bin[];
+extern const std::uint64_t lomperi_inflections_multi_offsets_bin_len;
 }
 
 namespace lomperi::embedded {
@@ -33,6 +35,7 @@ inline morphology::DataFiles data_files() {
         {lomperi_english_fst, static_cast<std::size_t>(lomperi_english_fst_len)},
         {lomperi_english_bin, static_cast<std::size_t>(lomperi_english_bin_len)},
         {lomperi_headwords_bin, static_cast<std::size_t>(lomperi_headwords_bin_len)},
+        {lomperi_inflections_multi_offsets_bin, static_cast<std::size_t>(lomperi_inflections_multi_offsets_bin_len)},
     };
 }
 

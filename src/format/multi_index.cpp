@@ -8,11 +8,52 @@
 
 namespace lomperi::format {
 
-Result<MultiIndex> MultiIndex::parse(Bytes file) {
+namespace {
+
+Result<std::uint32_t> parse_header(Bytes file) {
     if (file.size() < kMultiHeaderSize) return fail("truncated multi header");
     if (as_text(file.first(4)) != kMultiMagic) return fail("bad multi magic");
     if (file[4] != kMultiVersion) return fail(fmt::format("unsupported multi version {}", file[4]));
-    const std::uint32_t count = read_u32(file, 5);
+    return read_u32(file, 5);
+}
+
+// Where entry k ends by its own length byte, and where the next one starts
+// (or the body ends): equal for the starts of a matching offsets file.
+bool entry_fits(const MultiIndex& index, std::size_t k) {
+    const std::size_t start = index.entry_offset(k);
+    if (start >= index.body.size()) return false;
+    const std::size_t end = start + 1 + 4 * std::size_t{index.body[start]};
+    const std::size_t next = k + 1 < index.size() ? index.entry_offset(k + 1) : index.body.size();
+    return end == next;
+}
+
+}  // namespace
+
+Result<MultiIndex> MultiIndex::parse(Bytes file, Bytes offsets_file) {
+    const auto count = parse_header(file);
+    if (!count) return forward(count);
+    const std::size_t head = kMultiOffsetsMagic.size() + 5;
+    if (offsets_file.size() < head || as_text(offsets_file.first(4)) != kMultiOffsetsMagic)
+        return fail("bad multi offsets magic");
+    if (offsets_file[4] != kMultiOffsetsVersion)
+        return fail(fmt::format("unsupported multi offsets version {}", offsets_file[4]));
+    if (read_u32(offsets_file, 5) != *count || offsets_file.size() != head + 4 * std::uint64_t{*count})
+        return fail("multi offsets do not match the entries");
+    MultiIndex index;
+    index.body = file.subspan(kMultiHeaderSize);
+    index.stored_offsets = offsets_file.subspan(head);
+    constexpr std::size_t kSamples = 64;
+    for (std::size_t k = 0; k < std::min<std::size_t>(*count, kSamples); ++k) {
+        const std::size_t sampled = *count <= kSamples ? k : k * (*count - 1) / (kSamples - 1);
+        if (!entry_fits(index, sampled)) return fail("multi offsets do not match the entries");
+    }
+    return index;
+}
+
+Result<MultiIndex> MultiIndex::parse(Bytes file) {
+    const auto header_count = parse_header(file);
+    if (!header_count) return forward(header_count);
+    const std::uint32_t count = *header_count;
     MultiIndex index;
     index.body = file.subspan(kMultiHeaderSize);
     const std::size_t length = index.body.size();
@@ -30,8 +71,8 @@ Result<MultiIndex> MultiIndex::parse(Bytes file) {
 }
 
 Result<std::vector<std::uint32_t>> MultiIndex::base_ids(std::uint32_t index) const {
-    if (index >= entry_offsets.size()) return fail(fmt::format("multi index {} out of range", index));
-    const std::size_t p = entry_offsets[index];
+    if (index >= size()) return fail(fmt::format("multi index {} out of range", index));
+    const std::size_t p = entry_offset(index);
     if (p >= body.size()) return fail("truncated multi entry");
     const std::size_t n = body[p];
     if (p + 1 + 4 * n > body.size()) return fail("truncated multi ids");

@@ -24,6 +24,15 @@ std::vector<std::uint8_t> write_multi_header(std::uint32_t entries) {
     return out;
 }
 
+std::vector<std::uint8_t> write_multi_offsets(const MultiIndex& index) {
+    std::vector<std::uint8_t> out;
+    append_bytes(out, as_bytes(kMultiOffsetsMagic));
+    out.push_back(kMultiOffsetsVersion);
+    append_u32(out, static_cast<std::uint32_t>(index.size()));
+    for (std::size_t k = 0; k < index.size(); ++k) append_u32(out, static_cast<std::uint32_t>(index.entry_offset(k)));
+    return out;
+}
+
 Result<std::vector<std::uint8_t>> write_multi_bin(std::span<const std::vector<std::uint32_t>> entries) {
     if (entries.size() > std::numeric_limits<std::uint32_t>::max()) return fail("too many multi entries");
     std::vector<std::uint8_t> out = write_multi_header(static_cast<std::uint32_t>(entries.size()));

@@ -88,6 +88,43 @@ TEST(MultiIndexBaseIds, GuardsAnIndexBuiltByHand) {
     EXPECT_EQ(index.base_ids(2).error().message(), "truncated multi entry");
 }
 
+// Stored starts stand in for the walk; those that disagree with the entries
+// fail the parse when sampled, and otherwise fail the read of their entry.
+TEST(MultiIndexParse, StoredOffsetsReadAsTheWalk) {
+    const Buffer input = multi_file(3, concat({{2}, u32le(4), u32le(9), {0}, {1}, u32le(7)}));
+    const auto walked = MultiIndex::parse(input);
+    ASSERT_TRUE(walked.has_value());
+    const Buffer offsets = write_multi_offsets(*walked);
+    const auto stored = MultiIndex::parse(input, offsets);
+    ASSERT_TRUE(stored.has_value()) << stored.error().report();
+    ASSERT_EQ(stored->size(), 3u);
+    for (std::uint32_t k = 0; k < 3; ++k) EXPECT_EQ(*stored->base_ids(k), *walked->base_ids(k)) << k;
+
+    const auto offsets_of = [](std::uint32_t count, std::initializer_list<std::uint32_t> starts) {
+        Buffer out = concat({bytes_of("LMPO"), {1}, u32le(count)});
+        for (const auto start : starts) out = concat({out, u32le(start)});
+        return out;
+    };
+    const struct {
+        Buffer offsets;
+        std::string message;
+    } damaged[] = {
+        {bytes_of("LMPO"), "bad multi offsets magic"},
+        {concat({bytes_of("LMPX"), {1}, u32le(3)}), "bad multi offsets magic"},
+        {concat({bytes_of("LMPO"), {2}, u32le(3)}), "unsupported multi offsets version 2"},
+        {offsets_of(2, {0, 9}), "multi offsets do not match the entries"},
+        {offsets_of(3, {0, 9}), "multi offsets do not match the entries"},
+        {offsets_of(3, {0, 9, 11}), "multi offsets do not match the entries"},
+        {offsets_of(3, {0, 10, 9}), "multi offsets do not match the entries"},
+        {offsets_of(3, {0, 9, 0xFFFFFFFF}), "multi offsets do not match the entries"},
+    };
+    for (const auto& c : damaged) {
+        const auto parsed = MultiIndex::parse(input, c.offsets);
+        ASSERT_FALSE(parsed.has_value()) << c.message;
+        EXPECT_EQ(parsed.error().message(), c.message);
+    }
+}
+
 TEST(MultiWriter, RoundTripsThroughTheParser) {
     const std::vector<std::vector<std::uint32_t>> entries = {
         {1, 2}, {}, {0xFFFFFFFF}, std::vector<std::uint32_t>(255, 3), {5, 6, 7}};

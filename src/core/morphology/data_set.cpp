@@ -9,7 +9,8 @@
 namespace lomperi::morphology {
 
 DataFiles DataSet::files() const {
-    return {glosses_fst, glosses_bin, inflections_fst, inflections_multi_bin, english_fst, english_bin, headwords_bin};
+    return {glosses_fst, glosses_bin, inflections_fst, inflections_multi_bin, english_fst,
+            english_bin,  headwords_bin, inflections_multi_offsets_bin};
 }
 
 Result<void> DataSet::write_to(const std::filesystem::path& dir) const {
@@ -28,6 +29,7 @@ Result<void> DataSet::write_to(const std::filesystem::path& dir) const {
         {"english.fst", &english_fst, true},
         {"english.bin", &english_bin, true},
         {"headwords.bin", &headwords_bin, true},
+        {"inflections-multi-offsets.bin", &inflections_multi_offsets_bin, true},
     };
     for (const auto& [name, bytes, optional] : files) {
         if (optional && bytes->empty()) continue;

@@ -17,6 +17,7 @@ struct DataSet {
     std::vector<std::uint8_t> english_fst;  // optional: both empty without an English side
     std::vector<std::uint8_t> english_bin;
     std::vector<std::uint8_t> headwords_bin;  // optional: empty lists the headwords at start-up
+    std::vector<std::uint8_t> inflections_multi_offsets_bin;  // optional: empty walks the multi entries at start-up
 
     // Views of the files; valid while this DataSet lives (moving it keeps them valid).
     DataFiles files() const;

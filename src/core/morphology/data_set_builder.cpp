@@ -8,6 +8,8 @@
 #include "core/word_map/builder.hpp"
 #include "format/gloss_writer.hpp"
 #include "format/headword_table.hpp"
+#include "format/multi_index.hpp"
+#include "format/multi_writer.hpp"
 #include "core/morphology/inflection_writer.hpp"
 
 namespace lomperi::morphology {
@@ -96,8 +98,17 @@ Result<DataSet> DataSetBuilder::build() const {
     if (!glosses_fst) return forward(glosses_fst, "building glosses.fst");
     auto glosses_bin = format::write_framed_glosses_bin(pos_names, body, record_starts, frame_size_, zstd_level_);
     if (!glosses_bin) return forward(glosses_bin, "building glosses.bin");
-    return DataSet{std::move(*glosses_fst), std::move(*glosses_bin), std::move(inflections->inflections_fst),
-                   std::move(inflections->inflections_multi_bin), {}, {}, std::move(headword_table).finish()};
+    const auto multi = format::MultiIndex::parse(inflections->inflections_multi_bin);
+    if (!multi) return forward(multi, "reading back inflections-multi.bin");
+    auto multi_offsets = format::write_multi_offsets(*multi);
+    return DataSet{std::move(*glosses_fst),
+                   std::move(*glosses_bin),
+                   std::move(inflections->inflections_fst),
+                   std::move(inflections->inflections_multi_bin),
+                   {},
+                   {},
+                   std::move(headword_table).finish(),
+                   std::move(multi_offsets)};
 }
 
 }  // namespace lomperi::morphology

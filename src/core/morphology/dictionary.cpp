@@ -71,11 +71,12 @@ Result<GlossHalf> load_glosses(Bytes glosses_fst, Bytes glosses_bin) {
     return GlossHalf{std::move(*store), std::move(*glosses)};
 }
 
-Result<InflectionHalf> load_inflections(Bytes inflections_fst, Bytes multi_bin, Bytes headwords_bin,
+Result<InflectionHalf> load_inflections(Bytes inflections_fst, Bytes multi_bin, Bytes multi_offsets_bin, Bytes headwords_bin,
                                         const word_map::WordMap& glosses) {
     auto inflections = word_map::WordMap::open(inflections_fst);
     if (!inflections) return fail(fmt::format("invalid inflections.fst: {}", inflections.error().message()));
-    auto multi = format::MultiIndex::parse(multi_bin);
+    auto multi = multi_offsets_bin.empty() ? format::MultiIndex::parse(multi_bin)
+                                           : format::MultiIndex::parse(multi_bin, multi_offsets_bin);
     if (!multi) return forward(multi, "parsing inflections-multi.bin");
     auto headwords = headwords_of(headwords_bin, glosses);
     if (!headwords) return forward(headwords);
@@ -95,7 +96,8 @@ Result<Dictionary> load_dictionary(const DataFiles& files) {
     auto gloss_half = load_glosses(files.glosses_fst, files.glosses_bin);
     if (!gloss_half) return forward(gloss_half);
     auto inflection_half =
-        load_inflections(files.inflections_fst, files.inflections_multi_bin, files.headwords_bin, gloss_half->glosses);
+        load_inflections(files.inflections_fst, files.inflections_multi_bin, files.inflections_multi_offsets_bin,
+                         files.headwords_bin, gloss_half->glosses);
     if (!inflection_half) return forward(inflection_half);
     auto english = load_english(files.english_fst, files.english_bin);
     if (!english) return forward(english);

@@ -58,12 +58,14 @@ struct DataFiles {
     Bytes inflections_multi_bin;
     Bytes english_fst;  // both empty: no English side
     Bytes english_bin;
-    Bytes headwords_bin;  // empty: the headwords are listed from glosses_fst
+    Bytes headwords_bin;           // empty: the headwords are listed from glosses_fst
+    Bytes inflections_multi_offsets_bin;  // empty: the multi entries are walked to find them
 };
 
 Result<GlossHalf> load_glosses(Bytes glosses_fst, Bytes glosses_bin);
-// `headwords_bin` may be empty: the headwords are then listed from `glosses`.
-Result<InflectionHalf> load_inflections(Bytes inflections_fst, Bytes multi_bin, Bytes headwords_bin,
+// `multi_offsets_bin` and `headwords_bin` may be empty: the multi entries are
+// then walked and the headwords listed from `glosses`.
+Result<InflectionHalf> load_inflections(Bytes inflections_fst, Bytes multi_bin, Bytes multi_offsets_bin, Bytes headwords_bin,
                                         const word_map::WordMap& glosses);
 
 // The English side of a data set; nothing when both files are empty.

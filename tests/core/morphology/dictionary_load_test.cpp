@@ -78,8 +78,14 @@ TEST(LoadDictionary, ReportsEachFailureWithItsMessage) {
          "parsing inflections-multi.bin\n\nCaused by:\n    bad multi magic"},
         {"multi cut", [](DataSet& d) { d.inflections_multi_bin.resize(8); },
          "parsing inflections-multi.bin\n\nCaused by:\n    truncated multi header"},
-        {"multi count beyond entries", [](DataSet& d) { d.inflections_multi_bin[5] = 1; },
+        {"multi count beyond entries",
+         [](DataSet& d) {
+             d.inflections_multi_bin[5] = 1;
+             d.inflections_multi_offsets_bin.clear();
+         },
          "parsing inflections-multi.bin\n\nCaused by:\n    truncated multi entry header"},
+        {"multi count beyond its offsets", [](DataSet& d) { d.inflections_multi_bin[5] = 1; },
+         "parsing inflections-multi.bin\n\nCaused by:\n    multi offsets do not match the entries"},
     };
     for (const auto& c : cases) {
         DataSet data = valid;

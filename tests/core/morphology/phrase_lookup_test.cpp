@@ -41,7 +41,7 @@ MismatchedData make_mismatched() {
     };
     MismatchedData m{build_or_die(three, {}), build_or_die(ten, forms), {}};
     const DataFiles files{m.small.files().glosses_fst, m.small.files().glosses_bin, m.large.files().inflections_fst,
-                          m.large.files().inflections_multi_bin, {}, {}, {}};
+                          m.large.files().inflections_multi_bin, {}, {}, {}, m.large.files().inflections_multi_offsets_bin};
     auto dict = load_dictionary(files);
     if (!dict) throw std::runtime_error(dict.error().report());
     m.dict = std::move(*dict);

@@ -26,6 +26,7 @@
 #include "core/morphology/dictionary.hpp"
 #include "format/gloss_writer.hpp"
 #include "format/headword_table.hpp"
+#include "format/multi_writer.hpp"
 #include "dictd.hpp"
 #include "gloss_merge.hpp"
 #include "pos_names.hpp"
@@ -284,8 +285,8 @@ Result<void> build(const fs::path& work, const fs::path& out) {
     return {};
 }
 
-// A data set written before glosses.bin came in frames and headwords.bin
-// existed gets both, byte for byte as a rebuild would write them: the frames
+// A data set written before glosses.bin came in frames and headwords.bin and
+// inflections-multi-offsets.bin existed gets all three, byte for byte as a rebuild would write them: the frames
 // end at the record starts that glosses.fst holds.
 Result<void> upgrade(const fs::path& dir) {
     std::vector<std::vector<std::uint8_t>> bytes;
@@ -294,7 +295,7 @@ Result<void> upgrade(const fs::path& dir) {
         if (!text) return forward(text);
         bytes.emplace_back(text->begin(), text->end());
     }
-    const morphology::DataFiles files{bytes[0], bytes[1], bytes[2], bytes[3], {}, {}, {}};
+    const morphology::DataFiles files{bytes[0], bytes[1], bytes[2], bytes[3], {}, {}, {}, {}};
     const auto dict = morphology::load_dictionary(files);
     if (!dict) return forward(dict, "loading the data set");
     const auto body = dict->gloss_store.plain_body();
@@ -311,7 +312,8 @@ Result<void> upgrade(const fs::path& dir) {
         if (auto added = table.add(headword); !added) return added;
     }
     if (auto written = write_file(dir / "glosses.bin", *glosses_bin); !written) return written;
-    return write_file(dir / "headwords.bin", std::move(table).finish());
+    if (auto written = write_file(dir / "headwords.bin", std::move(table).finish()); !written) return written;
+    return write_file(dir / "inflections-multi-offsets.bin", format::write_multi_offsets(dict->multi));
 }
 
 int analyse(int argc, char** argv) {

@@ -3,6 +3,7 @@
 #include <signal.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <cstdio>
 #include <new>
 #include <string>
@@ -56,14 +57,19 @@ Result<void> draw_once(term::Terminal& terminal, term::Renderer& renderer, AppSt
 LoopEnd main_loop(term::Terminal& terminal, term::Renderer& renderer, CursorGuard& cursor, AppState& state,
                   ViewCache& cache) {
     bool redraw = true;
+    // While no input waits, the gloss body is decompressed a frame at a time,
+    // so that later look-ups find their records ready; a frame takes about a
+    // tenth of a millisecond, which is all a key pressed meanwhile waits.
+    bool warming = true;
     while (true) {
         if (redraw) {
             cursor.hidden();
             if (auto drawn = draw_once(terminal, renderer, state, cache); !drawn) return {drawn.error()};
         }
-        auto event = terminal.wait_event();
+        auto event = warming ? terminal.wait_event(std::chrono::milliseconds{0}) : terminal.wait_event();
         if (!event) return {event.error()};
         if (!*event) {
+            if (warming) warming = state.dictionary.gloss_store.decompress_next();
             redraw = false;
             continue;
         }

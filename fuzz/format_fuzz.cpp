@@ -1,12 +1,15 @@
-// The gloss store and multi-index parsers over arbitrary bytes: every fault
-// is an error value, never a read outside the input.
+// The gloss store, frame, headword-table and multi-index parsers over
+// arbitrary bytes: every fault is an error value or an absent value, never a
+// read outside the input.
 #include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
 
 #include "format/gloss.hpp"
+#include "format/headword_table.hpp"
 #include "format/multi_index.hpp"
+#include "format/zstd_frames.hpp"
 
 using lomperi::Bytes;
 
@@ -17,6 +20,21 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (std::size_t at = 0; at < size && at < 64; ++at) (void)lomperi::format::parse_gloss_record(bytes.subspan(at), kNames);
     if (const auto multi = lomperi::format::MultiIndex::parse(bytes)) {
         for (std::uint32_t k = 0; k <= multi->size() && k < 1024; ++k) (void)multi->base_ids(k);
+    }
+    const std::size_t half = size / 2;
+    if (const auto multi = lomperi::format::MultiIndex::parse(bytes.first(half), bytes.subspan(half))) {
+        for (std::uint32_t k = 0; k <= multi->size() && k < 1024; ++k) (void)multi->base_ids(k);
+    }
+    if (const auto table = lomperi::format::HeadwordTable::parse(bytes)) {
+        for (std::size_t id = 0; id <= table->size() && id < 1024; ++id) (void)table->at(id);
+    }
+    if (const auto frames = lomperi::format::split_zstd_frames(bytes)) {
+        lomperi::format::ZstdDecompressor decompressor;
+        for (const auto& frame : *frames) {
+            if (frame.plain_size > (std::size_t{1} << 20)) continue;
+            std::vector<std::uint8_t> plain(frame.plain_size);
+            (void)decompressor.decompress(frame, plain.data());
+        }
     }
     return 0;
 }

@@ -42,7 +42,7 @@ Result<MultiIndex> MultiIndex::parse(Bytes file, Bytes offsets_file) {
     MultiIndex index;
     index.body = file.subspan(kMultiHeaderSize);
     index.stored_offsets = offsets_file.subspan(head);
-    constexpr std::size_t kSamples = 64;
+    constexpr std::size_t kSamples = 8;  // each costs a page fault at start-up
     for (std::size_t k = 0; k < std::min<std::size_t>(*count, kSamples); ++k) {
         const std::size_t sampled = *count <= kSamples ? k : k * (*count - 1) / (kSamples - 1);
         if (!entry_fits(index, sampled)) return fail("multi offsets do not match the entries");

@@ -19,30 +19,29 @@ std::unexpected<Error> zstd_error(std::size_t code) { return fail(fmt::format("z
 constexpr std::uint32_t kFrameIndexMagic = 0x184D2A5Eu;
 constexpr std::string_view kFrameIndexTag = "LMPF";
 constexpr std::size_t kFrameIndexHeaderSize = 8;
+constexpr std::size_t kFrameIndexHead = kFrameIndexTag.size() + 4;  // the tag and the count
 
 // The size pairs of a leading frame index, or nothing when the body does not
 // start with one.
 std::optional<Bytes> frame_index(Bytes body) {
     if (body.size() < kFrameIndexHeaderSize || read_u32(body, 0) != kFrameIndexMagic) return std::nullopt;
     const std::uint64_t length = read_u32(body, 4);
-    const std::size_t head = kFrameIndexTag.size() + 4;
-    if (length < head || length > body.size() - kFrameIndexHeaderSize) return std::nullopt;
+    if (length < kFrameIndexHead || length > body.size() - kFrameIndexHeaderSize) return std::nullopt;
     const Bytes content = body.subspan(kFrameIndexHeaderSize, length);
     if (as_text(content.first(kFrameIndexTag.size())) != kFrameIndexTag) return std::nullopt;
-    if (length != head + 8 * std::uint64_t{read_u32(content, kFrameIndexTag.size())}) return std::nullopt;
+    if (length != kFrameIndexHead + 8 * std::uint64_t{read_u32(content, kFrameIndexTag.size())}) return std::nullopt;
     return content;
 }
 
 Result<std::vector<ZstdFrame>> indexed_frames(Bytes index, Bytes frames_body) {
-    const std::size_t head = kFrameIndexTag.size() + 4;
-    const std::size_t count = (index.size() - head) / 8;
+    const std::size_t count = (index.size() - kFrameIndexHead) / 8;
     std::vector<ZstdFrame> frames;
     frames.reserve(count);
     std::uint64_t at = 0;
     std::uint64_t plain_start = 0;
     for (std::size_t k = 0; k < count; ++k) {
-        const std::uint32_t compressed = read_u32(index, head + 8 * k);
-        const std::uint32_t plain = read_u32(index, head + 8 * k + 4);
+        const std::uint32_t compressed = read_u32(index, kFrameIndexHead + 8 * k);
+        const std::uint32_t plain = read_u32(index, kFrameIndexHead + 8 * k + 4);
         if (compressed > frames_body.size() - at) return fail(fmt::format("zstd: frame {} ends beyond the body", k));
         if (plain > 0) frames.push_back({frames_body.subspan(at, compressed), plain_start, plain});
         at += compressed;

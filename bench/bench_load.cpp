@@ -22,7 +22,7 @@ BENCHMARK(BM_LoadDictionary)->Unit(benchmark::kMillisecond);
 void BM_LoadGlosses(benchmark::State& state) {
     const auto files = embedded::data_files();
     for (auto _ : state) {
-        auto half = morphology::load_glosses(files.glosses_fst, files.glosses_bin);
+        auto half = morphology::load_glosses(files[morphology::DataFile::glosses_fst], files[morphology::DataFile::glosses_bin]);
         if (!half) state.SkipWithError(half.error().report().c_str());
         benchmark::DoNotOptimize(half);
     }
@@ -34,11 +34,11 @@ BENCHMARK(BM_LoadGlosses)->Unit(benchmark::kMillisecond);
 // without them (arg 0).
 void BM_LoadInflections(benchmark::State& state) {
     const auto files = embedded::data_files();
-    const auto gloss_half = morphology::load_glosses(files.glosses_fst, files.glosses_bin);
-    const Bytes headwords_bin = state.range(0) != 0 ? files.headwords_bin : Bytes{};
-    const Bytes offsets_bin = state.range(0) != 0 ? files.inflections_multi_offsets_bin : Bytes{};
+    const auto gloss_half = morphology::load_glosses(files[morphology::DataFile::glosses_fst], files[morphology::DataFile::glosses_bin]);
+    const Bytes headwords_bin = state.range(0) != 0 ? files[morphology::DataFile::headwords_bin] : Bytes{};
+    const Bytes offsets_bin = state.range(0) != 0 ? files[morphology::DataFile::inflections_multi_offsets_bin] : Bytes{};
     for (auto _ : state) {
-        auto half = morphology::load_inflections(files.inflections_fst, files.inflections_multi_bin, offsets_bin, headwords_bin,
+        auto half = morphology::load_inflections(files[morphology::DataFile::inflections_fst], files[morphology::DataFile::inflections_multi_bin], offsets_bin, headwords_bin,
                                                  gloss_half->glosses);
         if (!half) state.SkipWithError(half.error().report().c_str());
         benchmark::DoNotOptimize(half);
@@ -51,7 +51,7 @@ BENCHMARK(BM_LoadInflections)->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond);
 void BM_DecompressWholeBody(benchmark::State& state) {
     const auto files = embedded::data_files();
     for (auto _ : state) {
-        auto half = morphology::load_glosses(files.glosses_fst, files.glosses_bin);
+        auto half = morphology::load_glosses(files[morphology::DataFile::glosses_fst], files[morphology::DataFile::glosses_bin]);
         if (!half) state.SkipWithError(half.error().report().c_str());
         std::size_t frames = 0;
         while (half->gloss_store.decompress_next()) ++frames;

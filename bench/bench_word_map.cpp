@@ -130,7 +130,7 @@ void BM_BuildSynthetic(benchmark::State& state) {
 const WordMap* embedded_glosses() {
     static const auto map = [] {
         auto files = lomperi::embedded::data_files();
-        auto opened = WordMap::open(Bytes(files.glosses_fst));
+        auto opened = WordMap::open(Bytes(files[lomperi::morphology::DataFile::glosses_fst]));
         return opened ? std::optional<WordMap>(*opened) : std::nullopt;
     }();
     return map ? &*map : nullptr;

@@ -10,7 +10,7 @@ namespace lomperi::morphology {
 
 inline Dictionary load_embedded(bool with_english) {
     auto files = embedded::data_files();
-    if (!with_english) files.english_fst = files.english_bin = {};
+    if (!with_english) files[morphology::DataFile::english_fst] = files[morphology::DataFile::english_bin] = {};
     auto loaded = load_dictionary(files);
     if (!loaded) throw std::runtime_error(loaded.error().report());
     return std::move(*loaded);

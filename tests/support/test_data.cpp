@@ -31,14 +31,17 @@ morphology::Dictionary load_or_throw(const morphology::DataSet& data) {
     return std::move(*dict);
 }
 
-// english.fst and english.bin with base ids as the loaded `dict` numbers its headwords.
-morphology::EnglishFiles english_files(const morphology::Dictionary& dict, std::vector<TestEnglishKey> keys) {
+// english.fst and english.bin, a headword's base id being its position in byte order.
+morphology::EnglishFiles english_files(const std::vector<TestHeadword>& headwords, std::vector<TestEnglishKey> keys) {
+    std::vector<std::string_view> sorted;
+    for (const auto& entry : headwords) sorted.push_back(entry.headword);
+    std::ranges::sort(sorted);
     std::ranges::sort(keys, {}, &TestEnglishKey::key);
     morphology::EnglishWriter writer;
     for (const auto& key : keys) {
         std::vector<format::EnglishPosting> postings;
         for (const auto& [headword, meaning] : key.postings) {
-            const auto id = std::ranges::lower_bound(dict.headwords, headword) - dict.headwords.begin();
+            const auto id = std::ranges::lower_bound(sorted, headword) - sorted.begin();
             postings.push_back({static_cast<std::uint32_t>(id), meaning});
         }
         if (auto added = writer.add(key.key, postings); !added) throw std::runtime_error(added.error().report());
@@ -52,26 +55,23 @@ morphology::EnglishFiles english_files(const morphology::Dictionary& dict, std::
 
 TestDictionary make_test_dictionary(const std::vector<TestHeadword>& headwords, const std::vector<TestForm>& forms,
                                     std::vector<TestEnglishKey> english) {
-    auto data = build_test_data(headwords, forms);
+    auto builder = test_builder(headwords, forms);
+    if (!english.empty()) builder.set_english(english_files(headwords, std::move(english)));
+    auto data = builder.build();
     if (!data) throw std::runtime_error("building test data: " + data.error().report());
     auto dict = load_or_throw(*data);
-    if (english.empty()) return TestDictionary{std::move(*data), std::move(dict)};
-    auto files = english_files(dict, std::move(english));
-    data->english_fst = std::move(files.english_fst);
-    data->english_bin = std::move(files.english_bin);
-    auto with_english = load_or_throw(*data);
-    return TestDictionary{std::move(*data), std::move(with_english)};
+    return TestDictionary{std::move(*data), std::move(dict)};
 }
 
 TestDictionary with_undecodable_records(TestDictionary t, const std::vector<std::string>& headwords) {
-    const auto header = format::parse_gloss_header(t.data.glosses_bin);
+    const auto header = format::parse_gloss_header(t.data[morphology::DataFile::glosses_bin]);
     if (!header) throw std::runtime_error(header.error().report());
     auto plain = t.dict.gloss_store.plain_body().value();
     for (const auto& headword : headwords) plain.at(t.dict.glosses.get(headword).value() + 1) = 0xFF;
     const std::vector<std::string> pos_names(header->pos_names.begin(), header->pos_names.end());
     auto glosses_bin = format::write_glosses_bin(pos_names, plain, 3);
     if (!glosses_bin) throw std::runtime_error(glosses_bin.error().report());
-    t.data.glosses_bin = std::move(*glosses_bin);
+    t.data[morphology::DataFile::glosses_bin] = std::move(*glosses_bin);
     t.dict = load_or_throw(t.data);
     return t;
 }

@@ -15,25 +15,25 @@ using Bytes8 = std::vector<std::uint8_t>;
 
 // The plain-size field sits right after the name table.
 Result<void> declare_one_more_plain_byte(morphology::DataSet& data) {
-    const auto header = format::parse_gloss_header(data.glosses_bin);
+    const auto header = format::parse_gloss_header(data[morphology::DataFile::glosses_bin]);
     if (!header) return forward(header);
     const std::vector<std::string> names(header->pos_names.begin(), header->pos_names.end());
     const Bytes8 compressed(header->compressed.begin(), header->compressed.end());
     auto bytes = format::assemble_glosses_bin(names, header->plain_size + 1, compressed);
     if (!bytes) return forward(bytes);
-    data.glosses_bin = std::move(*bytes);
+    data[morphology::DataFile::glosses_bin] = std::move(*bytes);
     return {};
 }
 
 const std::vector<std::pair<std::string_view, std::function<Result<void>(morphology::DataSet&)>>>& kinds() {
     static const std::vector<std::pair<std::string_view, std::function<Result<void>(morphology::DataSet&)>>> table = {
-        {"bad-gloss-magic", [](morphology::DataSet& d) { d.glosses_bin.at(3) = 'X'; return Result<void>{}; }},
-        {"bad-gloss-version", [](morphology::DataSet& d) { d.glosses_bin.at(4) = 2; return Result<void>{}; }},
-        {"truncated-glosses-bin", [](morphology::DataSet& d) { d.glosses_bin.pop_back(); return Result<void>{}; }},
+        {"bad-gloss-magic", [](morphology::DataSet& d) { d[morphology::DataFile::glosses_bin].at(3) = 'X'; return Result<void>{}; }},
+        {"bad-gloss-version", [](morphology::DataSet& d) { d[morphology::DataFile::glosses_bin].at(4) = 2; return Result<void>{}; }},
+        {"truncated-glosses-bin", [](morphology::DataSet& d) { d[morphology::DataFile::glosses_bin].pop_back(); return Result<void>{}; }},
         {"plain-size-mismatch", declare_one_more_plain_byte},
-        {"bad-glosses-fst", [](morphology::DataSet& d) { d.glosses_fst.resize(20); return Result<void>{}; }},
-        {"bad-inflections-fst", [](morphology::DataSet& d) { d.inflections_fst.resize(20); return Result<void>{}; }},
-        {"bad-multi-magic", [](morphology::DataSet& d) { d.inflections_multi_bin.at(0) = 'X'; return Result<void>{}; }},
+        {"bad-glosses-fst", [](morphology::DataSet& d) { d[morphology::DataFile::glosses_fst].resize(20); return Result<void>{}; }},
+        {"bad-inflections-fst", [](morphology::DataSet& d) { d[morphology::DataFile::inflections_fst].resize(20); return Result<void>{}; }},
+        {"bad-multi-magic", [](morphology::DataSet& d) { d[morphology::DataFile::inflections_multi_bin].at(0) = 'X'; return Result<void>{}; }},
     };
     return table;
 }

@@ -72,7 +72,7 @@ Result<void> run(const Options& options) {
     if (options.damage) {
         if (auto damaged = lomperi::tsv_data_set::apply_damage(*data, *options.damage); !damaged) return damaged;
     }
-    return data->write_to(options.out_dir);
+    return data->write_to(options.out_dir, lomperi::morphology::DataSet::Absent::WriteEmpty);
 }
 
 }  // namespace

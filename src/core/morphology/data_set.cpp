@@ -9,31 +9,23 @@
 namespace lomperi::morphology {
 
 DataFiles DataSet::files() const {
-    return {glosses_fst, glosses_bin, inflections_fst, inflections_multi_bin, english_fst,
-            english_bin,  headwords_bin, inflections_multi_offsets_bin};
+    DataFiles files;
+    for (const auto& info : kDataFileTable) files[info.file] = (*this)[info.file];
+    return files;
 }
 
-Result<void> DataSet::write_to(const std::filesystem::path& dir) const {
+Result<void> DataSet::write_to(const std::filesystem::path& dir, Absent absent) const {
     std::error_code error;
     std::filesystem::create_directories(dir, error);
     if (error) return fail(fmt::format("cannot create {}: {}", dir.string(), error.message()));
-    const struct {
-        const char* name;
-        const std::vector<std::uint8_t>* bytes;
-        bool optional;
-    } files[] = {
-        {"glosses.fst", &glosses_fst, false},
-        {"glosses.bin", &glosses_bin, false},
-        {"inflections.fst", &inflections_fst, false},
-        {"inflections-multi.bin", &inflections_multi_bin, false},
-        {"english.fst", &english_fst, true},
-        {"english.bin", &english_bin, true},
-        {"headwords.bin", &headwords_bin, true},
-        {"inflections-multi-offsets.bin", &inflections_multi_offsets_bin, true},
-    };
-    for (const auto& [name, bytes, optional] : files) {
-        if (optional && bytes->empty()) continue;
-        if (auto written = write_file(dir / name, *bytes); !written) return written;
+    for (const auto& info : kDataFileTable) {
+        const auto path = dir / info.name;
+        if (info.required || !(*this)[info.file].empty() || absent == Absent::WriteEmpty) {
+            if (auto written = write_file(path, (*this)[info.file]); !written) return written;
+            continue;
+        }
+        std::filesystem::remove(path, error);
+        if (error) return fail(fmt::format("cannot remove {}: {}", path.string(), error.message()));
     }
     return {};
 }

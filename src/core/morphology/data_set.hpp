@@ -1,31 +1,34 @@
 #pragma once
-// The files of a data set held in memory, as written by DataSetBuilder.
+// The files of a data set held in memory, as DataSetBuilder writes them.
+#include <array>
 #include <cstdint>
 #include <filesystem>
 #include <vector>
 
-#include "core/morphology/dictionary.hpp"
 #include "base/error.hpp"
+#include "core/morphology/data_files.hpp"
 
 namespace lomperi::morphology {
 
-struct DataSet {
-    std::vector<std::uint8_t> glosses_fst;
-    std::vector<std::uint8_t> glosses_bin;
-    std::vector<std::uint8_t> inflections_fst;
-    std::vector<std::uint8_t> inflections_multi_bin;
-    std::vector<std::uint8_t> english_fst;  // optional: both empty without an English side
-    std::vector<std::uint8_t> english_bin;
-    std::vector<std::uint8_t> headwords_bin;  // optional: empty lists the headwords at start-up
-    std::vector<std::uint8_t> inflections_multi_offsets_bin;  // optional: empty walks the multi entries at start-up
+class DataSet {
+public:
+    std::vector<std::uint8_t>& operator[](DataFile file) { return bytes_[static_cast<std::size_t>(file)]; }
+    const std::vector<std::uint8_t>& operator[](DataFile file) const { return bytes_[static_cast<std::size_t>(file)]; }
 
     // Views of the files; valid while this DataSet lives (moving it keeps them valid).
     DataFiles files() const;
 
-    // Writes glosses.fst, glosses.bin, inflections.fst and
-    // inflections-multi.bin, and each optional file that is not empty, into
-    // `dir`, creating it if needed.
-    Result<void> write_to(const std::filesystem::path& dir) const;
+    // What becomes of an optional file this data set lacks: removed, so that
+    // none is left over from an earlier data set, or written empty, so that
+    // a build step can name every file of the table as its output.
+    enum class Absent : std::uint8_t { Remove, WriteEmpty };
+
+    // Writes every required file and every optional one that is not empty
+    // into `dir`, creating it if needed.
+    Result<void> write_to(const std::filesystem::path& dir, Absent absent = Absent::Remove) const;
+
+private:
+    std::array<std::vector<std::uint8_t>, kDataFileCount> bytes_;
 };
 
 }  // namespace lomperi::morphology

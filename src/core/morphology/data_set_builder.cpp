@@ -10,12 +10,9 @@
 #include "format/headword_table.hpp"
 #include "format/multi_index.hpp"
 #include "format/multi_writer.hpp"
-#include "core/morphology/inflection_writer.hpp"
 
 namespace lomperi::morphology {
 namespace {
-
-using Pairs = std::vector<std::pair<std::string, std::uint64_t>>;
 
 std::vector<std::string> first_seen_pos_names(const std::map<std::string, std::vector<format::PosGroup>>& headwords) {
     std::vector<std::string> names;
@@ -27,35 +24,50 @@ std::vector<std::string> first_seen_pos_names(const std::map<std::string, std::v
     return names;
 }
 
-// The sorted headwords; a headword's base id is its position here.
+// A headword's base id is its position among the sorted headwords.
 class BaseIds {
 public:
-    explicit BaseIds(std::vector<std::string> sorted) : sorted_(std::move(sorted)) {}
+    explicit BaseIds(const std::map<std::string, std::vector<format::PosGroup>>& headwords) {
+        sorted_.reserve(headwords.size());
+        for (const auto& [headword, groups] : headwords) sorted_.push_back(headword);
+    }
 
-    std::optional<std::uint32_t> find(const std::string& headword) const {
+    std::optional<std::uint32_t> find(std::string_view headword) const {
         const auto found = std::lower_bound(sorted_.begin(), sorted_.end(), headword);
         if (found == sorted_.end() || *found != headword) return std::nullopt;
         return static_cast<std::uint32_t>(found - sorted_.begin());
     }
 
 private:
-    std::vector<std::string> sorted_;
+    std::vector<std::string_view> sorted_;
 };
 
-Result<InflectionFiles> inflection_files(const std::map<std::string, std::set<std::string>>& forms, const BaseIds& ids) {
-    InflectionWriter writer;
-    std::vector<std::uint32_t> base_ids;
-    for (const auto& [form, bases] : forms) {
-        base_ids.clear();
-        for (const auto& base : bases) {
-            const auto id = ids.find(base);
-            if (!id) return fail(fmt::format("form {:?} has unknown base {:?}", form, base));
-            base_ids.push_back(*id);
-        }
-        // Bases are kept in byte order, which is id order: the ids ascend.
-        if (auto added = writer.add(form, base_ids); !added) return forward(added);
+struct GlossFiles {
+    std::vector<std::uint8_t> glosses_fst;
+    std::vector<std::uint8_t> glosses_bin;
+    std::vector<std::uint8_t> headwords_bin;
+};
+
+Result<GlossFiles> gloss_files(const std::map<std::string, std::vector<format::PosGroup>>& headwords,
+                               const std::vector<std::string>& pos_names, std::size_t frame_size, int zstd_level) {
+    std::vector<std::uint8_t> body;
+    std::vector<std::pair<std::string, std::uint64_t>> offsets;
+    std::vector<std::uint64_t> record_starts;
+    format::HeadwordTableWriter headword_table;
+    offsets.reserve(headwords.size());
+    record_starts.reserve(headwords.size());
+    for (const auto& [headword, groups] : headwords) {
+        offsets.emplace_back(headword, body.size());
+        record_starts.push_back(body.size());
+        if (auto added = headword_table.add(headword); !added) return forward(added);
+        if (auto appended = format::append_gloss_record(body, format::GlossRecord{groups}, pos_names); !appended)
+            return forward(appended, fmt::format("encoding the record of {:?}", headword));
     }
-    return std::move(writer).finish();
+    auto glosses_fst = word_map::build_word_map(offsets);
+    if (!glosses_fst) return forward(glosses_fst, "building glosses.fst");
+    auto glosses_bin = format::write_framed_glosses_bin(pos_names, body, record_starts, frame_size, zstd_level);
+    if (!glosses_bin) return forward(glosses_bin, "building glosses.bin");
+    return GlossFiles{std::move(*glosses_fst), std::move(*glosses_bin), std::move(headword_table).finish()};
 }
 
 }  // namespace
@@ -67,48 +79,53 @@ void DataSetBuilder::add_headword(std::string headword, std::vector<format::PosG
 
 void DataSetBuilder::add_form(std::string form, std::string base) { forms_[std::move(form)].insert(std::move(base)); }
 
+Result<void> DataSetBuilder::add_form_ids(std::string_view form, std::span<const std::uint32_t> ids) {
+    return streamed_forms_.add(form, ids);
+}
+
 void DataSetBuilder::set_pos_names(std::vector<std::string> pos_names) { pos_names_ = std::move(pos_names); }
 
-Result<DataSet> DataSetBuilder::build() const {
+Result<InflectionFiles> DataSetBuilder::finish_forms() {
+    if (forms_.empty()) return std::move(streamed_forms_).finish();
+    if (streamed_forms_.forms() != 0) return fail("forms given both by base and by base id");
+    const BaseIds base_ids(headwords_);
+    std::vector<std::uint32_t> ids;
+    for (const auto& [form, bases] : forms_) {
+        ids.clear();
+        for (const auto& base : bases) {
+            const auto id = base_ids.find(base);
+            if (!id) return fail(fmt::format("form {:?} has unknown base {:?}", form, base));
+            ids.push_back(*id);
+        }
+        // Bases are kept in byte order, which is id order: the ids ascend.
+        if (auto added = streamed_forms_.add(form, ids); !added) return forward(added);
+    }
+    return std::move(streamed_forms_).finish();
+}
+
+Result<DataSet> DataSetBuilder::build() {
     if (!duplicates_.empty()) return fail(fmt::format("duplicate headword {:?}", duplicates_.front()));
     if (headwords_.size() > kMultiFlag) return fail("too many headwords");
     const std::vector<std::string> pos_names = pos_names_ ? *pos_names_ : first_seen_pos_names(headwords_);
-
-    std::vector<std::uint8_t> body;
-    Pairs offsets;
-    std::vector<std::uint64_t> record_starts;
-    std::vector<std::string> sorted;
-    format::HeadwordTableWriter headword_table;
-    offsets.reserve(headwords_.size());
-    record_starts.reserve(headwords_.size());
-    sorted.reserve(headwords_.size());
-    for (const auto& [headword, groups] : headwords_) {
-        offsets.emplace_back(headword, body.size());
-        record_starts.push_back(body.size());
-        sorted.push_back(headword);
-        if (auto added = headword_table.add(headword); !added) return forward(added);
-        if (auto appended = format::append_gloss_record(body, format::GlossRecord{groups}, pos_names); !appended)
-            return forward(appended, fmt::format("encoding the record of {:?}", headword));
-    }
-    auto inflections = inflection_files(forms_, BaseIds(std::move(sorted)));
+    auto glosses = gloss_files(headwords_, pos_names, frame_size_, zstd_level_);
+    if (!glosses) return forward(glosses);
+    auto inflections = finish_forms();
     if (!inflections) return forward(inflections);
-
-    DataSet data;
-    auto glosses_fst = word_map::build_word_map(offsets);
-    if (!glosses_fst) return forward(glosses_fst, "building glosses.fst");
-    auto glosses_bin = format::write_framed_glosses_bin(pos_names, body, record_starts, frame_size_, zstd_level_);
-    if (!glosses_bin) return forward(glosses_bin, "building glosses.bin");
     const auto multi = format::MultiIndex::parse(inflections->inflections_multi_bin);
     if (!multi) return forward(multi, "reading back inflections-multi.bin");
-    auto multi_offsets = format::write_multi_offsets(*multi);
-    return DataSet{std::move(*glosses_fst),
-                   std::move(*glosses_bin),
-                   std::move(inflections->inflections_fst),
-                   std::move(inflections->inflections_multi_bin),
-                   {},
-                   {},
-                   std::move(headword_table).finish(),
-                   std::move(multi_offsets)};
+
+    DataSet data;
+    data[DataFile::glosses_fst] = std::move(glosses->glosses_fst);
+    data[DataFile::glosses_bin] = std::move(glosses->glosses_bin);
+    data[DataFile::headwords_bin] = std::move(glosses->headwords_bin);
+    data[DataFile::inflections_multi_offsets_bin] = format::write_multi_offsets(*multi);
+    data[DataFile::inflections_fst] = std::move(inflections->inflections_fst);
+    data[DataFile::inflections_multi_bin] = std::move(inflections->inflections_multi_bin);
+    if (english_) {
+        data[DataFile::english_fst] = std::move(english_->english_fst);
+        data[DataFile::english_bin] = std::move(english_->english_bin);
+    }
+    return data;
 }
 
 }  // namespace lomperi::morphology

@@ -1,15 +1,21 @@
 #pragma once
-// Builds the data files from headwords with their gloss records and from
-// (form, base) pairs. Used by the data tool and by tests for small data sets.
+// Writes every file of a data set: from headwords with their gloss records,
+// from word forms with their bases, and from the English side's files. The
+// data tool and the tests' small data sets both build through it, and
+// nothing else writes a data-set file.
 #include <cstdint>
 #include <map>
 #include <optional>
 #include <set>
+#include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
-#include "core/morphology/data_set.hpp"
 #include "base/error.hpp"
+#include "core/morphology/data_set.hpp"
+#include "core/morphology/english_writer.hpp"
+#include "core/morphology/inflection_writer.hpp"
 #include "format/gloss.hpp"
 #include "format/gloss_writer.hpp"
 #include "format/multi_index.hpp"
@@ -29,6 +35,14 @@ public:
     // or more distinct bases becomes a multi entry; repeats are ignored.
     void add_form(std::string form, std::string base);
 
+    // The same for large sets, streamed: forms in strictly ascending byte
+    // order, each with the base ids of its headwords (their positions in
+    // byte order), ascending. Not to be mixed with add_form.
+    Result<void> add_form_ids(std::string_view form, std::span<const std::uint32_t> ids);
+
+    // The English side, its base ids numbered as above.
+    void set_english(EnglishFiles english) { english_ = std::move(english); }
+
     // The part-of-speech table, in this order. Without it the table lists the
     // parts of speech in the order first seen, walking headwords in key order.
     void set_pos_names(std::vector<std::string> pos_names);
@@ -38,13 +52,19 @@ public:
     void set_frame_size(std::size_t bytes) { frame_size_ = bytes; }
 
     // Fails on a form whose base is no headword, a duplicate headword, a part
-    // of speech missing from an explicit table, or a count beyond its field.
-    Result<DataSet> build() const;
+    // of speech missing from an explicit table, forms given both ways, or a
+    // count beyond its field.
+    // Once: the streamed forms are spent by it.
+    Result<DataSet> build();
 
 private:
+    Result<InflectionFiles> finish_forms();
+
     std::map<std::string, std::vector<format::PosGroup>> headwords_;
     std::vector<std::string> duplicates_;
     std::map<std::string, std::set<std::string>> forms_;
+    InflectionWriter streamed_forms_;
+    std::optional<EnglishFiles> english_;
     std::optional<std::vector<std::string>> pos_names_;
     int zstd_level_ = kDefaultZstdLevel;
     std::size_t frame_size_ = format::kGlossFrameSize;

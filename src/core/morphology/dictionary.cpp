@@ -94,13 +94,13 @@ Result<std::optional<EnglishIndex>> load_english(Bytes english_fst, Bytes englis
 }
 
 Result<Dictionary> load_dictionary(const DataFiles& files) {
-    auto gloss_half = load_glosses(files.glosses_fst, files.glosses_bin);
+    auto gloss_half = load_glosses(files[DataFile::glosses_fst], files[DataFile::glosses_bin]);
     if (!gloss_half) return forward(gloss_half);
     auto inflection_half =
-        load_inflections(files.inflections_fst, files.inflections_multi_bin, files.inflections_multi_offsets_bin,
-                         files.headwords_bin, gloss_half->glosses);
+        load_inflections(files[DataFile::inflections_fst], files[DataFile::inflections_multi_bin],
+                         files[DataFile::inflections_multi_offsets_bin], files[DataFile::headwords_bin], gloss_half->glosses);
     if (!inflection_half) return forward(inflection_half);
-    auto english = load_english(files.english_fst, files.english_bin);
+    auto english = load_english(files[DataFile::english_fst], files[DataFile::english_bin]);
     if (!english) return forward(english);
     return Dictionary{
         std::move(gloss_half->gloss_store),    std::move(gloss_half->glosses),         std::move(inflection_half->multi),

@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/morphology/data_files.hpp"
 #include "core/morphology/gloss_store.hpp"
 #include "core/word_map/word_map.hpp"
 #include "base/bytes.hpp"
@@ -49,17 +50,6 @@ struct Dictionary {
     // The decoded record of `headword`, or nothing when it is no key or its
     // record does not decode.
     std::optional<format::GlossRecord> gloss_record(std::string_view headword) const;
-};
-
-struct DataFiles {
-    Bytes glosses_fst;
-    Bytes glosses_bin;
-    Bytes inflections_fst;
-    Bytes inflections_multi_bin;
-    Bytes english_fst;  // both empty: no English side
-    Bytes english_bin;
-    Bytes headwords_bin;           // empty: the headwords are listed from glosses_fst
-    Bytes inflections_multi_offsets_bin;  // empty: the multi entries are walked to find them
 };
 
 Result<GlossHalf> load_glosses(Bytes glosses_fst, Bytes glosses_bin);

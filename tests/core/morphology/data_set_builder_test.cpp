@@ -80,7 +80,7 @@ TEST(DataSetBuilder, UsesAnExplicitPosTable) {
     builder.add_headword("a", {{"noun", {"x"}}});
     const auto data = builder.build();
     ASSERT_TRUE(data.has_value());
-    const auto header = format::parse_gloss_header(data->glosses_bin);
+    const auto header = format::parse_gloss_header((*data)[DataFile::glosses_bin]);
     EXPECT_EQ(header->pos_names, (std::vector<std::string_view>{"adj", "verb", "noun"}));
 }
 
@@ -127,10 +127,10 @@ TEST(DataSetBuilder, OutputDependsOnlyOnTheContent) {
         {{"olla", {{"verb", {"to be"}}}}, {"koira", {{"noun", {"dog"}}}}, {"kissa", {{"noun", {"cat"}}}}},
         {{"koiran", {"koira"}}, {"on", {"olla"}}, {"kissan", {"kissa"}}});
     ASSERT_TRUE(forward.has_value() && backward.has_value());
-    EXPECT_EQ(forward->glosses_fst, backward->glosses_fst);
-    EXPECT_EQ(forward->glosses_bin, backward->glosses_bin);
-    EXPECT_EQ(forward->inflections_fst, backward->inflections_fst);
-    EXPECT_EQ(forward->inflections_multi_bin, backward->inflections_multi_bin);
+    EXPECT_EQ((*forward)[DataFile::glosses_fst], (*backward)[DataFile::glosses_fst]);
+    EXPECT_EQ((*forward)[DataFile::glosses_bin], (*backward)[DataFile::glosses_bin]);
+    EXPECT_EQ((*forward)[DataFile::inflections_fst], (*backward)[DataFile::inflections_fst]);
+    EXPECT_EQ((*forward)[DataFile::inflections_multi_bin], (*backward)[DataFile::inflections_multi_bin]);
 }
 
 std::vector<std::uint8_t> read_file(const std::filesystem::path& path) {
@@ -143,10 +143,10 @@ TEST(DataSet, WritesItsFourFiles) {
     const auto dir = std::filesystem::temp_directory_path() / ("lomperi-data-set-" + std::to_string(::getpid()));
     std::filesystem::remove_all(dir);
     ASSERT_TRUE(data->write_to(dir / "nested").has_value());
-    EXPECT_EQ(read_file(dir / "nested" / "glosses.fst"), data->glosses_fst);
-    EXPECT_EQ(read_file(dir / "nested" / "glosses.bin"), data->glosses_bin);
-    EXPECT_EQ(read_file(dir / "nested" / "inflections.fst"), data->inflections_fst);
-    EXPECT_EQ(read_file(dir / "nested" / "inflections-multi.bin"), data->inflections_multi_bin);
+    EXPECT_EQ(read_file(dir / "nested" / "glosses.fst"), (*data)[DataFile::glosses_fst]);
+    EXPECT_EQ(read_file(dir / "nested" / "glosses.bin"), (*data)[DataFile::glosses_bin]);
+    EXPECT_EQ(read_file(dir / "nested" / "inflections.fst"), (*data)[DataFile::inflections_fst]);
+    EXPECT_EQ(read_file(dir / "nested" / "inflections-multi.bin"), (*data)[DataFile::inflections_multi_bin]);
 
     std::ofstream(dir / "plain-file") << "x";
     const auto written = data->write_to(dir / "plain-file");

@@ -49,42 +49,42 @@ TEST(LoadDictionary, ReportsEachFailureWithItsMessage) {
         std::function<void(DataSet&)> damage;
         std::string report;
     } cases[] = {
-        {"glosses.fst too short", [](DataSet& d) { d.glosses_fst.resize(35); }, "invalid fst: FST error"},
-        {"glosses.fst version 4", [](DataSet& d) { d.glosses_fst[0] = 4; }, "invalid fst: FST error"},
-        {"glosses.fst empty", [](DataSet& d) { d.glosses_fst.clear(); }, "invalid fst: FST error"},
-        {"glosses.bin bad magic", [](DataSet& d) { d.glosses_bin[0] = 'X'; },
+        {"glosses.fst too short", [](DataSet& d) { d[DataFile::glosses_fst].resize(35); }, "invalid fst: FST error"},
+        {"glosses.fst version 4", [](DataSet& d) { d[DataFile::glosses_fst][0] = 4; }, "invalid fst: FST error"},
+        {"glosses.fst empty", [](DataSet& d) { d[DataFile::glosses_fst].clear(); }, "invalid fst: FST error"},
+        {"glosses.bin bad magic", [](DataSet& d) { d[DataFile::glosses_bin][0] = 'X'; },
          "parsing glosses.bin header\n\nCaused by:\n    bad magic"},
-        {"glosses.bin version", [](DataSet& d) { d.glosses_bin[4] = 7; },
+        {"glosses.bin version", [](DataSet& d) { d[DataFile::glosses_bin][4] = 7; },
          "parsing glosses.bin header\n\nCaused by:\n    unsupported version 7"},
-        {"glosses.bin body cut", [](DataSet& d) { d.glosses_bin.pop_back(); },
+        {"glosses.bin body cut", [](DataSet& d) { d[DataFile::glosses_bin].pop_back(); },
          "parsing glosses.bin header\n\nCaused by:\n    truncated header"},
-        {"glosses.bin body not zstd", [](DataSet& d) { d.glosses_bin = glosses_bin_with_body(Buffer(16, 0x41)); },
+        {"glosses.bin body not zstd", [](DataSet& d) { d[DataFile::glosses_bin] = glosses_bin_with_body(Buffer(16, 0x41)); },
          "decompressing glosses.bin\n\nCaused by:\n    zstd: Unknown frame descriptor"},
-        {"glosses.bin body too short for a frame", [](DataSet& d) { d.glosses_bin = glosses_bin_with_body({1, 2, 3}); },
+        {"glosses.bin body too short for a frame", [](DataSet& d) { d[DataFile::glosses_bin] = glosses_bin_with_body({1, 2, 3}); },
          "decompressing glosses.bin\n\nCaused by:\n    zstd: Unknown frame descriptor"},
-        {"glosses.bin body of no frames", [](DataSet& d) { d.glosses_bin = glosses_bin_with_body({}); },
+        {"glosses.bin body of no frames", [](DataSet& d) { d[DataFile::glosses_bin] = glosses_bin_with_body({}); },
          "plain size mismatch: expected 10, got 0"},
-        {"frame larger than declared", [](DataSet& d) { d.glosses_bin = glosses_bin_declaring(-1); },
+        {"frame larger than declared", [](DataSet& d) { d[DataFile::glosses_bin] = glosses_bin_declaring(-1); },
          "plain size mismatch: expected 7, got 8"},
-        {"frame smaller than declared", [](DataSet& d) { d.glosses_bin = glosses_bin_declaring(+1); },
+        {"frame smaller than declared", [](DataSet& d) { d[DataFile::glosses_bin] = glosses_bin_declaring(+1); },
          "plain size mismatch: expected 9, got 8"},
-        {"frame far smaller than declared", [](DataSet& d) { d.glosses_bin = glosses_bin_declaring(0xFFFFFFF0); },
+        {"frame far smaller than declared", [](DataSet& d) { d[DataFile::glosses_bin] = glosses_bin_declaring(0xFFFFFFF0); },
          "plain size mismatch: expected 4294967288, got 8"},
-        {"inflections.fst too short", [](DataSet& d) { d.inflections_fst.resize(20); },
+        {"inflections.fst too short", [](DataSet& d) { d[DataFile::inflections_fst].resize(20); },
          "invalid inflections.fst: FST error"},
-        {"inflections.fst version 0", [](DataSet& d) { d.inflections_fst[0] = 0; },
+        {"inflections.fst version 0", [](DataSet& d) { d[DataFile::inflections_fst][0] = 0; },
          "invalid inflections.fst: FST error"},
-        {"multi bad magic", [](DataSet& d) { d.inflections_multi_bin[0] = 'X'; },
+        {"multi bad magic", [](DataSet& d) { d[DataFile::inflections_multi_bin][0] = 'X'; },
          "parsing inflections-multi.bin\n\nCaused by:\n    bad multi magic"},
-        {"multi cut", [](DataSet& d) { d.inflections_multi_bin.resize(8); },
+        {"multi cut", [](DataSet& d) { d[DataFile::inflections_multi_bin].resize(8); },
          "parsing inflections-multi.bin\n\nCaused by:\n    truncated multi header"},
         {"multi count beyond entries",
          [](DataSet& d) {
-             d.inflections_multi_bin[5] = 1;
-             d.inflections_multi_offsets_bin.clear();
+             d[DataFile::inflections_multi_bin][5] = 1;
+             d[DataFile::inflections_multi_offsets_bin].clear();
          },
          "parsing inflections-multi.bin\n\nCaused by:\n    truncated multi entry header"},
-        {"multi count beyond its offsets", [](DataSet& d) { d.inflections_multi_bin[5] = 1; },
+        {"multi count beyond its offsets", [](DataSet& d) { d[DataFile::inflections_multi_bin][5] = 1; },
          "parsing inflections-multi.bin\n\nCaused by:\n    multi offsets do not match the entries"},
     };
     for (const auto& c : cases) {
@@ -110,7 +110,7 @@ TEST(LoadDictionary, NonUtf8HeadwordEndsTheLoad) {
         auto data = build_test_data({{"kissa", {{"noun", {"cat"}}}}, {c.headword, {{"noun", {"x"}}}}}, {});
         ASSERT_TRUE(data.has_value());
         EXPECT_EQ(load_report(*data), "headwords.bin does not match glosses.fst");
-        data->headwords_bin.clear();
+        (*data)[DataFile::headwords_bin].clear();
         EXPECT_EQ(load_report(*data), "non-utf8 word in glosses.fst\n\nCaused by:\n    " + c.key_cause);
     }
 }
@@ -119,11 +119,11 @@ TEST(LoadDictionary, NonUtf8HeadwordEndsTheLoad) {
 // particular a failure of the gloss half stops before inflections.fst is read.
 TEST(LoadDictionary, TheFirstCheckInLoadOrderWins) {
     const DataSet valid = sample_data();
-    const auto bad_glosses_fst = [](DataSet& d) { d.glosses_fst.resize(10); };
-    const auto bad_header = [](DataSet& d) { d.glosses_bin[1] = 'X'; };
-    const auto bad_size = [](DataSet& d) { d.glosses_bin = glosses_bin_declaring(+1); };
-    const auto bad_inflections_fst = [](DataSet& d) { d.inflections_fst.resize(10); };
-    const auto bad_multi = [](DataSet& d) { d.inflections_multi_bin[4] = 9; };
+    const auto bad_glosses_fst = [](DataSet& d) { d[DataFile::glosses_fst].resize(10); };
+    const auto bad_header = [](DataSet& d) { d[DataFile::glosses_bin][1] = 'X'; };
+    const auto bad_size = [](DataSet& d) { d[DataFile::glosses_bin] = glosses_bin_declaring(+1); };
+    const auto bad_inflections_fst = [](DataSet& d) { d[DataFile::inflections_fst].resize(10); };
+    const auto bad_multi = [](DataSet& d) { d[DataFile::inflections_multi_bin][4] = 9; };
     const struct {
         const char* name;
         std::vector<std::function<void(DataSet&)>> damages;
@@ -160,7 +160,7 @@ TEST(LoadDictionary, BuildsBothHalves) {
     const auto dict = load_dictionary(data.files());
     ASSERT_TRUE(dict.has_value()) << dict.error().report();
     EXPECT_EQ(dict->gloss_store.pos_names(), (std::vector<std::string>{"noun", "verb"}));
-    const auto header = format::parse_gloss_header(data.glosses_bin);
+    const auto header = format::parse_gloss_header(data[DataFile::glosses_bin]);
     EXPECT_EQ(dict->gloss_store.plain_size(), header->plain_size);
     EXPECT_EQ(std::vector<std::string>(dict->headwords.begin(), dict->headwords.end()),
               (std::vector<std::string>{"kissa", "olla"}));

@@ -40,8 +40,11 @@ MismatchedData make_mismatched() {
         {"x1", {"a1"}}, {"x2", {"a9"}}, {"x3", {"a0", "a9"}}, {"x4", {"a0", "a1"}}, {"x5", {"a0"}}, {"x\xff", {"a0"}},
     };
     MismatchedData m{build_or_die(three, {}), build_or_die(ten, forms), {}};
-    const DataFiles files{m.small.files().glosses_fst, m.small.files().glosses_bin, m.large.files().inflections_fst,
-                          m.large.files().inflections_multi_bin, {}, {}, {}, m.large.files().inflections_multi_offsets_bin};
+    // The gloss half of the small set, the inflection half of the large one.
+    DataFiles files = m.large.files();
+    files[DataFile::glosses_fst] = m.small[DataFile::glosses_fst];
+    files[DataFile::glosses_bin] = m.small[DataFile::glosses_bin];
+    files[DataFile::headwords_bin] = {};
     auto dict = load_dictionary(files);
     if (!dict) throw std::runtime_error(dict.error().report());
     m.dict = std::move(*dict);

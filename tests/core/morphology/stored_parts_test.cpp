@@ -62,7 +62,7 @@ TEST(FramedGlosses, EveryRecordReadsAsFromOneFrame) {
 TEST(StoredHeadwords, ListAsFromTheMapAndMustMatchIt) {
     const DataSet data = built(4096);
     DataSet listed = data;
-    listed.headwords_bin.clear();
+    listed[DataFile::headwords_bin].clear();
     const auto stored = load_dictionary(data.files());
     const auto from_map = load_dictionary(listed.files());
     ASSERT_TRUE(stored && from_map);
@@ -73,9 +73,9 @@ TEST(StoredHeadwords, ListAsFromTheMapAndMustMatchIt) {
     auto shifted = headwords();
     shifted.front().headword = "sana";
     const auto renamed = testing::build_test_data(shifted, {});
-    for (const auto* table : {&other->headwords_bin, &renamed->headwords_bin}) {
+    for (const auto* table : {&(*other)[DataFile::headwords_bin], &(*renamed)[DataFile::headwords_bin]}) {
         DataSet mixed = data;
-        mixed.headwords_bin = *table;
+        mixed[DataFile::headwords_bin] = *table;
         const auto loaded = load_dictionary(mixed.files());
         ASSERT_FALSE(loaded);
         EXPECT_EQ(loaded.error().report(), "headwords.bin does not match glosses.fst");

@@ -1,0 +1,147 @@
+#include "pipeline.hpp"
+
+#include <fmt/format.h>
+
+#include <algorithm>
+#include <set>
+#include <unordered_map>
+
+#include "core/morphology/data_set_builder.hpp"
+#include "core/morphology/dictionary.hpp"
+#include "english_side.hpp"
+#include "gloss_merge.hpp"
+#include "pos_names.hpp"
+
+namespace lomperi::data_build {
+namespace {
+
+std::vector<std::string> used_pos_names(const Entries& entries) {
+    std::set<std::string> used;
+    for (const auto& [headword, groups] : entries) {
+        for (const auto& group : groups) used.insert(group.pos);
+    }
+    std::vector<std::string> names;
+    for (const auto& name : canonical_pos_order()) {
+        if (used.erase(name) != 0) names.push_back(name);
+    }
+    names.insert(names.end(), used.begin(), used.end());
+    return names;
+}
+
+std::size_t count_meanings(const Entries& entries) {
+    std::size_t meanings = 0;
+    for (const auto& [headword, groups] : entries) {
+        for (const auto& group : groups) meanings += group.meanings.size();
+    }
+    return meanings;
+}
+
+// The headwords with their records, the forms with their base ids and the
+// English side, through the one writer of every data-set file.
+Result<morphology::DataSet> write_data_set(Assembly& assembly, EnglishSide& english) {
+    morphology::DataSetBuilder builder;
+    builder.set_pos_names(used_pos_names(assembly.entries));
+    for (auto& [headword, groups] : assembly.entries) builder.add_headword(headword, std::move(groups));
+    for (std::size_t k = 0; k < assembly.forms.size(); ++k) {
+        const std::span<const std::uint32_t> ids(assembly.ids.data() + assembly.offsets[k],
+                                                 assembly.offsets[k + 1] - assembly.offsets[k]);
+        if (auto added = builder.add_form_ids(assembly.forms[k], ids); !added) return forward(added);
+    }
+    builder.set_english(std::move(english.files));
+    return builder.build();
+}
+
+CountRows count_rows(const AssemblyCounts& counts, const morphology::Dictionary& dict, std::size_t meanings,
+                     const EnglishSide& english) {
+    return {
+        {"headwords (glosses.fst keys)", dict.glosses.len()},
+        {"meanings", meanings},
+        {"word forms (inflections.fst keys)", dict.inflections.len()},
+        {"multi entries (inflections-multi.bin)", dict.multi.size()},
+        {"dictionary headwords (before generated entries)", counts.dictionary_headwords},
+        {"dictionary meanings (before generated entries)", counts.dictionary_meanings},
+        {"compound entries", counts.compound_entries},
+        {"forms of compounds from their last part", counts.compound_forms},
+        {"name entries", counts.name_entries},
+        {"generated entries of frequent forms", counts.form_entries},
+        {"headwords with a generated meaning added", counts.augmented_entries},
+        {"listed word forms", counts.listed_forms},
+        {"paradigm forms generated", counts.paradigm_forms},
+        {"forms the analyser knows", counts.analysed_forms},
+        {"forms leading to a dictionary headword", counts.mapped_forms},
+        {"forms leading to two or more", counts.shared_forms},
+        {"English words and phrases (english.fst keys)", english.keys},
+        {"English-to-Finnish postings (english.bin)", english.postings},
+    };
+}
+
+}  // namespace
+
+Entries merge_glosses(const std::vector<DictdRecord>& finnish_english, const std::vector<DictdRecord>& english_finnish) {
+    GlossMerger merger;
+    for (const auto& record : finnish_english) merger.add_record(record);
+    for (const auto& record : english_finnish) merger.add_inverted_record(record);
+    return merger.entries();
+}
+
+Paradigms walk_paradigms(const Vfst& vfst) {
+    const TagLimit compounds{{"[Bc]", "[Bh]"}, 0};
+    const std::vector<std::string> derivation{"[Xj]"};
+    const std::vector<std::string> possessive{"[O1y]", "[O2y]", "[O1m]", "[O2m]", "[O3]"};
+    const std::vector<std::string> clitic{"[Fkin]", "[Fkaan]", "[Fko]"};
+    const std::vector<std::string> end_clitic{"[Ef]"};
+    const auto policy = [&](int derivations, int possessives, int clitics) {
+        PathPolicy p;
+        p.limits = {compounds, {derivation, derivations}, {possessive, possessives}, {clitic, clitics},
+                    {end_clitic, clitics}};
+        p.letters = "abcdefghijklmnopqrstuvwxyzåäöšžéABCDEFGHIJKLMNOPQRSTUVWXYZÅÄÖŠŽÉ";
+        p.max_input_bytes = kMaxKeyBytes;
+        return p;
+    };
+    Paradigms out;
+    walk_paths(vfst, policy(0, 0, 0), [&](std::string_view form, std::string_view) { out.plain.emplace_back(form); });
+    for (const auto& p : {policy(1, 0, 0), policy(0, 1, 0), policy(0, 0, 1)}) {
+        walk_paths(vfst, p, [&](std::string_view form, std::string_view) { out.all.emplace_back(form); });
+    }
+    return out;
+}
+
+Result<BuiltDataSet> build_data_set(Sources sources, const AnalyzerFactory& analyzers, unsigned threads,
+                                    const Note& note) {
+    const auto tell = [&](const std::string& what) {
+        if (note) note(what);
+    };
+    Entries entries = merge_glosses(sources.finnish_english, sources.english_finnish);
+    sources.finnish_english.clear();
+    sources.english_finnish.clear();
+    auto transducer = Vfst::parse(sources.transducer);
+    if (!transducer) return forward(transducer, "reading mor.vfst");
+    auto paradigms = walk_paradigms(*transducer);
+    tell(fmt::format("{} paradigm paths, {} of them plain", paradigms.all.size() + paradigms.plain.size(),
+                     paradigms.plain.size()));
+
+    const std::vector<std::string> frequent = sources.frequency;
+    AssemblyInput input{std::move(entries), std::move(sources.listed_forms), std::move(sources.frequency),
+                        std::move(paradigms.all), std::move(paradigms.plain)};
+    input.threads = threads;
+    tell(fmt::format("{} headwords; analysing {} listed and {} generated forms", input.dictionary.size(),
+                     input.listed.size(), input.paradigms.size() + input.plain_paradigms.size()));
+    Assembly assembly = assemble(std::move(input), analyzers);
+    tell(fmt::format("{} headwords, {} forms", assembly.entries.size(), assembly.forms.size()));
+
+    std::unordered_map<std::string_view, std::size_t> rank;
+    for (std::size_t k = 0; k < frequent.size(); ++k) rank.emplace(frequent[k], k);
+    auto english = build_english_side(assembly.entries, assembly.generated, rank, sources.english_words);
+    if (!english) return forward(english, "building the English side");
+    tell(fmt::format("English side: {} keys, {} postings", english->keys, english->postings));
+
+    const std::size_t meanings = count_meanings(assembly.entries);
+    auto data = write_data_set(assembly, *english);
+    if (!data) return forward(data, "building the data set");
+    auto dict = morphology::load_dictionary(data->files());
+    if (!dict) return forward(dict, "loading the data set just built");
+    auto counts = count_rows(assembly.counts, *dict, meanings, *english);
+    return BuiltDataSet{std::move(*data), std::move(counts)};
+}
+
+}  // namespace lomperi::data_build

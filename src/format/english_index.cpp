@@ -4,14 +4,16 @@
 
 #include <optional>
 
+#include "format/header_cursor.hpp"
+
 namespace lomperi::format {
 
 Result<EnglishPostings> EnglishPostings::parse(Bytes file) {
-    if (file.size() < kEnglishHeaderSize) return fail("truncated english header");
-    if (as_text(file.first(4)) != kEnglishMagic) return fail("bad english magic");
-    if (file[4] != kEnglishVersion) return fail(fmt::format("unsupported english version {}", file[4]));
+    HeaderCursor cursor(file);
+    if (auto head = read_file_head(cursor, {kEnglishMagic, kEnglishVersion, "english", kEnglishHeaderSize}); !head)
+        return forward(head);
     EnglishPostings postings;
-    postings.body_ = file.subspan(kEnglishHeaderSize);
+    postings.body_ = cursor.rest();
     return postings;
 }
 

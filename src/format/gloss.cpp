@@ -4,40 +4,10 @@
 
 #include "base/bytes.hpp"
 #include "base/utf8.hpp"
+#include "format/header_cursor.hpp"
 
 namespace lomperi::format {
 namespace {
-
-// Walks the header. A read past the end marks the cursor truncated and gives
-// nothing from then on, so the parse checks once per step of the format.
-class HeaderCursor {
-public:
-    explicit HeaderCursor(Bytes bytes) : bytes_(bytes) {}
-
-    Bytes take(std::size_t count) {
-        if (truncated_ || count > bytes_.size() - at_) {
-            truncated_ = true;
-            return {};
-        }
-        const Bytes taken = bytes_.subspan(at_, count);
-        at_ += count;
-        return taken;
-    }
-    std::uint8_t u8() {
-        const Bytes taken = take(1);
-        return taken.empty() ? 0 : taken[0];
-    }
-    std::uint32_t u32() {
-        const Bytes taken = take(4);
-        return taken.empty() ? 0 : read_u32(taken, 0);
-    }
-    bool truncated() const { return truncated_; }
-
-private:
-    Bytes bytes_;
-    std::size_t at_ = 0;
-    bool truncated_ = false;
-};
 
 std::unexpected<Error> truncated_header() { return fail("truncated header"); }
 
@@ -59,12 +29,7 @@ Result<std::vector<std::string_view>> parse_pos_names(HeaderCursor& cursor) {
 
 Result<GlossHeader> parse_gloss_header(Bytes file) {
     HeaderCursor cursor(file);
-    const Bytes magic = cursor.take(4);
-    if (cursor.truncated()) return truncated_header();
-    if (as_text(magic) != kGlossMagic) return fail("bad magic");
-    const std::uint8_t version = cursor.u8();
-    if (cursor.truncated()) return truncated_header();
-    if (version != kGlossVersion) return fail(fmt::format("unsupported version {}", version));
+    if (auto head = read_file_head(cursor, {kGlossMagic, kGlossVersion, ""}); !head) return forward(head);
     auto names = parse_pos_names(cursor);
     if (!names) return forward(names);
     const std::uint32_t plain_size = cursor.u32();

@@ -5,19 +5,20 @@
 #include <limits>
 
 #include "base/utf8.hpp"
+#include "format/header_cursor.hpp"
 
 namespace lomperi::format {
 
 Result<HeadwordTable> HeadwordTable::parse(Bytes file) {
-    if (file.size() < kHeadwordHeaderSize) return fail("truncated headword header");
-    if (as_text(file.first(4)) != kHeadwordMagic) return fail("bad headword magic");
-    if (file[4] != kHeadwordVersion) return fail(fmt::format("unsupported headword version {}", file[4]));
-    const std::uint64_t count = read_u32(file, 5);
-    if (4 * count > file.size() - kHeadwordHeaderSize) return fail("truncated headword offsets");
+    HeaderCursor cursor(file);
+    if (auto head = read_file_head(cursor, {kHeadwordMagic, kHeadwordVersion, "headword", kHeadwordHeaderSize}); !head)
+        return forward(head);
+    const std::uint64_t count = cursor.u32();
     HeadwordTable table;
     table.count_ = count;
-    table.ends_ = file.subspan(kHeadwordHeaderSize, 4 * count);
-    table.text_ = as_text(file.subspan(kHeadwordHeaderSize + 4 * count));
+    table.ends_ = cursor.take(4 * count);
+    if (cursor.truncated()) return fail("truncated headword offsets");
+    table.text_ = as_text(cursor.rest());
     const std::uint64_t last_end = count == 0 ? 0 : read_u32(table.ends_, 4 * (count - 1));
     if (last_end != table.text_.size()) return fail("headword offsets do not end at the text's end");
     return table;

@@ -5,16 +5,27 @@
 #include <algorithm>
 
 #include "base/bytes.hpp"
+#include "format/header_cursor.hpp"
 
 namespace lomperi::format {
 
 namespace {
 
 Result<std::uint32_t> parse_header(Bytes file) {
-    if (file.size() < kMultiHeaderSize) return fail("truncated multi header");
-    if (as_text(file.first(4)) != kMultiMagic) return fail("bad multi magic");
-    if (file[4] != kMultiVersion) return fail(fmt::format("unsupported multi version {}", file[4]));
-    return read_u32(file, 5);
+    HeaderCursor cursor(file);
+    if (auto head = read_file_head(cursor, {kMultiMagic, kMultiVersion, "multi", kMultiHeaderSize}); !head)
+        return forward(head);
+    return cursor.u32();
+}
+
+// The stored starts of an offsets file that holds `count` of them.
+Result<Bytes> parse_offsets(Bytes offsets_file, std::uint32_t count) {
+    HeaderCursor cursor(offsets_file);
+    if (auto head = read_file_head(cursor, {kMultiOffsetsMagic, kMultiOffsetsVersion, "multi offsets", 9}); !head)
+        return forward(head);
+    if (cursor.u32() != count || cursor.rest().size() != 4 * std::uint64_t{count})
+        return fail("multi offsets do not match the entries");
+    return cursor.rest();
 }
 
 // Where entry k ends by its own length byte, and where the next one starts
@@ -32,16 +43,11 @@ bool entry_fits(const MultiIndex& index, std::size_t k) {
 Result<MultiIndex> MultiIndex::parse(Bytes file, Bytes offsets_file) {
     const auto count = parse_header(file);
     if (!count) return forward(count);
-    const std::size_t head = kMultiOffsetsMagic.size() + 5;
-    if (offsets_file.size() < head || as_text(offsets_file.first(4)) != kMultiOffsetsMagic)
-        return fail("bad multi offsets magic");
-    if (offsets_file[4] != kMultiOffsetsVersion)
-        return fail(fmt::format("unsupported multi offsets version {}", offsets_file[4]));
-    if (read_u32(offsets_file, 5) != *count || offsets_file.size() != head + 4 * std::uint64_t{*count})
-        return fail("multi offsets do not match the entries");
+    const auto offsets = parse_offsets(offsets_file, *count);
+    if (!offsets) return forward(offsets);
     MultiIndex index;
     index.body = file.subspan(kMultiHeaderSize);
-    index.stored_offsets = offsets_file.subspan(head);
+    index.stored_offsets = *offsets;
     constexpr std::size_t kSamples = 8;  // each costs a page fault at start-up
     for (std::size_t k = 0; k < std::min<std::size_t>(*count, kSamples); ++k) {
         const std::size_t sampled = *count <= kSamples ? k : k * (*count - 1) / (kSamples - 1);

@@ -6,6 +6,8 @@
 #include <optional>
 #include <string_view>
 
+#include "format/header_cursor.hpp"
+
 namespace lomperi::format {
 namespace {
 
@@ -24,12 +26,13 @@ constexpr std::size_t kFrameIndexHead = kFrameIndexTag.size() + 4;  // the tag a
 // The size pairs of a leading frame index, or nothing when the body does not
 // start with one.
 std::optional<Bytes> frame_index(Bytes body) {
-    if (body.size() < kFrameIndexHeaderSize || read_u32(body, 0) != kFrameIndexMagic) return std::nullopt;
-    const std::uint64_t length = read_u32(body, 4);
-    if (length < kFrameIndexHead || length > body.size() - kFrameIndexHeaderSize) return std::nullopt;
-    const Bytes content = body.subspan(kFrameIndexHeaderSize, length);
-    if (as_text(content.first(kFrameIndexTag.size())) != kFrameIndexTag) return std::nullopt;
-    if (length != kFrameIndexHead + 8 * std::uint64_t{read_u32(content, kFrameIndexTag.size())}) return std::nullopt;
+    HeaderCursor cursor(body);
+    if (cursor.u32() != kFrameIndexMagic) return std::nullopt;
+    const Bytes content = cursor.take(cursor.u32());
+    HeaderCursor inside(content);
+    if (as_text(inside.take(kFrameIndexTag.size())) != kFrameIndexTag) return std::nullopt;
+    const std::uint64_t count = inside.u32();
+    if (cursor.truncated() || inside.truncated() || inside.rest().size() != 8 * count) return std::nullopt;
     return content;
 }
 

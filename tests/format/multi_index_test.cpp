@@ -109,7 +109,7 @@ TEST(MultiIndexParse, StoredOffsetsReadAsTheWalk) {
         Buffer offsets;
         std::string message;
     } damaged[] = {
-        {bytes_of("LMPO"), "bad multi offsets magic"},
+        {bytes_of("LMPO"), "truncated multi offsets header"},
         {concat({bytes_of("LMPX"), {1}, u32le(3)}), "bad multi offsets magic"},
         {concat({bytes_of("LMPO"), {2}, u32le(3)}), "unsupported multi offsets version 2"},
         {offsets_of(2, {0, 9}), "multi offsets do not match the entries"},

@@ -44,13 +44,7 @@ std::unique_ptr<view::AppState> typed_state() {
         std::exit(1);
     }
     const std::string& headword = state->matches.front().headword;
-    state->shown_headword = headword;
-    state->shown_record = state->dictionary.gloss_record(headword);
-    if (state->shown_record) {
-        auto view = expand::build_entry_view(state->dictionary, headword, *state->shown_record);
-        state->shown_lines = std::move(view.lines);
-        state->shown_links = std::move(view.links);
-    }
+    state->shown = expand::build_entry(state->dictionary, headword, state->dictionary.gloss_record(headword));
     return state;
 }
 

@@ -11,9 +11,9 @@
 #include "base/utf8.hpp"
 #include "core/expand/word_token.hpp"
 #include "core/morphology/english_search.hpp"
-#include "core/view/apply_action.hpp"
-#include "core/view/entry_pane.hpp"
-#include "core/view/entry_refresh.hpp"
+#include "core/expand/entry_lines.hpp"
+#include "core/morphology/entry_choice.hpp"
+#include "core/morphology/headword_search.hpp"
 #include "term/renderer.hpp"
 #include "term/terminal.hpp"
 
@@ -66,12 +66,13 @@ struct Glossed {
 };
 
 Glossed gloss_word(const morphology::Dictionary& dictionary, std::string_view word) {
-    auto entry = view::entry_for_query(dictionary, word);
-    if (!entry || !entry->record) return {};
-    for (const auto& group : entry->record->groups) {
-        if (!group.meanings.empty()) return {entry->headword, group.meanings.front()};
+    const auto choice = morphology::choose_entry(dictionary, word);
+    const auto record = morphology::chosen_record(dictionary, choice);
+    if (!record) return {};
+    for (const auto& group : record->groups) {
+        if (!group.meanings.empty()) return {*choice.headword, group.meanings.front()};
     }
-    return {entry->headword, {}};
+    return {*choice.headword, {}};
 }
 
 std::uint16_t width_from(const char* columns) {
@@ -104,25 +105,27 @@ OutputStyle output_style_from_environment() {
     return {width, !term::no_color_from_environment()};
 }
 
-int look_up(morphology::Dictionary dictionary, const std::vector<std::string>& words, const OutputStyle& style,
+int look_up(const morphology::Dictionary& dictionary, const std::vector<std::string>& words, const OutputStyle& style,
             std::string& out, std::string& errors) {
-    view::AppState state(std::move(dictionary));
     int status = kAllFound;
     bool first = true;
     for (const auto& word : words) {
-        view::apply_action(state, view::action::SetQuery{word});
-        if (!state.shown_record) {
+        const auto choice = morphology::choose_entry(dictionary, word);
+        auto record = morphology::chosen_record(dictionary, choice);
+        if (!record) {
             errors += fmt::format("{}: (no matches)\n", word);
             status = kSomeNotFound;
             continue;
         }
         if (!first) out += "--\n";
         first = false;
-        // The width is the pane's inner width: the lines come out as the pane
-        // shows them, the headword first (the pane's note of a respelled query
-        // is left out: the headword line shows what was found).
-        const auto lines = view::build_entry_lines(state, style.width);
-        for (std::size_t k = state.forgiven ? 1 : 0; k < lines.size(); ++k) append_line(out, lines[k].line, style.styles);
+        // The lines come out as the pane shows them at this inner width, the
+        // headword first (the pane's note of a respelled query is left out:
+        // the headword line shows what was found).
+        const auto entry = expand::build_entry(dictionary, *choice.headword, std::move(record));
+        for (const auto& line : expand::entry_pane_lines(entry, {}, expand::EntryLook::Shown, style.width)) {
+            append_line(out, line.line, style.styles);
+        }
     }
     return status;
 }
@@ -205,8 +208,8 @@ Result<int> run_command(const Command& command, const morphology::DataFiles& fil
         write_out(stderr, errors);
         return status;
     }
-    const int status = look_up(std::move(*dictionary), std::get<LookUp>(command).words, output_style_from_environment(),
-                               out, errors);
+    const int status = look_up(*dictionary, std::get<LookUp>(command).words, output_style_from_environment(), out,
+                               errors);
     write_out(stdout, out);
     write_out(stderr, errors);
     return status;

@@ -26,7 +26,7 @@ OutputStyle output_style_from_environment();
 
 // Prints the entry of each word; `out` and `errors` receive what goes to
 // standard output and standard error. The exit status.
-int look_up(morphology::Dictionary dictionary, const std::vector<std::string>& words, const OutputStyle& style,
+int look_up(const morphology::Dictionary& dictionary, const std::vector<std::string>& words, const OutputStyle& style,
             std::string& out, std::string& errors);
 
 // One line per word of the text: word, headword, first meaning, tab-separated.

@@ -2,6 +2,8 @@
 
 #include <fmt/format.h>
 
+#include <algorithm>
+#include <iterator>
 #include <span>
 #include <string>
 
@@ -84,6 +86,18 @@ std::vector<EntryLine> entry_lines(std::string_view headword, const format::Glos
         }
     }
     return std::move(writer).take();
+}
+
+std::vector<EntryLine> entry_pane_lines(const Entry& entry, std::span<const std::string> notes, EntryLook look,
+                                        std::uint16_t width) {
+    std::vector<EntryLine> lines;
+    for (const auto& note : notes) lines.push_back({term::Line{{term::Span{note, grey()}}}, {}});
+    if (!entry.record) return lines;
+    const auto links = look == EntryLook::Shown ? std::span<const std::vector<LinkSpan>>(entry.view.links)
+                                                : std::span<const std::vector<LinkSpan>>();
+    auto body = entry_lines(entry.headword, *entry.record, entry.view.lines, links, look, width);
+    std::ranges::move(body, std::back_inserter(lines));
+    return lines;
 }
 
 }  // namespace lomperi::expand

@@ -2,9 +2,11 @@
 // The styled lines of the entry pane for one entry.
 #include <cstdint>
 #include <span>
+#include <string>
 #include <string_view>
 #include <vector>
 
+#include "core/expand/entry_view.hpp"
 #include "core/expand/expansion.hpp"
 #include "core/expand/link_span.hpp"
 #include "core/expand/wrap_with_links.hpp"
@@ -24,5 +26,10 @@ std::vector<EntryLine> entry_lines(std::string_view headword, const format::Glos
                                    const std::vector<std::vector<Expansion>>& expansions,
                                    std::span<const std::vector<LinkSpan>> links, EntryLook look,
                                    std::uint16_t width);
+
+// The lines of an entry with a record: `notes` in grey above it (how the
+// query was found), then its lines, linked only when shown.
+std::vector<EntryLine> entry_pane_lines(const Entry& entry, std::span<const std::string> notes, EntryLook look,
+                                        std::uint16_t width);
 
 }  // namespace lomperi::expand

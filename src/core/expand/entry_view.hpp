@@ -1,5 +1,7 @@
 #pragma once
 // The expansions and links of a whole entry, computed when it is shown.
+#include <optional>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -20,5 +22,17 @@ struct EntryView {
 
 EntryView build_entry_view(const morphology::Dictionary& dictionary, std::string_view headword,
                            const format::GlossRecord& record);
+
+// An entry as the pane shows it.
+struct Entry {
+    std::string headword;
+    std::optional<format::GlossRecord> record;  // none: no record to show ("(no entry)")
+    EntryView view;
+    friend bool operator==(const Entry&, const Entry&) = default;
+};
+
+// The entry of `headword` showing `record`, expanded and linked.
+Entry build_entry(const morphology::Dictionary& dictionary, std::string headword,
+                  std::optional<format::GlossRecord> record);
 
 }  // namespace lomperi::expand

@@ -4,9 +4,11 @@
 #include <string>
 #include <variant>
 
+#include "core/morphology/entry_choice.hpp"
+
 namespace lomperi::view {
 
-enum class Focus : std::uint8_t { Matches = 0, Inflections = 1 };
+using Focus = morphology::ListFocus;
 
 // The things input can ask of the application state.
 namespace action {

@@ -9,18 +9,19 @@
 #include "core/layout/layout_config.hpp"
 #include "core/morphology/dictionary.hpp"
 #include "core/morphology/english_search.hpp"
-#include "core/morphology/forgiving_lookup.hpp"
+#include "core/morphology/entry_choice.hpp"
 #include "core/morphology/headword_search.hpp"
 #include "core/morphology/inflection_lookup.hpp"
-#include "core/morphology/phrase_lookup.hpp"
 #include "core/view/action.hpp"
 
 namespace lomperi::view {
 
 inline constexpr std::uint8_t kDocumentsClosed = 255;
 
-// The whole interactive state. Only apply_action changes it, except that a
-// draw lowers the two scroll offsets to what the content allows.
+// The whole interactive state: the query, its two lists with their
+// selections, the entry shown and the one kept after Enter, the document
+// viewer, the pane sizes and the scroll offsets. Only apply_action changes
+// it, except that a draw lowers the scroll offsets to what the content allows.
 struct AppState {
     explicit AppState(morphology::Dictionary dict, layout::LayoutConfig layout = {})
         : dictionary(std::move(dict)), left_pct(layout.left_pct), matches_pct(layout.matches_pct) {}
@@ -31,17 +32,12 @@ struct AppState {
     std::array<std::size_t, 2> selected{0, 0};  // indexed by Focus
     Focus focus = Focus::Matches;
 
-    std::optional<std::string> shown_headword;
-    std::optional<format::GlossRecord> shown_record;
-    std::vector<std::vector<expand::Expansion>> shown_lines;
-    std::vector<std::vector<expand::LinkSpan>> shown_links;
-
-    std::optional<std::string> kept_headword;
-    std::optional<format::GlossRecord> kept_record;
-    std::vector<std::vector<expand::Expansion>> kept_lines;
-
-    // How the query was found when not as typed: its entry's first line says so.
-    std::optional<morphology::ForgivenQuery> forgiven;
+    // Which entry the query chose, and the lines that say how it was found.
+    morphology::EntryChoice choice;
+    // The entry of the selected row, or of the choice when no row is selected.
+    std::optional<expand::Entry> shown;
+    // The entry kept on screen, dimmed, after Enter cleared the query.
+    std::optional<expand::Entry> kept;
 
     morphology::Dictionary dictionary;
     std::uint64_t revision = 0;

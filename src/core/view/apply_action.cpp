@@ -65,13 +65,9 @@ void move_selection(AppState& state, std::int64_t step) {
 }
 
 void keep_shown_entry(AppState& state) {
-    if (!state.shown_record) return;
-    state.kept_headword = std::move(state.shown_headword);
-    state.kept_record = std::move(state.shown_record);
-    state.kept_lines = std::move(state.shown_lines);
-    state.shown_headword.reset();
-    state.shown_record.reset();
-    state.shown_lines.clear();
+    if (!state.shown || !state.shown->record) return;
+    state.kept = std::move(state.shown);
+    state.shown.reset();
 }
 
 void confirm(AppState& state) {
@@ -87,8 +83,9 @@ void confirm(AppState& state) {
     }
     keep_shown_entry(state);
     state.query.clear();
+    state.choice = {};
     state.matches.clear();
-    clear_entry(state);
+    state.shown.reset();
     state.selected = {0, 0};
     state.no_results = false;
     state.entry_scroll = 0;

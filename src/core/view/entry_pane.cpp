@@ -52,19 +52,10 @@ std::vector<std::string> entry_titles(bool fullscreen) {
 }
 
 std::vector<expand::EntryLine> build_entry_lines(const AppState& state, std::uint16_t width) {
-    if (state.shown_record) {
-        auto lines = expand::entry_lines(state.shown_headword.value_or(std::string{}), *state.shown_record,
-                                         state.shown_lines, state.shown_links, expand::EntryLook::Shown, width);
-        // A query found other than as typed says how, above the entry.
-        if (state.forgiven) {
-            lines.insert(lines.begin(), {term::Line{{term::Span{state.forgiven->note, expand::grey()}}}, {}});
-        }
-        return lines;
+    if (state.shown && state.shown->record) {
+        return expand::entry_pane_lines(*state.shown, state.choice.notes, expand::EntryLook::Shown, width);
     }
-    if (state.kept_headword && state.kept_record) {
-        return expand::entry_lines(*state.kept_headword, *state.kept_record, state.kept_lines, {},
-                                   expand::EntryLook::Kept, width);
-    }
+    if (state.kept) return expand::entry_pane_lines(*state.kept, {}, expand::EntryLook::Kept, width);
     std::vector<expand::EntryLine> lines;
     lines.push_back({term::Line{{term::Span{std::string{placeholder(state)}, expand::grey()}}}, {}});
     return lines;

@@ -2,10 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "core/view/apply_action.hpp"
-#include "core/view/entry_refresh.hpp"
 #include "support/kehu_data.hpp"
-#include "support/random_data.hpp"
 
 namespace lomperi::cli {
 namespace {
@@ -46,19 +43,6 @@ TEST(Arguments, ParseToCommands) {
         if (const auto* english = std::get_if<English>(&command)) {
             EXPECT_EQ(english->words, row.items);
         }
-    }
-}
-
-// The command line shows the entry that the pane shows after typing the word.
-TEST(Commands, PaneAndCommandLineChooseTheSameHeadword) {
-    const auto data = testing::random_data(20240611);
-    testing::TestDictionary t = testing::load(data);
-    const auto& dictionary = t.dict;
-    testing::TestDictionary second = testing::load(data);
-    view::AppState state(std::move(second.dict));
-    for (const std::string& query : testing::queries(data, 7)) {
-        view::apply_action(state, view::action::SetQuery{query});
-        ASSERT_EQ(view::headword_for_query(dictionary, query), state.shown_headword) << "query [" << query << "]";
     }
 }
 

@@ -4,11 +4,14 @@
 #include "core/view/apply_action.hpp"
 #include "core/view/entry_refresh.hpp"
 #include "support/kehu_data.hpp"
+#include "support/random_data.hpp"
 #include "view_fixture.hpp"
 
 namespace lomperi::view {
 namespace {
 
+using testing::kept_headword;
+using testing::shown_headword;
 using testing::view_dictionary;
 
 class Actions : public ::testing::Test {
@@ -39,9 +42,9 @@ TEST_F(Actions, TypingSearchesBothListsAndShowsTheFirstMatch) {
     EXPECT_EQ(state.matches[0].headword, "talo");
     ASSERT_EQ(state.candidates.size(), 3u);
     EXPECT_EQ(state.candidates[0].form, "talon");
-    EXPECT_EQ(state.shown_headword, "talo");
-    ASSERT_TRUE(state.shown_record.has_value());
-    EXPECT_EQ(state.shown_lines.size(), 2u);
+    EXPECT_EQ(shown_headword(state), "talo");
+    ASSERT_TRUE((state.shown && state.shown->record.has_value()));
+    EXPECT_EQ(state.shown->view.lines.size(), 2u);
     EXPECT_FALSE(state.no_results);
 }
 
@@ -53,11 +56,11 @@ TEST_F(Actions, BackspaceRemovesAWholeCharacterAndSearchesEvenOnEmptyQuery) {
 
     set_query("talo");
     apply_action(state, action::Confirm{});
-    ASSERT_EQ(state.kept_headword, "talo");
+    ASSERT_EQ(kept_headword(state), "talo");
     apply_action(state, action::DeleteBack{});
     EXPECT_EQ(state.query, "");
-    EXPECT_FALSE(state.kept_headword.has_value()) << "backspace on an empty query still clears the kept entry";
-    EXPECT_FALSE(state.kept_record.has_value());
+    EXPECT_FALSE(kept_headword(state).has_value()) << "backspace on an empty query still clears the kept entry";
+    EXPECT_FALSE(state.kept.has_value());
 }
 
 TEST_F(Actions, NoResultsOnlyForANonEmptyQueryWithBothListsEmpty) {
@@ -82,7 +85,7 @@ TEST_F(Actions, SelectionStaysInsideItsList) {
         set_query("sana10");  // sana100 .. sana109: ten rows
         for (auto step : row.steps) apply_action(state, action::MoveSelection{step});
         EXPECT_EQ(state.selected[0], row.expected);
-        EXPECT_EQ(state.shown_headword, state.matches[row.expected].headword);
+        EXPECT_EQ(shown_headword(state), state.matches[row.expected].headword);
     }
 }
 
@@ -90,7 +93,7 @@ TEST_F(Actions, MovingInAnEmptyListDoesNothing) {
     set_query("xyz");
     apply_action(state, action::MoveSelection{1});
     EXPECT_EQ(state.selected[0], 0u);
-    EXPECT_FALSE(state.shown_headword.has_value());
+    EXPECT_FALSE(shown_headword(state).has_value());
 }
 
 TEST_F(Actions, TabAlternatesOnlyWhenThereAreCandidates) {
@@ -101,7 +104,7 @@ TEST_F(Actions, TabAlternatesOnlyWhenThereAreCandidates) {
     set_query("tal");
     apply_action(state, action::SwitchFocus{});
     EXPECT_EQ(state.focus, Focus::Inflections);
-    EXPECT_EQ(state.shown_headword, "talo");
+    EXPECT_EQ(shown_headword(state), "talo");
     apply_action(state, action::SwitchFocus{});
     EXPECT_EQ(state.focus, Focus::Matches);
 }
@@ -112,12 +115,12 @@ TEST_F(Actions, EnterOnAMatchKeepsTheEntryAndClearsTheSearch) {
     EXPECT_EQ(state.query, "");
     EXPECT_TRUE(state.matches.empty());
     EXPECT_TRUE(state.candidates.empty());
-    EXPECT_EQ(state.kept_headword, "kissa");
-    EXPECT_FALSE(state.shown_headword.has_value());
+    EXPECT_EQ(kept_headword(state), "kissa");
+    EXPECT_FALSE(shown_headword(state).has_value());
     EXPECT_EQ(state.focus, Focus::Matches);
 
     type("t");
-    EXPECT_FALSE(state.kept_headword.has_value());
+    EXPECT_FALSE(kept_headword(state).has_value());
     EXPECT_EQ(state.matches[0].headword, "talo");
 }
 
@@ -129,14 +132,14 @@ TEST_F(Actions, EnterOnACandidateSearchesItsBase) {
     apply_action(state, action::Confirm{});
     EXPECT_EQ(state.query, "kissa");
     EXPECT_EQ(state.focus, Focus::Matches);
-    EXPECT_EQ(state.shown_headword, "kissa");
+    EXPECT_EQ(shown_headword(state), "kissa");
 }
 
 TEST_F(Actions, WithoutMatchesTheEntryFallsBackToTheBaseOfTheExactForm) {
     set_query("kissoja");
     EXPECT_TRUE(state.matches.empty());
-    EXPECT_EQ(state.shown_headword, "kissa");
-    ASSERT_TRUE(state.shown_record.has_value());
+    EXPECT_EQ(shown_headword(state), "kissa");
+    ASSERT_TRUE((state.shown && state.shown->record.has_value()));
 }
 
 TEST_F(Actions, FullScreenModeRules) {
@@ -236,8 +239,8 @@ TEST(Lookups, ExactFormsAndForgivenQueries) {
         SCOPED_TRACE(row.query);
         apply_action(state, action::SetQuery{row.query});
         EXPECT_EQ(state.focus, row.focus);
-        EXPECT_EQ(state.shown_headword, row.shown);
-        EXPECT_EQ(state.forgiven.has_value(), row.forgiven);
+        EXPECT_EQ(shown_headword(state), row.shown);
+        EXPECT_EQ(!state.choice.notes.empty(), row.forgiven);
         EXPECT_EQ(state.no_results, row.no_results);
     }
 }
@@ -257,12 +260,12 @@ TEST(Lookups, TheEnglishDirection) {
                                  {"kehuminen", "praising"},
                              }));
     EXPECT_TRUE(state.candidates.empty());
-    EXPECT_EQ(state.shown_headword, "kehu");
+    EXPECT_EQ(shown_headword(state), "kehu");
     apply_action(state, action::MoveSelection{1});
-    EXPECT_EQ(state.shown_headword, "kehua");
+    EXPECT_EQ(shown_headword(state), "kehua");
     apply_action(state, action::SetQuery{"kehu"});
     EXPECT_TRUE(state.no_results) << "no English word begins with kehu";
-    EXPECT_FALSE(state.shown_headword.has_value());
+    EXPECT_FALSE(shown_headword(state).has_value());
     apply_action(state, action::ToggleDirection{});
     EXPECT_FALSE(state.english);
     EXPECT_EQ(state.matches.size(), 8u);
@@ -350,6 +353,20 @@ TEST(KeyMapping, EventsThatNeverRedraw) {
     EXPECT_EQ(handle_event(state, cache, term::MouseEvent{.kind = term::MouseKind::ScrollDown}), Answer::Redraw);
     EXPECT_EQ(state.entry_scroll, 1u);
     EXPECT_EQ(handle_event(state, cache, term::Resize{80, 24}), Answer::Redraw);
+}
+
+// The pane, with its lists and their selection, shows the entry that the
+// one choice names, as the command line does.
+TEST(PaneChoice, ThePaneShowsTheChosenEntry) {
+    const auto data = testing::random_data(20240611);
+    testing::TestDictionary t = testing::load(data);
+    testing::TestDictionary second = testing::load(data);
+    AppState state(std::move(second.dict));
+    for (const std::string& query : testing::queries(data, 7)) {
+        apply_action(state, action::SetQuery{query});
+        ASSERT_EQ(morphology::choose_entry(t.dict, query).headword, testing::shown_headword(state))
+            << "query [" << query << "]";
+    }
 }
 
 }  // namespace

@@ -208,14 +208,14 @@ TEST(DrawEntry, LinesAreRebuiltOnlyForANewRevisionOrWidth) {
     EXPECT_EQ(scene.cache.wrap_revision, scene.state.revision);
 
     // Changed behind the cache's back: a redraw of the same width keeps the old lines.
-    scene.state.shown_headword = "muu";
+    scene.state.shown->headword = "muu";
     EXPECT_EQ(testing::picture(scene.frame(120, 20), wide_inner(1))[0], "kehui");
     EXPECT_EQ(testing::picture(scene.frame(120, 30), wide_inner(1))[0], "kehui") << "taller, same width";
 
     EXPECT_EQ(testing::picture(scene.frame(110, 30), term::Rect{34, 1, 10, 1})[0], "muu") << "narrower";
     EXPECT_EQ(scene.cache.wrap_width, 75);
 
-    scene.state.shown_headword = "toinen";
+    scene.state.shown->headword = "toinen";
     ++scene.state.revision;
     EXPECT_EQ(testing::picture(scene.frame(110, 30), term::Rect{34, 1, 10, 1})[0], "toinen") << "new revision";
 

@@ -22,4 +22,14 @@ inline TestDictionary view_dictionary() {
     return make_test_dictionary(headwords, forms);
 }
 
+inline std::optional<std::string> shown_headword(const view::AppState& state) {
+    if (!state.shown) return std::nullopt;
+    return state.shown->headword;
+}
+
+inline std::optional<std::string> kept_headword(const view::AppState& state) {
+    if (!state.kept) return std::nullopt;
+    return state.kept->headword;
+}
+
 }  // namespace lomperi::testing

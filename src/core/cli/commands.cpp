@@ -8,6 +8,7 @@
 #include <unordered_map>
 
 #include "base/file.hpp"
+#include "base/outer_marks.hpp"
 #include "base/utf8.hpp"
 #include "core/expand/word_token.hpp"
 #include "core/morphology/english_search.hpp"
@@ -35,29 +36,6 @@ void append_line(std::string& out, const term::Line& line, bool styles) {
     while (text.ends_with(' ')) text.pop_back();
     out += text;
     out += '\n';
-}
-
-// Outer punctuation as a reader sees it: the marks the entry expansion
-// strips, and typographic quotes, dashes and the ellipsis.
-constexpr std::string_view kOuterMarks[] = {".", ",", ";", ":", "!", "?", "\"", "'", "(", ")", "[", "]",
-                                            "\u201c", "\u201d", "\u201e", "\u2018", "\u2019", "\u00ab",
-                                            "\u00bb", "\u2026", "\u2013", "\u2014"};
-
-std::string_view strip_outer_marks(std::string_view word) {
-    for (bool changed = true; changed && !word.empty();) {
-        changed = false;
-        for (const std::string_view mark : kOuterMarks) {
-            if (word.starts_with(mark)) {
-                word.remove_prefix(mark.size());
-                changed = true;
-            }
-            if (word.ends_with(mark)) {
-                word.remove_suffix(mark.size());
-                changed = true;
-            }
-        }
-    }
-    return word;
 }
 
 struct Glossed {

@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "core/expand/phrase_window.hpp"
+#include "base/outer_marks.hpp"
 #include "core/expand/make_phrase.hpp"
 #include "core/morphology/phrase_lookup.hpp"
 
@@ -36,8 +37,8 @@ std::vector<LinkSpan> link_meaning(const morphology::Dictionary& dictionary, std
             if (!target) continue;
             const WordToken& first = words.tokens[at];
             const WordToken& last = words.tokens[at + length - 1];
-            const std::size_t start = first.start + leading_punctuation(first.text);
-            const std::size_t end = last.end - trailing_punctuation(last.text);
+            const std::size_t start = first.start + leading_marks(first.text);
+            const std::size_t end = last.end - trailing_marks(last.text);
             if (start >= end) continue;
             spans.push_back({std::move(*target), start, end});
             step = length;

@@ -11,6 +11,7 @@
 #include "core/expand/make_phrase.hpp"
 #include "core/expand/word_token.hpp"
 #include "core/morphology/english_search.hpp"
+#include "core/morphology/form_wordings.hpp"
 #include "base/utf8.hpp"
 
 namespace lomperi::expand {
@@ -25,22 +26,13 @@ inline constexpr std::size_t kMinPhraseChars = 2;
 struct MeaningWords {
     std::vector<WordToken> tokens;
     std::vector<std::string_view> texts;
-    // Where a form-of wording puts a Finnish word: after "of" ("plural of
-    // kissa"), beside "+" ("compound of levy + tila"), before ", a form of"
-    // ("ehdot, a form of ehto").
+    // Where a machine-made wording puts a Finnish word.
     std::vector<bool> finnish_slot;
 
     explicit MeaningWords(std::string_view meaning) : tokens(tokenize_meaning(meaning)) {
         texts.reserve(tokens.size());
         for (const WordToken& token : tokens) texts.push_back(token.text);
-        finnish_slot.assign(texts.size(), false);
-        for (std::size_t k = 0; k < texts.size(); ++k) {
-            const bool after_of = k > 0 && texts[k - 1] == "of";
-            const bool beside_plus = (k > 0 && texts[k - 1] == "+") || (k + 1 < texts.size() && texts[k + 1] == "+");
-            const bool before_form_of = texts[k].ends_with(',') && k + 2 < texts.size() && texts[k + 1] == "a" &&
-                                        (texts[k + 2] == "form" || texts[k + 2] == "part");
-            finnish_slot[k] = after_of || beside_plus || before_form_of;
-        }
+        finnish_slot = morphology::finnish_word_slots(texts);
     }
 
     // Whether the words [at, at + length) may be taken for Finnish: no English

@@ -6,7 +6,7 @@
 #include <optional>
 #include <string>
 
-#include "core/expand/make_phrase.hpp"
+#include "base/outer_marks.hpp"
 #include "core/expand/word_token.hpp"
 #include "base/utf8.hpp"
 
@@ -38,8 +38,8 @@ std::optional<TokenParts> cut_by_span(const WordToken& token, const LinkSpan& sp
     const std::size_t from = std::max(token.start, span.start);
     const std::size_t to = std::min(token.end, span.end);
     if (from >= to) return std::nullopt;
-    std::size_t lead = leading_punctuation(token.text);
-    std::size_t trail = trailing_punctuation(token.text);
+    std::size_t lead = leading_marks(token.text);
+    std::size_t trail = trailing_marks(token.text);
     if (lead == token.text.size()) lead = trail = 0;  // all punctuation: nothing to leave out
     if (from - token.start > lead || token.end - to > trail) return std::nullopt;
     const std::string_view text = token.text;

@@ -30,6 +30,9 @@ inline constexpr DataFileInfo kDataFileTable[] = {
 
 inline constexpr std::size_t kDataFileCount = std::size(kDataFileTable);
 
+// The longest key of a data set's word maps, in bytes.
+inline constexpr std::size_t kMaxKeyBytes = 90;
+
 constexpr std::string_view file_name(DataFile file) { return kDataFileTable[static_cast<std::size_t>(file)].name; }
 
 // Views of the bytes of each file; an absent optional file is empty.

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "base/utf8.hpp"
+#include "core/morphology/english_keys.hpp"
 
 namespace lomperi::morphology {
 namespace {
@@ -39,32 +39,12 @@ void add_exact(const Dictionary& dictionary, std::string_view key, std::size_t l
     if (offset && *offset != 0) add_postings(dictionary, *offset, limit, out);
 }
 
-// "to be" is also looked for as "be", as the meanings are indexed.
-std::string_view without_lead(std::string_view key) {
-    for (const std::string_view lead : {"to ", "a ", "an ", "the "}) {
-        if (key.starts_with(lead)) return key.substr(lead.size());
-    }
-    return {};
-}
-
 }  // namespace
 
 bool has_english(const Dictionary& dictionary) { return dictionary.english.has_value(); }
 
 bool is_english(const Dictionary& dictionary, std::string_view phrase) {
     return dictionary.english && dictionary.english->words.get(phrase).has_value();
-}
-
-std::string english_key(std::string_view text) {
-    std::string out;
-    while (!text.empty()) {
-        const Utf8Step step = decode_utf8(text);
-        char32_t ch = step.status == Utf8Step::Ok ? step.code_point : 0xFFFD;
-        if ((ch >= U'A' && ch <= U'Z') || (ch >= 0xC0 && ch <= 0xDE && ch != 0xD7)) ch += 0x20;
-        append_utf8(out, ch);
-        text.remove_prefix(std::max<std::size_t>(step.length, 1));
-    }
-    return out;
 }
 
 std::vector<EnglishMatch> search_english(const Dictionary& dictionary, std::string_view prefix, std::size_t limit) {

@@ -32,7 +32,4 @@ std::vector<EnglishMatch> search_english(const Dictionary& dictionary, std::stri
 // "an" or "the"); the prefix search when neither has any.
 std::vector<EnglishMatch> english_translations(const Dictionary& dictionary, std::string_view word, std::size_t limit);
 
-// Lower case of ASCII and Latin-1 letters, for English keys.
-std::string english_key(std::string_view text);
-
 }  // namespace lomperi::morphology

@@ -4,7 +4,9 @@
 
 #include <algorithm>
 
+#include "base/letter_case.hpp"
 #include "base/utf8.hpp"
+#include "core/morphology/form_wordings.hpp"
 #include "core/morphology/inflection_lookup.hpp"
 #include "core/morphology/phrase_lookup.hpp"
 
@@ -12,13 +14,6 @@ namespace lomperi::morphology {
 namespace {
 
 constexpr std::size_t kMinPartBytes = 2;
-
-// Lower case of the letters Finnish text uses (ASCII, Latin-1, Š, Ž).
-char32_t lower_letter(char32_t ch) {
-    if ((ch >= U'A' && ch <= U'Z') || (ch >= 0xC0 && ch <= 0xDE && ch != 0xD7)) return ch + 0x20;
-    if (ch == 0x160 || ch == 0x17D) return ch + 1;
-    return ch;
-}
 
 std::vector<char32_t> code_points(std::string_view text) {
     std::vector<char32_t> out;
@@ -37,15 +32,11 @@ std::string text_of(const std::vector<char32_t>& points) {
 }
 
 std::vector<std::string> lower_case_spellings(std::string_view query) {
-    std::vector<char32_t> points = code_points(query);
     std::vector<std::string> out;
-    if (points.empty()) return out;
-    std::vector<char32_t> first = points;
-    first[0] = lower_letter(first[0]);
-    std::vector<char32_t> all = points;
-    for (char32_t& ch : all) ch = lower_letter(ch);
-    if (first != points) out.push_back(text_of(first));
-    if (all != points && all != first) out.push_back(text_of(all));
+    std::string first = lower_case_first(query);
+    std::string all = lower_case(query);
+    if (first != query) out.push_back(first);
+    if (all != query && all != first) out.push_back(std::move(all));
     return out;
 }
 
@@ -174,8 +165,7 @@ format::GlossRecord compound_record(const Dictionary& dictionary, const std::vec
     }
     for (const auto& part : parts) {
         const bool plain = part.text == part.headword || part.text == part.headword + "s" || part.text == part.headword + "-";
-        group.meanings.push_back(plain ? fmt::format("{}, a part of the compound", part.text)
-                                       : fmt::format("{}, a form of {}", part.text, part.headword));
+        group.meanings.push_back(plain ? compound_part_meaning(part.text) : part_form_meaning(part.text, part.headword));
     }
     return format::GlossRecord{{std::move(group)}};
 }

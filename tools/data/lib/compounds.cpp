@@ -1,5 +1,7 @@
 #include "compounds.hpp"
 
+#include "core/morphology/form_wordings.hpp"
+
 #include <fmt/format.h>
 
 namespace lomperi::data_build {
@@ -98,13 +100,6 @@ std::optional<CompoundSplit> split_compound(std::string_view baseform, std::stri
     return split;
 }
 
-std::string compound_meaning(const CompoundSplit& split) {
-    std::string meaning = "compound of ";
-    for (std::size_t k = 0; k < split.parts.size(); ++k) {
-        if (k > 0) meaning += " + ";
-        meaning += split.parts[k];
-    }
-    return meaning;
-}
+std::string compound_meaning(const CompoundSplit& split) { return morphology::compound_meaning(split.parts); }
 
 }  // namespace lomperi::data_build

@@ -18,11 +18,10 @@ namespace lomperi::data_build {
 
 inline constexpr std::size_t kMaxPostings = 100;
 
-// The English keys of one meaning: its items (split at commas and
-// semicolons outside brackets, bracketed descriptions dropped), lower-cased,
-// and each without a leading "to", "a", "an" or "the". Postings rank a
-// headword higher when the key is the meaning's first item, then when the
-// item has no description, then by frequency, then by shorter meaning.
+// The English keys of one meaning (morphology::meaning_keys), sorted, each
+// once. Postings rank a headword higher when the key is the meaning's first
+// item, then when the item has no description, then by frequency, then by
+// shorter meaning.
 std::vector<std::string> english_keys(std::string_view meaning);
 
 struct EnglishSide {

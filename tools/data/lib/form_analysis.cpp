@@ -1,5 +1,7 @@
 #include "form_analysis.hpp"
 
+#include "core/morphology/form_wordings.hpp"
+
 #include <fmt/format.h>
 
 #include <array>
@@ -237,7 +239,7 @@ std::optional<std::string> describe_form(std::string_view form, const Analysis& 
         if (notes.empty()) return std::nullopt;
         return fmt::format("{}{}", base, notes);
     }
-    return fmt::format("{} of {}{}", *what, base, notes);
+    return morphology::form_of_meaning(*what, base) + notes;
 }
 
 }  // namespace lomperi::data_build

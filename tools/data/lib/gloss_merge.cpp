@@ -4,6 +4,7 @@
 
 #include "cleaning.hpp"
 #include "pos_names.hpp"
+#include "base/letter_case.hpp"
 #include "text.hpp"
 
 namespace lomperi::data_build {
@@ -49,7 +50,7 @@ void GlossMerger::add_record(const DictdRecord& record) {
     if (meanings.empty()) return;
     auto& group = group_of(record.headword, pos);
     for (auto& meaning : meanings) {
-        for (const auto& item : split_items(meaning)) group.words.insert(ascii_lower(item));
+        for (const auto& item : split_items(meaning)) group.words.insert(lower_case(item));
         append_meaning(group.group, std::move(meaning));
     }
 }
@@ -57,7 +58,7 @@ void GlossMerger::add_record(const DictdRecord& record) {
 void GlossMerger::add_inverted_record(const DictdRecord& record) {
     if (is_damaged_suffix_entry(record)) return;
     const auto pos = pos_from_label(record.pos);
-    const auto english = ascii_lower(strip_wiki_markup(record.headword));
+    const auto english = lower_case(strip_wiki_markup(record.headword));
     for (const auto& sense : record.senses) {
         const auto meaning = inverted_meaning(record.headword, sense.descriptions);
         for (const auto& item : split_items(sense.translations)) {

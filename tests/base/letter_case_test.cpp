@@ -1,0 +1,63 @@
+#include "base/letter_case.hpp"
+
+#include <gtest/gtest.h>
+
+#include <unicode/ustring.h>
+
+#include <string>
+
+#include "base/outer_marks.hpp"
+
+namespace lomperi {
+namespace {
+
+TEST(LetterCase, OneRuleForEveryScript) {
+    struct Row {
+        std::string_view text, lower, first, capital;
+        bool all_capitals;
+    };
+    const Row rows[] = {
+        {"Talo", "talo", "talo", "Talo", false},
+        {"TALON", "talon", "tALON", "Talon", true},
+        {"ÄITI", "äiti", "äITI", "Äiti", true},
+        {"Ćevapi", "ćevapi", "ćevapi", "Ćevapi", false},
+        {"ŠAKKI", "šakki", "šAKKI", "Šakki", true},
+        {"ΟΔΟΣ", "οδος", "οΔΟΣ", "Οδος", true},
+        {"EU", "eu", "eU", "Eu", true},
+        {"A", "a", "a", "A", false},
+        {"3D", "3d", "3D", "3d", false},
+        {"", "", "", "", false},
+    };
+    for (const auto& row : rows) {
+        EXPECT_EQ(lower_case(row.text), row.lower) << row.text;
+        EXPECT_EQ(lower_case_first(row.text), row.first) << row.text;
+        EXPECT_EQ(capitalized(row.text), row.capital) << row.text;
+        EXPECT_EQ(is_all_capitals(row.text), row.all_capitals) << row.text;
+    }
+}
+
+// The ASCII shortcut must agree with ICU for every ASCII character.
+TEST(LetterCase, AsciiAgreesWithIcu) {
+    std::string all;
+    for (int c = 1; c < 0x80; ++c) all += static_cast<char>(c);
+    std::u16string units(all.begin(), all.end());
+    std::u16string lower(units.size(), u'\0');
+    UErrorCode status = U_ZERO_ERROR;
+    const int32_t length = u_strToLower(lower.data(), static_cast<int32_t>(lower.size()), units.data(),
+                                        static_cast<int32_t>(units.size()), "", &status);
+    ASSERT_TRUE(U_SUCCESS(status));
+    lower.resize(static_cast<std::size_t>(length));
+    EXPECT_EQ(lower_case(all), std::string(lower.begin(), lower.end()));
+}
+
+TEST(OuterMarks, StrippedAtTheEndsOnly) {
+    const std::pair<std::string_view, std::string_view> rows[] = {
+        {"(kissa).", "kissa"},       {"\u201cKehun\u201d", "Kehun"}, {"zzz\u2026", "zzz"},
+        {"vaa'an", "vaa'an"},        {"\u2013", ""},                  {"-kin", "-kin"},
+        {"talo\xff.", "talo\xff"},   {"...", ""},                      {"\u00abloppu\u00bb!", "loppu"},
+    };
+    for (const auto& [word, stripped] : rows) EXPECT_EQ(strip_outer_marks(word), stripped) << word;
+}
+
+}  // namespace
+}  // namespace lomperi

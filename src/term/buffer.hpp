@@ -4,27 +4,11 @@
 #include <string_view>
 #include <vector>
 
+#include "term/char_width.hpp"
 #include "term/geometry.hpp"
 #include "term/style.hpp"
 
 namespace lomperi::term {
-
-// Drawn in place of anything that must not reach the terminal as is.
-inline constexpr char32_t kReplacementChar = U'\uFFFD';
-
-// Whether a code point may be written to the terminal: C0 controls, DEL,
-// C1 controls, surrogates and values beyond Unicode could start or break
-// escape sequences, and bidirectional controls reorder the screen, so they
-// never are.
-constexpr bool is_displayable(char32_t ch) {
-    if (ch < 0x20 || (ch >= 0x7f && ch < 0xa0)) return false;
-    if (ch >= 0xd800 && ch < 0xe000) return false;
-    // Bidirectional controls would reorder what the terminal shows after them.
-    if (ch == 0x200e || ch == 0x200f || (ch >= 0x202a && ch <= 0x202e) || (ch >= 0x2066 && ch <= 0x2069)) return false;
-    return ch <= 0x10ffff;
-}
-
-constexpr char32_t displayable(char32_t ch) { return is_displayable(ch) ? ch : kReplacementChar; }
 
 // The cell right of a wide character, which that character covers.
 inline constexpr char32_t kWideTail = 0;

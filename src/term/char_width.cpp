@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <iterator>
 
+#include "base/utf8.hpp"
+
 namespace lomperi::term {
 namespace {
 
@@ -218,6 +220,43 @@ std::uint8_t char_width(char32_t ch) {
     if (ch >= 0x2500 && ch <= 0x259F) return 1;
     if (in_ranges(kZeroWidth, ch)) return 0;
     return in_ranges(kWide, ch) ? 2 : 1;
+}
+
+namespace {
+
+// A character as the buffer stores it.
+char32_t shown_char(const Utf8Step& step) {
+    return step.status == Utf8Step::Ok ? displayable(step.code_point) : kReplacementChar;
+}
+
+}  // namespace
+
+std::size_t display_width(std::string_view text) {
+    std::size_t cells = 0;
+    while (!text.empty()) {
+        if (static_cast<unsigned char>(text.front()) < 0x80) {
+            cells += 1;
+            text.remove_prefix(1);
+            continue;
+        }
+        const Utf8Step step = decode_utf8(text);
+        cells += char_width(shown_char(step));
+        text.remove_prefix(std::max<std::size_t>(step.length, 1));
+    }
+    return cells;
+}
+
+std::size_t display_prefix(std::string_view text, std::size_t cells) {
+    std::size_t used = 0;
+    std::size_t at = 0;
+    while (at < text.size()) {
+        const Utf8Step step = decode_utf8(text.substr(at));
+        const std::size_t width = char_width(shown_char(step));
+        if (used + width > cells) break;
+        used += width;
+        at += std::max<std::size_t>(step.length, 1);
+    }
+    return at;
 }
 
 }  // namespace lomperi::term

@@ -76,7 +76,7 @@ void draw_list(Buffer& buffer, Rect area, const List& list) {
     if (area.empty() || list.items.empty()) return;
     std::optional<std::size_t> selected = list.selected;
     if (selected) selected = std::min(*selected, list.items.size() - 1);
-    const auto gutter = static_cast<std::uint16_t>(std::min<std::size_t>(code_point_count(list.marker), area.width));
+    const auto gutter = static_cast<std::uint16_t>(std::min<std::size_t>(display_width(list.marker), area.width));
     const std::size_t first = list_first_visible(selected, area.height);
     for (std::uint16_t row = 0; row < area.height && first + row < list.items.size(); ++row) {
         const std::size_t item = first + row;
@@ -99,7 +99,7 @@ void draw_paragraph(Buffer& buffer, Rect area, std::span<const Line> lines, std:
 
 std::string choose_title(std::span<const std::string> candidates, std::uint16_t width) {
     for (const std::string& candidate : candidates) {
-        if (code_point_count(candidate) + 2 <= width) return candidate;
+        if (display_width(candidate) + 2 <= width) return candidate;
     }
     return candidates.empty() ? std::string() : candidates.back();
 }

@@ -120,12 +120,17 @@ TEST(Buffer, CellsByDisplayWidth) {
         {"combining marks", "e\u0301a\u0308\u0304", 8, "e\u0301a\u0308\u0304      ", 2},
         {"a mark with nothing before it", "\u0301x", 8, "x       ", 1},
         {"zero-width space", "a\u200bb", 8, "a\u200bb      ", 2},
+        {"control characters and stray bytes", "a\x1b\xff", 8, "a\ufffd\ufffd     ", 3},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         Buffer b(Rect{0, 0, 8, 1});
         EXPECT_EQ(b.set_string(0, 0, c.text, Style{}, c.width), c.end);
         EXPECT_EQ(rows(b)[0], c.shown);
+        // Every other measure of the program agrees with the buffer.
+        if (display_width(c.text) <= c.width) {
+            EXPECT_EQ(display_width(c.text), c.end);
+        }
     }
 }
 

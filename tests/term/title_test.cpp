@@ -19,11 +19,14 @@ TEST(ChooseTitle, FirstThatFitsElseLast) {
     for (const auto& c : cases) EXPECT_EQ(choose_title(titles, c.width), c.expected) << c.width;
 }
 
-TEST(ChooseTitle, CountsCodePointsNotBytes) {
-    // 9 code points, 10 bytes.
+TEST(ChooseTitle, CountsCellsNotBytes) {
+    // 9 cells in 10 bytes; then 9 cells in 8 code points.
     const std::vector<std::string> titles{" a \u00b7 b c ", " x "};
     EXPECT_EQ(choose_title(titles, 11), titles[0]);
     EXPECT_EQ(choose_title(titles, 10), titles[1]);
+    const std::vector<std::string> wide{" \u6f22 b cd ", " x "};
+    EXPECT_EQ(choose_title(wide, 10), wide[1]);
+    EXPECT_EQ(choose_title(wide, 11), wide[0]);
 }
 
 TEST(ChooseTitle, NoCandidates) { EXPECT_EQ(choose_title({}, 80), ""); }

@@ -8,7 +8,7 @@
 
 #include "base/outer_marks.hpp"
 #include "core/expand/word_token.hpp"
-#include "base/utf8.hpp"
+#include "term/char_width.hpp"
 
 namespace lomperi::expand {
 
@@ -20,7 +20,7 @@ std::uint16_t saturating_add(std::uint16_t a, std::size_t b) {
 }
 
 std::uint16_t saturating_width(std::string_view text) {
-    return saturating_add(0, code_point_count(text));
+    return saturating_add(0, term::display_width(text));
 }
 
 // A token cut where its link starts and ends; `link` is null for a plain token.
@@ -64,8 +64,8 @@ public:
     }
 
     void add(const TokenParts& token) {
-        const std::size_t n = code_point_count(token.before) + code_point_count(token.linked) +
-                              code_point_count(token.after);
+        const std::size_t n = term::display_width(token.before) + term::display_width(token.linked) +
+                              term::display_width(token.after);
         if (column_ > indent_ && saturating_add(saturating_add(column_, 1), n) > width_) {
             break_line();
         } else if (column_ > indent_) {
@@ -109,7 +109,7 @@ private:
         if (text.empty()) return;
         flush();
         append(text, style_);
-        column_ = saturating_add(column_, code_point_count(text));
+        column_ = saturating_add(column_, term::display_width(text));
     }
 
     void add_linked(std::string_view text, std::string_view target) {
@@ -118,12 +118,12 @@ private:
             pending_ = Pending{std::string(), target, column_};
         }
         pending_->text += text;
-        column_ = saturating_add(column_, code_point_count(text));
+        column_ = saturating_add(column_, term::display_width(text));
     }
 
     void flush() {
         if (!pending_) return;
-        const std::uint16_t end = saturating_add(pending_->start, code_point_count(pending_->text));
+        const std::uint16_t end = saturating_add(pending_->start, term::display_width(pending_->text));
         lines_.back().links.push_back({pending_->start, end, std::string(pending_->target)});
         append(pending_->text, link_style_);
         pending_.reset();

@@ -4,6 +4,7 @@
 #include <cstddef>
 
 #include "base/utf8.hpp"
+#include "term/char_width.hpp"
 
 namespace lomperi::legal {
 namespace {
@@ -39,12 +40,12 @@ std::vector<std::string_view> split_words(std::string_view text) {
 class LineFiller {
 public:
     LineFiller(std::vector<std::string>& out, std::string_view indent, std::size_t width)
-        : out_(out), indent_(indent), indent_width_(code_point_count(indent)), width_(width) {
+        : out_(out), indent_(indent), indent_width_(term::display_width(indent)), width_(width) {
         start_line();
     }
 
     void add(std::string_view word) {
-        std::size_t n = code_point_count(word);
+        std::size_t n = term::display_width(word);
         if (width_used_ > indent_width_) {
             if (width_used_ + 1 + n <= width_) {
                 current_ += ' ';
@@ -56,10 +57,12 @@ public:
         }
         const std::size_t room = width_ - indent_width_;
         while (indent_width_ + n > width_) {
-            const std::size_t cut = code_point_prefix(word, room);
+            std::size_t cut = term::display_prefix(word, room);
+            // A wide character where one cell is left still takes the line.
+            if (cut == 0) cut = code_point_prefix(word, 1);
             current_ += word.substr(0, cut);
             word.remove_prefix(cut);
-            n -= room;
+            n = term::display_width(word);
             finish_line();
         }
         current_ += word;
@@ -95,7 +98,7 @@ void wrap_line(std::vector<std::string>& out, std::string_view line, std::size_t
         return;
     }
     std::string_view indent = line.substr(0, indent_end);
-    if (code_point_count(indent) + 1 >= width) indent = {};
+    if (term::display_width(indent) + 1 >= width) indent = {};
     LineFiller filler(out, indent, width);
     for (const std::string_view word : split_words(rest)) filler.add(word);
     filler.finish();

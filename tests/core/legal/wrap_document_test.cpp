@@ -42,7 +42,8 @@ TEST(WrapDocument, Cases) {
         {"width 0 counts as 1", "ab\n", 0, {"a", "b"}},
         {"multi-byte counted as characters", "äää öö\n", 6, {"äää öö"}},
         {"multi-byte cut between characters", "ääääå\n", 2, {"ää", "ää", "å"}},
-        {"four-byte characters", "😀😀😀 x\n", 2, {"😀😀", "😀", "x"}},
+        {"wide characters take two cells", "😀😀😀 x\n", 2, {"😀", "😀", "😀", "x"}},
+        {"a wide character where one cell is left", "a漢字\n", 2, {"a", "漢", "字"}},
         {"url", "    https://example.org/a/very/long/path here\n", 16,
          {"    https://exam", "    ple.org/a/ve", "    ry/long/path", "    here"}},
     };

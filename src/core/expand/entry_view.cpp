@@ -13,12 +13,9 @@ EntryView build_entry_view(const morphology::Dictionary& dictionary, std::string
     const Visited own_headword{std::string(headword)};
     for (const format::PosGroup& group : record.groups) {
         for (const std::string& meaning : group.meanings) {
-            view.lines.push_back(expand_meaning(dictionary, meaning, 1, visited));
-        }
-    }
-    for (const format::PosGroup& group : record.groups) {
-        for (const std::string& meaning : group.meanings) {
-            view.links.push_back(link_meaning(dictionary, meaning, own_headword));
+            MeaningScan scan(dictionary, meaning);
+            view.lines.push_back(expand_meaning(scan, 1, visited));
+            view.links.push_back(link_meaning(scan, own_headword));
         }
     }
     return view;

@@ -2,14 +2,9 @@
 
 #include <algorithm>
 
-#include "core/expand/phrase_window.hpp"
-#include "core/morphology/phrase_lookup.hpp"
-
 namespace lomperi::expand {
 
 namespace {
-
-bool has_groups(const morphology::PhraseCandidate& candidate) { return !candidate.record.groups.empty(); }
 
 std::vector<std::vector<Expansion>> expand_children(const morphology::Dictionary& dictionary,
                                                     const format::GlossRecord& record, std::uint8_t depth,
@@ -29,47 +24,50 @@ std::vector<std::vector<Expansion>> expand_children(const morphology::Dictionary
 
 // Expands the first two candidates of an accepted phrase into `out`.
 void accept_phrase(const morphology::Dictionary& dictionary, const std::string& phrase,
-                   std::vector<morphology::PhraseCandidate>& candidates, std::uint8_t depth, Visited& visited,
+                   const std::vector<morphology::PhraseCandidate>& candidates, std::uint8_t depth, Visited& visited,
                    std::vector<Expansion>& out) {
     const std::size_t considered = std::min(kCandidatesPerPhrase, candidates.size());
     for (std::size_t k = 0; k < considered; ++k) {
-        morphology::PhraseCandidate& candidate = candidates[k];
+        const morphology::PhraseCandidate& candidate = candidates[k];
         if (!has_groups(candidate) || out.size() >= kMaxExpansions) continue;
         const std::string& target = candidate.base ? *candidate.base : phrase;
         if (visited.contains(target)) continue;
         visited.insert(phrase);
         visited.insert(target);
         auto children = expand_children(dictionary, candidate.record, depth, visited);
-        out.push_back({phrase, std::move(candidate.record), std::move(children), std::move(candidate.base)});
+        out.push_back({phrase, candidate.record, std::move(children), candidate.base});
     }
 }
 
 }  // namespace
 
-std::vector<Expansion> expand_meaning(const morphology::Dictionary& dictionary, std::string_view meaning,
-                                      std::uint8_t depth, Visited& visited) {
-    const MeaningWords words(meaning);
+std::vector<Expansion> expand_meaning(MeaningScan& scan, std::uint8_t depth, Visited& visited) {
     std::vector<Expansion> out;
     std::size_t at = 0;
-    while (at < words.size() && out.size() < kMaxExpansions) {
+    while (at < scan.size() && out.size() < kMaxExpansions) {
         std::size_t step = 1;
-        for (std::size_t length = words.longest_window(at); length >= 1; --length) {
-            const std::string phrase = words.phrase(at, length);
-            if (too_short(phrase)) continue;
+        for (std::size_t length = scan.longest_window(at); length >= 1; --length) {
+            if (scan.too_short(at, length)) continue;
+            const std::string& phrase = scan.phrase(at, length);
             if (visited.contains(phrase)) {
                 step = length;
                 break;
             }
-            if (!words.may_be_finnish(dictionary, at, length, phrase)) continue;
-            std::vector<morphology::PhraseCandidate> candidates = morphology::lookup_phrase(dictionary, phrase);
+            const auto& candidates = scan.candidates(at, length);
             if (std::ranges::none_of(candidates, has_groups)) continue;
-            accept_phrase(dictionary, phrase, candidates, depth, visited, out);
+            accept_phrase(scan.dictionary(), phrase, candidates, depth, visited, out);
             step = length;
             break;
         }
         at += step;
     }
     return out;
+}
+
+std::vector<Expansion> expand_meaning(const morphology::Dictionary& dictionary, std::string_view meaning,
+                                      std::uint8_t depth, Visited& visited) {
+    MeaningScan scan(dictionary, meaning);
+    return expand_meaning(scan, depth, visited);
 }
 
 }  // namespace lomperi::expand

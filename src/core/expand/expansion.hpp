@@ -25,8 +25,9 @@ struct Expansion {
     friend bool operator==(const Expansion&, const Expansion&) = default;
 };
 
-// At most three expansions for the phrases of `meaning`, longest phrases
+// At most three expansions for the phrases of a meaning, longest phrases
 // first, skipping what `visited` holds and adding what is expanded to it.
+std::vector<Expansion> expand_meaning(MeaningScan& scan, std::uint8_t depth, Visited& visited);
 std::vector<Expansion> expand_meaning(const morphology::Dictionary& dictionary, std::string_view meaning,
                                       std::uint8_t depth, Visited& visited);
 

@@ -3,40 +3,33 @@
 #include <algorithm>
 #include <optional>
 
-#include "core/expand/phrase_window.hpp"
 #include "base/outer_marks.hpp"
-#include "core/expand/make_phrase.hpp"
-#include "core/morphology/phrase_lookup.hpp"
 
 namespace lomperi::expand {
 
 namespace {
 
-// The headword a click on `phrase` should show, when it has an entry.
-std::optional<std::string> link_target(const morphology::Dictionary& dictionary, const std::string& phrase) {
-    std::vector<morphology::PhraseCandidate> candidates = morphology::lookup_phrase(dictionary, phrase);
-    auto found = std::ranges::find_if(candidates, [](const auto& c) { return !c.record.groups.empty(); });
+// The headword a click on the phrase should show, when it has an entry.
+std::optional<std::string> link_target(MeaningScan& scan, std::size_t at, std::size_t length) {
+    const auto& candidates = scan.candidates(at, length);
+    const auto found = std::ranges::find_if(candidates, has_groups);
     if (found == candidates.end()) return std::nullopt;
-    return found->base ? std::move(*found->base) : phrase;
+    return found->base ? *found->base : scan.phrase(at, length);
 }
 
 }  // namespace
 
-std::vector<LinkSpan> link_meaning(const morphology::Dictionary& dictionary, std::string_view meaning,
-                                   const Visited& excluded) {
-    const MeaningWords words(meaning);
+std::vector<LinkSpan> link_meaning(MeaningScan& scan, const Visited& excluded) {
     std::vector<LinkSpan> spans;
     std::size_t at = 0;
-    while (at < words.size()) {
+    while (at < scan.size()) {
         std::size_t step = 1;
-        for (std::size_t length = words.longest_window(at); length >= 1; --length) {
-            const std::string phrase = words.phrase(at, length);
-            if (too_short(phrase) || excluded.contains(phrase)) continue;
-            if (!words.may_be_finnish(dictionary, at, length, phrase)) continue;
-            std::optional<std::string> target = link_target(dictionary, phrase);
+        for (std::size_t length = scan.longest_window(at); length >= 1; --length) {
+            if (scan.too_short(at, length) || excluded.contains(scan.phrase(at, length))) continue;
+            std::optional<std::string> target = link_target(scan, at, length);
             if (!target) continue;
-            const WordToken& first = words.tokens[at];
-            const WordToken& last = words.tokens[at + length - 1];
+            const WordToken& first = scan.token(at);
+            const WordToken& last = scan.token(at + length - 1);
             const std::size_t start = first.start + leading_marks(first.text);
             const std::size_t end = last.end - trailing_marks(last.text);
             if (start >= end) continue;
@@ -47,6 +40,12 @@ std::vector<LinkSpan> link_meaning(const morphology::Dictionary& dictionary, std
         at += step;
     }
     return spans;
+}
+
+std::vector<LinkSpan> link_meaning(const morphology::Dictionary& dictionary, std::string_view meaning,
+                                   const Visited& excluded) {
+    MeaningScan scan(dictionary, meaning);
+    return link_meaning(scan, excluded);
 }
 
 }  // namespace lomperi::expand

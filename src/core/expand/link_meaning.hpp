@@ -13,6 +13,7 @@ namespace lomperi::expand {
 // one group, longest phrases first, in text order and never overlapping.
 // Phrases in `excluded` (the entry's own headword) are not linked. A span
 // leaves out the punctuation at the outer ends of its phrase.
+std::vector<LinkSpan> link_meaning(MeaningScan& scan, const Visited& excluded);
 std::vector<LinkSpan> link_meaning(const morphology::Dictionary& dictionary, std::string_view meaning,
                                    const Visited& excluded);
 

@@ -1,18 +1,18 @@
 #pragma once
-// The run of words tried as one phrase, shared by expansion and linking.
-#include <algorithm>
+// The runs of words of one meaning tried as phrases, and what each leads to:
+// the one scan that the expansion and the links of a meaning both read, so
+// that each phrase is formed and looked up once.
 #include <cstddef>
 #include <functional>
+#include <optional>
 #include <set>
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "core/expand/make_phrase.hpp"
 #include "core/expand/word_token.hpp"
-#include "core/morphology/english_search.hpp"
-#include "core/morphology/form_wordings.hpp"
-#include "base/utf8.hpp"
+#include "core/morphology/dictionary.hpp"
+#include "core/morphology/phrase_lookup.hpp"
 
 namespace lomperi::expand {
 
@@ -23,35 +23,39 @@ using Visited = std::set<std::string, std::less<>>;
 inline constexpr std::size_t kMaxPhraseWords = 5;
 inline constexpr std::size_t kMinPhraseChars = 2;
 
-struct MeaningWords {
-    std::vector<WordToken> tokens;
-    std::vector<std::string_view> texts;
-    // Where a machine-made wording puts a Finnish word.
-    std::vector<bool> finnish_slot;
+class MeaningScan {
+public:
+    MeaningScan(const morphology::Dictionary& dictionary, std::string_view meaning);
 
-    explicit MeaningWords(std::string_view meaning) : tokens(tokenize_meaning(meaning)) {
-        texts.reserve(tokens.size());
-        for (const WordToken& token : tokens) texts.push_back(token.text);
-        finnish_slot = morphology::finnish_word_slots(texts);
-    }
+    const morphology::Dictionary& dictionary() const { return dictionary_; }
+    std::size_t size() const { return tokens_.size(); }
+    const WordToken& token(std::size_t k) const { return tokens_[k]; }
+    std::size_t longest_window(std::size_t at) const;
 
-    // Whether the words [at, at + length) may be taken for Finnish: no English
-    // word or phrase, unless a form-of wording names a Finnish word there.
-    bool may_be_finnish(const morphology::Dictionary& dictionary, std::size_t at, std::size_t length,
-                        std::string_view phrase) const {
-        for (std::size_t k = at; k < at + length; ++k) {
-            if (finnish_slot[k]) return true;
-        }
-        return !morphology::is_english(dictionary, phrase);
-    }
+    // The words [at, at + length) as a lower-case phrase, outer marks stripped.
+    const std::string& phrase(std::size_t at, std::size_t length);
+    // Whether the phrase is too short to be looked up.
+    bool too_short(std::size_t at, std::size_t length);
+    // What the phrase leads to, when it may be Finnish (no English word or
+    // phrase, unless a form-of wording names a Finnish word there): the
+    // phrase as a headword, then its bases; empty otherwise.
+    const std::vector<morphology::PhraseCandidate>& candidates(std::size_t at, std::size_t length);
 
-    std::size_t size() const { return tokens.size(); }
-    std::size_t longest_window(std::size_t at) const { return std::min(kMaxPhraseWords, size() - at); }
-    std::string phrase(std::size_t at, std::size_t length) const {
-        return make_phrase(std::span(texts).subspan(at, length));
-    }
+private:
+    struct Window {
+        std::optional<std::string> phrase;
+        std::optional<std::vector<morphology::PhraseCandidate>> candidates;
+    };
+    Window& window(std::size_t at, std::size_t length) { return windows_[at * kMaxPhraseWords + length - 1]; }
+    bool may_be_finnish(std::size_t at, std::size_t length);
+
+    const morphology::Dictionary& dictionary_;
+    std::vector<WordToken> tokens_;
+    std::vector<std::string_view> texts_;
+    std::vector<bool> finnish_slot_;  // where a machine-made wording puts a Finnish word
+    std::vector<Window> windows_;
 };
 
-inline bool too_short(std::string_view phrase) { return code_point_count(phrase) < kMinPhraseChars; }
+bool has_groups(const morphology::PhraseCandidate& candidate);
 
 }  // namespace lomperi::expand

@@ -1,6 +1,7 @@
 #pragma once
-// glosses.bin: a small header with the part-of-speech names, then one zstd
-// body in which the gloss records of all headwords lie back to back.
+// glosses.bin: a small header with the part-of-speech names, then a zstd
+// body (a series of frames, see zstd_frames.hpp) in which the gloss records
+// of all headwords lie back to back.
 #include <cstdint>
 #include <span>
 #include <string>

@@ -4,7 +4,6 @@
 #include <unistd.h>
 
 #include <array>
-#include <string>
 
 #include "term/output.hpp"
 
@@ -20,8 +19,6 @@ termios g_saved{};
 volatile sig_atomic_t g_armed = 0;
 std::array<struct sigaction, kCrashSignals.size()> g_previous{};
 
-std::string g_leave;  // built before the handler is armed: it allocates nothing
-
 std::size_t index_of(int signo) {
     for (std::size_t i = 0; i < kCrashSignals.size(); ++i) {
         if (kCrashSignals[i] == signo) return i;
@@ -33,7 +30,7 @@ extern "C" void on_crash(int signo, siginfo_t* info, void* context) {
     if (g_armed) {
         g_armed = 0;
         ::tcsetattr(g_in_fd, TCSANOW, &g_saved);
-        [[maybe_unused]] const ssize_t n = ::write(g_out_fd, g_leave.data(), g_leave.size());
+        [[maybe_unused]] const ssize_t n = ::write(g_out_fd, kLeaveSequence.data(), kLeaveSequence.size());
     }
     const struct sigaction& previous = g_previous[index_of(signo)];
     ::sigaction(signo, &previous, nullptr);
@@ -56,7 +53,6 @@ CrashGuard::CrashGuard(int in_fd, const termios& saved, int out_fd) {
     g_in_fd = in_fd;
     g_out_fd = out_fd;
     g_saved = saved;
-    g_leave = std::string(kMouseOff) + std::string(kLeaveAlternateScreen) + std::string(kShowCursor);
     struct sigaction action {};
     action.sa_sigaction = on_crash;
     action.sa_flags = SA_SIGINFO;

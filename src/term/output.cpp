@@ -71,17 +71,9 @@ Sink fd_sink(int fd) {
     return [fd](std::string_view bytes) { return write_all(fd, bytes); };
 }
 
-Result<void> enter_interactive_screen(const Sink& out) {
-    std::string bytes{kEnterAlternateScreen};
-    bytes += kMouseOn;
-    return out(bytes);
-}
+Result<void> enter_interactive_screen(const Sink& out) { return out(kEnterSequence); }
 
-Result<void> leave_interactive_screen(const Sink& out) {
-    std::string bytes{kMouseOff};
-    bytes += kLeaveAlternateScreen;
-    return out(bytes);
-}
+Result<void> leave_interactive_screen(const Sink& out) { return out(kLeaveSequence); }
 
 Result<void> show_cursor(const Sink& out) { return out(kShowCursor); }
 

@@ -32,21 +32,24 @@ inline Sink string_sink(std::string& out) {
     };
 }
 
-inline constexpr std::string_view kEnterAlternateScreen = "\x1b[?1049h";
-inline constexpr std::string_view kLeaveAlternateScreen = "\x1b[?1049l";
-// Press/release, motion with a button held, all motion, decimal extended
-// coordinates, SGR coordinates.
-inline constexpr std::string_view kMouseOn = "\x1b[?1000h\x1b[?1002h\x1b[?1003h\x1b[?1015h\x1b[?1006h";
-inline constexpr std::string_view kMouseOff = "\x1b[?1006l\x1b[?1015l\x1b[?1003l\x1b[?1002l\x1b[?1000l";
+// What start-up switches on, and the one sequence that puts it all back
+// (the normal teardown, the crash guard and a request to end all write it).
+// Mouse reporting: press and release, motion with a button held, all
+// motion, decimal extended coordinates, SGR coordinates.
+inline constexpr std::string_view kEnterSequence =
+    "\x1b[?1049h"                                              // the alternate screen
+    "\x1b[?1000h\x1b[?1002h\x1b[?1003h\x1b[?1015h\x1b[?1006h";  // mouse reporting
+inline constexpr std::string_view kLeaveSequence =
+    "\x1b[?1006l\x1b[?1015l\x1b[?1003l\x1b[?1002l\x1b[?1000l"  // mouse reporting off, in reverse
+    "\x1b[?1049l"                                              // the normal screen
+    "\x1b[?25h";                                               // the cursor shown
 inline constexpr std::string_view kHideCursor = "\x1b[?25l";
 inline constexpr std::string_view kShowCursor = "\x1b[?25h";
 inline constexpr std::string_view kClearScreen = "\x1b[2J";
 
-// The alternate screen, then the five mouse modes, then flush.
 Result<void> enter_interactive_screen(const Sink& out);
-// The mouse modes off in reverse order, then the normal screen, then flush.
 Result<void> leave_interactive_screen(const Sink& out);
-// ESC "[?25h", then flush.
+// ESC "[?25h".
 Result<void> show_cursor(const Sink& out);
 
 }  // namespace lomperi::term

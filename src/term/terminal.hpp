@@ -28,7 +28,7 @@ inline constexpr std::uint16_t kMaxSide = 1000;
 Result<Size> terminal_size(int fd);
 
 // Waits on the terminal for events. Raw mode and the screen modes are the
-// caller's (see raw_mode.hpp and screen_modes.hpp), so that it can order them.
+// caller's (see raw_mode.hpp and output.hpp), so that it can order them.
 class Terminal {
 public:
     static constexpr std::chrono::milliseconds kMaxWait{250};

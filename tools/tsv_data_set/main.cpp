@@ -1,4 +1,4 @@
-// lomperi-tsv-data-set: writes the four data files from plain-text sources.
+// lomperi-tsv-data-set: writes a data set from plain-text sources.
 #include <fmt/format.h>
 
 #include <charconv>

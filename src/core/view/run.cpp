@@ -86,14 +86,12 @@ LoopEnd main_loop(term::Terminal& terminal, term::Renderer& renderer, CursorGuar
 Result<void> teardown(term::RawMode& raw, const term::Sink& sink, CursorGuard& cursor) {
     if (term::pending_termination() != 0) {
         (void)raw.restore(term::RawMode::When::Now);
-        term::write_without_waiting(
-            kOutput, std::string(term::kMouseOff) + std::string(term::kLeaveAlternateScreen) + std::string(term::kShowCursor));
+        term::write_without_waiting(kOutput, term::kLeaveSequence);
         cursor.shown();
         return {};
     }
     if (auto restored = raw.restore(); !restored) return restored;
     if (auto left = term::leave_interactive_screen(sink); !left) return left;
-    if (auto shown = term::show_cursor(sink); !shown) return shown;
     cursor.shown();
     return {};
 }

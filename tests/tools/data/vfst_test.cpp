@@ -51,6 +51,45 @@ TEST(Vfst, WalksEveryPathWithFlagsAndLimits) {
     EXPECT_EQ(walk(transducer(kSymbols, states), policy), with_compounds);
 }
 
+// One path of flags then the letter a: whether the flags let it through.
+TEST(Vfst, FlagOperations) {
+    const std::vector<std::string> symbols = {"",        "@P.X.A@", "@P.X.B@", "@C.X@",   "@U.X.A@", "@U.X.B@",
+                                              "@R.X@",   "@R.X.A@", "@D.X@",   "@D.X.A@", "a"};
+    const auto path_passes = [&](const std::vector<std::uint16_t>& flags) {
+        std::vector<TestState> states;
+        for (std::size_t k = 0; k < flags.size(); ++k) {
+            states.push_back({false, {{flags[k], 0, static_cast<std::uint32_t>(k + 1)}}});
+        }
+        states.push_back({false, {{10, 10, static_cast<std::uint32_t>(flags.size() + 1)}}});
+        states.push_back({true, {}});
+        PathPolicy policy;
+        policy.letters = "a";
+        return !walk(transducer(symbols, states), policy).empty();
+    };
+    enum : std::uint16_t { PA = 1, PB, C, UA, UB, R, RA, D, DA };
+    const std::vector<std::pair<std::vector<std::uint16_t>, bool>> rows = {
+        {{UA, UA}, true},  {{UA, UB}, false}, {{UA, RA}, true},    {{PB, UA}, false},   {{PA, C, D}, true},
+        {{PA, C, R}, false}, {{PA, D}, false}, {{PA, DA}, false}, {{PB, DA}, true},   {{D}, true},
+        {{C, R}, false},   {{R}, false},      {{PA, R, RA}, true}, {{PA, PB, RA}, false},
+    };
+    for (const auto& [flags, passes] : rows) EXPECT_EQ(path_passes(flags), passes) << ::testing::PrintToString(flags);
+}
+
+// A value set on one branch is gone when the walk backtracks into another.
+TEST(Vfst, FlagsAreUndoneOnBacktracking) {
+    const std::vector<std::string> symbols = {"", "@P.X.A@", "@R.X@", "a", "b"};
+    const std::vector<TestState> states = {
+        {false, {{1, 0, 1}, {2, 0, 2}}},
+        {false, {{3, 3, 3}}},
+        {false, {{4, 4, 3}}},
+        {true, {}},
+    };
+    PathPolicy policy;
+    policy.letters = "ab";
+    const std::vector<std::pair<std::string, std::string>> expected = {{"a", "a"}};
+    EXPECT_EQ(walk(transducer(symbols, states), policy), expected);
+}
+
 TEST(Vfst, DamagedFilesAreErrors) {
     const auto good = transducer(kSymbols, {{true, {}}});
     EXPECT_TRUE(Vfst::parse(good).has_value());

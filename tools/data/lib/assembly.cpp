@@ -325,6 +325,113 @@ std::vector<std::pair<std::string, std::string>> Assembly::pairs() const {
     return out;
 }
 
+namespace {
+
+// Step 4: every form analysed and linked to the dictionary headwords it is a form of.
+Analysed link_forms(const Context& context, const AnalyzerFactory& analyzers, unsigned threads, AssemblyCounts& counts) {
+    Analysed analysed = analyse_all(context, analyzers, threads);
+    counts.analysed_forms = analysed.analysed;
+    counts.mapped_forms = analysed.mapped;
+    counts.shared_forms = analysed.shared;
+    return analysed;
+}
+
+// Step 5, the forms: a compound inflects as its last part, so its first
+// parts' text before every plain form of the last part leads to it.
+void add_compound_forms(const std::map<std::string, Compound>& compounds,
+                        const std::unordered_map<std::string_view, std::uint32_t>& compound_id, const Words& words,
+                        const FormTable& table, const Analysed& analysed, Links& links) {
+    std::vector<std::pair<std::uint32_t, std::uint32_t>> plain_of_base;
+    for (const auto& [form, word] : analysed.links) {
+        if (table.sources[form] & kPlain) plain_of_base.emplace_back(word, form);
+    }
+    std::ranges::sort(plain_of_base);
+    for (const auto& [baseform, compound] : compounds) {
+        const auto last = words.find(compound.split.last);
+        if (!last) continue;
+        const std::uint32_t id = compound_id.at(baseform);
+        const auto from = std::ranges::lower_bound(plain_of_base, std::pair<std::uint32_t, std::uint32_t>{*last, 0});
+        for (auto it = from; it != plain_of_base.end() && it->first == *last; ++it) {
+            std::string form = compound.split.prefix + table.forms[it->second];
+            if (fits_key(form)) links.owned.emplace_back(std::move(form), id);
+        }
+    }
+}
+
+// Step 6: names the analyser knows and the dictionary lacks, told by their kind.
+std::map<std::string, std::vector<format::PosGroup>> name_entries(const Entries& dictionary,
+                                                                   const std::map<std::string, Compound>& compounds,
+                                                                   const std::vector<NameCandidate>& candidates) {
+    std::map<std::string, std::vector<format::PosGroup>> names;
+    for (const auto& candidate : candidates) {
+        if (!fits_key(candidate.baseform) || dictionary.contains(candidate.baseform)) continue;
+        if (compounds.contains(candidate.baseform)) continue;
+        add_meaning(names[candidate.baseform], "name", candidate.meaning);
+    }
+    return names;
+}
+
+// Step 7: generated entries of frequent forms, most frequent first; a
+// headword of the dictionary keeps its entry and gains the generated meanings.
+void add_form_entries(std::vector<FormEntryCandidate>& candidates, const FormTable& table, std::size_t max_entries,
+                      const std::unordered_map<std::string_view, std::uint32_t>& taken, Entries& entries,
+                      std::vector<std::string>& new_words, Assembly& out) {
+    std::ranges::sort(candidates, {}, &FormEntryCandidate::rank);
+    std::size_t generated = 0;
+    for (auto& candidate : candidates) {
+        const std::string& form = table.forms[candidate.form];
+        if (candidate.headword) {
+            auto& groups = entries.at(form);
+            for (auto& group : candidate.groups) {
+                for (auto& meaning : group.meanings) add_meaning(groups, group.pos, std::move(meaning));
+            }
+            ++out.counts.augmented_entries;
+            continue;
+        }
+        if (generated >= max_entries || taken.contains(form)) continue;
+        ++generated;
+        entries.emplace(form, std::move(candidate.groups));
+        out.generated.insert(form);
+        new_words.push_back(form);
+    }
+    out.counts.form_entries = generated;
+}
+
+// The forms with their headwords' final ids, which are ranks in byte order:
+// dictionary words and the new headwords, in the order they were numbered.
+void number_forms(const Words& words, const std::vector<std::string>& new_words, const Links& links, Assembly& out) {
+    std::vector<std::uint32_t> final_id(words.size() + new_words.size());
+    {
+        std::unordered_map<std::string_view, std::uint32_t> position;
+        std::uint32_t next = 0;
+        for (const auto& [headword, groups] : out.entries) position.emplace(headword, next++);
+        for (std::uint32_t id = 0; id < words.size(); ++id) final_id[id] = position.at(words[id]);
+        for (std::size_t k = 0; k < new_words.size(); ++k) final_id[words.size() + k] = position.at(new_words[k]);
+    }
+    std::vector<std::pair<std::string_view, std::uint32_t>> all;
+    all.reserve(links.by_text.size() + links.owned.size() + out.entries.size());
+    for (const auto& [text, id] : links.by_text) all.emplace_back(text, final_id[id]);
+    std::uint32_t self = 0;
+    for (const auto& [headword, groups] : out.entries) all.emplace_back(headword, self++);
+    for (const auto& [form, id] : links.owned) all.emplace_back(form, final_id[id]);
+    out.counts.compound_forms = links.owned.size();
+    std::ranges::sort(all);
+    const auto [first, last] = std::ranges::unique(all);
+    all.erase(first, last);
+    out.offsets.push_back(0);
+    for (std::size_t i = 0; i < all.size(); ++i) {
+        if (out.forms.empty() || out.forms.back() != all[i].first) {
+            if (!out.forms.empty()) out.offsets.push_back(static_cast<std::uint32_t>(out.ids.size()));
+            out.forms.emplace_back(all[i].first);
+        }
+        out.ids.push_back(all[i].second);
+    }
+    out.offsets.push_back(static_cast<std::uint32_t>(out.ids.size()));
+    if (out.forms.empty()) out.offsets = {0};
+}
+
+}  // namespace
+
 Assembly assemble(AssemblyInput input, const AnalyzerFactory& analyzers) {
     Assembly out;
     Entries& dictionary = input.dictionary;
@@ -342,70 +449,25 @@ Assembly assemble(AssemblyInput input, const AnalyzerFactory& analyzers) {
 
     const Words words(dictionary);
     const Context context{dictionary, words, table, rank};
-    Analysed analysed = analyse_all(context, analyzers, input.threads);
-    out.counts.analysed_forms = analysed.analysed;
-    out.counts.mapped_forms = analysed.mapped;
-    out.counts.shared_forms = analysed.shared;
+    Analysed analysed = link_forms(context, analyzers, input.threads, out.counts);
     const FormBases bases(table, analysed.links);
 
-    // New headwords get ids after the dictionary's: compounds, then form entries.
+    // New headwords get ids after the dictionary's: compounds, names, then form entries.
     std::vector<std::string> new_words;
     Links links;
     for (const auto& [form, word] : analysed.links) links.by_text.emplace_back(table.forms[form], word);
-
     const auto compounds = compound_entries(context, bases, analysed.compounds);
     const auto compound_id = add_new_headwords(compounds, analysed.compounds, words.size(), table, new_words, links);
-    // A compound inflects as its last part: its first parts' text before
-    // every plain form of the last part.
-    std::vector<std::pair<std::uint32_t, std::uint32_t>> plain_of_base;
-    for (const auto& [form, word] : analysed.links) {
-        if (table.sources[form] & kPlain) plain_of_base.emplace_back(word, form);
-    }
-    std::ranges::sort(plain_of_base);
-    for (const auto& [baseform, compound] : compounds) {
-        const auto last = words.find(compound.split.last);
-        if (!last) continue;
-        const std::uint32_t id = compound_id.at(baseform);
-        const auto from = std::ranges::lower_bound(plain_of_base, std::pair<std::uint32_t, std::uint32_t>{*last, 0});
-        for (auto it = from; it != plain_of_base.end() && it->first == *last; ++it) {
-            std::string form = compound.split.prefix + table.forms[it->second];
-            if (fits_key(form)) links.owned.emplace_back(std::move(form), id);
-        }
-    }
+    add_compound_forms(compounds, compound_id, words, table, analysed, links);
     out.counts.compound_entries = compounds.size();
-
-    // Names the analyser knows and the dictionary lacks, told by their kind.
-    std::map<std::string, std::vector<format::PosGroup>> names;
-    for (const auto& candidate : analysed.names) {
-        if (!fits_key(candidate.baseform) || dictionary.contains(candidate.baseform)) continue;
-        if (compounds.contains(candidate.baseform)) continue;
-        add_meaning(names[candidate.baseform], "name", candidate.meaning);
-    }
+    auto names = name_entries(dictionary, compounds, analysed.names);
     const auto name_id = add_new_headwords(names, analysed.names, words.size(), table, new_words, links);
     out.counts.name_entries = names.size();
 
-    // Generated entries of frequent forms, most frequent first; a headword
-    // of the dictionary keeps its entry and gains the generated meanings.
-    std::ranges::sort(analysed.form_entries, {}, &FormEntryCandidate::rank);
-    std::size_t generated = 0;
+    std::unordered_map<std::string_view, std::uint32_t> taken = compound_id;
+    taken.insert(name_id.begin(), name_id.end());
     Entries entries = std::move(dictionary);
-    for (auto& candidate : analysed.form_entries) {
-        const std::string& form = table.forms[candidate.form];
-        if (candidate.headword) {
-            auto& groups = entries.at(form);
-            for (auto& group : candidate.groups) {
-                for (auto& meaning : group.meanings) add_meaning(groups, group.pos, std::move(meaning));
-            }
-            ++out.counts.augmented_entries;
-            continue;
-        }
-        if (generated >= input.max_form_entries || compound_id.contains(form) || name_id.contains(form)) continue;
-        ++generated;
-        entries.emplace(form, std::move(candidate.groups));
-        out.generated.insert(form);
-        new_words.push_back(form);
-    }
-    out.counts.form_entries = generated;
+    add_form_entries(analysed.form_entries, table, input.max_form_entries, taken, entries, new_words, out);
     for (const auto& [baseform, compound] : compounds) {
         entries.emplace(baseform, std::vector<format::PosGroup>{{compound.pos, {compound_meaning(compound.split)}}});
         out.generated.insert(baseform);
@@ -414,37 +476,8 @@ Assembly assemble(AssemblyInput input, const AnalyzerFactory& analyzers) {
         entries.emplace(baseform, std::move(groups));
         out.generated.insert(baseform);
     }
-
-    // Final ids are ranks in byte order.
-    std::vector<std::uint32_t> final_id(words.size() + new_words.size());
-    {
-        std::unordered_map<std::string_view, std::uint32_t> position;
-        std::uint32_t next = 0;
-        for (const auto& [headword, groups] : entries) position.emplace(headword, next++);
-        for (std::uint32_t id = 0; id < words.size(); ++id) final_id[id] = position.at(words[id]);
-        for (std::size_t k = 0; k < new_words.size(); ++k) final_id[words.size() + k] = position.at(new_words[k]);
-    }
-    std::vector<std::pair<std::string_view, std::uint32_t>> all;
-    all.reserve(links.by_text.size() + links.owned.size() + entries.size());
-    for (const auto& [text, id] : links.by_text) all.emplace_back(text, final_id[id]);
-    std::uint32_t self = 0;
-    for (const auto& [headword, groups] : entries) all.emplace_back(headword, self++);
-    for (const auto& [form, id] : links.owned) all.emplace_back(form, final_id[id]);
-    out.counts.compound_forms = links.owned.size();
-    std::ranges::sort(all);
-    const auto [first, last] = std::ranges::unique(all);
-    all.erase(first, last);
-    out.offsets.push_back(0);
-    for (std::size_t i = 0; i < all.size(); ++i) {
-        if (out.forms.empty() || out.forms.back() != all[i].first) {
-            if (!out.forms.empty()) out.offsets.push_back(static_cast<std::uint32_t>(out.ids.size()));
-            out.forms.emplace_back(all[i].first);
-        }
-        out.ids.push_back(all[i].second);
-    }
-    out.offsets.push_back(static_cast<std::uint32_t>(out.ids.size()));
-    if (out.forms.empty()) out.offsets = {0};
     out.entries = std::move(entries);
+    number_forms(words, new_words, links, out);
     return out;
 }
 

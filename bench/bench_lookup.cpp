@@ -14,7 +14,6 @@
 #include "core/morphology/dictionary.hpp"
 #include "core/morphology/headword_search.hpp"
 #include "core/morphology/inflection_lookup.hpp"
-#include "core/morphology/phrase_lookup.hpp"
 
 namespace {
 

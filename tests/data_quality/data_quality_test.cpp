@@ -13,7 +13,6 @@
 #include "core/morphology/dictionary.hpp"
 #include "core/morphology/headword_search.hpp"
 #include "core/morphology/inflection_lookup.hpp"
-#include "core/morphology/phrase_lookup.hpp"
 #include "embedded_dictionary.hpp"
 
 namespace lomperi::morphology {

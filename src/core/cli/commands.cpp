@@ -8,9 +8,9 @@
 #include <unordered_map>
 
 #include "base/file.hpp"
-#include "base/outer_marks.hpp"
+#include "base/text.hpp"
 #include "base/utf8.hpp"
-#include "core/expand/word_token.hpp"
+#include "core/expand/meaning_scan.hpp"
 #include "core/morphology/english_search.hpp"
 #include "core/expand/entry_lines.hpp"
 #include "core/morphology/entry_choice.hpp"

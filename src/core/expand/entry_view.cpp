@@ -1,6 +1,6 @@
 #include "core/expand/entry_view.hpp"
 
-#include "core/expand/link_meaning.hpp"
+#include "core/expand/meaning_scan.hpp"
 
 namespace lomperi::expand {
 

@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "core/expand/phrase_window.hpp"
+#include "core/expand/meaning_scan.hpp"
 #include "core/morphology/dictionary.hpp"
 #include "format/gloss.hpp"
 

@@ -6,8 +6,8 @@
 #include <optional>
 #include <string>
 
-#include "base/outer_marks.hpp"
-#include "core/expand/word_token.hpp"
+#include "base/text.hpp"
+#include "core/expand/meaning_scan.hpp"
 #include "term/char_width.hpp"
 
 namespace lomperi::expand {

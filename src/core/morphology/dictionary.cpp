@@ -108,6 +108,12 @@ Result<Dictionary> load_dictionary(const DataFiles& files) {
     };
 }
 
+bool has_english(const Dictionary& dictionary) { return dictionary.english.has_value(); }
+
+bool is_english(const Dictionary& dictionary, std::string_view phrase) {
+    return dictionary.english && dictionary.english->words.get(phrase).has_value();
+}
+
 std::optional<format::GlossRecord> Dictionary::gloss_record(std::string_view headword) const {
     const auto offset = glosses.get(headword);
     if (!offset) return std::nullopt;

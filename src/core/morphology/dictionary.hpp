@@ -58,6 +58,12 @@ Result<GlossHalf> load_glosses(Bytes glosses_fst, Bytes glosses_bin);
 Result<InflectionHalf> load_inflections(Bytes inflections_fst, Bytes multi_bin, Bytes multi_offsets_bin, Bytes headwords_bin,
                                         const word_map::WordMap& glosses);
 
+bool has_english(const Dictionary& dictionary);
+
+// Whether the lower-case word or phrase is English: a key of the English
+// index or a word of the English word list. False without an English side.
+bool is_english(const Dictionary& dictionary, std::string_view phrase);
+
 // The English side of a data set; nothing when both files are empty.
 Result<std::optional<EnglishIndex>> load_english(Bytes english_fst, Bytes english_bin);
 

@@ -2,9 +2,7 @@
 
 #include <algorithm>
 
-#include "base/letter_case.hpp"
-#include "base/outer_marks.hpp"
-#include "base/plain_text.hpp"
+#include "base/text.hpp"
 #include "core/morphology/data_files.hpp"
 
 namespace lomperi::morphology {

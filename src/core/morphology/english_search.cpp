@@ -41,12 +41,6 @@ void add_exact(const Dictionary& dictionary, std::string_view key, std::size_t l
 
 }  // namespace
 
-bool has_english(const Dictionary& dictionary) { return dictionary.english.has_value(); }
-
-bool is_english(const Dictionary& dictionary, std::string_view phrase) {
-    return dictionary.english && dictionary.english->words.get(phrase).has_value();
-}
-
 std::vector<EnglishMatch> search_english(const Dictionary& dictionary, std::string_view prefix, std::size_t limit) {
     std::vector<EnglishMatch> out;
     if (!dictionary.english || prefix.empty()) return out;

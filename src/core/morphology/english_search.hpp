@@ -16,11 +16,6 @@ struct EnglishMatch {
     friend bool operator==(const EnglishMatch&, const EnglishMatch&) = default;
 };
 
-bool has_english(const Dictionary& dictionary);
-
-// Whether the lower-case word or phrase is English: a key of the English
-// index or a word of the English word list. False without an English side.
-bool is_english(const Dictionary& dictionary, std::string_view phrase);
 
 // The Finnish headwords whose meanings hold an English word or phrase that
 // begins with `prefix` (lower-cased): those of the whole word first (also

@@ -3,7 +3,6 @@
 #include "core/morphology/forgiving_lookup.hpp"
 #include "core/morphology/headword_search.hpp"
 #include "core/morphology/inflection_lookup.hpp"
-#include "core/morphology/phrase_lookup.hpp"
 
 namespace lomperi::morphology {
 namespace {

@@ -4,11 +4,10 @@
 
 #include <algorithm>
 
-#include "base/letter_case.hpp"
+#include "base/text.hpp"
 #include "base/utf8.hpp"
 #include "core/morphology/form_wordings.hpp"
 #include "core/morphology/inflection_lookup.hpp"
-#include "core/morphology/phrase_lookup.hpp"
 
 namespace lomperi::morphology {
 namespace {

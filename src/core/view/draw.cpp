@@ -5,8 +5,7 @@
 #include "core/layout/pane_layout.hpp"
 #include "core/legal/draw_documents.hpp"
 #include "core/view/entry_pane.hpp"
-#include "core/view/list_panes.hpp"
-#include "core/view/title_box.hpp"
+#include "core/view/left_column.hpp"
 
 namespace lomperi::view {
 namespace {

@@ -6,7 +6,7 @@
 
 #include "core/expand/entry_view.hpp"
 #include "core/expand/expansion.hpp"
-#include "core/expand/link_meaning.hpp"
+#include "core/expand/meaning_scan.hpp"
 #include "support/test_data.hpp"
 
 namespace lomperi::expand {

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "core/expand/make_phrase.hpp"
+#include "core/expand/meaning_scan.hpp"
 
 namespace lomperi::expand {
 namespace {

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "core/expand/word_token.hpp"
+#include "core/expand/meaning_scan.hpp"
 
 namespace lomperi::expand {
 namespace {

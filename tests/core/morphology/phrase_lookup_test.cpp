@@ -6,7 +6,6 @@
 
 #include "core/morphology/headword_search.hpp"
 #include "core/morphology/inflection_lookup.hpp"
-#include "core/morphology/phrase_lookup.hpp"
 #include "support/kehu_data.hpp"
 #include "support/test_data.hpp"
 

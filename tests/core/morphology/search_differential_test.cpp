@@ -8,7 +8,6 @@
 
 #include "core/morphology/headword_search.hpp"
 #include "core/morphology/inflection_lookup.hpp"
-#include "core/morphology/phrase_lookup.hpp"
 #include "support/random_data.hpp"
 #include "support/test_data.hpp"
 

@@ -7,7 +7,6 @@
 
 #include "core/morphology/headword_search.hpp"
 #include "core/morphology/inflection_lookup.hpp"
-#include "core/morphology/phrase_lookup.hpp"
 #include "core/word_map/builder.hpp"
 #include "core/morphology/english_search.hpp"
 #include "support/kehu_data.hpp"

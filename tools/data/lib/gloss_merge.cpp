@@ -4,7 +4,7 @@
 
 #include "cleaning.hpp"
 #include "pos_names.hpp"
-#include "base/letter_case.hpp"
+#include "base/text.hpp"
 #include "text.hpp"
 
 namespace lomperi::data_build {

@@ -3,7 +3,7 @@
 #include <string_view>
 #include <vector>
 
-#include "base/plain_text.hpp"
+#include "base/text.hpp"
 
 namespace lomperi::data_build {
 

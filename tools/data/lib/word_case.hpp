@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "base/letter_case.hpp"
+#include "base/text.hpp"
 
 namespace lomperi::data_build {
 

@@ -1,5 +1,7 @@
 #pragma once
-// The box at the top that shows the query and the size of the data set.
+// The left column: the box at the top that shows the query and the size of
+// the data set, then the matches and inflections panes, each a bordered box
+// holding a selectable list.
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -18,5 +20,13 @@ std::vector<std::string> title_box_titles(std::uint64_t headwords, std::uint64_t
 
 // The box with "> " and the query, red while the query finds nothing.
 void draw_title_box(term::Buffer& buffer, term::Rect area, const AppState& state);
+
+// Title candidates, longest first; the usage hint only while nothing is typed.
+std::vector<std::string> matches_titles(bool query_empty, bool english = false);
+std::vector<std::string> inflections_titles(bool query_empty);
+
+// Each pane shows its selection; only the focused one highlights it and has a cyan border.
+void draw_matches_pane(term::Buffer& buffer, term::Rect area, const AppState& state);
+void draw_inflections_pane(term::Buffer& buffer, term::Rect area, const AppState& state);
 
 }  // namespace lomperi::view

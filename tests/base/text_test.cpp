@@ -1,12 +1,10 @@
-#include "base/letter_case.hpp"
+#include "base/text.hpp"
 
 #include <gtest/gtest.h>
 
 #include <unicode/ustring.h>
 
 #include <string>
-
-#include "base/outer_marks.hpp"
 
 namespace lomperi {
 namespace {

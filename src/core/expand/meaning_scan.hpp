@@ -1,20 +1,35 @@
 #pragma once
-// The runs of words of one meaning tried as phrases, and what each leads to:
-// the one scan that the expansion and the links of a meaning both read, so
-// that each phrase is formed and looked up once.
+// The words of a meaning and the phrases they make: cut at White_Space,
+// tried as runs of up to five words, each looked up once, and read both by
+// the expansion of the meaning and for its links.
 #include <cstddef>
 #include <functional>
 #include <optional>
 #include <set>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "core/expand/word_token.hpp"
+#include "core/expand/link_span.hpp"
 #include "core/morphology/dictionary.hpp"
-#include "core/morphology/phrase_lookup.hpp"
+#include "core/morphology/inflection_lookup.hpp"
 
 namespace lomperi::expand {
+
+struct WordToken {
+    std::size_t start = 0;  // byte offsets into the text, end exclusive
+    std::size_t end = 0;
+    std::string_view text;
+    friend bool operator==(const WordToken&, const WordToken&) = default;
+};
+
+// The maximal runs of characters that are not White_Space, in order.
+std::vector<WordToken> tokenize_meaning(std::string_view text);
+
+// The words joined by single spaces, outer marks stripped from the ends of
+// the run only, then lower-cased.
+std::string make_phrase(std::span<const std::string_view> words);
 
 // Phrases and headwords already expanded in one entry (or, for the links,
 // just the entry's own headword). Looked up by string_view without copying.
@@ -57,5 +72,13 @@ private:
 };
 
 bool has_groups(const morphology::PhraseCandidate& candidate);
+
+// Link spans for the phrases of a meaning that lead to an entry with at
+// least one group, longest phrases first, in text order and never
+// overlapping. Phrases in `excluded` (the entry's own headword) are not
+// linked. A span leaves out the outer marks at the ends of its phrase.
+std::vector<LinkSpan> link_meaning(MeaningScan& scan, const Visited& excluded);
+std::vector<LinkSpan> link_meaning(const morphology::Dictionary& dictionary, std::string_view meaning,
+                                   const Visited& excluded);
 
 }  // namespace lomperi::expand

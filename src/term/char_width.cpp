@@ -259,4 +259,18 @@ std::size_t display_prefix(std::string_view text, std::size_t cells) {
     return at;
 }
 
+std::size_t display_suffix_start(std::string_view text, std::size_t cells) {
+    std::size_t used = 0;
+    std::size_t start = text.size();
+    while (start > 0) {
+        std::size_t previous = start - 1;
+        while (previous > 0 && !starts_code_point(text[previous])) --previous;
+        const std::size_t width = display_width(text.substr(previous, start - previous));
+        if (used + width > cells) break;
+        used += width;
+        start = previous;
+    }
+    return start;
+}
+
 }  // namespace lomperi::term

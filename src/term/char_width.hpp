@@ -37,4 +37,7 @@ std::size_t display_width(std::string_view text);
 // The bytes of the longest start of `text` that fits into `cells`.
 std::size_t display_prefix(std::string_view text, std::size_t cells);
 
+// Where the longest end of `text` that fits into `cells` begins.
+std::size_t display_suffix_start(std::string_view text, std::size_t cells);
+
 }  // namespace lomperi::term

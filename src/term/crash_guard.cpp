@@ -10,7 +10,7 @@
 namespace lomperi::term {
 namespace {
 
-constexpr std::array<int, 5> kCrashSignals = {SIGSEGV, SIGBUS, SIGILL, SIGFPE, SIGABRT};
+constexpr std::array<int, 7> kCrashSignals = {SIGSEGV, SIGBUS, SIGILL, SIGFPE, SIGABRT, SIGSYS, SIGTRAP};
 
 // What the handler needs, set before it is installed and only read in it.
 int g_in_fd = -1;

@@ -4,7 +4,7 @@
 namespace lomperi::term {
 
 // While one is alive, a crash (SIGSEGV, SIGBUS, SIGILL, SIGFPE, SIGABRT,
-// an allocation failure that escapes included) first puts the terminal back
+// SIGSYS, SIGTRAP, an allocation failure that escapes included) first puts the terminal back
 // as far as a signal handler can: the saved settings, the mouse modes off,
 // the normal screen and the cursor. Then the crash goes on as it would have:
 // the previous handler (a sanitizer's report, say) or the default action.

@@ -93,13 +93,25 @@ struct Paste {
     friend bool operator==(const Paste&, const Paste&) = default;
 };
 
-// SIGTERM, SIGHUP or SIGQUIT arrived; the program should restore the terminal
-// and exit with 128 + signo. Never produced by the decoder.
+// A signal whose default action ends the process arrived (SIGTERM, SIGHUP,
+// SIGINT ...); the program should restore the terminal and exit with
+// 128 + signo. Never produced by the decoder.
 struct Terminate {
     int signo = 0;
     friend bool operator==(const Terminate&, const Terminate&) = default;
 };
 
-using Event = std::variant<KeyEvent, MouseEvent, Resize, FocusGained, FocusLost, Paste, Terminate>;
+// SIGTSTP: the program should put the terminal back and stop.
+struct Suspend {
+    friend bool operator==(const Suspend&, const Suspend&) = default;
+};
+
+// SIGCONT: the program was continued; it takes the terminal again and
+// draws the whole screen.
+struct Resume {
+    friend bool operator==(const Resume&, const Resume&) = default;
+};
+
+using Event = std::variant<KeyEvent, MouseEvent, Resize, FocusGained, FocusLost, Paste, Terminate, Suspend, Resume>;
 
 }  // namespace lomperi::term

@@ -36,7 +36,7 @@ termios raw_settings(termios t) {
 Result<RawMode> RawMode::enable(int fd) {
     termios saved{};
     if (::tcgetattr(fd, &saved) != 0) return fail(std::strerror(errno));
-    if (auto applied = apply(fd, raw_settings(saved)); !applied) return forward(applied);
+    if (auto applied = apply(fd, raw_settings(saved), TCSADRAIN); !applied) return forward(applied);
     return RawMode(fd, saved);
 }
 
@@ -52,6 +52,16 @@ RawMode& RawMode::operator=(RawMode&& other) noexcept {
 }
 
 RawMode::~RawMode() { (void)restore(); }
+
+Result<void> RawMode::pause() {
+    if (fd_ < 0) return {};
+    return apply(fd_, saved_, TCSADRAIN);
+}
+
+Result<void> RawMode::resume() {
+    if (fd_ < 0) return {};
+    return apply(fd_, raw_settings(saved_), TCSADRAIN);
+}
 
 Result<void> RawMode::restore(When when) {
     if (fd_ < 0) return {};

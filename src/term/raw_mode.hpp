@@ -11,7 +11,7 @@ namespace lomperi::term {
 // from keys (Ctrl+C, Ctrl+Z and Ctrl+\ arrive as keys), no flow control, no
 // CR translation and no output processing. The settings found when it was
 // entered are put back by restore, or by the destructor if restore was not
-// called.
+// called. Entering it keeps the keys already typed.
 class RawMode {
 public:
     static Result<RawMode> enable(int fd);
@@ -26,6 +26,10 @@ public:
     // a normal exit does; Now does not, for a terminal that stopped reading.
     enum class When : std::uint8_t { AfterOutput, Now };
     Result<void> restore(When when = When::AfterOutput);
+    // Puts the saved settings back for a while (the program stops) and
+    // applies raw mode again, from the same saved settings.
+    Result<void> pause();
+    Result<void> resume();
     bool active() const { return fd_ >= 0; }
     const termios& saved() const { return saved_; }
 

@@ -12,17 +12,27 @@ namespace lomperi::term {
 namespace {
 
 // Every signal whose default would end the program without a word, so that
-// each of them restores the terminal first; and the resize.
-constexpr std::array<int, 10> kSignals = {SIGWINCH, SIGTERM, SIGHUP, SIGQUIT, SIGINT,
-                                          SIGALRM,  SIGUSR1, SIGUSR2, SIGXCPU, SIGVTALRM};
+// each of them restores the terminal first; the resize; stop and continue.
+constexpr std::array<int, 16> kFixedSignals = {SIGWINCH, SIGTSTP,   SIGCONT, SIGTERM, SIGHUP, SIGQUIT,
+                                               SIGINT,   SIGALRM,   SIGUSR1, SIGUSR2, SIGXCPU, SIGVTALRM,
+                                               SIGPROF,  SIGIO,     SIGPWR,  SIGSTKFLT};
+constexpr std::size_t kMaxSignals = kFixedSignals.size() + 64;  // and SIGRTMIN..SIGRTMAX
 
 volatile sig_atomic_t g_write_fd = -1;
 volatile sig_atomic_t g_termination = 0;
-std::array<struct sigaction, kSignals.size()> g_previous{};
+std::array<int, kMaxSignals> g_signals{};
+std::size_t g_signal_count = 0;
+std::array<struct sigaction, kMaxSignals> g_previous{};
+
+void list_signals() {
+    g_signal_count = 0;
+    for (const int signo : kFixedSignals) g_signals[g_signal_count++] = signo;
+    for (int signo = SIGRTMIN; signo <= SIGRTMAX && g_signal_count < kMaxSignals; ++signo) g_signals[g_signal_count++] = signo;
+}
 
 extern "C" void on_signal(int signo) {
     const int saved_errno = errno;
-    if (signo != SIGWINCH && g_termination == 0) g_termination = signo;
+    if (ends_program(signo) && g_termination == 0) g_termination = signo;
     const auto byte = static_cast<unsigned char>(signo);
     // A full pipe already holds a wake-up; losing this byte loses nothing.
     [[maybe_unused]] const ssize_t n = ::write(g_write_fd, &byte, 1);
@@ -37,7 +47,7 @@ Result<void> set_flags(int fd) {
 }
 
 void uninstall(int read_fd) {
-    for (std::size_t i = 0; i < kSignals.size(); ++i) ::sigaction(kSignals[i], &g_previous[i], nullptr);
+    for (std::size_t i = 0; i < g_signal_count; ++i) ::sigaction(g_signals[i], &g_previous[i], nullptr);
     const int write_fd = g_write_fd;
     g_write_fd = -1;
     ::close(write_fd);
@@ -65,7 +75,8 @@ Result<SignalPipe> SignalPipe::install() {
     // No SA_RESTART: a signal must end a write that blocks on a terminal that
     // stopped reading, and the writer then sees pending_termination().
     action.sa_flags = 0;
-    for (std::size_t i = 0; i < kSignals.size(); ++i) ::sigaction(kSignals[i], &action, &g_previous[i]);
+    list_signals();
+    for (std::size_t i = 0; i < g_signal_count; ++i) ::sigaction(g_signals[i], &action, &g_previous[i]);
     // Stays ignored after the pipe is gone: the last teardown writes may
     // come after it, and they must fail as values too.
     ::signal(SIGPIPE, SIG_IGN);
@@ -78,6 +89,8 @@ Result<SignalPipe> SignalPipe::install() {
 }
 
 int pending_termination() { return g_termination; }
+
+bool ends_program(int signo) { return signo != SIGWINCH && signo != SIGTSTP && signo != SIGCONT; }
 
 SignalPipe::SignalPipe(SignalPipe&& other) noexcept
     : read_fd_(std::exchange(other.read_fd_, -1)), owner_(std::exchange(other.owner_, false)) {}

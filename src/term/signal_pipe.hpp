@@ -6,16 +6,21 @@
 
 namespace lomperi::term {
 
-// Turns SIGWINCH and the signals that would end the program (SIGTERM, SIGHUP,
-// SIGQUIT, SIGINT, SIGALRM, SIGUSR1, SIGUSR2, SIGXCPU, SIGVTALRM) into bytes on
-// a pipe that the event wait polls, and remembers the first ending one for
-// pending_termination(). Handlers do not restart system calls, so a write
+// Turns SIGWINCH, SIGTSTP, SIGCONT and every signal whose default action
+// ends the program without a core dump of a fault (SIGTERM, SIGHUP, SIGQUIT,
+// SIGINT, SIGALRM, SIGUSR1, SIGUSR2, SIGXCPU, SIGVTALRM, SIGPROF, SIGIO,
+// SIGPWR, SIGSTKFLT and the real-time signals) into bytes on a pipe that the
+// event wait polls, and remembers the first ending one for
+// pending_termination(); the faults are the crash guard's. Handlers do not restart system calls, so a write
 // blocked on the terminal returns. SIGPIPE and SIGXFSZ are ignored so that
 // writing to a closed terminal or past a file-size limit is an error value,
 // not a death. Only one may exist at a time; the previous dispositions come
 // back when it is destroyed, SIGPIPE and SIGXFSZ stay ignored.
 // The first signal that asked the program to end, or 0.
 int pending_termination();
+
+// Whether the signal asks the program to end (not a resize, stop or continue).
+bool ends_program(int signo);
 
 class SignalPipe {
 public:

@@ -82,11 +82,15 @@ void Terminal::take_signals() {
     for (int signo : signals_.drain()) {
         if (signo == SIGWINCH) {
             resized = true;
-            continue;
+        } else if (signo == SIGTSTP) {
+            queue_.emplace_back(std::in_place_type<Suspend>);
+        } else if (signo == SIGCONT) {
+            queue_.emplace_back(std::in_place_type<Resume>);
+        } else {
+            // Ending the program comes before anything still queued.
+            queue_.emplace_front(std::in_place_type<Terminate>, signo);
+            return;
         }
-        // Ending the program comes before anything still queued.
-        queue_.emplace_front(std::in_place_type<Terminate>, signo);
-        return;
     }
     if (!resized) return;
     if (auto size = terminal_size(out_fd_)) queue_.emplace_back(std::in_place_type<Resize>, size->cols, size->rows);

@@ -2,6 +2,9 @@
 // the exit status of each.
 #include <gtest/gtest.h>
 
+#include <fstream>
+
+#include "program.hpp"
 #include "support/child_process.hpp"
 
 namespace lomperi::testing {
@@ -29,7 +32,7 @@ TEST(CommandLine, ModesAndExitStatus) {
 
     const auto unreadable = run_program(kProgram, {"--gloss", "/nonexistent/text"});
     EXPECT_EQ(unreadable.status, 1);
-    EXPECT_EQ(unreadable.err, "Error: cannot read /nonexistent/text\n");
+    EXPECT_EQ(unreadable.err, "Error: cannot read /nonexistent/text: No such file or directory\n");
 
     const auto no_english = run_program(kProgram, {"--english", "house"});
     EXPECT_EQ(no_english.status, 1);
@@ -56,6 +59,53 @@ TEST(CommandLine, ModesAndExitStatus) {
     for (std::size_t at = 0, end; (end = columns.out.find('\n', at)) != std::string::npos; at = end + 1) {
         EXPECT_LE(end - at, 30u) << columns.out;
     }
+}
+
+// Failures are reported as failures, and no control byte of the input
+// reaches the output.
+TEST(CommandLine, FailuresAndHostileInput) {
+    const auto directory = run_program(kProgram, {"--gloss", "/tmp"});
+    EXPECT_EQ(directory.status, 1);
+    EXPECT_EQ(directory.err, "Error: cannot read /tmp: Is a directory\n");
+
+    for (const std::string redirect : {"talo > /dev/full", "--gloss < /etc/hostname > /dev/full", "talo >&-"}) {
+        const auto failed = run_program("/bin/sh", {"-c", "exec \"$0\" " + redirect, kProgram});
+        EXPECT_EQ(failed.status, 1) << redirect;
+        EXPECT_TRUE(failed.err.starts_with("Error: cannot write to standard output: ")) << failed.err;
+    }
+
+    using namespace std::string_literals;
+    const auto hostile = run_program(kProgram, {"--gloss"}, "\xEF\xBB\xBFkissa\0talo \x1b]52;c;eA==\x07 \x1b[2J\xC2\x9B" "1m\n"s);
+    EXPECT_TRUE(hostile.out.starts_with("kissa\tkissa\tcat\ntalo\ttalo\thouse\n")) << hostile.out;
+    for (const char c : hostile.out) {
+        const auto byte = static_cast<unsigned char>(c);
+        EXPECT_TRUE(byte >= 0x20 || c == '\t' || c == '\n') << "control byte " << int(byte) << " in " << hostile.out;
+    }
+    EXPECT_EQ(hostile.out.find("\xC2\x9B"), std::string::npos) << "C1 controls are no words either";
+
+    const auto word = run_program(kProgram, {"\x1b[31mzzz"});
+    EXPECT_EQ(word.status, 3);
+    EXPECT_EQ(word.err, "\xEF\xBF\xBD[31mzzz: (no matches)\n");
+}
+
+// A filter answers each line as it comes, not at the end of its input.
+TEST(CommandLine, GlossAnswersLineByLine) {
+    Program program;
+    {
+        std::ofstream script(program.dir() / "gloss");
+        script << "#!/bin/sh\nexec \"$(dirname \"$0\")/lomperi\" --gloss\n";
+    }
+    fs::permissions(program.dir() / "gloss", fs::perms::owner_all);
+    PtySession::Options options;
+    PtySession session((program.dir() / "gloss").string(), options);
+    session.write("kissa\n");
+    EXPECT_TRUE(session.wait_for("kissa\tcat", kPatience)) << "the first line is answered while the input goes on";
+    session.write("talo\n");
+    EXPECT_TRUE(session.wait_for("talo\thouse", kPatience));
+    session.write("\x04");
+    const auto status = session.wait_exit(kPatience);
+    ASSERT_TRUE(status.has_value());
+    EXPECT_EQ(exit_code(*status), 0);
 }
 
 TEST(CommandLine, EnglishWordsGiveRankedFinnishHeadwords) {

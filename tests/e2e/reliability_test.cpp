@@ -4,6 +4,7 @@
 #include <termios.h>
 
 #include <fstream>
+#include <functional>
 #include <thread>
 
 #include <gtest/gtest.h>
@@ -19,7 +20,8 @@ bool back_in_line_mode(const PtySession& session) {
 }
 
 TEST(Reliability, EveryEndingSignalRestoresTheTerminal) {
-    for (int signo : {SIGINT, SIGALRM, SIGUSR1, SIGUSR2, SIGXCPU, SIGVTALRM}) {
+    for (int signo : {SIGINT, SIGALRM, SIGUSR1, SIGUSR2, SIGXCPU, SIGVTALRM, SIGPROF, SIGIO, SIGPWR, SIGSTKFLT, SIGRTMIN,
+                      SIGRTMIN + 7, SIGRTMAX}) {
         SCOPED_TRACE(signo);
         Program program;
         auto session = program.start();
@@ -48,15 +50,44 @@ TEST(Reliability, SigtermEndsABlockedWrite) {
 }
 
 TEST(Reliability, ACrashPutsTheTerminalBackFirst) {
+    for (int signo : {SIGSEGV, SIGSYS, SIGTRAP}) {
+        SCOPED_TRACE(signo);
+        Program program;
+        auto session = program.start();
+        ASSERT_TRUE(session.wait_for("lomperi", kPatience));
+        session.signal(signo);
+        const auto status = session.wait_exit(kPatience);
+        ASSERT_TRUE(status.has_value());
+        EXPECT_NE(exit_code(*status), 0);
+        EXPECT_TRUE(back_in_line_mode(session));
+        EXPECT_NE(session.output().find(kTeardown), std::string::npos);
+    }
+}
+
+// Ctrl+Z and SIGTSTP give the terminal back before stopping; SIGCONT takes
+// it again and draws the whole screen. (The pseudo-terminal's session has no
+// job control, so the stop itself is skipped by the system and the program
+// goes on at once, as after a continue.)
+TEST(Reliability, SuspendGivesTheTerminalBackAndResumeRedrawsAll) {
     Program program;
     auto session = program.start();
     ASSERT_TRUE(session.wait_for("lomperi", kPatience));
-    session.signal(SIGSEGV);
-    const auto status = session.wait_exit(kPatience);
-    ASSERT_TRUE(status.has_value());
-    EXPECT_NE(exit_code(*status), 0);
-    EXPECT_TRUE(back_in_line_mode(session));
-    EXPECT_NE(session.output().find(kTeardown), std::string::npos);
+    for (const auto& stop : {std::function<void()>([&] { session.write("\x1a"); }),
+                             std::function<void()>([&] { session.signal(SIGTSTP); }),
+                             std::function<void()>([&] { session.signal(SIGCONT); })}) {
+        const std::size_t from = session.mark();
+        stop();
+        ASSERT_TRUE(session.wait_for(kStartup, kPatience, from)) << "the terminal is taken again";
+        ASSERT_TRUE(session.wait_for("lomperi", kPatience, from)) << "and the screen drawn whole";
+        EXPECT_NE(session.output().find("\x1b[2J", from), std::string::npos);
+    }
+    const std::size_t from = session.mark();
+    session.write("\x1a");
+    ASSERT_TRUE(session.wait_for(kTeardown, kPatience, from)) << "Ctrl+Z puts the terminal back first";
+    session.write("talo");
+    ASSERT_TRUE(session.wait_for("house", kPatience, from));
+    session.write("\x1b");
+    expect_clean_exit(session, 0);
 }
 
 TEST(Reliability, AHugeWindowIsDrawnOnItsTopLeftCorner) {

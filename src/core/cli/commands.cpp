@@ -7,12 +7,11 @@
 #include <cstdlib>
 #include <unordered_map>
 
-#include "base/file.hpp"
-#include "base/text.hpp"
 #include "base/utf8.hpp"
-#include "core/expand/meaning_scan.hpp"
-#include "core/morphology/english_search.hpp"
+#include "core/cli/gloss.hpp"
+#include "core/cli/text_io.hpp"
 #include "core/expand/entry_lines.hpp"
+#include "core/morphology/english_search.hpp"
 #include "core/morphology/entry_choice.hpp"
 #include "core/morphology/headword_search.hpp"
 #include "term/renderer.hpp"
@@ -30,27 +29,12 @@ void append_line(std::string& out, const term::Line& line, bool styles) {
     for (const auto& span : line.spans) {
         const bool styled = styles && span.style != term::Style{};
         if (styled) text += term::sgr_sequence(span.style);
-        text += span.text;
+        append_printable(text, span.text);
         if (styled) text += "\x1b[0m";
     }
     while (text.ends_with(' ')) text.pop_back();
     out += text;
     out += '\n';
-}
-
-struct Glossed {
-    std::string headword;
-    std::string meaning;
-};
-
-Glossed gloss_word(const morphology::Dictionary& dictionary, std::string_view word) {
-    const auto choice = morphology::choose_entry(dictionary, word);
-    const auto record = morphology::chosen_record(dictionary, choice);
-    if (!record) return {};
-    for (const auto& group : record->groups) {
-        if (!group.meanings.empty()) return {*choice.headword, group.meanings.front()};
-    }
-    return {*choice.headword, {}};
 }
 
 std::uint16_t width_from(const char* columns) {
@@ -59,19 +43,34 @@ std::uint16_t width_from(const char* columns) {
     return value >= 20 && value <= 1000 ? static_cast<std::uint16_t>(value) : 80;
 }
 
-Result<std::string> read_input(std::vector<std::string> files) {
+// The lines of each file (standard input for none or "-"), glossed as they
+// come and written at once, so that the command works as a filter.
+Result<int> gloss_files(const morphology::Dictionary& dictionary, std::vector<std::string> files, Output& out) {
     if (files.empty()) files.push_back("-");
-    std::string text;
+    Glosser glosser(dictionary);
+    std::string glossed;
     for (const auto& file : files) {
-        auto part = read_file(file == "-" ? std::string("/dev/stdin") : file);
-        if (!part) return forward(part);
-        if (auto valid = check_utf8(as_bytes(*part)); !valid) {
-            return forward(valid, fmt::format("{} is not UTF-8 text", file == "-" ? "standard input" : file));
+        auto reader = LineReader::open(file);
+        if (!reader) return forward(reader);
+        for (;;) {
+            auto line = reader->next();
+            if (!line) return forward(line);
+            if (!*line) break;
+            if (auto valid = check_utf8(as_bytes(**line)); !valid) {
+                return std::unexpected(Error(fmt::format("{} is not UTF-8 text", reader->name()),
+                                             Error(fmt::format("line {}: {}", reader->line_number(), valid.error().message()))));
+            }
+            if (reader->was_cut()) {
+                write_out(stderr, fmt::format("lomperi: line {} of {} is longer than {} bytes; the rest of it is left out\n",
+                                              reader->line_number(), printable(reader->name()), kMaxLineBytes));
+            }
+            glossed.clear();
+            glosser.gloss_line(**line, glossed);
+            out.write(glossed);
+            out.end_line();
         }
-        text += *part;
-        if (!text.empty() && !text.ends_with('\n')) text += '\n';
     }
-    return text;
+    return glosser.all_found() ? kAllFound : kSomeNotFound;
 }
 
 }  // namespace
@@ -91,7 +90,7 @@ int look_up(const morphology::Dictionary& dictionary, const std::vector<std::str
         const auto choice = morphology::choose_entry(dictionary, word);
         auto record = morphology::chosen_record(dictionary, choice);
         if (!record) {
-            errors += fmt::format("{}: (no matches)\n", word);
+            errors += fmt::format("{}: (no matches)\n", printable(word));
             status = kSomeNotFound;
             continue;
         }
@@ -108,28 +107,6 @@ int look_up(const morphology::Dictionary& dictionary, const std::vector<std::str
     return status;
 }
 
-Result<void> gloss_text(const morphology::Dictionary& dictionary, std::string_view text, std::string& out,
-                        bool& all_found) {
-    if (auto valid = check_utf8(as_bytes(text)); !valid) return forward(valid, "invalid UTF-8 in the text");
-    std::unordered_map<std::string_view, Glossed> seen;
-    all_found = true;
-    for (const auto& token : expand::tokenize_meaning(text)) {
-        const std::string_view word = strip_outer_marks(token.text);
-        if (word.empty()) continue;
-        auto found = seen.find(word);
-        if (found == seen.end()) found = seen.emplace(word, gloss_word(dictionary, word)).first;
-        const Glossed& glossed = found->second;
-        if (glossed.meaning.empty()) all_found = false;
-        out += word;
-        out += '\t';
-        out += glossed.headword;
-        out += '\t';
-        out += glossed.meaning;
-        out += '\n';
-    }
-    return {};
-}
-
 int translate_english(const morphology::Dictionary& dictionary, const std::vector<std::string>& words, std::string& out,
                       std::string& errors) {
     int status = kAllFound;
@@ -137,13 +114,13 @@ int translate_english(const morphology::Dictionary& dictionary, const std::vecto
     for (const auto& word : words) {
         const auto matches = morphology::english_translations(dictionary, word, morphology::kListLimit);
         if (matches.empty()) {
-            errors += fmt::format("{}: (no matches)\n", word);
+            errors += fmt::format("{}: (no matches)\n", printable(word));
             status = kSomeNotFound;
             continue;
         }
         if (!first) out += "--\n";
         first = false;
-        for (const auto& match : matches) out += fmt::format("{}\t{}\n", match.headword, match.meaning);
+        for (const auto& match : matches) out += printable(match.headword) + "\t" + printable(match.meaning) + "\n";
     }
     return status;
 }
@@ -153,44 +130,64 @@ std::string version_text(const morphology::Dictionary& dictionary) {
                        dictionary.inflections.len());
 }
 
+namespace {
+
+// What goes to standard output, written through one Output so that a write
+// that fails is an error; standard error is best effort.
+Result<int> finish(Output& out, int status) {
+    if (auto written = out.finish("standard output"); !written) return forward(written);
+    return status;
+}
+
+Result<int> run_with_dictionary(const Command& command, const morphology::Dictionary& dictionary) {
+    Output out(STDOUT_FILENO);
+    if (std::holds_alternative<Version>(command)) {
+        out.write(version_text(dictionary));
+        return finish(out, kAllFound);
+    }
+    if (const auto* gloss = std::get_if<Gloss>(&command)) {
+        auto status = gloss_files(dictionary, gloss->files, out);
+        if (!status) {
+            (void)out.finish("standard output");
+            return status;
+        }
+        return finish(out, *status);
+    }
+    std::string text;
+    std::string errors;
+    int status = kAllFound;
+    if (const auto* english = std::get_if<English>(&command)) {
+        if (!morphology::has_english(dictionary)) return fail("this data set has no English side");
+        status = translate_english(dictionary, english->words, text, errors);
+    } else {
+        status = look_up(dictionary, std::get<LookUp>(command).words, output_style_from_environment(), text, errors);
+    }
+    out.write(text);
+    auto finished = finish(out, status);
+    write_out(stderr, errors);
+    return finished;
+}
+
+}  // namespace
+
 Result<int> run_command(const Command& command, const morphology::DataFiles& files) {
     if (std::holds_alternative<Help>(command)) {
-        write_out(stdout, help_text());
-        return kAllFound;
+        Output out(STDOUT_FILENO);
+        out.write(help_text());
+        return finish(out, kAllFound);
     }
     if (const auto* usage = std::get_if<UsageError>(&command)) {
         write_out(stderr, fmt::format("lomperi: {}\nUsage: lomperi [WORD... | --gloss [FILE...] | --english WORD... | --help | --version]\n",
-                                      usage->message));
+                                      printable(usage->message)));
         return kUsageError;
     }
     auto dictionary = morphology::load_dictionary(files);
     if (!dictionary) return forward(dictionary);
-    if (std::holds_alternative<Version>(command)) {
-        write_out(stdout, version_text(*dictionary));
-        return kAllFound;
+    try {
+        return run_with_dictionary(command, *dictionary);
+    } catch (const std::bad_alloc&) {
+        return fail("out of memory");
     }
-    std::string out;
-    if (const auto* gloss = std::get_if<Gloss>(&command)) {
-        auto text = read_input(gloss->files);
-        if (!text) return forward(text);
-        bool all_found = true;
-        if (auto glossed = gloss_text(*dictionary, *text, out, all_found); !glossed) return forward(glossed);
-        write_out(stdout, out);
-        return all_found ? kAllFound : kSomeNotFound;
-    }
-    std::string errors;
-    if (const auto* english = std::get_if<English>(&command)) {
-        if (!morphology::has_english(*dictionary)) return fail("this data set has no English side");
-        const int status = translate_english(*dictionary, english->words, out, errors);
-        write_out(stdout, out);
-        write_out(stderr, errors);
-        return status;
-    }
-    const int status = look_up(*dictionary, std::get<LookUp>(command).words, output_style_from_environment(), out,
-                               errors);
-    write_out(stdout, out);
-    write_out(stderr, errors);
-    return status;
 }
 
 }  // namespace lomperi::cli

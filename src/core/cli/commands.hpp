@@ -6,6 +6,7 @@
 
 #include "base/error.hpp"
 #include "core/cli/arguments.hpp"
+#include "core/cli/gloss.hpp"
 #include "core/morphology/dictionary.hpp"
 
 namespace lomperi::cli {
@@ -28,12 +29,6 @@ OutputStyle output_style_from_environment();
 // standard output and standard error. The exit status.
 int look_up(const morphology::Dictionary& dictionary, const std::vector<std::string>& words, const OutputStyle& style,
             std::string& out, std::string& errors);
-
-// One line per word of the text: word, headword, first meaning, tab-separated.
-// Fails on invalid UTF-8 with the byte offset; `all_found` tells whether
-// every word reached an entry.
-Result<void> gloss_text(const morphology::Dictionary& dictionary, std::string_view text, std::string& out,
-                        bool& all_found);
 
 // The ranked Finnish headwords of each English word, "headword TAB meaning"
 // per line, words separated by "--"; the exit status.

@@ -170,7 +170,9 @@ format::GlossRecord compound_record(const Dictionary& dictionary, const std::vec
 }
 
 std::optional<ForgivenQuery> forgive_query(const Dictionary& dictionary, std::string_view query, bool lists_empty) {
-    if (query.empty() || reaches_entry(dictionary, query)) return std::nullopt;
+    // Longer than any key: no spelling of it can be one, and the work of
+    // varying or splitting it would grow with a paste.
+    if (query.empty() || query.size() > kMaxKeyBytes || reaches_entry(dictionary, query)) return std::nullopt;
     const auto spellings = lower_case_spellings(query);
     for (const auto& spelling : spellings) {
         if (reaches_entry(dictionary, spelling)) return ForgivenQuery{spelling, fmt::format("{} → {}", query, spelling), {}};

@@ -33,7 +33,8 @@ struct ForgivenQuery {
 // as typed must be for no forgiveness to be needed.
 bool reaches_entry(const Dictionary& dictionary, std::string_view text);
 
-// Nothing when `query` reaches an entry as typed, or nothing forgiving does.
+// Nothing when `query` reaches an entry as typed, is longer than any key,
+// or nothing forgiving does.
 // In order: the query with its first letter, then all its letters,
 // lower-cased (when it has a capital); and only when the exact lists are
 // empty (`lists_empty`), the spellings that differ by a↔ä, o↔ö, a↔å (at most

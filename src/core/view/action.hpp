@@ -13,6 +13,7 @@ using Focus = morphology::ListFocus;
 // The things input can ask of the application state.
 namespace action {
 struct InsertChar { char32_t ch; };
+struct InsertText { std::string text; };  // typed or pasted together
 struct DeleteBack {};
 struct MoveSelection { std::int64_t step; };
 struct ScrollEntry { std::int64_t step; };
@@ -34,6 +35,6 @@ using Action = std::variant<action::InsertChar, action::DeleteBack, action::Move
                             action::Confirm, action::SwitchFocus, action::FocusPane, action::ToggleFullscreen,
                             action::SelectMatch, action::SelectInflection, action::SetQuery, action::OpenDocuments,
                             action::CloseDocuments, action::ClearQuery, action::DeleteWord,
-                            action::ToggleDirection>;
+                            action::ToggleDirection, action::InsertText>;
 
 }  // namespace lomperi::view

@@ -100,6 +100,11 @@ void apply_on_main_screen(AppState& state, const Action& action) {
                        append_utf8(state.query, a.ch);
                        on_query_changed(state);
                    },
+                   [&](const action::InsertText& a) {
+                       leave_fullscreen(state);
+                       state.query += a.text;
+                       on_query_changed(state);
+                   },
                    [&](const action::DeleteBack&) {
                        leave_fullscreen(state);
                        pop_last_char(state.query);

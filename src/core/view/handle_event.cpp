@@ -1,5 +1,7 @@
 #include "core/view/handle_event.hpp"
 
+#include "base/utf8.hpp"
+
 #include "core/layout/layout_file.hpp"
 #include "core/view/apply_action.hpp"
 #include "core/view/border_drag.hpp"
@@ -16,10 +18,10 @@ bool quits(const AppState& state, const term::KeyEvent& key) {
     return key.code == KeyCode::Char && key.has(term::Ctrl) && key.ch == U'c';
 }
 
-std::optional<Action> ctrl_char_action(char32_t ch) {
+std::optional<Action> ctrl_char_action(const AppState& state, char32_t ch) {
     switch (ch) {
         case U'c': return action::CloseDocuments{};
-        case U'e': return action::ToggleDirection{};
+        case U'e': return state.english_available() ? std::optional<Action>(action::ToggleDirection{}) : std::nullopt;
         case U'f': return action::ToggleFullscreen{};
         case U'l': return action::OpenDocuments{};
         case U'u': return action::ClearQuery{};
@@ -28,9 +30,14 @@ std::optional<Action> ctrl_char_action(char32_t ch) {
     }
 }
 
+bool suspends(const term::KeyEvent& key) {
+    return key.code == KeyCode::Char && key.has(term::Ctrl) && key.ch == U'z';
+}
+
 Answer apply_key(AppState& state, const term::KeyEvent& key) {
     if (key.kind != term::KeyKind::Press) return Answer::NoRedraw;
     if (quits(state, key)) return Answer::Quit;
+    if (suspends(key)) return Answer::Suspend;
     auto action = key_action(state, key);
     if (!action) return Answer::NoRedraw;
     apply_action(state, *action);
@@ -69,7 +76,7 @@ std::optional<Action> key_action(const AppState& state, const term::KeyEvent& ke
     const bool ctrl = key.has(term::Ctrl);
     switch (key.code) {
         case KeyCode::Esc: return state.documents_open() ? std::optional<Action>(action::CloseDocuments{}) : std::nullopt;
-        case KeyCode::Char: return ctrl ? ctrl_char_action(key.ch) : std::optional<Action>(action::InsertChar{key.ch});
+        case KeyCode::Char: return ctrl ? ctrl_char_action(state, key.ch) : std::optional<Action>(action::InsertChar{key.ch});
         case KeyCode::Backspace: return action::DeleteBack{};
         case KeyCode::Enter: return action::Confirm{};
         case KeyCode::Up: return ctrl ? Action(action::ScrollEntry{-1}) : Action(action::MoveSelection{-1});
@@ -77,6 +84,56 @@ std::optional<Action> key_action(const AppState& state, const term::KeyEvent& ke
         case KeyCode::Tab: return action::SwitchFocus{};
         default: return std::nullopt;
     }
+}
+
+namespace {
+
+// The character a plain typed key inserts.
+std::optional<char32_t> typed_char(const AppState& state, const term::Event& event) {
+    const auto* key = std::get_if<term::KeyEvent>(&event);
+    if (key == nullptr || key->kind != term::KeyKind::Press || quits(state, *key)) return std::nullopt;
+    const auto action = key_action(state, *key);
+    if (!action) return std::nullopt;
+    const auto* insert = std::get_if<action::InsertChar>(&*action);
+    if (insert == nullptr) return std::nullopt;
+    return insert->ch;
+}
+
+bool for_main_loop(const term::Event& event) {
+    return std::holds_alternative<term::Terminate>(event) || std::holds_alternative<term::Suspend>(event) ||
+           std::holds_alternative<term::Resume>(event);
+}
+
+}  // namespace
+
+Handled handle_events(AppState& state, ViewCache& cache, std::span<const term::Event> events) {
+    Handled handled;
+    const auto redraw = [&](Answer answer) {
+        if (answer == Answer::Redraw) handled.answer = Answer::Redraw;
+    };
+    while (handled.count < events.size()) {
+        const term::Event& event = events[handled.count];
+        if (for_main_loop(event)) return handled;
+        std::string typed;
+        for (; handled.count < events.size(); ++handled.count) {
+            const auto ch = typed_char(state, events[handled.count]);
+            if (!ch) break;
+            append_utf8(typed, *ch);
+        }
+        if (!typed.empty()) {
+            apply_action(state, action::InsertText{std::move(typed)});
+            redraw(Answer::Redraw);
+            continue;
+        }
+        const Answer answer = handle_event(state, cache, event);
+        ++handled.count;
+        if (answer == Answer::Quit || answer == Answer::Suspend) {
+            handled.answer = answer;
+            return handled;
+        }
+        redraw(answer);
+    }
+    return handled;
 }
 
 Answer handle_event(AppState& state, ViewCache& cache, const term::Event& event) {

@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "core/expand/entry_styles.hpp"
+#include "term/char_width.hpp"
 #include "term/style.hpp"
 #include "term/widgets.hpp"
 
@@ -28,13 +29,26 @@ std::vector<std::string> title_box_titles(std::uint64_t headwords, std::uint64_t
     };
 }
 
+namespace {
+
+// "> " and the query; when it does not fit with the cursor after it, its end
+// after an ellipsis, as the end is where typing goes on.
+std::string prompt_line(std::string_view query, std::size_t width) {
+    constexpr std::string_view kPrompt = "> ";
+    if (kPrompt.size() + term::display_width(query) + 1 <= width) return std::string(kPrompt) + std::string(query);
+    const std::size_t room = width > kPrompt.size() + 2 ? width - kPrompt.size() - 2 : 0;
+    return std::string(kPrompt) + "…" + std::string(query.substr(term::display_suffix_start(query, room)));
+}
+
+}  // namespace
+
 void draw_title_box(term::Buffer& buffer, term::Rect area, const AppState& state) {
     const std::string_view direction = !state.english_available() ? "" : state.english ? "en→fi" : "fi→en";
     const auto titles = title_box_titles(state.dictionary.glosses.len(), state.dictionary.inflections.len(), direction);
     const term::Style style = state.no_results ? term::Style{}.with_fg(term::Color::Red) : term::Style{};
     const term::Rect inner = term::draw_box(buffer, area, term::Box{term::choose_title(titles, area.width), style, {}});
     if (inner.empty()) return;
-    const std::uint16_t end = buffer.set_string(inner.x, inner.y, "> " + state.query, style, inner.width);
+    const std::uint16_t end = buffer.set_string(inner.x, inner.y, prompt_line(state.query, inner.width), style, inner.width);
     // The cursor: a reversed cell after the query, so that a trailing space shows.
     if (end < inner.x + inner.width) buffer.set_string(end, inner.y, " ", style.adding(term::Reversed), 1);
 }

@@ -6,7 +6,9 @@
 #include <chrono>
 #include <cstdio>
 #include <new>
+#include <span>
 #include <string>
+#include <vector>
 
 #include "core/layout/layout_file.hpp"
 #include "core/view/draw.hpp"
@@ -54,8 +56,53 @@ Result<void> draw_once(term::Terminal& terminal, term::Renderer& renderer, AppSt
     return renderer.present();
 }
 
-LoopEnd main_loop(term::Terminal& terminal, term::Renderer& renderer, CursorGuard& cursor, AppState& state,
-                  ViewCache& cache) {
+// What the loop owns of the terminal, to give it back while stopped.
+struct Screen {
+    term::Terminal& terminal;
+    term::RawMode& raw;
+    const term::Sink& sink;
+    term::Renderer& renderer;
+};
+
+// Takes the terminal again after the program was continued, and has the
+// next frame drawn whole.
+Result<void> take_terminal(Screen& screen) {
+    if (auto raw = screen.raw.resume(); !raw) return raw;
+    if (auto entered = term::enter_interactive_screen(screen.sink); !entered) return entered;
+    screen.renderer.invalidate();
+    return {};
+}
+
+// Puts the terminal back as a shell expects it, stops as SIGTSTP's default
+// action would, and takes the terminal again once continued.
+Result<void> suspend(Screen& screen) {
+    if (auto left = term::leave_interactive_screen(screen.sink); !left) return left;
+    if (auto paused = screen.raw.pause(); !paused) return paused;
+    struct sigaction stop {};
+    struct sigaction previous {};
+    stop.sa_handler = SIG_DFL;
+    sigemptyset(&stop.sa_mask);
+    ::sigaction(SIGTSTP, &stop, &previous);
+    ::raise(SIGTSTP);
+    ::sigaction(SIGTSTP, &previous, nullptr);
+    return take_terminal(screen);
+}
+
+// The events waiting now, up to a bound, so that input that arrived together
+// (a paste) is handled before the next frame.
+Result<std::vector<term::Event>> waiting_events(term::Terminal& terminal, term::Event first) {
+    constexpr std::size_t kMaxBatch = 1 << 16;
+    std::vector<term::Event> events{std::move(first)};
+    while (events.size() < kMaxBatch) {
+        auto more = terminal.wait_event(std::chrono::milliseconds{0});
+        if (!more) return forward(more);
+        if (!*more) break;
+        events.push_back(std::move(**more));
+    }
+    return events;
+}
+
+LoopEnd main_loop(Screen& screen, CursorGuard& cursor, AppState& state, ViewCache& cache) {
     bool redraw = true;
     // While no input waits, the gloss body is decompressed a frame at a time,
     // so that later look-ups find their records ready; a frame takes about a
@@ -64,19 +111,33 @@ LoopEnd main_loop(term::Terminal& terminal, term::Renderer& renderer, CursorGuar
     while (true) {
         if (redraw) {
             cursor.hidden();
-            if (auto drawn = draw_once(terminal, renderer, state, cache); !drawn) return {drawn.error()};
+            if (auto drawn = draw_once(screen.terminal, screen.renderer, state, cache); !drawn) return {drawn.error()};
         }
-        auto event = warming ? terminal.wait_event(std::chrono::milliseconds{0}) : terminal.wait_event();
+        auto event = warming ? screen.terminal.wait_event(std::chrono::milliseconds{0}) : screen.terminal.wait_event();
         if (!event) return {event.error()};
+        redraw = false;
         if (!*event) {
             if (warming) warming = state.dictionary.gloss_store.decompress_next();
-            redraw = false;
             continue;
         }
-        if (const auto* terminate = std::get_if<term::Terminate>(&**event)) return {std::nullopt, 128 + terminate->signo};
-        const Answer answer = handle_event(state, cache, **event);
-        if (answer == Answer::Quit) return {};
-        redraw = answer == Answer::Redraw;
+        auto events = waiting_events(screen.terminal, std::move(**event));
+        if (!events) return {events.error()};
+        for (std::size_t at = 0; at < events->size();) {
+            const Handled handled = handle_events(state, cache, std::span(*events).subspan(at));
+            at += handled.count;
+            if (handled.answer == Answer::Quit) return {};
+            redraw = redraw || handled.answer != Answer::NoRedraw;
+            if (handled.answer == Answer::Suspend) {
+                if (auto resumed = suspend(screen); !resumed) return {resumed.error()};
+                continue;
+            }
+            if (at == events->size()) break;
+            const term::Event& own = (*events)[at++];
+            if (const auto* terminate = std::get_if<term::Terminate>(&own)) return {std::nullopt, 128 + terminate->signo};
+            const auto resumed = std::holds_alternative<term::Suspend>(own) ? suspend(screen) : take_terminal(screen);
+            if (!resumed) return {resumed.error()};
+            redraw = true;
+        }
     }
 }
 
@@ -103,16 +164,17 @@ LoopEnd ended_by_signal(LoopEnd end) {
     return end;
 }
 
-LoopEnd run_screen(term::Terminal& terminal, const term::Sink& sink, CursorGuard& cursor,
+LoopEnd run_screen(term::Terminal& terminal, term::RawMode& raw, const term::Sink& sink, CursorGuard& cursor,
                    morphology::Dictionary dictionary, layout::LayoutConfig layout) {
     if (auto entered = term::enter_interactive_screen(sink); !entered) return {entered.error()};
     AppState state(std::move(dictionary), layout);
     ViewCache cache;
     term::Renderer renderer(sink);
+    Screen screen{terminal, raw, sink, renderer};
     // An allocation that fails inside the loop ends it as an error, so that
     // the terminal is restored on the way out.
     try {
-        return main_loop(terminal, renderer, cursor, state, cache);
+        return main_loop(screen, cursor, state, cache);
     } catch (const std::bad_alloc&) {
         return {Error("out of memory")};
     }
@@ -138,7 +200,7 @@ Result<int> run_interactive(morphology::Dictionary dictionary) {
     const term::CrashGuard crash_guard(kInput, raw->saved(), kOutput);
     const term::Sink sink = term::fd_sink(kOutput);
     CursorGuard cursor(sink);
-    const LoopEnd end = ended_by_signal(run_screen(*terminal, sink, cursor, std::move(dictionary), layout));
+    const LoopEnd end = ended_by_signal(run_screen(*terminal, *raw, sink, cursor, std::move(dictionary), layout));
     if (auto torn_down = teardown(*raw, sink, cursor); !torn_down) return forward(torn_down);
     if (end.error) return std::unexpected(*end.error);
     return end.status;

@@ -2,6 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
+
+#include "core/cli/text_io.hpp"
+
 #include "support/kehu_data.hpp"
 
 namespace lomperi::cli {
@@ -74,6 +79,28 @@ TEST(Commands, GlossGivesOneLinePerWord) {
     ASSERT_FALSE(invalid);
     EXPECT_EQ(invalid.error().report(),
               "invalid UTF-8 in the text\n\nCaused by:\n    invalid utf-8 sequence of 1 bytes from index 4");
+}
+
+// Lines come one at a time, each bounded: memory does not grow with a line.
+TEST(LineReader, LinesAreBoundedAndAByteOrderMarkIsNoWord) {
+    const auto path = std::filesystem::temp_directory_path() / "lomperi-line-reader-test";
+    {
+        std::ofstream file(path, std::ios::binary);
+        file << "\xEF\xBB\xBF" << "eka\n" << std::string(kMaxLineBytes + 10, 'x') << "\n\ntoka";
+    }
+    auto reader = LineReader::open(path.string());
+    ASSERT_TRUE(reader.has_value());
+    std::vector<std::pair<std::size_t, bool>> lines;  // length, cut
+    std::string first;
+    while (auto line = reader->next()) {
+        if (!*line) break;
+        if (first.empty()) first = std::string(**line);
+        lines.emplace_back((*line)->size(), reader->was_cut());
+    }
+    std::filesystem::remove(path);
+    EXPECT_EQ(first, "eka");
+    const std::vector<std::pair<std::size_t, bool>> expected = {{3, false}, {kMaxLineBytes, true}, {0, false}, {4, false}};
+    EXPECT_EQ(lines, expected);
 }
 
 }  // namespace

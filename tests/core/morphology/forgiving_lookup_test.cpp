@@ -19,7 +19,8 @@ testing::TestDictionary forgiving_dictionary() {
          {"levy", {{"noun", {"disc"}}}},
          {"tila", {{"noun", {"space"}}}},
          {"työ", {{"noun", {"work"}}}},
-         {"talo", {{"noun", {"house"}}}}},
+         {"talo", {{"noun", {"house"}}}},
+         {"ćevapi", {{"noun", {"cevapi"}}}}},
         {{"hyvää", {"hyvä"}}, {"kävimme", {"käydä"}}, {"ehdot", {"ehto"}}, {"tilaa", {"tila"}}, {"tekijän", {"tekijä"}},
          {"oikeusehdot", {"oikeus"}}});
 }
@@ -44,6 +45,10 @@ TEST(ForgivingLookup, FindsWhatWasMeant) {
         {"levytilaa", true, "levytilaa", "levytilaa: levy + tilaa"},
         {"työsopimus", true, std::nullopt, ""},     // "sopimus" is no word here
         {"qqq", true, std::nullopt, ""},
+        {"Ćevapi", true, "ćevapi", "Ćevapi → ćevapi"},  // a capital beyond Latin-1
+        // Longer than any key: neither varied nor split, however it would split.
+        {"talotalotalotalotalotalotalotalotalotalotalotalotalotalotalotalotalotalotalotalotalotalotalo", true,
+         std::nullopt, ""},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.query);

@@ -294,7 +294,7 @@ TEST(KeyMapping, KeysToActions) {
         {term::char_key(U'F', term::Ctrl | term::Shift), std::nullopt},
         {term::char_key(U'u', term::Ctrl), 13},
         {term::char_key(U'w', term::Ctrl), 14},
-        {term::char_key(U'e', term::Ctrl), 15},
+        {term::char_key(U'e', term::Ctrl), std::nullopt},  // no English side: nothing to switch to
         {term::char_key(U'x', term::Ctrl), std::nullopt},
         {term::key(KeyCode::Backspace), 1},
         {term::key(KeyCode::Enter, term::Alt), 4},
@@ -353,6 +353,37 @@ TEST(KeyMapping, EventsThatNeverRedraw) {
     EXPECT_EQ(handle_event(state, cache, term::MouseEvent{.kind = term::MouseKind::ScrollDown}), Answer::Redraw);
     EXPECT_EQ(state.entry_scroll, 1u);
     EXPECT_EQ(handle_event(state, cache, term::Resize{80, 24}), Answer::Redraw);
+}
+
+// Keys that arrived together are handled together: a paste is one
+// insertion, searched once, then the keys after it.
+TEST_F(Actions, APasteIsOneInsertion) {
+    std::vector<term::Event> events;
+    for (int k = 0; k < 2000; ++k) events.push_back(term::char_key(U"kissa "[k % 6]));
+    events.push_back(term::key(term::KeyCode::Backspace));
+    ViewCache cache;
+    const Handled handled = handle_events(state, cache, events);
+    EXPECT_EQ(handled.count, events.size());
+    EXPECT_EQ(handled.answer, Answer::Redraw);
+    EXPECT_EQ(state.revision, 2u) << "one insertion, one deletion";
+    EXPECT_EQ(state.query.size(), 1999u);
+
+    const std::vector<term::Event> stop = {term::char_key(U'a'), term::Suspend{}, term::char_key(U'b')};
+    const Handled before_stop = handle_events(state, cache, stop);
+    EXPECT_EQ(before_stop.count, 1u) << "the main loop's own events end the batch";
+}
+
+// A respelled query shows what its spelling shows, whichever list has the focus.
+TEST_F(Actions, ARespelledQueryTabsAsItsSpelling) {
+    for (const std::string query : {"Kissan", "kissan"}) {
+        SCOPED_TRACE(query);
+        set_query(query);
+        EXPECT_EQ(shown_headword(state), "kissa");
+        apply_action(state, action::SwitchFocus{});
+        EXPECT_EQ(shown_headword(state), "kissa") << "the other list";
+        apply_action(state, action::SwitchFocus{});
+        EXPECT_EQ(shown_headword(state), "kissa");
+    }
 }
 
 // The pane, with its lists and their selection, shows the entry that the

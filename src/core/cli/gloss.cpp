@@ -1,0 +1,84 @@
+#include "core/cli/gloss.hpp"
+
+#include "base/text.hpp"
+#include "base/utf8.hpp"
+#include "core/cli/text_io.hpp"
+#include "core/expand/meaning_scan.hpp"
+#include "core/morphology/entry_choice.hpp"
+
+namespace lomperi::cli {
+namespace {
+
+constexpr std::size_t kMaxSeenWords = 1 << 16;
+
+bool is_control(char32_t ch) { return ch < 0x20 || (ch >= 0x7f && ch < 0xa0); }
+
+// Splits a whitespace-free token at its control characters.
+void add_words(std::string_view token, std::vector<std::string_view>& words) {
+    std::size_t start = 0;
+    for (std::size_t at = 0; at < token.size();) {
+        const Utf8Step step = decode_utf8(token.substr(at));
+        const std::size_t length = std::max<std::size_t>(step.length, 1);
+        if (step.status == Utf8Step::Ok && !is_control(step.code_point)) {
+            at += length;
+            continue;
+        }
+        if (const auto word = strip_outer_marks(token.substr(start, at - start)); !word.empty()) words.push_back(word);
+        at += length;
+        start = at;
+    }
+    if (const auto word = strip_outer_marks(token.substr(start)); !word.empty()) words.push_back(word);
+}
+
+}  // namespace
+
+std::vector<std::string_view> text_words(std::string_view line) {
+    std::vector<std::string_view> words;
+    for (const auto& token : expand::tokenize_meaning(line)) add_words(token.text, words);
+    return words;
+}
+
+const Glosser::Glossed& Glosser::glossed(std::string_view word) {
+    if (const auto found = seen_.find(std::string(word)); found != seen_.end()) return found->second;
+    if (seen_.size() >= kMaxSeenWords) seen_.clear();
+    Glossed glossed;
+    const auto choice = morphology::choose_entry(dictionary_, word);
+    if (const auto record = morphology::chosen_record(dictionary_, choice)) {
+        glossed.headword = *choice.headword;
+        for (const auto& group : record->groups) {
+            if (group.meanings.empty()) continue;
+            glossed.meaning = group.meanings.front();
+            break;
+        }
+    }
+    return seen_.emplace(std::string(word), std::move(glossed)).first->second;
+}
+
+void Glosser::gloss_line(std::string_view line, std::string& out) {
+    for (const std::string_view word : text_words(line)) {
+        const Glossed& found = glossed(word);
+        if (found.meaning.empty()) all_found_ = false;
+        append_printable(out, word);
+        out += '\t';
+        append_printable(out, found.headword);
+        out += '\t';
+        append_printable(out, found.meaning);
+        out += '\n';
+    }
+}
+
+Result<void> gloss_text(const morphology::Dictionary& dictionary, std::string_view text, std::string& out,
+                        bool& all_found) {
+    if (auto valid = check_utf8(as_bytes(text)); !valid) return forward(valid, "invalid UTF-8 in the text");
+    Glosser glosser(dictionary);
+    while (!text.empty()) {
+        const std::size_t end = text.find('\n');
+        glosser.gloss_line(text.substr(0, end), out);
+        if (end == std::string_view::npos) break;
+        text.remove_prefix(end + 1);
+    }
+    all_found = glosser.all_found();
+    return {};
+}
+
+}  // namespace lomperi::cli

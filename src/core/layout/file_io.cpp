@@ -69,10 +69,35 @@ bool write_all_to(int fd, std::string_view text) {
 
 }  // namespace
 
+std::optional<std::int64_t> modified_time(const std::filesystem::path& path) {
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0) return std::nullopt;
+    return std::int64_t{info.st_mtim.tv_sec} * 1'000'000'000 + info.st_mtim.tv_nsec;
+}
+
+namespace {
+
+// The file a path names: a symbolic link's target, followed to its end.
+std::filesystem::path written_path(const std::filesystem::path& path) {
+    std::filesystem::path target = path;
+    for (int links = 0; links < 40; ++links) {
+        struct stat info {};
+        if (::lstat(target.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) return target;
+        std::error_code error;
+        const std::filesystem::path next = std::filesystem::read_symlink(target, error);
+        if (error) return target;
+        target = next.is_absolute() ? next : target.parent_path() / next;
+    }
+    return target;
+}
+
+}  // namespace
+
 // A full disk or a file-size limit must not leave a cut file where the old
 // one was: the text goes to a new file beside it, which replaces the old one
 // only once it is whole and on disk.
-bool replace_file(const std::filesystem::path& path, std::string_view text) {
+bool replace_file(const std::filesystem::path& link, std::string_view text) {
+    const std::filesystem::path path = written_path(link);
     struct stat info {};
     if (::stat(path.c_str(), &info) == 0 && !S_ISREG(info.st_mode)) return false;
     std::filesystem::path temporary = path;

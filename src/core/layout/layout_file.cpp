@@ -17,10 +17,14 @@ std::optional<std::string> read_text(const std::filesystem::path& path) {
 
 }  // namespace
 
+// Both places may hold a file: a save that could not write beside the
+// executable went home, so the newer of the two is the one last saved.
 LayoutConfig load_layout(const LayoutPaths& paths) {
-    std::optional<std::string> text;
-    if (paths.beside_executable) text = read_text(*paths.beside_executable);
-    if (!text) text = read_text(paths.home);
+    std::optional<std::string> beside;
+    if (paths.beside_executable) beside = read_text(*paths.beside_executable);
+    std::optional<std::string> home = read_text(paths.home);
+    if (beside && home && modified_time(paths.home) > modified_time(*paths.beside_executable)) beside.reset();
+    const auto& text = beside ? beside : home;
     if (!text) return LayoutConfig{};
     return parse_layout(*text);
 }

@@ -6,6 +6,8 @@
 namespace lomperi::layout {
 
 // Never fail: a missing, unreadable or invalid file gives the defaults.
+// Of two readable files the newer is read, the one beside the executable on
+// a tie.
 LayoutConfig load_layout();
 LayoutConfig load_layout(const LayoutPaths& paths);
 

@@ -5,6 +5,8 @@
 #include <sys/stat.h>
 
 #include <gtest/gtest.h>
+
+#include <chrono>
 #include <stdlib.h>
 
 #include <csignal>
@@ -115,7 +117,13 @@ struct LoadCase {
     std::optional<std::string> home;
     bool beside_location = true;
     LayoutConfig expected;
+    bool home_newer = false;
 };
+
+// Sets the file's time of last writing `seconds` into the past.
+void age(const fs::path& path, int seconds) {
+    fs::last_write_time(path, fs::file_time_type::clock::now() - std::chrono::seconds(seconds));
+}
 
 TEST_F(LayoutFiles, LoadPrecedence) {
     const std::string valid_beside = "left_pct = 20\nmatches_pct = 30\n";
@@ -133,6 +141,7 @@ TEST_F(LayoutFiles, LoadPrecedence) {
         {"home not UTF-8", std::nullopt, "left_pct = 20\n# \xc3\n", true, {40, 60}},
         {"no executable path", valid_beside, valid_home, false, {70, 80}},
         {"home clamped", std::nullopt, "left_pct = 95\nmatches_pct = 0\n", true, {90, 10}},
+        {"a newer home file wins: the last save went there", valid_beside, valid_home, true, {70, 80}, true},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -146,6 +155,7 @@ TEST_F(LayoutFiles, LoadPrecedence) {
             write(*paths_.beside_executable, *c.beside);
         }
         if (c.home) write(paths_.home, *c.home);
+        if (c.home && c.beside && !c.beside->starts_with("<")) age(c.home_newer ? *paths_.beside_executable : paths_.home, 60);
         LayoutPaths paths = paths_;
         if (!c.beside_location) paths.beside_executable.reset();
         EXPECT_EQ(load_layout(paths), c.expected);
@@ -197,6 +207,7 @@ TEST_F(LayoutFiles, AFailedSaveKeepsTheOldFile) {
     const std::string old = layout_text({20, 30});
     write(*paths_.beside_executable, old);
     write(paths_.home, layout_text({70, 80}));
+    age(paths_.home, 60);
     const auto previous_handler = std::signal(SIGXFSZ, SIG_IGN);
     rlimit previous{};
     ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &previous), 0);
@@ -212,10 +223,23 @@ TEST_F(LayoutFiles, AFailedSaveKeepsTheOldFile) {
     EXPECT_EQ(load_layout(paths_), (LayoutConfig{20, 30}));
 }
 
-TEST_F(LayoutFiles, BesideFileStillWinsAfterAHomeSave) {
+// A save that could not write beside the executable is read back next time.
+TEST_F(LayoutFiles, AHomeSaveIsReadBackOverAnOlderBesideFile) {
     write(*paths_.beside_executable, "left_pct = 20\n");
+    age(*paths_.beside_executable, 60);
     save_layout({70, 70}, {std::nullopt, paths_.home});
-    EXPECT_EQ(load_layout(paths_), (LayoutConfig{20, 60}));
+    EXPECT_EQ(load_layout(paths_), (LayoutConfig{70, 70}));
+}
+
+// A layout file that is a link stays one: the file it points at is rewritten.
+TEST_F(LayoutFiles, ASaveWritesThroughALink) {
+    const fs::path target = root_ / "dotfiles" / "lomperi.toml";
+    write(target, "left_pct = 20\n");
+    fs::create_symlink(target, *paths_.beside_executable);
+    save_layout({33, 44}, paths_);
+    EXPECT_TRUE(fs::is_symlink(*paths_.beside_executable));
+    EXPECT_EQ(read(target), layout_text({33, 44}));
+    EXPECT_EQ(load_layout(paths_), (LayoutConfig{33, 44}));
 }
 
 TEST(DefaultLayoutPaths, HomeAndExecutable) {

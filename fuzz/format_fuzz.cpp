@@ -28,7 +28,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (const auto table = lomperi::format::HeadwordTable::parse(bytes)) {
         for (std::size_t id = 0; id <= table->size() && id < 1024; ++id) (void)table->at(id);
     }
-    if (const auto frames = lomperi::format::split_zstd_frames(bytes)) {
+    if (const auto frames = lomperi::format::split_zstd_frames(bytes, 1 << 16)) {
         lomperi::format::ZstdDecompressor decompressor;
         for (const auto& frame : *frames) {
             if (frame.plain_size > (std::size_t{1} << 20)) continue;

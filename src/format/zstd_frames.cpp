@@ -54,9 +54,12 @@ Result<std::vector<ZstdFrame>> indexed_frames(Bytes index, Bytes frames_body) {
     return frames;
 }
 
-Result<std::vector<ZstdFrame>> walked_frames(Bytes body) {
+// A frame written by a streaming compressor need not declare its size: as
+// the only frame of a body it takes the size the header declares.
+Result<std::vector<ZstdFrame>> walked_frames(Bytes body, std::uint64_t declared_size) {
     std::vector<ZstdFrame> frames;
     std::uint64_t plain_start = 0;
+    bool unknown_size = false;
     for (std::size_t at = 0; at < body.size();) {
         const Bytes rest = body.subspan(at);
         const std::size_t length = ZSTD_findFrameCompressedSize(rest.data(), rest.size());
@@ -64,9 +67,14 @@ Result<std::vector<ZstdFrame>> walked_frames(Bytes body) {
         const Bytes frame = rest.first(length);
         at += length;
         if (is_skippable(frame)) continue;
-        const unsigned long long plain_size = ZSTD_getFrameContentSize(frame.data(), frame.size());
-        if (plain_size == ZSTD_CONTENTSIZE_UNKNOWN) return fail("zstd: frame without its content size");
+        unsigned long long plain_size = ZSTD_getFrameContentSize(frame.data(), frame.size());
         if (plain_size == ZSTD_CONTENTSIZE_ERROR) return fail("zstd: bad frame header");
+        if (plain_size == ZSTD_CONTENTSIZE_UNKNOWN) {
+            if (unknown_size || !frames.empty()) return fail("zstd: frame without its content size");
+            unknown_size = true;
+            plain_size = declared_size;
+        }
+        if (unknown_size && !frames.empty()) return fail("zstd: frame without its content size");
         if (plain_size == 0) continue;
         frames.push_back({frame, plain_start, plain_size});
         plain_start += plain_size;
@@ -89,9 +97,9 @@ std::vector<std::uint8_t> zstd_frame_index(std::span<const ZstdFrameSize> sizes)
     return out;
 }
 
-Result<std::vector<ZstdFrame>> split_zstd_frames(Bytes body) {
+Result<std::vector<ZstdFrame>> split_zstd_frames(Bytes body, std::uint64_t declared_size) {
     if (const auto index = frame_index(body)) return indexed_frames(*index, body.subspan(kFrameIndexHeaderSize + index->size()));
-    return walked_frames(body);
+    return walked_frames(body, declared_size);
 }
 
 void ZstdDecompressor::Free::operator()(ZSTD_DCtx_s* context) const { ZSTD_freeDCtx(context); }

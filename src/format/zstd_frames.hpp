@@ -30,10 +30,11 @@ struct ZstdFrameSize {
 std::vector<std::uint8_t> zstd_frame_index(std::span<const ZstdFrameSize> sizes);
 
 // The frames of a body made of whole frames, each declaring its content
-// size: read from a leading frame index, or else by walking the frame
-// headers, leaving out skippable and empty frames. Nothing is decompressed,
-// so damage inside a frame shows only when it is.
-Result<std::vector<ZstdFrame>> split_zstd_frames(Bytes body);
+// size (a lone frame may leave it to `declared_size`): read from a leading
+// frame index, or else by walking the frame headers, leaving out skippable
+// and empty frames. Nothing is decompressed, so damage inside a frame shows
+// only when it is.
+Result<std::vector<ZstdFrame>> split_zstd_frames(Bytes body, std::uint64_t declared_size);
 
 // One-shot decompression of single frames with one reused context.
 class ZstdDecompressor {

@@ -42,7 +42,7 @@ TEST(ZstdFrames, IndexedAndWalkedBodiesGiveTheSameFrames) {
     const Body body = compressed_frames();
     const Buffer indexed = concat({zstd_frame_index(body.sizes), body.frames});
     for (const Buffer* file : {&body.frames, &indexed}) {
-        const auto frames = split_zstd_frames(*file);
+        const auto frames = split_zstd_frames(*file, 0);
         ASSERT_TRUE(frames) << frames.error().report();
         ASSERT_EQ(frames->size(), std::size(kTexts));
         std::uint64_t start = 0;
@@ -81,7 +81,7 @@ TEST(ZstdFrames, DamagedIndexFailsOrGivesFramesThatDoNotDecompress) {
         {with_sizes(larger), ""},
     };
     for (const auto& c : cases) {
-        const auto frames = split_zstd_frames(c.file);
+        const auto frames = split_zstd_frames(c.file, 0);
         if (!c.error.empty()) {
             ASSERT_FALSE(frames);
             EXPECT_EQ(frames.error().report(), c.error);
@@ -103,7 +103,7 @@ TEST(ZstdFrames, WhatIsNotAnIndexIsWalkedOver) {
     Buffer other_tag = zstd_frame_index(body.sizes);
     other_tag[8] = 'X';
     for (const Buffer& lead : {miscounted, other_tag}) {
-        const auto frames = split_zstd_frames(concat({lead, body.frames}));
+        const auto frames = split_zstd_frames(concat({lead, body.frames}), 0);
         ASSERT_TRUE(frames) << frames.error().report();
         EXPECT_EQ(frames->size(), std::size(kTexts));
     }

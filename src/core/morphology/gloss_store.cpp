@@ -7,9 +7,12 @@
 namespace lomperi::morphology {
 
 Result<GlossStore> GlossStore::open(const format::GlossHeader& header) {
-    auto frames = format::split_zstd_frames(header.compressed);
+    auto frames = format::split_zstd_frames(header.compressed, header.plain_size);
     if (!frames) return forward(frames, "decompressing glosses.bin");
     const std::uint64_t plain_size = frames->empty() ? 0 : frames->back().plain_start + frames->back().plain_size;
+    // A body larger than declared does not fit the buffer of the declared size.
+    if (plain_size > header.plain_size)
+        return std::unexpected(Error("decompressing glosses.bin", Error("zstd: Destination buffer is too small")));
     if (plain_size != header.plain_size)
         return fail(fmt::format("plain size mismatch: expected {}, got {}", header.plain_size, plain_size));
     GlossStore store;

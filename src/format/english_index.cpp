@@ -8,19 +8,21 @@
 
 namespace lomperi::format {
 
-Result<EnglishPostings> EnglishPostings::parse(Bytes file) {
+Result<EnglishPostings> EnglishPostings::parse(Bytes file, ChunkChecks checks) {
     HeaderCursor cursor(file);
     if (auto head = read_file_head(cursor, {kEnglishMagic, kEnglishVersion, "english", kEnglishHeaderSize}); !head)
         return forward(head);
     EnglishPostings postings;
     postings.body_ = cursor.rest();
+    postings.checks_ = std::move(checks);
     return postings;
 }
 
 std::optional<std::vector<EnglishPosting>> EnglishPostings::at(std::uint64_t offset) const {
     if (offset >= body_.size()) return std::nullopt;
+    if (!checks_.intact(body_.subspan(offset, 1))) return std::nullopt;
     const std::size_t n = body_[offset];
-    if (body_.size() - offset - 1 < 5 * n) return std::nullopt;
+    if (body_.size() - offset - 1 < 5 * n || !checks_.intact(body_.subspan(offset, 1 + 5 * n))) return std::nullopt;
     std::vector<EnglishPosting> out;
     out.reserve(n);
     for (std::size_t k = 0; k < n; ++k) {

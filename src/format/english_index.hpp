@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "base/bytes.hpp"
+#include "base/chunk_checks.hpp"
 #include "base/error.hpp"
 
 namespace lomperi::format {
@@ -31,14 +32,15 @@ struct EnglishPosting {
 class EnglishPostings {
 public:
     // Checks the header only; postings are checked as they are read.
-    static Result<EnglishPostings> parse(Bytes file);
+    static Result<EnglishPostings> parse(Bytes file, ChunkChecks checks = {});
 
     // The postings at `offset` (counted from the first byte after the
-    // header); nothing when they do not fit into the file.
+    // header); nothing when they do not fit into the file or are damaged.
     std::optional<std::vector<EnglishPosting>> at(std::uint64_t offset) const;
 
 private:
     Bytes body_;
+    ChunkChecks checks_;
 };
 
 // Appends one postings list; its offset is the size of `body` before.

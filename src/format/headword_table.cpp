@@ -9,7 +9,7 @@
 
 namespace lomperi::format {
 
-Result<HeadwordTable> HeadwordTable::parse(Bytes file) {
+Result<HeadwordTable> HeadwordTable::parse(Bytes file, ChunkChecks checks) {
     HeaderCursor cursor(file);
     if (auto head = read_file_head(cursor, {kHeadwordMagic, kHeadwordVersion, "headword", kHeadwordHeaderSize}); !head)
         return forward(head);
@@ -19,6 +19,7 @@ Result<HeadwordTable> HeadwordTable::parse(Bytes file) {
     table.ends_ = cursor.take(4 * count);
     if (cursor.truncated()) return fail("truncated headword offsets");
     table.text_ = as_text(cursor.rest());
+    table.checks_ = std::move(checks);
     const std::uint64_t last_end = count == 0 ? 0 : read_u32(table.ends_, 4 * (count - 1));
     if (last_end != table.text_.size()) return fail("headword offsets do not end at the text's end");
     return table;
@@ -26,11 +27,13 @@ Result<HeadwordTable> HeadwordTable::parse(Bytes file) {
 
 std::optional<std::string_view> HeadwordTable::at(std::size_t id) const {
     if (id >= count_) return std::nullopt;
-    const std::uint32_t start = id == 0 ? 0 : read_u32(ends_, 4 * (id - 1));
-    const std::uint32_t end = read_u32(ends_, 4 * id);
+    const Bytes ends = ends_.subspan(id == 0 ? 0 : 4 * (id - 1), id == 0 ? 4 : 8);
+    if (!checks_.intact(ends)) return std::nullopt;
+    const std::uint32_t start = id == 0 ? 0 : read_u32(ends, 0);
+    const std::uint32_t end = read_u32(ends, ends.size() - 4);
     if (end < start || end > text_.size()) return std::nullopt;
     const std::string_view headword = text_.substr(start, end - start);
-    if (!is_utf8(as_bytes(headword))) return std::nullopt;
+    if (!checks_.intact(as_bytes(headword)) || !is_utf8(as_bytes(headword))) return std::nullopt;
     return headword;
 }
 

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "base/bytes.hpp"
+#include "base/chunk_checks.hpp"
 #include "base/error.hpp"
 
 namespace lomperi::format {
@@ -26,17 +27,19 @@ public:
     // Checks the header and that the offsets end at the text's end. The
     // headwords themselves are checked as they are read, so that opening the
     // table touches none of them.
-    static Result<HeadwordTable> parse(Bytes file);
+    static Result<HeadwordTable> parse(Bytes file, ChunkChecks checks = {});
 
     std::size_t size() const { return count_; }
     // Headword `id`; nothing when `id` is out of range or its offsets or text
-    // are damaged (out of order, not UTF-8, splitting a character).
+    // are damaged (out of order, not UTF-8, splitting a character, failing
+    // their checksums).
     std::optional<std::string_view> at(std::size_t id) const;
 
 private:
     Bytes ends_;
     std::string_view text_;
     std::size_t count_ = 0;
+    ChunkChecks checks_;
 };
 
 class HeadwordTableWriter {

@@ -78,10 +78,13 @@ Result<MultiIndex> MultiIndex::parse(Bytes file) {
 
 Result<std::vector<std::uint32_t>> MultiIndex::base_ids(std::uint32_t index) const {
     if (index >= size()) return fail(fmt::format("multi index {} out of range", index));
+    if (!stored_offsets.empty() && !offset_checks.intact(stored_offsets.subspan(4 * std::size_t{index}, 4)))
+        return fail("damaged multi offset");
     const std::size_t p = entry_offset(index);
     if (p >= body.size()) return fail("truncated multi entry");
     const std::size_t n = body[p];
     if (p + 1 + 4 * n > body.size()) return fail("truncated multi ids");
+    if (!entry_checks.intact(body.subspan(p, 1 + 4 * n))) return fail("damaged multi entry");
     std::vector<std::uint32_t> ids;
     ids.reserve(n);
     for (std::size_t i = 0; i < n; ++i) ids.push_back(read_u32(body, p + 1 + 4 * i));

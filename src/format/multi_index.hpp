@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "base/bytes.hpp"
+#include "base/chunk_checks.hpp"
 #include "base/error.hpp"
 
 namespace lomperi::format {
@@ -33,6 +34,11 @@ public:
     // a sample of the starts against the entries; a start damaged elsewhere
     // shows when its entry is read.
     static Result<MultiIndex> parse(Bytes file, Bytes offsets_file);
+    // With checksums, an entry or start in a damaged chunk reads as an error.
+    void set_checks(ChunkChecks entries, ChunkChecks offsets) {
+        entry_checks = std::move(entries);
+        offset_checks = std::move(offsets);
+    }
 
     // The base ids of entry `index`, in stored order.
     Result<std::vector<std::uint32_t>> base_ids(std::uint32_t index) const;
@@ -45,6 +51,8 @@ public:
     std::vector<std::uint32_t> entry_offsets;  // walked: start of entry k, counted from the first entry byte
     Bytes stored_offsets;                      // or read: 4 bytes per entry, a view into the offsets file
     Bytes body;                                // the entry bytes, a view into the file
+    ChunkChecks entry_checks;
+    ChunkChecks offset_checks;
 };
 
 }  // namespace lomperi::format

@@ -8,13 +8,22 @@
 
 namespace lomperi::testing {
 
-morphology::DataSetBuilder test_builder(const std::vector<TestHeadword>& headwords, const std::vector<TestForm>& forms) {
+namespace {
+morphology::EnglishFiles english_files(const std::vector<TestHeadword>& headwords, std::vector<TestEnglishKey> keys);
+}  // namespace
+
+morphology::DataSetBuilder test_builder(const std::vector<TestHeadword>& headwords, const std::vector<TestForm>& forms,
+                                        std::vector<TestEnglishKey> english) {
     morphology::DataSetBuilder builder;
     builder.set_zstd_level(3);
+    // Tests that damage a file on purpose mean its structure; the checks of
+    // damaged chunks have tests of their own.
+    builder.set_chunk_shift(0);
     for (const auto& entry : headwords) builder.add_headword(entry.headword, entry.groups);
     for (const auto& entry : forms) {
         for (const auto& base : entry.bases) builder.add_form(entry.form, base);
     }
+    if (!english.empty()) builder.set_english(english_files(headwords, std::move(english)));
     return builder;
 }
 
@@ -55,9 +64,7 @@ morphology::EnglishFiles english_files(const std::vector<TestHeadword>& headword
 
 TestDictionary make_test_dictionary(const std::vector<TestHeadword>& headwords, const std::vector<TestForm>& forms,
                                     std::vector<TestEnglishKey> english) {
-    auto builder = test_builder(headwords, forms);
-    if (!english.empty()) builder.set_english(english_files(headwords, std::move(english)));
-    auto data = builder.build();
+    auto data = test_builder(headwords, forms, std::move(english)).build();
     if (!data) throw std::runtime_error("building test data: " + data.error().report());
     auto dict = load_or_throw(*data);
     return TestDictionary{std::move(*data), std::move(dict)};

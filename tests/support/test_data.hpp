@@ -32,8 +32,6 @@ struct TestDictionary {
     morphology::Dictionary dict;
 };
 
-morphology::DataSetBuilder test_builder(const std::vector<TestHeadword>& headwords, const std::vector<TestForm>& forms);
-
 Result<morphology::DataSet> build_test_data(const std::vector<TestHeadword>& headwords,
                                             const std::vector<TestForm>& forms);
 
@@ -44,6 +42,11 @@ struct TestEnglishKey {
     std::string key;
     std::vector<std::pair<std::string, std::uint8_t>> postings;
 };
+
+// A builder holding the headwords, forms and English keys, writing no
+// checksums.
+morphology::DataSetBuilder test_builder(const std::vector<TestHeadword>& headwords, const std::vector<TestForm>& forms,
+                                        std::vector<TestEnglishKey> english = {});
 
 // Builds and loads; throws std::runtime_error (which fails the test) when
 // either fails. Without English keys the data set has no English side.

@@ -70,6 +70,16 @@ Result<GlossFiles> gloss_files(const std::map<std::string, std::vector<format::P
     return GlossFiles{std::move(*glosses_fst), std::move(*glosses_bin), std::move(headword_table).finish()};
 }
 
+// The checksums of every other file present, written last.
+std::vector<std::uint8_t> checksums_of(const DataSet& data, unsigned chunk_shift) {
+    std::vector<std::pair<std::uint8_t, Bytes>> files;
+    for (const auto& info : kDataFileTable) {
+        if (info.file == DataFile::checksums_bin || data[info.file].empty()) continue;
+        files.emplace_back(static_cast<std::uint8_t>(info.file), data[info.file]);
+    }
+    return format::write_checksum_table(files, chunk_shift);
+}
+
 }  // namespace
 
 void DataSetBuilder::add_headword(std::string headword, std::vector<format::PosGroup> groups) {
@@ -125,6 +135,7 @@ Result<DataSet> DataSetBuilder::build() {
         data[DataFile::english_fst] = std::move(english_->english_fst);
         data[DataFile::english_bin] = std::move(english_->english_bin);
     }
+    if (chunk_shift_ != 0) data[DataFile::checksums_bin] = checksums_of(data, chunk_shift_);
     return data;
 }
 

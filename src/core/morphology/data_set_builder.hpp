@@ -16,6 +16,7 @@
 #include "core/morphology/data_set.hpp"
 #include "core/morphology/english_writer.hpp"
 #include "core/morphology/inflection_writer.hpp"
+#include "format/checksum_table.hpp"
 #include "format/gloss.hpp"
 #include "format/gloss_writer.hpp"
 #include "format/multi_index.hpp"
@@ -48,6 +49,9 @@ public:
     void set_pos_names(std::vector<std::string> pos_names);
 
     void set_zstd_level(int level) { zstd_level_ = level; }
+    // The size of the checksummed chunks as a power of two; 0 writes no
+    // checksums.bin.
+    void set_chunk_shift(unsigned shift) { chunk_shift_ = shift; }
     // The plain size at which glosses.bin starts a new frame.
     void set_frame_size(std::size_t bytes) { frame_size_ = bytes; }
 
@@ -68,6 +72,7 @@ private:
     std::optional<std::vector<std::string>> pos_names_;
     int zstd_level_ = kDefaultZstdLevel;
     std::size_t frame_size_ = format::kGlossFrameSize;
+    unsigned chunk_shift_ = format::kDefaultChunkShift;
 };
 
 }  // namespace lomperi::morphology

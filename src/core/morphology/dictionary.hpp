@@ -2,6 +2,7 @@
 // The loaded data set: both word maps, the gloss store, the multi-index, the
 // headwords by base id and the English side, opened at start-up from the
 // embedded arrays without copying them.
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -12,6 +13,7 @@
 #include "core/morphology/gloss_store.hpp"
 #include "core/word_map/word_map.hpp"
 #include "base/bytes.hpp"
+#include "base/chunk_checks.hpp"
 #include "base/error.hpp"
 #include "format/gloss.hpp"
 #include "format/english_index.hpp"
@@ -52,11 +54,15 @@ struct Dictionary {
     std::optional<format::GlossRecord> gloss_record(std::string_view headword) const;
 };
 
-Result<GlossHalf> load_glosses(Bytes glosses_fst, Bytes glosses_bin);
+// The checksums of each file's chunks, from checksums.bin; none for a file
+// it does not list (or without it).
+using DataChecks = std::array<ChunkChecks, kDataFileCount>;
+
+Result<GlossHalf> load_glosses(Bytes glosses_fst, Bytes glosses_bin, const DataChecks& checks = {});
 // `multi_offsets_bin` and `headwords_bin` may be empty: the multi entries are
 // then walked and the headwords listed from `glosses`.
 Result<InflectionHalf> load_inflections(Bytes inflections_fst, Bytes multi_bin, Bytes multi_offsets_bin, Bytes headwords_bin,
-                                        const word_map::WordMap& glosses);
+                                        const word_map::WordMap& glosses, const DataChecks& checks = {});
 
 bool has_english(const Dictionary& dictionary);
 
@@ -65,9 +71,12 @@ bool has_english(const Dictionary& dictionary);
 bool is_english(const Dictionary& dictionary, std::string_view phrase);
 
 // The English side of a data set; nothing when both files are empty.
-Result<std::optional<EnglishIndex>> load_english(Bytes english_fst, Bytes english_bin);
+Result<std::optional<EnglishIndex>> load_english(Bytes english_fst, Bytes english_bin, const DataChecks& checks = {});
 
-// load_glosses, then load_inflections, then load_english; the first error ends the load.
+// load_glosses, then load_inflections, then load_english; the first error
+// ends the load. With checksums.bin, every file it lists must have the size
+// it says and intact first and last chunks; its other chunks are checked as
+// they are read.
 Result<Dictionary> load_dictionary(const DataFiles& files);
 
 }  // namespace lomperi::morphology

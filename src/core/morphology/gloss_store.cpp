@@ -6,7 +6,7 @@
 
 namespace lomperi::morphology {
 
-Result<GlossStore> GlossStore::open(const format::GlossHeader& header) {
+Result<GlossStore> GlossStore::open(const format::GlossHeader& header, ChunkChecks checks) {
     auto frames = format::split_zstd_frames(header.compressed, header.plain_size);
     if (!frames) return forward(frames, "decompressing glosses.bin");
     const std::uint64_t plain_size = frames->empty() ? 0 : frames->back().plain_start + frames->back().plain_size;
@@ -18,6 +18,10 @@ Result<GlossStore> GlossStore::open(const format::GlossHeader& header) {
     GlossStore store;
     store.pos_names_.assign(header.pos_names.begin(), header.pos_names.end());
     store.plain_size_ = plain_size;
+    store.checks_ = std::move(checks);
+    if (!frames->empty()) {
+        store.index_ = header.compressed.first(static_cast<std::size_t>(frames->front().compressed.data() - header.compressed.data()));
+    }
     store.frames_.reserve(frames->size());
     for (const auto& zstd : *frames) store.frames_.push_back({zstd, {}, false});
     return store;
@@ -27,6 +31,7 @@ const GlossStore::Frame& GlossStore::frame(std::size_t index) const {
     Frame& frame = frames_[index];
     if (frame.read) return frame;
     frame.read = true;
+    if (!checks_.intact(frame.zstd.compressed)) return frame;
     ByteBuffer plain(frame.zstd.plain_size);
     if (decompressor_.decompress(frame.zstd, plain.data())) frame.plain = std::move(plain);
     return frame;

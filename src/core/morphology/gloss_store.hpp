@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "base/bytes.hpp"
+#include "base/chunk_checks.hpp"
 #include "base/error.hpp"
 #include "core/morphology/byte_buffer.hpp"
 #include "format/gloss.hpp"
@@ -22,9 +23,13 @@ public:
 
     // Finds the frames of the body; their contents must add up to its
     // declared plain size.
-    static Result<GlossStore> open(const format::GlossHeader& header);
+    // With `checks`, a frame whose compressed bytes are damaged is never
+    // decompressed: its records read as absent.
+    static Result<GlossStore> open(const format::GlossHeader& header, ChunkChecks checks = {});
 
     const std::vector<std::string>& pos_names() const { return pos_names_; }
+    // Whether the bytes before the first frame (the frame index) are intact.
+    bool index_intact() const { return checks_.intact(index_); }
     std::uint64_t plain_size() const { return plain_size_; }
 
     // The plain bytes from `offset` to the end of its frame; nothing when
@@ -53,6 +58,8 @@ private:
     mutable std::vector<Frame> frames_;
     mutable format::ZstdDecompressor decompressor_;
     mutable std::size_t first_unread_ = 0;
+    ChunkChecks checks_;
+    Bytes index_;
 };
 
 }  // namespace lomperi::morphology

@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "core/word_map/crc32c.hpp"
+#include "base/crc32c.hpp"
 #include "core/word_map/node.hpp"
 #include "core/word_map/file_format.hpp"
 #include "base/bytes.hpp"

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "base/bytes.hpp"
+#include "base/chunk_checks.hpp"
 #include "core/word_map/file_format.hpp"
 
 namespace lomperi::word_map {
@@ -21,6 +22,7 @@ struct NodeArea {
     std::uint64_t low = 0;
     std::uint64_t high = 0;
     std::uint64_t version = 0;
+    ChunkChecks checks;  // a node in a damaged chunk reads as no node
 
     // An unsigned value of `width` bytes (0 to 8), lowest byte at `at`. The
     // caller knows the bytes are inside the node; a whole word is loaded when
@@ -59,11 +61,13 @@ public:
         }
         if (address < area.low || address >= area.high || area.high > area.data.size()) return false;
         const std::uint8_t state = area.data[address];
+        bool fits_area = false;
         switch (state & kKindMask) {
-            case kOneTransNext: return read_one_next(area, state);
-            case kOneTrans: return read_one(area, state);
-            default: return read_any(area, state);
+            case kOneTransNext: fits_area = read_one_next(area, state); break;
+            case kOneTrans: fits_area = read_one(area, state); break;
+            default: fits_area = read_any(area, state); break;
         }
+        return fits_area && area.checks.intact(lowest_, address + 1 - lowest_);
     }
 
     std::uint64_t address() const { return address_; }

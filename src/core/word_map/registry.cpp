@@ -11,7 +11,7 @@ constexpr std::uint64_t kAddressMask = (std::uint64_t{1} << kAddressBits) - 1;
 
 std::uint64_t fingerprint(std::uint64_t hash) { return hash >> kAddressBits << kAddressBits; }
 
-NodeArea written_area(Bytes written) { return {written, kHeaderSize, written.size(), kLatestVersion}; }
+NodeArea written_area(Bytes written) { return {written, kHeaderSize, written.size(), kLatestVersion, {}}; }
 
 bool same_node(const BuilderNode& node, const NodeArea& area, std::uint64_t address) {
     Node stored;

@@ -2,7 +2,7 @@
 
 namespace lomperi::word_map {
 
-Result<WordMap> WordMap::open(Bytes bytes) {
+Result<WordMap> WordMap::open(Bytes bytes, ChunkChecks checks) {
     if (bytes.size() < kMinFileSize) return fail("FST error");
     const std::uint64_t version = read_u64(bytes, 0);
     if (version == 0 || version > kLatestVersion) return fail("FST error");
@@ -10,9 +10,10 @@ Result<WordMap> WordMap::open(Bytes bytes) {
     const std::uint64_t root = read_u64(bytes, footer + 8);
     const bool header_and_footer_only = version == 3 && bytes.size() == kMinFileSize;
     if (root == kEmptyAddress && !header_and_footer_only) return fail("FST error");
+    if (!checks.intact(0, kHeaderSize) || !checks.intact(footer, bytes.size() - footer)) return fail("FST error");
 
     WordMap map;
-    map.area_ = {bytes, kHeaderSize, footer, version};
+    map.area_ = {bytes, kHeaderSize, footer, version, std::move(checks)};
     map.map_type_ = read_u64(bytes, 8);
     map.len_ = read_u64(bytes, footer);
     map.root_ = root;

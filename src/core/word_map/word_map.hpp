@@ -55,8 +55,9 @@ public:
     // An empty map without keys.
     WordMap() = default;
 
-    // Checks the header and footer only; fails with "FST error".
-    static Result<WordMap> open(Bytes bytes);
+    // Checks the header and footer only; fails with "FST error". With
+    // `checks`, a node whose bytes are damaged reads as no node.
+    static Result<WordMap> open(Bytes bytes, ChunkChecks checks = {});
 
     std::uint64_t len() const { return len_; }
     std::uint64_t version() const { return area_.version; }

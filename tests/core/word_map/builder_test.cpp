@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "core/word_map/crc32c.hpp"
+#include "base/crc32c.hpp"
 #include "core/word_map/word_map.hpp"
 #include "test_support.hpp"
 
@@ -218,7 +218,7 @@ TEST(WordMapBuilder, WritesEveryNodeForm) {
     auto bytes = build_word_map(Pairs(keys.begin(), keys.end()));
     ASSERT_TRUE(bytes.has_value());
     WordMap map = open_built(*bytes);
-    NodeArea area{*bytes, 16, bytes->size() - 20, 3};
+    NodeArea area{*bytes, 16, bytes->size() - 20, 3, {}};
     std::set<std::string> forms;
     std::set<std::uint64_t> seen;
     std::vector<std::uint64_t> todo{map.root_address()};

@@ -325,7 +325,7 @@ TEST(WordMap, DamagedSubtreeEndsStreamAfterEarlierKeys) {
     auto map = WordMap::open(bytes);
     ASSERT_TRUE(map.has_value());
     // Make the node below "z" unreadable: a general node claiming 63 transitions.
-    NodeArea area{bytes, 16, bytes.size() - 20, 3};
+    NodeArea area{bytes, 16, bytes.size() - 20, 3, {}};
     Node root;
     ASSERT_TRUE(root.read(area, map->root_address()));
     Transition z;

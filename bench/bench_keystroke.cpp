@@ -70,12 +70,39 @@ void type_words(benchmark::State& bench_state, const std::vector<std::string>& w
     samples.report(bench_state);
 }
 
+// A paste of `range(0)` bytes of running text into the query, as the
+// terminal delivers it: read in chunks, decoded, handled together and drawn
+// once. Budget: 64 KiB well under a second.
+void BM_PasteIntoTheQuery(benchmark::State& bench_state) {
+    const std::string sentence = "Talossa on kolme huonetta ja suuri keittiö, jossa perhe syö yhdessä. ";
+    std::string text;
+    while (text.size() < static_cast<std::size_t>(bench_state.range(0))) text += sentence;
+    text.resize(static_cast<std::size_t>(bench_state.range(0)));
+    view::AppState state(bench::load_embedded_dictionary());
+    view::ViewCache cache;
+    Screen screen;
+    for (auto _ : bench_state) {
+        state.query.clear();
+        view::on_query_changed(state);
+        term::Decoder decoder;
+        std::vector<term::Event> events;
+        for (std::size_t at = 0; at < text.size(); at += 4096) {
+            for (auto& event : decoder.feed(std::string_view(text).substr(at, 4096))) events.push_back(std::move(event));
+        }
+        view::handle_events(state, cache, events);
+        view::draw_frame(screen.renderer.next_frame(kScreen), state, cache);
+        screen.output.clear();
+        (void)screen.renderer.present();
+    }
+}
+
 void BM_TypeWordLetterByLetter(benchmark::State& bench_state) { type_words(bench_state, kWords, false); }
 void BM_TypeEnglishWordLetterByLetter(benchmark::State& bench_state) { type_words(bench_state, kEnglishWords, true); }
 
 }  // namespace
 
 BENCHMARK(BM_TypeWordLetterByLetter)->ArgName("warmed")->Arg(0)->Arg(1)->Iterations(20)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PasteIntoTheQuery)->Arg(1 << 10)->Arg(1 << 12)->Arg(1 << 14)->Arg(1 << 16)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_TypeEnglishWordLetterByLetter)->ArgName("warmed")->Arg(0)->Arg(1)->Iterations(20)->Unit(benchmark::kMillisecond);
 
 BENCHMARK_MAIN();

@@ -1,4 +1,4 @@
-// The gloss store, frame, headword-table and multi-index parsers over
+// The gloss store, frame, headword-table, multi-index and checksum parsers over
 // arbitrary bytes: every fault is an error value or an absent value, never a
 // read outside the input.
 #include <cstddef>
@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "base/chunk_checks.hpp"
+#include "format/checksum_table.hpp"
 #include "format/gloss.hpp"
 #include "format/headword_table.hpp"
 #include "format/multi_index.hpp"
@@ -34,6 +36,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             if (frame.plain_size > (std::size_t{1} << 20)) continue;
             std::vector<std::uint8_t> plain(frame.plain_size);
             (void)decompressor.decompress(frame, plain.data());
+        }
+    }
+    if (const auto table = lomperi::format::ChecksumTable::parse(bytes)) {
+        for (const auto& row : table->files()) {
+            const lomperi::ChunkChecks checks(bytes, row.sums, table->chunk_shift());
+            (void)checks.intact(0, bytes.size());
         }
     }
     return 0;

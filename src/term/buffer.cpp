@@ -1,5 +1,6 @@
 #include "term/buffer.hpp"
 
+#include <algorithm>
 #include <optional>
 
 #include "base/utf8.hpp"

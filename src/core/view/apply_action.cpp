@@ -20,6 +20,9 @@ template <class... F>
 struct Overloaded : F... {
     using F::operator()...;
 };
+// Spelled out for compilers without deduction for aggregates (clang 16).
+template <class... F>
+Overloaded(F...) -> Overloaded<F...>;
 
 // While the viewer is open only scrolling, switching and closing do anything.
 void apply_in_viewer(AppState& state, const Action& action) {

@@ -61,7 +61,10 @@ Options:
                      without FILE or with "-", and print one line per word:
                      the word as written (outer punctuation stripped), a tab,
                      the headword of its entry, a tab, that entry's first
-                     meaning (both empty when the word has none)
+                     meaning (both empty when the word has none); a line at
+                     a time, so it works as a filter. Control characters
+                     separate words and are never printed; anything else a
+                     terminal could take for a command is printed as U+FFFD
   --english WORD...  for each English word or phrase, print the Finnish
                      headwords whose meanings hold it, best first, one per
                      line: the headword, a tab, the meaning that holds it;
@@ -76,13 +79,14 @@ standard output is no terminal; colours and text styles are used only on a
 terminal and never when NO_COLOR is set.
 
 In the full-screen dictionary Ctrl+E switches between searching Finnish
-words and searching by English words, when the data set has an English side.
+words and searching by English words, when the data set has an English side,
+and Ctrl+Z stops the program (fg continues it).
 
 Exit status:
   0  every word was found
-  1  an error: the data set, an unreadable file, invalid input, no
-     terminal for the full-screen dictionary, or --english with a data set
-     that has no English side
+  1  an error: the data set, an unreadable file, invalid input, output
+     that cannot be written, no terminal for the full-screen dictionary, or
+     --english with a data set that has no English side
   2  the command line was not understood
   3  some word was not found
 

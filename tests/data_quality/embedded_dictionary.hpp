@@ -10,7 +10,10 @@ namespace lomperi::morphology {
 
 inline Dictionary load_embedded(bool with_english) {
     auto files = embedded::data_files();
-    if (!with_english) files[morphology::DataFile::english_fst] = files[morphology::DataFile::english_bin] = {};
+    // A set without its English side is another set: its checksums go too.
+    if (!with_english) {
+        for (const auto file : {DataFile::english_fst, DataFile::english_bin, DataFile::checksums_bin}) files[file] = {};
+    }
     auto loaded = load_dictionary(files);
     if (!loaded) throw std::runtime_error(loaded.error().report());
     return std::move(*loaded);

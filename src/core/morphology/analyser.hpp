@@ -1,0 +1,46 @@
+#pragma once
+// The morphological analyser: voikko-fi's transducer (mor.vfst), walked on
+// the letters of a word. Each path that reads the whole word gives one raw
+// analysis, its output side: tags such as "[Ln]", "[Sine]" between the
+// surface letters of the word's parts (see reading.hpp for what they mean).
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "base/bytes.hpp"
+#include "base/chunk_checks.hpp"
+#include "base/error.hpp"
+#include "format/vfst.hpp"
+
+namespace lomperi::morphology {
+
+// Bounds on the work of one word, as voikko's own reader has them.
+inline constexpr std::size_t kMaxAnalysedChars = 255;
+inline constexpr std::size_t kMaxRawAnalyses = 99;
+inline constexpr std::uint32_t kMaxStepsPerAnalysis = 100000;
+inline constexpr std::size_t kMaxPathDepth = 2000;
+
+class Analyser {
+public:
+    // An analyser without a transducer: no word has an analysis.
+    Analyser() = default;
+    // Reads the transducer's header and symbols; its cells are checked in
+    // full the first time a word is analysed.
+    static Result<Analyser> open(Bytes file, ChunkChecks checks = {});
+
+    bool available() const { return vfst_.symbol_count() > 0; }
+
+    // The raw analyses of `word`, lower-cased first, in the transducer's
+    // order; none for a character it does not know or a damaged transducer.
+    std::vector<std::string> raw_analyses(std::string_view word) const;
+
+private:
+    bool intact() const;
+
+    format::Vfst vfst_;
+    ChunkChecks checks_;
+};
+
+}  // namespace lomperi::morphology

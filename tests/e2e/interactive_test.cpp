@@ -23,6 +23,16 @@ TEST(Interactive, StartsWithTheScreenModesInOrderAndEscQuits) {
     expect_clean_exit(session, 0);
 }
 
+// Raw mode starts without throwing away what was typed while the program loaded.
+TEST(Interactive, KeysTypedDuringStartUpAreKept) {
+    Program program;
+    auto session = program.start();
+    session.write("kissa");
+    ASSERT_TRUE(session.wait_for("cat", kPatience));
+    session.write("\x1b");
+    expect_clean_exit(session, 0);
+}
+
 TEST(Interactive, CtrlCQuitsLikeEsc) {
     Program program;
     auto session = program.start();

@@ -7,6 +7,7 @@
 
 #include "core/word_map/builder.hpp"
 #include "format/gloss_writer.hpp"
+#include "format/headword_ranks.hpp"
 #include "format/headword_table.hpp"
 #include "format/multi_index.hpp"
 #include "format/multi_writer.hpp"
@@ -134,6 +135,11 @@ Result<DataSet> DataSetBuilder::build() {
     if (english_) {
         data[DataFile::english_fst] = std::move(english_->english_fst);
         data[DataFile::english_bin] = std::move(english_->english_bin);
+    }
+    data[DataFile::mor_vfst] = analyser_;
+    if (!ranks_.empty()) {
+        if (ranks_.size() != headwords_.size()) return fail("a rank for every headword");
+        data[DataFile::headword_ranks_bin] = format::write_headword_ranks(ranks_);
     }
     if (chunk_shift_ != 0) data[DataFile::checksums_bin] = checksums_of(data, chunk_shift_);
     return data;

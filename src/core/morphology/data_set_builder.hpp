@@ -44,6 +44,13 @@ public:
     // The English side, its base ids numbered as above.
     void set_english(EnglishFiles english) { english_ = std::move(english); }
 
+    // The analyser's transducer, embedded as it is.
+    void set_analyser(Bytes transducer) { analyser_.assign(transducer.begin(), transducer.end()); }
+
+    // How often each headword's forms are used, by base id (see
+    // format/headword_ranks.hpp).
+    void set_ranks(std::vector<std::uint16_t> ranks) { ranks_ = std::move(ranks); }
+
     // The part-of-speech table, in this order. Without it the table lists the
     // parts of speech in the order first seen, walking headwords in key order.
     void set_pos_names(std::vector<std::string> pos_names);
@@ -69,6 +76,8 @@ private:
     std::map<std::string, std::set<std::string>> forms_;
     InflectionWriter streamed_forms_;
     std::optional<EnglishFiles> english_;
+    std::vector<std::uint8_t> analyser_;
+    std::vector<std::uint16_t> ranks_;
     std::optional<std::vector<std::string>> pos_names_;
     int zstd_level_ = kDefaultZstdLevel;
     std::size_t frame_size_ = format::kGlossFrameSize;

@@ -96,9 +96,11 @@ TEST(DamagedData, AFlippedByteGivesTheSameAnswerOrNone) {
     ASSERT_EQ(expected.english.front().size(), 1u);
 
     std::mt19937 random(7);
+    std::size_t files = 0;
     for (const auto& info : kDataFileTable) {
         SCOPED_TRACE(info.name);
-        ASSERT_FALSE(data[info.file].empty());
+        if (data[info.file].empty()) continue;
+        ++files;
         std::size_t refused = 0, changed = 0;
         for (int flip = 0; flip < 200; ++flip) {
             DataSet damaged = data;
@@ -121,6 +123,7 @@ TEST(DamagedData, AFlippedByteGivesTheSameAnswerOrNone) {
         }
         EXPECT_EQ(changed, 0u);
     }
+    EXPECT_GE(files, 9u) << "the word maps, the gloss store, the tables, the English side and the checksums";
 }
 
 }  // namespace

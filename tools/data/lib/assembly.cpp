@@ -145,6 +145,7 @@ struct Analysed {
     std::vector<CompoundCandidate> compounds;
     std::vector<NameCandidate> names;
     std::vector<FormEntryCandidate> form_entries;
+    std::vector<std::pair<std::uint32_t, double>> weights;  // (dictionary word, share of a frequent form)
     std::size_t analysed = 0;
     std::size_t mapped = 0;
     std::size_t shared = 0;
@@ -156,6 +157,9 @@ struct Context {
     const FormTable& table;
     const std::unordered_map<std::string_view, std::size_t>& rank;
 };
+
+// What a form of the frequency list at `rank` adds to its words' frequency.
+double lemma_weight(std::size_t rank) { return 1.0 / (static_cast<double>(rank) + 50.0); }
 
 void analyse_form(const Context& context, const Analyzer& analyze, std::size_t k, Analysed& out) {
     const std::string& form = context.table.forms[k];
@@ -169,6 +173,10 @@ void analyse_form(const Context& context, const Analyzer& analyze, std::size_t k
     if (!bases.empty()) ++out.mapped;
     if (bases.size() > 1) ++out.shared;
     for (const std::uint32_t base : bases) out.links.emplace_back(static_cast<std::uint32_t>(k), base);
+    // A frequent form counts for its words, shared among them.
+    if (const auto ranked = context.rank.find(form); ranked != context.rank.end()) {
+        for (const std::uint32_t base : bases) out.weights.emplace_back(base, lemma_weight(ranked->second) / static_cast<double>(bases.size()));
+    }
     if ((context.table.sources[k] & kListed) == 0) return;
     if (bases.empty()) {
         for (const auto& analysis : analyses) {
@@ -203,6 +211,7 @@ Analysed analyse_all(const Context& context, const AnalyzerFactory& analyzers, u
         std::ranges::move(part.compounds, std::back_inserter(all.compounds));
         std::ranges::move(part.names, std::back_inserter(all.names));
         std::ranges::move(part.form_entries, std::back_inserter(all.form_entries));
+        all.weights.insert(all.weights.end(), part.weights.begin(), part.weights.end());
         all.analysed += part.analysed;
         all.mapped += part.mapped;
         all.shared += part.shared;
@@ -430,6 +439,27 @@ void number_forms(const Words& words, const std::vector<std::string>& new_words,
     if (out.forms.empty()) out.offsets = {0};
 }
 
+// The dictionary words ranked by how often their forms are used, most used
+// first, numbered by final id; the words no frequent form leads to last.
+std::vector<std::uint16_t> lemma_ranks(const Words& words, const Analysed& analysed, const Entries& entries) {
+    std::vector<double> score(words.size(), 0.0);
+    for (const auto& [word, weight] : analysed.weights) score[word] += weight;
+    std::vector<std::uint32_t> order;
+    for (std::uint32_t id = 0; id < words.size(); ++id) {
+        if (score[id] > 0) order.push_back(id);
+    }
+    std::ranges::stable_sort(order, [&](std::uint32_t a, std::uint32_t b) { return score[a] > score[b]; });
+    std::vector<std::string_view> final_order;
+    final_order.reserve(entries.size());
+    for (const auto& [headword, groups] : entries) final_order.push_back(headword);
+    std::vector<std::uint16_t> ranks(entries.size(), kUnranked);
+    for (std::size_t k = 0; k < order.size(); ++k) {
+        const auto at = std::ranges::lower_bound(final_order, words[order[k]]) - final_order.begin();
+        ranks[static_cast<std::size_t>(at)] = static_cast<std::uint16_t>(std::min<std::size_t>(k, kUnranked - 1));
+    }
+    return ranks;
+}
+
 }  // namespace
 
 Assembly assemble(AssemblyInput input, const AnalyzerFactory& analyzers) {
@@ -478,6 +508,8 @@ Assembly assemble(AssemblyInput input, const AnalyzerFactory& analyzers) {
     }
     out.entries = std::move(entries);
     number_forms(words, new_words, links, out);
+    out.ranks = lemma_ranks(words, analysed, out.entries);
+    out.counts.ranked_headwords = static_cast<std::size_t>(std::ranges::count_if(out.ranks, [](std::uint16_t r) { return r != kUnranked; }));
     return out;
 }
 

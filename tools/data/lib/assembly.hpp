@@ -15,8 +15,11 @@
 
 #include "form_analysis.hpp"
 #include "format/gloss.hpp"
+#include "format/headword_ranks.hpp"
 
 namespace lomperi::data_build {
+
+using format::kUnranked;
 
 inline constexpr std::size_t kMaxFormEntries = 50'000;
 // Frequent forms up to this rank that are headwords of their own gain the
@@ -52,6 +55,7 @@ struct AssemblyCounts {
     std::size_t name_entries = 0;        // names the analyser knows: "a given name", "a surname", "a place name"
     std::size_t form_entries = 0;        // generated entries of frequent forms
     std::size_t augmented_entries = 0;   // headwords that gained a generated meaning
+    std::size_t ranked_headwords = 0;    // headwords a frequent form leads to
 };
 
 struct Assembly {
@@ -65,6 +69,10 @@ struct Assembly {
     // The headwords made here rather than taken from a dictionary: compounds,
     // names and the entries of frequent forms.
     std::set<std::string, std::less<>> generated;
+
+    // By id: how often a headword's forms are used, 0 the most
+    // (kUnranked: no frequent form leads to it).
+    std::vector<std::uint16_t> ranks;
 
     // (form, headword) for every link, for tests and checks.
     std::vector<std::pair<std::string, std::string>> pairs() const;

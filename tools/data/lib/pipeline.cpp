@@ -38,7 +38,7 @@ std::size_t count_meanings(const Entries& entries) {
 
 // The headwords with their records, the forms with their base ids and the
 // English side, through the one writer of every data-set file.
-Result<morphology::DataSet> write_data_set(Assembly& assembly, EnglishSide& english) {
+Result<morphology::DataSet> write_data_set(Assembly& assembly, EnglishSide& english, Bytes transducer) {
     morphology::DataSetBuilder builder;
     builder.set_pos_names(used_pos_names(assembly.entries));
     for (auto& [headword, groups] : assembly.entries) builder.add_headword(headword, std::move(groups));
@@ -48,6 +48,8 @@ Result<morphology::DataSet> write_data_set(Assembly& assembly, EnglishSide& engl
         if (auto added = builder.add_form_ids(assembly.forms[k], ids); !added) return forward(added);
     }
     builder.set_english(std::move(english.files));
+    builder.set_analyser(transducer);
+    builder.set_ranks(std::move(assembly.ranks));
     return builder.build();
 }
 
@@ -65,6 +67,7 @@ CountRows count_rows(const AssemblyCounts& counts, const morphology::Dictionary&
         {"name entries", counts.name_entries},
         {"generated entries of frequent forms", counts.form_entries},
         {"headwords with a generated meaning added", counts.augmented_entries},
+        {"headwords ranked by the use of their forms (headword-ranks.bin)", counts.ranked_headwords},
         {"listed word forms", counts.listed_forms},
         {"paradigm forms generated", counts.paradigm_forms},
         {"forms the analyser knows", counts.analysed_forms},
@@ -136,7 +139,7 @@ Result<BuiltDataSet> build_data_set(Sources sources, const AnalyzerFactory& anal
     tell(fmt::format("English side: {} keys, {} postings", english->keys, english->postings));
 
     const std::size_t meanings = count_meanings(assembly.entries);
-    auto data = write_data_set(assembly, *english);
+    auto data = write_data_set(assembly, *english, sources.transducer);
     if (!data) return forward(data, "building the data set");
     auto dict = morphology::load_dictionary(data->files());
     if (!dict) return forward(dict, "loading the data set just built");

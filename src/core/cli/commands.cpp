@@ -92,15 +92,21 @@ int look_up(const morphology::Dictionary& dictionary, const std::vector<std::str
         if (!record) {
             errors += fmt::format("{}: (no matches)\n", printable(word));
             status = kSomeNotFound;
+            // What the analysis tells of a word without an entry is still worth reading.
+            if (choice.notes.empty()) continue;
+            if (!first) out += "--\n";
+            first = false;
+            for (const auto& line : expand::entry_pane_lines(expand::Entry{}, choice.notes, expand::EntryLook::Shown, style.width)) {
+                append_line(out, line.line, style.styles);
+            }
             continue;
         }
         if (!first) out += "--\n";
         first = false;
-        // The lines come out as the pane shows them at this inner width, the
-        // headword first (the pane's note of a respelled query is left out:
-        // the headword line shows what was found).
-        const auto entry = expand::build_entry(dictionary, *choice.headword, std::move(record));
-        for (const auto& line : expand::entry_pane_lines(entry, {}, expand::EntryLook::Shown, style.width)) {
+        // The lines come out as the pane shows them at this inner width.
+        auto entry = expand::build_entry(dictionary, *choice.headword, std::move(record));
+        if (choice.also) entry.also.push_back(expand::build_entry(dictionary, *choice.also, dictionary.gloss_record(*choice.also)));
+        for (const auto& line : expand::entry_pane_lines(entry, choice.notes, expand::EntryLook::Shown, style.width)) {
             append_line(out, line.line, style.styles);
         }
     }

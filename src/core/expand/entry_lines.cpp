@@ -88,15 +88,23 @@ std::vector<EntryLine> entry_lines(std::string_view headword, const format::Glos
     return std::move(writer).take();
 }
 
-std::vector<EntryLine> entry_pane_lines(const Entry& entry, std::span<const std::string> notes, EntryLook look,
-                                        std::uint16_t width) {
+std::vector<EntryLine> entry_pane_lines(const Entry& entry, std::span<const morphology::NoteLine> notes,
+                                        EntryLook look, std::uint16_t width) {
     std::vector<EntryLine> lines;
-    for (const auto& note : notes) lines.push_back({term::Line{{term::Span{note, grey()}}}, {}});
+    for (const auto& note : notes) {
+        const auto links = look == EntryLook::Shown ? std::span<const LinkSpan>(note.links) : std::span<const LinkSpan>();
+        std::ranges::move(wrap_with_links("", note.text, links, grey(), width), std::back_inserter(lines));
+    }
     if (!entry.record) return lines;
     const auto links = look == EntryLook::Shown ? std::span<const std::vector<LinkSpan>>(entry.view.links)
                                                 : std::span<const std::vector<LinkSpan>>();
-    auto body = entry_lines(entry.headword, *entry.record, entry.view.lines, links, look, width);
-    std::ranges::move(body, std::back_inserter(lines));
+    std::ranges::move(entry_lines(entry.headword, *entry.record, entry.view.lines, links, look, width),
+                      std::back_inserter(lines));
+    for (const Entry& more : entry.also) {
+        if (!more.record) continue;
+        lines.push_back({});
+        std::ranges::move(entry_pane_lines(more, {}, look, width), std::back_inserter(lines));
+    }
     return lines;
 }
 

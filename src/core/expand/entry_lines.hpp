@@ -10,6 +10,7 @@
 #include "core/expand/expansion.hpp"
 #include "core/expand/link_span.hpp"
 #include "core/expand/wrap_with_links.hpp"
+#include "core/morphology/note_line.hpp"
 #include "format/gloss.hpp"
 
 namespace lomperi::expand {
@@ -28,8 +29,9 @@ std::vector<EntryLine> entry_lines(std::string_view headword, const format::Glos
                                    std::uint16_t width);
 
 // The lines of an entry with a record: `notes` in grey above it (how the
-// query was found), then its lines, linked only when shown.
-std::vector<EntryLine> entry_pane_lines(const Entry& entry, std::span<const std::string> notes, EntryLook look,
-                                        std::uint16_t width);
+// query was found, which form it is), then its lines and those of the
+// entries after it, linked only when shown.
+std::vector<EntryLine> entry_pane_lines(const Entry& entry, std::span<const morphology::NoteLine> notes,
+                                        EntryLook look, std::uint16_t width);
 
 }  // namespace lomperi::expand

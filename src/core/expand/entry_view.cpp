@@ -23,7 +23,7 @@ EntryView build_entry_view(const morphology::Dictionary& dictionary, std::string
 
 Entry build_entry(const morphology::Dictionary& dictionary, std::string headword,
                   std::optional<format::GlossRecord> record) {
-    Entry entry{std::move(headword), std::move(record), {}};
+    Entry entry{std::move(headword), std::move(record), {}, {}};
     if (entry.record) entry.view = build_entry_view(dictionary, entry.headword, *entry.record);
     return entry;
 }

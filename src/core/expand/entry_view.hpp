@@ -28,6 +28,7 @@ struct Entry {
     std::string headword;
     std::optional<format::GlossRecord> record;  // none: no record to show ("(no entry)")
     EntryView view;
+    std::vector<Entry> also;  // entries shown after this one: the query's own, when it is a form of this headword
     friend bool operator==(const Entry&, const Entry&) = default;
 };
 

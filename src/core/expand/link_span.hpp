@@ -3,15 +3,12 @@
 #include <cstdint>
 #include <string>
 
+#include "core/morphology/note_line.hpp"
+
 namespace lomperi::expand {
 
 // A clickable byte range [start, end) of one meaning text.
-struct LinkSpan {
-    std::string target;
-    std::size_t start = 0;
-    std::size_t end = 0;
-    friend bool operator==(const LinkSpan&, const LinkSpan&) = default;
-};
+using morphology::LinkSpan;
 
 // A clickable column range [start, end) of one wrapped line.
 struct LinkRegion {

@@ -153,11 +153,32 @@ Result<Dictionary> load_dictionary(const DataFiles& files) {
     if (!inflection_half) return forward(inflection_half);
     auto english = load_english(files[DataFile::english_fst], files[DataFile::english_bin], checks);
     if (!english) return forward(english);
+    auto analyser = Analyser{};
+    if (const Bytes transducer = files[DataFile::mor_vfst]; !transducer.empty()) {
+        auto opened = Analyser::open(transducer, checks_of(checks, DataFile::mor_vfst));
+        if (!opened) return forward(opened, "parsing mor.vfst");
+        analyser = std::move(*opened);
+    }
+    auto ranks = format::HeadwordRanks{};
+    if (const Bytes ranks_bin = files[DataFile::headword_ranks_bin]; !ranks_bin.empty()) {
+        auto parsed = format::HeadwordRanks::parse(ranks_bin, checks_of(checks, DataFile::headword_ranks_bin));
+        if (!parsed) return forward(parsed, "parsing headword-ranks.bin");
+        if (parsed->size() != gloss_half->glosses.len()) return fail("headword-ranks.bin does not match glosses.fst");
+        ranks = std::move(*parsed);
+    }
     if (auto verified = verify_files(files, *checksums); !verified) return forward(verified);
     return Dictionary{
         std::move(gloss_half->gloss_store),    std::move(gloss_half->glosses),         std::move(inflection_half->multi),
         std::move(inflection_half->headwords), std::move(inflection_half->inflections), std::move(*english),
+        std::move(analyser),                   std::move(ranks),
     };
+}
+
+std::optional<std::uint32_t> base_id(const Dictionary& dictionary, std::string_view headword) {
+    const auto& headwords = dictionary.headwords;
+    const auto found = std::lower_bound(headwords.begin(), headwords.end(), headword);
+    if (found == headwords.end() || *found != headword) return std::nullopt;
+    return static_cast<std::uint32_t>(found - headwords.begin());
 }
 
 bool has_english(const Dictionary& dictionary) { return dictionary.english.has_value(); }

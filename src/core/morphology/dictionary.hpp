@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/morphology/analyser.hpp"
 #include "core/morphology/data_files.hpp"
 #include "core/morphology/gloss_store.hpp"
 #include "core/word_map/word_map.hpp"
@@ -17,6 +18,7 @@
 #include "base/error.hpp"
 #include "format/gloss.hpp"
 #include "format/english_index.hpp"
+#include "format/headword_ranks.hpp"
 #include "format/multi_index.hpp"
 #include "core/morphology/headword_list.hpp"
 
@@ -48,6 +50,8 @@ struct Dictionary {
     HeadwordList headwords;  // every glosses key in key order; index = base id
     word_map::WordMap inflections;                 // word form -> inflection target
     std::optional<EnglishIndex> english;           // absent in data sets without english.fst
+    Analyser analyser;                             // without mor.vfst, no word has an analysis
+    format::HeadwordRanks ranks;                   // without headword-ranks.bin, every headword unranked
 
     // The decoded record of `headword`, or nothing when it is no key or its
     // record does not decode.
@@ -72,6 +76,9 @@ bool is_english(const Dictionary& dictionary, std::string_view phrase);
 
 // The English side of a data set; nothing when both files are empty.
 Result<std::optional<EnglishIndex>> load_english(Bytes english_fst, Bytes english_bin, const DataChecks& checks = {});
+
+// The base id of a headword: its position among all headwords.
+std::optional<std::uint32_t> base_id(const Dictionary& dictionary, std::string_view headword);
 
 // load_glosses, then load_inflections, then load_english; the first error
 // ends the load. With checksums.bin, every file it lists must have the size

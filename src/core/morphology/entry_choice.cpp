@@ -1,5 +1,8 @@
 #include "core/morphology/entry_choice.hpp"
 
+#include <algorithm>
+
+#include "core/morphology/analysis.hpp"
 #include "core/morphology/forgiving_lookup.hpp"
 #include "core/morphology/headword_search.hpp"
 #include "core/morphology/inflection_lookup.hpp"
@@ -11,10 +14,71 @@ bool nothing_begins_with(const Dictionary& dictionary, std::string_view query) {
     return search_headwords(dictionary.glosses, query, 1).empty() && search_inflections(dictionary, query, 1).empty();
 }
 
+// Whether every meaning of the headword's entry only names the form it is of
+// another word ("inessive singular of talo"): then its entry adds nothing to
+// that word's.
+bool only_describes_form_of(const Dictionary& dictionary, std::string_view headword, std::string_view lemma) {
+    const auto record = dictionary.gloss_record(headword);
+    if (!record) return true;
+    const std::string of_lemma = " of " + std::string(lemma);
+    for (const auto& group : record->groups) {
+        for (const auto& meaning : group.meanings) {
+            if (meaning.find(of_lemma) == std::string::npos) return false;
+        }
+    }
+    return true;
+}
+
+// The compound reading whose parts all have entries, told by them.
+std::optional<format::GlossRecord> compound_of_parts(const Dictionary& dictionary, const std::vector<Reading>& readings) {
+    for (const Reading& reading : readings) {
+        if (reading.compound_parts < 2) continue;
+        std::vector<CompoundPart> parts;
+        for (const auto& part : reading.parts) {
+            if (!dictionary.glosses.get(part.lemma)) break;
+            parts.push_back({part.text, part.lemma});
+        }
+        if (parts.size() == reading.parts.size()) return compound_record(dictionary, parts);
+    }
+    return std::nullopt;
+}
+
+// A derived word without an entry of its own leads to the word it is
+// derived from ("tulostumaton" to "tulostaa").
+std::optional<std::string> derivation_base(const Dictionary& dictionary, const std::vector<Reading>& readings) {
+    for (const Reading& reading : readings) {
+        if (reading.derivations == 0 || reading.compound_parts != 1 || reading.parts.empty()) continue;
+        if (dictionary.glosses.get(reading.parts.front().lemma)) return reading.parts.front().lemma;
+    }
+    return std::nullopt;
+}
+
 // The entry of a spelling that the lists show as they are.
 void choose_as_listed(const Dictionary& dictionary, EntryChoice& choice) {
+    const auto top = std::ranges::find_if(choice.readings, [&](const Reading& r) { return has_entry(dictionary, r); });
+    const Reading* best = top == choice.readings.end() ? nullptr : &*top;
     if (dictionary.glosses.get(choice.listed)) {
         choice.headword = choice.listed;
+        if (best && best->lemma != choice.listed && !is_basic_form(*best)) {
+            choice.headword = best->lemma;
+            choice.focus = ListFocus::Inflections;
+            if (!only_describes_form_of(dictionary, choice.listed, best->lemma)) choice.also = choice.listed;
+        }
+        return;
+    }
+    if (best) {
+        choice.headword = best->lemma;
+        choice.focus = ListFocus::Inflections;
+        return;
+    }
+    if (const auto base = derivation_base(dictionary, choice.readings)) {
+        choice.headword = *base;
+        choice.focus = ListFocus::Inflections;
+        return;
+    }
+    if (auto compound = compound_of_parts(dictionary, choice.readings)) {
+        choice.headword = choice.listed;
+        choice.built = std::move(compound);
         return;
     }
     if (auto base = fallback_headword(dictionary, choice.listed)) {
@@ -30,16 +94,19 @@ void choose_as_listed(const Dictionary& dictionary, EntryChoice& choice) {
 }  // namespace
 
 EntryChoice choose_entry(const Dictionary& dictionary, std::string_view query) {
-    EntryChoice choice{std::string(query), {}, {}, {}, ListFocus::Matches};
+    EntryChoice choice;
+    choice.listed = std::string(query);
     if (query.empty()) return choice;
     auto forgiven = forgive_query(dictionary, query, nothing_begins_with(dictionary, query));
-    if (forgiven) choice.notes.push_back(std::move(forgiven->note));
+    if (forgiven) choice.notes.push_back({std::move(forgiven->note), {}});
     if (forgiven && !forgiven->parts.empty()) {
         choice.headword = std::string(query);
         choice.built = compound_record(dictionary, forgiven->parts);
         return choice;
     }
     if (forgiven) choice.listed = std::move(forgiven->found);
+    if (choice.listed.size() <= kMaxKeyBytes) choice.readings = analyse(dictionary, choice.listed);
+    for (auto& line : analysis_lines(dictionary, choice.listed, choice.readings)) choice.notes.push_back(std::move(line));
     choose_as_listed(dictionary, choice);
     return choice;
 }

@@ -8,6 +8,8 @@
 #include <vector>
 
 #include "core/morphology/dictionary.hpp"
+#include "core/morphology/note_line.hpp"
+#include "core/morphology/reading.hpp"
 #include "format/gloss.hpp"
 
 namespace lomperi::morphology {
@@ -24,16 +26,24 @@ struct EntryChoice {
     // An entry made for the query instead of a headword's own: a compound
     // told by its parts.
     std::optional<format::GlossRecord> built;
-    // Lines above the entry that say how the query was found.
-    std::vector<std::string> notes;
+    // Lines above the entry that say how the query was found and which form it is.
+    std::vector<NoteLine> notes;
     // Where the selection starts: the first match, or the inflections row
     // that pairs `listed` with `headword`.
     ListFocus focus = ListFocus::Matches;
+    // A headword whose own entry follows the chosen one: the query, when it
+    // is an inflected form that has an entry of its own.
+    std::optional<std::string> also;
+    // The readings of `listed`, best first.
+    std::vector<Reading> readings;
 };
 
-// The headword as typed when it is one; else the base of the word form that
-// has an entry; else, for a word reached only by forgiving it (a capital, a/ä,
-// a compound), that; else the first headword that begins with it.
+// The word's best reading's lemma when it has an entry (the headword as
+// typed when that is its basic form; an inflected form stored as a headword
+// also shows its own entry after the lemma's); else the headword as typed;
+// else the base of the word form that has an entry; else a compound told by
+// the analysis of its parts; else, for a word reached only by forgiving it
+// (a capital, a/ä), that; else the first headword that begins with it.
 EntryChoice choose_entry(const Dictionary& dictionary, std::string_view query);
 
 // The record the choice shows: the one made for the query, or the headword's own.

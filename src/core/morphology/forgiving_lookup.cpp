@@ -6,6 +6,7 @@
 
 #include "base/text.hpp"
 #include "base/utf8.hpp"
+#include "core/morphology/analysis.hpp"
 #include "core/morphology/form_wordings.hpp"
 #include "core/morphology/inflection_lookup.hpp"
 
@@ -169,6 +170,17 @@ format::GlossRecord compound_record(const Dictionary& dictionary, const std::vec
     return format::GlossRecord{{std::move(group)}};
 }
 
+bool analysis_reaches_entry(const Dictionary& dictionary, std::string_view text) {
+    for (const auto& reading : analyse(dictionary, text)) {
+        if (has_entry(dictionary, reading)) return true;
+        if (reading.compound_parts > 1 &&
+            std::ranges::all_of(reading.parts, [&](const ReadingPart& part) { return dictionary.glosses.get(part.lemma).has_value(); })) {
+            return true;
+        }
+    }
+    return false;
+}
+
 std::optional<ForgivenQuery> forgive_query(const Dictionary& dictionary, std::string_view query, bool lists_empty) {
     // Longer than any key: no spelling of it can be one, and the work of
     // varying or splitting it would grow with a paste.
@@ -177,16 +189,22 @@ std::optional<ForgivenQuery> forgive_query(const Dictionary& dictionary, std::st
     for (const auto& spelling : spellings) {
         if (reaches_entry(dictionary, spelling)) return ForgivenQuery{spelling, fmt::format("{} → {}", query, spelling), {}};
     }
-    if (!lists_empty) return std::nullopt;
+    // What the analysis knows needs no forgiving: it finds the word as written.
+    if (!lists_empty || analysis_reaches_entry(dictionary, query)) return std::nullopt;
     const std::string lower = spellings.empty() ? std::string(query) : spellings.back();
     for (const auto& variant : letter_variants(lower)) {
-        if (reaches_entry(dictionary, variant)) return ForgivenQuery{variant, fmt::format("{} → {}", query, variant), {}};
+        if (reaches_entry(dictionary, variant) || analysis_reaches_entry(dictionary, variant)) {
+            return ForgivenQuery{variant, fmt::format("{} → {}", query, variant), {}};
+        }
     }
+    // Only for a word the analyser does not know: the split is a guess.
+    if (dictionary.analyser.available() && !analyse(dictionary, lower).empty()) return std::nullopt;
     auto parts = split_into_parts(dictionary, lower);
     if (!parts) return std::nullopt;
     std::string named;
     for (const auto& part : *parts) named += (named.empty() ? "" : " + ") + part.text;
-    return ForgivenQuery{std::string(query), fmt::format("{}: {}", query, named), std::move(*parts)};
+    const std::string_view guess = dictionary.analyser.available() ? " (a guess)" : "";
+    return ForgivenQuery{std::string(query), fmt::format("{}: {}{}", query, named, guess), std::move(*parts)};
 }
 
 }  // namespace lomperi::morphology

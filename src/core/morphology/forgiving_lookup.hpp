@@ -33,12 +33,17 @@ struct ForgivenQuery {
 // as typed must be for no forgiveness to be needed.
 bool reaches_entry(const Dictionary& dictionary, std::string_view text);
 
+// Whether a reading of the text leads to an entry: its lemma's, or each of a
+// compound's parts'.
+bool analysis_reaches_entry(const Dictionary& dictionary, std::string_view text);
+
 // Nothing when `query` reaches an entry as typed, is longer than any key,
-// or nothing forgiving does.
+// or nothing forgiving does; nor when only its analysis reaches an entry.
 // In order: the query with its first letter, then all its letters,
 // lower-cased (when it has a capital); and only when the exact lists are
 // empty (`lists_empty`), the spellings that differ by a↔ä, o↔ö, a↔å (at most
-// kMaxLetterVariants), then the split into known parts.
+// kMaxLetterVariants), then, for a word the analyser does not know, the split
+// into known parts (marked as a guess when there is an analyser).
 std::optional<ForgivenQuery> forgive_query(const Dictionary& dictionary, std::string_view query, bool lists_empty);
 
 // The fewest, longest parts the word splits into: the last any word form,

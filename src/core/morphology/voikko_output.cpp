@@ -619,10 +619,11 @@ std::optional<VoikkoAnalysis> as_organisation(View output, const VoikkoAnalysis&
 std::vector<VoikkoAnalysis> read_voikko_outputs(std::string_view word, const std::vector<std::string>& outputs) {
     std::vector<VoikkoAnalysis> analyses;
     const std::size_t word_length = code_point_count(word);
-    for (const auto& raw : outputs) {
-        const Text output = to_u32(raw);
+    for (std::size_t k = 0; k < outputs.size(); ++k) {
+        const Text output = to_u32(outputs[k]);
         if (output.empty() || !is_valid(output)) continue;
         VoikkoAnalysis analysis;
+        analysis.output = k;
         analysis.attributes = basic_attributes(output);
         Text structure = parse_structure(output, word_length);
         fix_structure(structure, output);

@@ -41,6 +41,7 @@ struct VoikkoAnalysis {
     VoikkoAttributes attributes;
     std::string base_form;
     std::vector<VoikkoPart> parts;
+    std::size_t output = 0;  // the raw analysis it was read from
 };
 
 // The analyses of a word from its raw analyses: invalid ones left out, and

@@ -34,6 +34,9 @@ struct AppState {
 
     // Which entry the query chose, and the lines that say how it was found.
     morphology::EntryChoice choice;
+    // The chosen entry is shown though no row of the lists holds it (a
+    // reading's lemma); moving in a list shows the rows' entries again.
+    bool shows_choice = false;
     // The entry of the selected row, or of the choice when no row is selected.
     std::optional<expand::Entry> shown;
     // The entry kept on screen, dimmed, after Enter cleared the query.

@@ -60,6 +60,7 @@ void move_selection(AppState& state, std::int64_t step) {
     const auto k = static_cast<std::size_t>(state.focus);
     const std::size_t n = k == 0 ? state.matches.size() : state.candidates.size();
     if (n == 0) return;
+    state.shows_choice = false;
     const auto current = static_cast<std::int64_t>(std::min(state.selected[k], n - 1));
     const std::int64_t last = static_cast<std::int64_t>(n - 1);
     const std::int64_t target = step > last - current ? last : (step < -current ? 0 : current + step);
@@ -87,6 +88,7 @@ void confirm(AppState& state) {
     keep_shown_entry(state);
     state.query.clear();
     state.choice = {};
+    state.shows_choice = false;
     state.matches.clear();
     state.shown.reset();
     state.selected = {0, 0};
@@ -126,11 +128,13 @@ void apply_on_main_screen(AppState& state, const Action& action) {
                        state.entry_scroll = 0;
                    },
                    [&](const action::SelectMatch& a) {
+                       state.shows_choice = false;
                        state.selected[0] = a.index;
                        state.focus = Focus::Matches;
                        refresh_entry(state);
                    },
                    [&](const action::SelectInflection& a) {
+                       state.shows_choice = false;
                        state.selected[1] = a.index;
                        state.focus = Focus::Inflections;
                        refresh_entry(state);

@@ -56,6 +56,12 @@ std::vector<expand::EntryLine> build_entry_lines(const AppState& state, std::uin
         return expand::entry_pane_lines(*state.shown, state.choice.notes, expand::EntryLook::Shown, width);
     }
     if (state.kept) return expand::entry_pane_lines(*state.kept, {}, expand::EntryLook::Kept, width);
+    // A word the analysis reads but whose words have no entry: what it tells.
+    if (!state.query.empty() && !state.choice.notes.empty()) {
+        auto lines = expand::entry_pane_lines(expand::Entry{}, state.choice.notes, expand::EntryLook::Shown, width);
+        lines.push_back({term::Line{{term::Span{"(no entry)", expand::grey()}}}, {}});
+        return lines;
+    }
     std::vector<expand::EntryLine> lines;
     lines.push_back({term::Line{{term::Span{std::string{placeholder(state)}, expand::grey()}}}, {}});
     return lines;

@@ -6,6 +6,7 @@ namespace lomperi::view {
 namespace {
 
 std::optional<std::string> headword_to_show(const AppState& state) {
+    if (state.shows_choice) return state.choice.headword;
     if (state.focus == Focus::Inflections) {
         if (state.selected[1] >= state.candidates.size()) return std::nullopt;
         return state.candidates[state.selected[1]].base;
@@ -52,10 +53,13 @@ void refresh_entry(AppState& state) {
         return;
     }
     auto record = record_to_show(state, *headword);
+    const auto& also = state.choice.headword == headword ? state.choice.also : std::nullopt;
+    const bool same_also = state.shown && (state.shown->also.empty() ? !also : also && state.shown->also.front().headword == *also);
     // The expansion depends on the headword and its record alone: an
     // unchanged entry keeps it, and its scroll position.
-    if (state.shown && state.shown->headword == *headword && state.shown->record == record) return;
+    if (state.shown && state.shown->headword == *headword && state.shown->record == record && same_also) return;
     state.shown = expand::build_entry(state.dictionary, std::move(*headword), std::move(record));
+    if (also) state.shown->also.push_back(expand::build_entry(state.dictionary, *also, state.dictionary.gloss_record(*also)));
     state.entry_scroll = 0;
 }
 
@@ -75,10 +79,15 @@ void on_query_changed(AppState& state) {
                                  : std::vector<morphology::InflectionCandidate>{};
     state.selected = {0, 0};
     state.focus = Focus::Matches;
+    state.shows_choice = false;
     if (state.choice.focus == Focus::Inflections && state.choice.headword) {
         if (const auto row = form_row(state.candidates, state.choice.listed, *state.choice.headword)) {
             state.focus = Focus::Inflections;
             state.selected[1] = *row;
+        } else {
+            // No row holds the word the analysis chose: it is shown without one.
+            const bool first_match = !state.matches.empty() && state.matches.front().headword == *state.choice.headword;
+            state.shows_choice = !first_match;
         }
     }
     state.no_results = has_query && state.matches.empty() && state.candidates.empty() && !state.choice.headword;
@@ -87,7 +96,8 @@ void on_query_changed(AppState& state) {
 
 void set_focus(AppState& state, Focus focus) {
     if (focus == Focus::Inflections && state.candidates.empty()) return;
-    if (focus == state.focus) return;
+    if (focus == state.focus && !state.shows_choice) return;
+    state.shows_choice = false;
     state.focus = focus;
     refresh_entry(state);
 }

@@ -64,14 +64,16 @@ std::optional<std::size_t> selection(std::size_t index, std::size_t rows) {
     return index;
 }
 
+// The focused pane has a cyan border and shows its selection, unless the
+// entry shown is no row's (the analysis chose it).
 void draw_list_pane(term::Buffer& buffer, term::Rect area, const std::vector<std::string>& titles,
-                    const std::vector<term::Line>& rows, std::size_t selected, bool focused) {
+                    const std::vector<term::Line>& rows, std::size_t selected, bool focused, bool highlighted) {
     const term::Box box{term::choose_title(titles, area.width), border_style(focused), {}};
     const term::Rect inner = term::draw_box(buffer, area, box);
     const term::List list{
         .items = rows,
         .selected = selection(selected, rows.size()),
-        .highlight_style = focused ? term::Style{}.adding(term::Reversed) : term::Style{},
+        .highlight_style = focused && highlighted ? term::Style{}.adding(term::Reversed) : term::Style{},
     };
     term::draw_list(buffer, inner, list);
 }
@@ -101,7 +103,7 @@ void draw_matches_pane(term::Buffer& buffer, term::Rect area, const AppState& st
         rows.push_back(std::move(row));
     }
     draw_list_pane(buffer, area, matches_titles(state.query.empty(), state.english), rows, state.selected[0],
-                   state.focus == Focus::Matches);
+                   state.focus == Focus::Matches, !state.shows_choice);
 }
 
 void draw_inflections_pane(term::Buffer& buffer, term::Rect area, const AppState& state) {
@@ -115,7 +117,7 @@ void draw_inflections_pane(term::Buffer& buffer, term::Rect area, const AppState
         }});
     }
     draw_list_pane(buffer, area, inflections_titles(state.query.empty()), rows, state.selected[1],
-                   state.focus == Focus::Inflections);
+                   state.focus == Focus::Inflections, !state.shows_choice);
 }
 
 }  // namespace lomperi::view

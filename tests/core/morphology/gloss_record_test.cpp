@@ -23,7 +23,7 @@ struct HandMade {
 HandMade hand_made(const std::vector<std::pair<std::string, std::uint64_t>>& offsets, const Buffer& body) {
     HandMade made{*word_map::build_word_map(offsets), *format::write_glosses_bin(kNames, body, 3), {}};
     auto half = std::move(*load_glosses(made.fst, made.bin));
-    made.dict = Dictionary{std::move(half.gloss_store), half.glosses, {}, {}, {}, std::nullopt};
+    made.dict = Dictionary{std::move(half.gloss_store), half.glosses, {}, {}, {}, std::nullopt, {}, {}};
     return made;
 }
 

@@ -1,0 +1,122 @@
+#include "core/morphology/analysis.hpp"
+
+#include <algorithm>
+#include <tuple>
+
+#include "base/text.hpp"
+
+namespace lomperi::morphology {
+namespace {
+
+bool starts_with_capital(std::string_view text) { return !text.empty() && lower_case_first(text) != text; }
+
+std::size_t rarity(const Reading& reading) {
+    const bool rare_case = reading.grammatical_case == "instructive" || reading.grammatical_case == "comitative" ||
+                           reading.grammatical_case == "abessive" || reading.grammatical_case == "accusative";
+    return (rare_case ? 1 : 0) + (reading.possessive.empty() ? 0 : 1);
+}
+
+std::uint16_t lemma_rank(const Dictionary& dictionary, const Reading& reading) {
+    const auto id = base_id(dictionary, reading.lemma);
+    return id ? dictionary.ranks.rank(*id) : format::kUnranked;
+}
+
+}  // namespace
+
+bool has_entry(const Dictionary& dictionary, const Reading& reading) {
+    return dictionary.glosses.get(reading.lemma).has_value();
+}
+
+std::vector<Reading> analyse(const Dictionary& dictionary, std::string_view word) {
+    if (!dictionary.analyser.available()) return {};
+    const Analyser& analyser = dictionary.analyser;
+    std::vector<Reading> readings = readings_of(word, analyser.raw_analyses(word),
+                                                [&](std::string_view stem) { return analyser.raw_analyses(stem); });
+    const bool capital = starts_with_capital(word);
+    std::vector<std::tuple<bool, bool, std::size_t, std::size_t, std::size_t, std::uint16_t, std::size_t>> keys;
+    for (std::size_t k = 0; k < readings.size(); ++k) {
+        const Reading& r = readings[k];
+        keys.emplace_back(!has_entry(dictionary, r), !capital && starts_with_capital(r.lemma), r.compound_parts,
+                          r.derivations, rarity(r), lemma_rank(dictionary, r), k);
+    }
+    std::vector<std::size_t> order(readings.size());
+    for (std::size_t k = 0; k < order.size(); ++k) order[k] = k;
+    std::ranges::sort(order, [&](std::size_t a, std::size_t b) { return keys[a] < keys[b]; });
+    std::vector<Reading> ranked;
+    for (std::size_t k = 0; k < order.size() && ranked.size() < kMaxReadings; ++k) ranked.push_back(std::move(readings[order[k]]));
+    return ranked;
+}
+
+std::string first_meaning(const Dictionary& dictionary, std::string_view headword) {
+    const auto record = dictionary.gloss_record(headword);
+    if (!record) return {};
+    for (const auto& group : record->groups) {
+        if (!group.meanings.empty()) return group.meanings.front();
+    }
+    return {};
+}
+
+namespace {
+
+// A meaning's first item: "house" of "house, home (dwelling)".
+std::string short_meaning(std::string_view meaning) {
+    const std::size_t end = meaning.find_first_of(",;(");
+    return std::string(trim(meaning.substr(0, end)));
+}
+
+// Appends a word as a link to its entry, when it has one.
+void add_linked(const Dictionary& dictionary, NoteLine& line, const std::string& word) {
+    const std::size_t start = line.text.size();
+    line.text += word;
+    if (dictionary.glosses.get(word)) line.links.push_back({word, start, line.text.size()});
+}
+
+NoteLine reading_line(const Dictionary& dictionary, std::string_view word, const Reading& reading) {
+    NoteLine line{std::string(word) + " = ", {}};
+    add_linked(dictionary, line, reading.lemma);
+    if (reading.derivations > 0 && !reading.parts.empty() && !has_entry(dictionary, reading)) {
+        line.text += " (from ";
+        add_linked(dictionary, line, reading.parts.front().lemma);
+        line.text += ")";
+    }
+    if (reading.compound_parts > 1) {
+        line.text += " (";
+        for (std::size_t k = 0; k < reading.parts.size(); ++k) {
+            if (k > 0) line.text += " + ";
+            add_linked(dictionary, line, reading.parts[k].lemma);
+        }
+        line.text += ")";
+    }
+    const std::size_t last_part = reading.compound_parts - 1;
+    bool labelled = false;
+    for (const Morph& morph : reading.morphs) {
+        if (morph.part < last_part || morph.label.empty()) continue;
+        line.text += morph.text.empty() ? " · " + morph.label : " · -" + morph.text + " " + morph.label;
+        labelled = true;
+    }
+    if (!labelled) line.text += ": basic form";
+    const std::string& described = has_entry(dictionary, reading) || reading.parts.empty() ? reading.lemma : reading.parts.front().lemma;
+    if (const std::string meaning = short_meaning(first_meaning(dictionary, described)); !meaning.empty()) {
+        line.text += " (\u201c" + meaning + "\u201d)";
+    }
+    return line;
+}
+
+}  // namespace
+
+std::vector<NoteLine> analysis_lines(const Dictionary& dictionary, std::string_view word,
+                                     const std::vector<Reading>& readings) {
+    std::vector<NoteLine> lines;
+    if (readings.empty()) return lines;
+    if (readings.size() == 1 && is_basic_form(readings.front()) && readings.front().compound_parts == 1 &&
+        lower_case(readings.front().lemma) == lower_case(word)) {
+        return lines;
+    }
+    for (std::size_t k = 0; k < readings.size() && lines.size() < kMaxAnalysisLines; ++k) {
+        NoteLine line = reading_line(dictionary, word, readings[k]);
+        if (std::ranges::find(lines, line) == lines.end()) lines.push_back(std::move(line));
+    }
+    return lines;
+}
+
+}  // namespace lomperi::morphology

@@ -1,0 +1,39 @@
+#pragma once
+// A word analysed against the dictionary: its readings ranked so that the
+// everyday one comes first (voikko itself does not rank them).
+#include <string_view>
+#include <vector>
+
+#include "core/morphology/dictionary.hpp"
+#include "core/morphology/note_line.hpp"
+#include "core/morphology/reading.hpp"
+
+namespace lomperi::morphology {
+
+// At most this many readings are kept of a word.
+inline constexpr std::size_t kMaxReadings = 16;
+
+// The readings of `word`, best first: a lemma with an entry before one
+// without; a name's reading after a common word's when the word was not
+// written with a capital; fewer compound parts, fewer derivations; a form of
+// a rare case or with a possessive suffix after a plainer one; then the
+// lemma whose forms are used more; then the analyser's order. Empty without
+// an analyser or for a word it does not know.
+std::vector<Reading> analyse(const Dictionary& dictionary, std::string_view word);
+
+// Whether the reading's lemma is a headword with an entry.
+bool has_entry(const Dictionary& dictionary, const Reading& reading);
+
+inline constexpr std::size_t kMaxAnalysisLines = 4;
+
+// One line per reading (at most four) that says which form the word is:
+// "taloissammekin = talo · -issa in (plural) · -mme our · -kin also
+// ("house")", the lemma and a compound's parts clickable. None when it would
+// tell nothing: one reading, the word's own basic form.
+std::vector<NoteLine> analysis_lines(const Dictionary& dictionary, std::string_view word,
+                                     const std::vector<Reading>& readings);
+
+// The first meaning of a headword's entry; empty without one.
+std::string first_meaning(const Dictionary& dictionary, std::string_view headword);
+
+}  // namespace lomperi::morphology

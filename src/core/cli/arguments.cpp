@@ -2,50 +2,127 @@
 
 #include <fmt/format.h>
 
+#include <algorithm>
+#include <optional>
+#include <string_view>
+
 namespace lomperi::cli {
 namespace {
 
+// What an option does: choose the command, or change how it prints.
+enum class Role { Gloss, English, Help, Version, Json };
+
+struct OptionRow {
+    std::string_view name;
+    std::string_view short_name;
+    std::string_view operands;
+    Role role;
+    std::string_view help;
+};
+
+constexpr OptionRow kOptions[] = {
+    {"--gloss", "", "[FILE...]", Role::Gloss,
+     "read Finnish text from the files, or from standard input without FILE or with \"-\", and print one line per "
+     "word: the word as written (outer punctuation stripped), a tab, the headword of its entry, a tab, that "
+     "entry's first meaning, a tab, the form the word is (\"partitive plural\", \"past, 3sg\"; the other fields "
+     "empty when the word has no entry); a line at a time, so it works as a filter. Control characters separate "
+     "words and are never printed; anything else a terminal could take for a command is printed as U+FFFD"},
+    {"--json", "", "", Role::Json,
+     "with words or with --gloss: print JSON Lines, one object per word: \"word\", \"headword\" (whose entry is "
+     "shown), \"meaning\" (its first meaning) and \"readings\", best first, each with \"lemma\", \"class\" and "
+     "those of \"case\", \"number\", \"person\", \"mood\", \"tense\", \"infinitive\", \"participle\", "
+     "\"comparison\", \"possessive\", \"clitics\", \"negative\" and \"parts\" that apply"},
+    {"--english", "", "WORD...", Role::English,
+     "for each English word or phrase, print the Finnish headwords whose meanings hold it, best first, one per "
+     "line: the headword, a tab, the meaning that holds it; a word that begins no English word of the data set is "
+     "looked up as a beginning (\"hous\" finds \"house\")"},
+    {"--help", "-h", "", Role::Help, "print this help"},
+    {"--version", "-V", "", Role::Version, "print the version and the size of the data set"},
+};
+
+const OptionRow* option_named(std::string_view arg) {
+    for (const OptionRow& row : kOptions) {
+        if (arg == row.name || (!row.short_name.empty() && arg == row.short_name)) return &row;
+    }
+    return nullptr;
+}
+
 bool is_option(const std::string& arg) { return arg.size() > 1 && arg.starts_with('-'); }
+
+// Fills `text` into lines of at most `width` characters, each after `indent`.
+std::string filled(std::string_view text, std::size_t indent, std::size_t width) {
+    std::string out;
+    std::size_t column = indent;
+    bool first = true;
+    while (!text.empty()) {
+        const std::size_t space = text.find(' ');
+        const std::string_view word = text.substr(0, space);
+        text = space == std::string_view::npos ? std::string_view{} : text.substr(space + 1);
+        if (!first && column + 1 + word.size() > width) {
+            out += "\n" + std::string(indent, ' ');
+            column = indent;
+            first = true;
+        }
+        if (!first) {
+            out += ' ';
+            ++column;
+        }
+        out += word;
+        column += word.size();
+        first = false;
+    }
+    return out;
+}
 
 }  // namespace
 
 Command parse_arguments(const std::vector<std::string>& args) {
     if (args.empty()) return Interactive{};
-    const std::string& first = args.front();
-    if (first == "--help" || first == "-h") return Help{};
-    if (first == "--version" || first == "-V") return Version{};
-    if (first == "--gloss") {
-        Gloss gloss;
-        gloss.files.assign(args.begin() + 1, args.end());
-        for (const auto& file : gloss.files) {
-            if (is_option(file)) return UsageError{fmt::format("--gloss takes files, not the option {}", file)};
-        }
-        return gloss;
-    }
-    if (first == "--english") {
-        English english;
-        english.words.assign(args.begin() + 1, args.end());
-        if (english.words.empty()) return UsageError{"--english takes English words"};
-        return english;
-    }
-    LookUp lookup;
+    std::optional<Role> command;
+    std::string command_name;
+    bool json = false;
     bool words_only = false;
+    std::vector<std::string> operands;
     for (const auto& arg : args) {
         if (!words_only && arg == "--") {
             words_only = true;
             continue;
         }
-        if (!words_only && is_option(arg)) return UsageError{fmt::format("unknown option {}", arg)};
-        lookup.words.push_back(arg);
+        const OptionRow* row = words_only ? nullptr : option_named(arg);
+        if (!row) {
+            if (!words_only && is_option(arg)) return UsageError{fmt::format("unknown option {}", arg)};
+            operands.push_back(arg);
+            continue;
+        }
+        if (row->role == Role::Json) {
+            json = true;
+            continue;
+        }
+        if (command) return UsageError{fmt::format("{} cannot be given with {}", arg, command_name)};
+        command = row->role;
+        command_name = arg;
     }
-    if (lookup.words.empty()) return UsageError{"no word to look up after --"};
-    return lookup;
+    if (!command) {
+        if (operands.empty()) return UsageError{"no word to look up after --"};
+        return LookUp{std::move(operands), json};
+    }
+    switch (*command) {
+        case Role::Gloss: return Gloss{std::move(operands), json};
+        case Role::English:
+            if (operands.empty()) return UsageError{"--english takes English words"};
+            return English{std::move(operands)};
+        case Role::Help: return Help{};
+        case Role::Version: return Version{};
+        case Role::Json: break;
+    }
+    return UsageError{"no command"};
 }
 
 std::string help_text() {
-    return R"help(Usage: lomperi                  open the dictionary on the terminal
-       lomperi WORD...         print the entry of each word
-       lomperi --gloss [FILE...]
+    std::string text = R"help(Usage: lomperi                  open the dictionary on the terminal
+       lomperi [--json] WORD...
+                               print the entry of each word
+       lomperi --gloss [--json] [FILE...]
                                gloss a Finnish text, one line per word
        lomperi --english WORD...
                                the Finnish words for English ones
@@ -53,26 +130,20 @@ std::string help_text() {
 
 A Finnish-English dictionary. With no arguments it opens the full-screen
 dictionary. With words it prints, for each word, the entry the entry pane
-would show right after typing it, separated by a line "--"; a word without
-an entry is reported as "WORD: (no matches)" on standard error.
+would show right after typing it, separated by a line "--": the lines that
+say which form the word is (one per reading, best first), then the entry of
+its word; a word without an entry is reported as "WORD: (no matches)" on
+standard error.
 
 Options:
-  --gloss [FILE...]  read Finnish text from the files, or from standard input
-                     without FILE or with "-", and print one line per word:
-                     the word as written (outer punctuation stripped), a tab,
-                     the headword of its entry, a tab, that entry's first
-                     meaning (both empty when the word has none); a line at
-                     a time, so it works as a filter. Control characters
-                     separate words and are never printed; anything else a
-                     terminal could take for a command is printed as U+FFFD
-  --english WORD...  for each English word or phrase, print the Finnish
-                     headwords whose meanings hold it, best first, one per
-                     line: the headword, a tab, the meaning that holds it;
-                     a word that begins no English word of the data set is
-                     looked up as a beginning ("hous" finds "house")
-  --help, -h         print this help
-  --version, -V      print the version and the size of the data set
-  --                 end of the options: the words after it may start with -
+)help";
+    for (const OptionRow& row : kOptions) {
+        std::string head = "  " + std::string(row.name);
+        if (!row.short_name.empty()) head += ", " + std::string(row.short_name);
+        if (!row.operands.empty()) head += " " + std::string(row.operands);
+        text += head + "\n" + std::string(6, ' ') + filled(row.help, 6, 78) + "\n";
+    }
+    text += R"help(  --                 end of the options: the words after it may start with -
 
 Output is wrapped to the terminal's width, or to $COLUMNS (else 80) when
 standard output is no terminal; colours and text styles are used only on a
@@ -93,7 +164,10 @@ Exit status:
 Files:
   lomperi.toml beside the executable, or ~/.config/lomperi/lomperi.toml:
   the pane sizes of the full-screen dictionary.
+
+The analysis of words is voikko-fi's (GPL-2.0-or-later), embedded as data.
 )help";
+    return text;
 }
 
 }  // namespace lomperi::cli

@@ -1,7 +1,8 @@
 #pragma once
 // The command line: no argument opens the dictionary on the terminal; words
 // are looked up; --gloss glosses a text word by word; --english finds the
-// Finnish words for English ones.
+// Finnish words for English ones. Every option is one row of a table, from
+// which both the parsing and --help follow.
 #include <string>
 #include <variant>
 #include <vector>
@@ -11,9 +12,11 @@ namespace lomperi::cli {
 struct Interactive {};
 struct LookUp {
     std::vector<std::string> words;
+    bool json = false;
 };
 struct Gloss {
     std::vector<std::string> files;  // none, or "-": standard input
+    bool json = false;
 };
 struct English {
     std::vector<std::string> words;  // English words or phrases

@@ -45,9 +45,9 @@ std::uint16_t width_from(const char* columns) {
 
 // The lines of each file (standard input for none or "-"), glossed as they
 // come and written at once, so that the command works as a filter.
-Result<int> gloss_files(const morphology::Dictionary& dictionary, std::vector<std::string> files, Output& out) {
+Result<int> gloss_files(const morphology::Dictionary& dictionary, std::vector<std::string> files, bool json, Output& out) {
     if (files.empty()) files.push_back("-");
-    Glosser glosser(dictionary);
+    Glosser glosser(dictionary, json);
     std::string glossed;
     for (const auto& file : files) {
         auto reader = LineReader::open(file);
@@ -152,7 +152,7 @@ Result<int> run_with_dictionary(const Command& command, const morphology::Dictio
         return finish(out, kAllFound);
     }
     if (const auto* gloss = std::get_if<Gloss>(&command)) {
-        auto status = gloss_files(dictionary, gloss->files, out);
+        auto status = gloss_files(dictionary, gloss->files, gloss->json, out);
         if (!status) {
             (void)out.finish("standard output");
             return status;
@@ -165,8 +165,14 @@ Result<int> run_with_dictionary(const Command& command, const morphology::Dictio
     if (const auto* english = std::get_if<English>(&command)) {
         if (!morphology::has_english(dictionary)) return fail("this data set has no English side");
         status = translate_english(dictionary, english->words, text, errors);
+    } else if (const auto& lookup = std::get<LookUp>(command); lookup.json) {
+        for (const auto& word : lookup.words) {
+            const Glossed glossed = gloss_word(dictionary, word);
+            if (!glossed.meaning) status = kSomeNotFound;
+            text += gloss_line_of(word, glossed, true);
+        }
     } else {
-        status = look_up(dictionary, std::get<LookUp>(command).words, output_style_from_environment(), text, errors);
+        status = look_up(dictionary, lookup.words, output_style_from_environment(), text, errors);
     }
     out.write(text);
     auto finished = finish(out, status);

@@ -2,6 +2,7 @@
 
 #include "base/text.hpp"
 #include "base/utf8.hpp"
+#include "core/cli/json.hpp"
 #include "core/cli/text_io.hpp"
 #include "core/expand/meaning_scan.hpp"
 #include "core/morphology/entry_choice.hpp"
@@ -38,32 +39,47 @@ std::vector<std::string_view> text_words(std::string_view line) {
     return words;
 }
 
-const Glosser::Glossed& Glosser::glossed(std::string_view word) {
+Glossed gloss_word(const morphology::Dictionary& dictionary, std::string_view word) {
+    Glossed glossed;
+    auto choice = morphology::choose_entry(dictionary, word);
+    glossed.readings = std::move(choice.readings);
+    const auto record = morphology::chosen_record(dictionary, choice);
+    if (!record) return glossed;
+    glossed.headword = *choice.headword;
+    for (const auto& group : record->groups) {
+        if (group.meanings.empty()) continue;
+        glossed.meaning = group.meanings.front();
+        break;
+    }
+    return glossed;
+}
+
+std::string gloss_line_of(std::string_view word, const Glossed& glossed, bool json) {
+    if (json) return word_json(word, glossed.headword ? &*glossed.headword : nullptr,
+                               glossed.meaning ? &*glossed.meaning : nullptr, glossed.readings);
+    std::string out;
+    append_printable(out, word);
+    out += '\t';
+    append_printable(out, glossed.headword.value_or(""));
+    out += '\t';
+    append_printable(out, glossed.meaning.value_or(""));
+    out += '\t';
+    if (glossed.meaning && !glossed.readings.empty()) append_printable(out, morphology::form_labels(glossed.readings.front()));
+    out += '\n';
+    return out;
+}
+
+const Glossed& Glosser::glossed(std::string_view word) {
     if (const auto found = seen_.find(std::string(word)); found != seen_.end()) return found->second;
     if (seen_.size() >= kMaxSeenWords) seen_.clear();
-    Glossed glossed;
-    const auto choice = morphology::choose_entry(dictionary_, word);
-    if (const auto record = morphology::chosen_record(dictionary_, choice)) {
-        glossed.headword = *choice.headword;
-        for (const auto& group : record->groups) {
-            if (group.meanings.empty()) continue;
-            glossed.meaning = group.meanings.front();
-            break;
-        }
-    }
-    return seen_.emplace(std::string(word), std::move(glossed)).first->second;
+    return seen_.emplace(std::string(word), gloss_word(dictionary_, word)).first->second;
 }
 
 void Glosser::gloss_line(std::string_view line, std::string& out) {
     for (const std::string_view word : text_words(line)) {
         const Glossed& found = glossed(word);
-        if (found.meaning.empty()) all_found_ = false;
-        append_printable(out, word);
-        out += '\t';
-        append_printable(out, found.headword);
-        out += '\t';
-        append_printable(out, found.meaning);
-        out += '\n';
+        if (!found.meaning) all_found_ = false;
+        out += gloss_line_of(word, found, json_);
     }
 }
 

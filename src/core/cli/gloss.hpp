@@ -3,11 +3,13 @@
 // entry's first meaning, a line at a time.
 #include <string>
 #include <string_view>
+#include <optional>
 #include <unordered_map>
 #include <vector>
 
 #include "base/error.hpp"
 #include "core/morphology/dictionary.hpp"
+#include "core/morphology/reading.hpp"
 
 namespace lomperi::cli {
 
@@ -15,23 +17,33 @@ namespace lomperi::cli {
 // characters (which thus never reach the output), outer marks stripped.
 std::vector<std::string_view> text_words(std::string_view line);
 
+// What a word is glossed with: its entry's headword and first meaning, and
+// its readings, best first.
+struct Glossed {
+    std::optional<std::string> headword;
+    std::optional<std::string> meaning;
+    std::vector<morphology::Reading> readings;
+};
+
+Glossed gloss_word(const morphology::Dictionary& dictionary, std::string_view word);
+
+// One word as a line: "word TAB headword TAB meaning TAB form" (the fields
+// after the word empty when it reaches no entry); or a JSON object.
+std::string gloss_line_of(std::string_view word, const Glossed& glossed, bool json);
+
 class Glosser {
 public:
-    explicit Glosser(const morphology::Dictionary& dictionary) : dictionary_(dictionary) {}
+    explicit Glosser(const morphology::Dictionary& dictionary, bool json = false) : dictionary_(dictionary), json_(json) {}
 
-    // Appends "word TAB headword TAB meaning" per word of `line` (valid
-    // UTF-8), the headword and meaning empty for a word without an entry.
+    // Appends a line per word of `line` (valid UTF-8).
     void gloss_line(std::string_view line, std::string& out);
     bool all_found() const { return all_found_; }
 
 private:
-    struct Glossed {
-        std::string headword;
-        std::string meaning;
-    };
     const Glossed& glossed(std::string_view word);
 
     const morphology::Dictionary& dictionary_;
+    bool json_ = false;
     // Words seen recently: a text repeats its words. Bounded, so that a
     // stream of new words does not fill memory.
     std::unordered_map<std::string, Glossed> seen_;

@@ -70,10 +70,10 @@ TEST(Commands, GlossGivesOneLinePerWord) {
     bool all_found = false;
     ASSERT_TRUE(gloss_text(t.dict, "\u201cKehun\u201d kehua, zzz\u2026 \n\t(kehui).", out, all_found));
     EXPECT_EQ(out,
-              "Kehun\tkehun\tgenitive singular of kehu\n"
-              "kehua\tkehua\tto praise, tout, acclaim, commend\n"
-              "zzz\t\t\n"
-              "kehui\tkehui\tthird-person singular past indicative of kehua\n");
+              "Kehun\tkehun\tgenitive singular of kehu\t\n"
+              "kehua\tkehua\tto praise, tout, acclaim, commend\t\n"
+              "zzz\t\t\t\n"
+              "kehui\tkehui\tthird-person singular past indicative of kehua\t\n");
     EXPECT_FALSE(all_found);
     const auto invalid = gloss_text(t.dict, "kehu\xff", out, all_found);
     ASSERT_FALSE(invalid);

@@ -95,7 +95,9 @@ NoteLine reading_line(const Dictionary& dictionary, std::string_view word, const
         labelled = true;
     }
     if (!labelled) line.text += ": basic form";
-    const std::string& described = has_entry(dictionary, reading) || reading.parts.empty() ? reading.lemma : reading.parts.front().lemma;
+    // The meaning of the lemma, or of the word a derived lemma without an entry comes from.
+    const bool derived = !has_entry(dictionary, reading) && reading.derivations > 0 && !reading.parts.empty();
+    const std::string& described = derived ? reading.parts.front().lemma : reading.lemma;
     if (const std::string meaning = short_meaning(first_meaning(dictionary, described)); !meaning.empty()) {
         line.text += " (\u201c" + meaning + "\u201d)";
     }

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <limits>
+#include <optional>
 #include <vector>
 
 #include "base/utf8.hpp"
@@ -75,8 +76,26 @@ std::size_t first_char_length(std::string_view text) {
 
 }  // namespace
 
+// Latin-1 letters lower-case as ICU's root locale has them: capitals plus 0x20.
+std::optional<std::string> latin1_lower(std::string_view text) {
+    std::string out(text);
+    for (std::size_t at = 0; at < out.size(); ++at) {
+        const auto byte = static_cast<unsigned char>(out[at]);
+        if (byte < 0x80) {
+            if (byte >= 'A' && byte <= 'Z') out[at] = static_cast<char>(byte + 0x20);
+            continue;
+        }
+        if (byte != 0xC3 || at + 1 >= out.size()) return std::nullopt;
+        const auto second = static_cast<unsigned char>(out[++at]);
+        if (second >= 0x80 && second <= 0x9E && second != 0x97) out[at] = static_cast<char>(second + 0x20);
+        else if (second < 0x80 || second > 0xBF) return std::nullopt;
+    }
+    return out;
+}
+
 std::string lower_case(std::string_view text) {
     if (is_ascii(text)) return ascii_lower(text);
+    if (auto latin1 = latin1_lower(text)) return std::move(*latin1);
     // Words and meanings are short; what ICU's 32-bit lengths cannot hold is left as it is.
     if (text.size() >= static_cast<std::size_t>(std::numeric_limits<int32_t>::max() / 4)) return std::string(text);
     return to_utf8(lower_utf16(to_utf16(text)));

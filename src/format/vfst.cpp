@@ -86,7 +86,11 @@ Result<Vfst> Vfst::parse(Bytes file) {
         in_tags = in_tags || symbol.starts_with('[');
         if (in_tags || symbol.empty()) continue;
         const Utf8Step step = decode_utf8(symbol);
-        if (step.status == Utf8Step::Ok) vfst.input_symbols_.emplace(step.code_point, static_cast<std::uint16_t>(i));
+        if (step.status != Utf8Step::Ok) continue;
+        vfst.input_symbols_.emplace(step.code_point, static_cast<std::uint16_t>(i));
+        if (step.code_point < vfst.latin1_symbols_.size() && vfst.latin1_symbols_[step.code_point] == 0) {
+            vfst.latin1_symbols_[step.code_point] = static_cast<std::uint16_t>(i);
+        }
     }
     if (vfst.first_normal_ == 0) vfst.first_normal_ = static_cast<std::uint16_t>(count);
     vfst.feature_count_ = features.size();
@@ -96,32 +100,12 @@ Result<Vfst> Vfst::parse(Bytes file) {
     return vfst;
 }
 
-std::optional<std::uint16_t> Vfst::input_symbol(char32_t ch) const {
-    const auto found = input_symbols_.find(ch);
-    if (found == input_symbols_.end()) return std::nullopt;
-    return found->second;
-}
-
-VfstTransition Vfst::cell(std::uint64_t index) const {
-    const std::size_t at = index * kCellSize;
-    const std::uint32_t info = read_u32(cells_, at + 4);
-    return {read_u16(cells_, at), read_u16(cells_, at + 2), info & 0xFFFFFF};
-}
-
-std::uint32_t Vfst::transition_count(std::uint32_t state) const {
+// The overflow cell after the first holds the count, less one.
+std::uint32_t Vfst::overflow_count(std::uint32_t state) const {
     const std::uint64_t cells = cell_count();
-    if (state >= cells) return 0;
-    const std::uint64_t more = read_u32(cells_, std::size_t{state} * kCellSize + 4) >> 24;
-    if (more < 255) return std::uint64_t{state} + more + 1 <= cells ? static_cast<std::uint32_t>(more + 1) : 0;
-    // The overflow cell after the first holds the count, less one.
     if (std::uint64_t{state} + 1 >= cells) return 0;
     const std::uint64_t total = std::uint64_t{read_u32(cells_, std::size_t{state + 1} * kCellSize)} + 1;
     return std::uint64_t{state} + total + 1 <= cells ? static_cast<std::uint32_t>(total) : 0;
-}
-
-VfstTransition Vfst::transition(std::uint32_t state, std::uint32_t k) const {
-    const bool overflow = (read_u32(cells_, std::size_t{state} * kCellSize + 4) >> 24) == 255;
-    return cell(std::uint64_t{state} + k + (overflow && k > 0 ? 1 : 0));
 }
 
 void Vfst::transitions(std::uint32_t state, std::vector<VfstTransition>& out) const {

@@ -10,8 +10,10 @@
 // state (24 bits) and, in a state's first cell, the number of further
 // transitions (8 bits; 255: the count is in the next cell, plus one). A cell
 // whose input is 0xFFFF marks its state final.
+#include <array>
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <optional>
 #include <string_view>
 #include <unordered_map>
@@ -56,11 +58,20 @@ public:
     bool is_flag(std::uint16_t s) const { return s > 0 && s < first_normal_; }
     // Epsilon and the flags: symbols that consume no input.
     bool is_silent(std::uint16_t s) const { return s < first_normal_; }
+    std::uint16_t first_letter() const { return first_normal_; }
     const VfstFlag& flag(std::uint16_t s) const { return flags_[s]; }
     std::size_t feature_count() const { return feature_count_; }
     // The input symbol of a character; nothing for a character the
     // transducer does not know.
-    std::optional<std::uint16_t> input_symbol(char32_t ch) const;
+    std::optional<std::uint16_t> input_symbol(char32_t ch) const {
+        if (ch < latin1_symbols_.size()) {
+            if (latin1_symbols_[ch] == 0) return std::nullopt;
+            return latin1_symbols_[ch];
+        }
+        const auto found = input_symbols_.find(ch);
+        if (found == input_symbols_.end()) return std::nullopt;
+        return found->second;
+    }
 
     // The transitions of the state at cell `state` into `out` (its final
     // marker included); none when they do not fit into the file.
@@ -68,19 +79,36 @@ public:
 
     // The same one at a time: how many the state has (0 when they do not fit
     // into the file), and transition k of them.
-    std::uint32_t transition_count(std::uint32_t state) const;
-    VfstTransition transition(std::uint32_t state, std::uint32_t k) const;
+    std::uint32_t transition_count(std::uint32_t state) const {
+        const std::uint64_t cells = cell_count();
+        if (state >= cells) return 0;
+        const std::uint8_t more = cells_[std::size_t{state} * kCellSize + 7];
+        if (more < 255) return std::uint64_t{state} + more + 1 <= cells ? more + 1u : 0;
+        return overflow_count(state);
+    }
+    VfstTransition transition(std::uint32_t state, std::uint32_t k) const {
+        const bool overflow = cells_[std::size_t{state} * kCellSize + 7] == 255;
+        return cell(std::uint64_t{state} + k + (overflow && k > 0 ? 1 : 0));
+    }
 
     // The cells, for checking them.
     Bytes cells() const { return cells_; }
 
 private:
     static constexpr std::size_t kCellSize = 8;
-    VfstTransition cell(std::uint64_t index) const;
+    std::uint32_t overflow_count(std::uint32_t state) const;
+    VfstTransition cell(std::uint64_t index) const {
+        const std::uint8_t* at = cells_.data() + index * kCellSize;
+        std::uint32_t info = 0;
+        std::memcpy(&info, at + 4, 4);
+        return {static_cast<std::uint16_t>(at[0] | (at[1] << 8)), static_cast<std::uint16_t>(at[2] | (at[3] << 8)),
+                info & 0xFFFFFF};
+    }
 
     std::vector<std::string_view> symbols_;
     std::vector<VfstFlag> flags_;  // by symbol, for the flag diacritics
     std::unordered_map<char32_t, std::uint16_t> input_symbols_;
+    std::array<std::uint16_t, 256> latin1_symbols_{};  // the common case without hashing; 0: unknown
     std::uint16_t first_normal_ = 0;
     std::size_t feature_count_ = 0;
     Bytes cells_;

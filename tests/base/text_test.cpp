@@ -6,6 +6,8 @@
 
 #include <string>
 
+#include "base/utf8.hpp"
+
 namespace lomperi {
 namespace {
 
@@ -34,18 +36,23 @@ TEST(LetterCase, OneRuleForEveryScript) {
     }
 }
 
-// The ASCII shortcut must agree with ICU for every ASCII character.
-TEST(LetterCase, AsciiAgreesWithIcu) {
+// The ASCII and Latin-1 shortcuts must agree with ICU for every such character.
+TEST(LetterCase, ShortcutsAgreeWithIcu) {
     std::string all;
     for (int c = 1; c < 0x80; ++c) all += static_cast<char>(c);
-    std::u16string units(all.begin(), all.end());
-    std::u16string lower(units.size(), u'\0');
+    for (char32_t c = 0xC0; c < 0x100; ++c) append_utf8(all, c);
+    std::u16string units;
+    for (char32_t c = 1; c < 0x80; ++c) units += static_cast<char16_t>(c);
+    for (char32_t c = 0xC0; c < 0x100; ++c) units += static_cast<char16_t>(c);
+    std::u16string lower(units.size() + 8, u'\0');
     UErrorCode status = U_ZERO_ERROR;
     const int32_t length = u_strToLower(lower.data(), static_cast<int32_t>(lower.size()), units.data(),
                                         static_cast<int32_t>(units.size()), "", &status);
     ASSERT_TRUE(U_SUCCESS(status));
     lower.resize(static_cast<std::size_t>(length));
-    EXPECT_EQ(lower_case(all), std::string(lower.begin(), lower.end()));
+    std::string expected;
+    for (const char16_t unit : lower) append_utf8(expected, unit);
+    EXPECT_EQ(lower_case(all), expected);
 }
 
 TEST(OuterMarks, StrippedAtTheEndsOnly) {

@@ -1,6 +1,7 @@
 #include "core/morphology/analyser.hpp"
 
 #include <optional>
+#include <string_view>
 
 #include "base/text.hpp"
 #include "base/utf8.hpp"
@@ -22,6 +23,136 @@ std::optional<std::vector<std::uint16_t>> input_symbols(const format::Vfst& vfst
     return symbols;
 }
 
+// What a state can read before reading anything else (through transitions
+// that read nothing, flags not counted), and whether it can end there. The
+// letters of Finnish text have a bit each; any other letter is taken to be
+// readable, which only ever spares less work.
+struct ReachMask {
+    static constexpr std::uint64_t kFinal = std::uint64_t{1} << 63;
+    std::uint64_t bits = 0;
+
+    bool final() const { return (bits & kFinal) != 0; }
+    static ReachMask all() { return {~std::uint64_t{0}}; }
+};
+
+// Bits of the letters a reach mask tells apart; kNoBit for the others.
+class LetterBits {
+public:
+    static constexpr std::uint8_t kNoBit = 0xFF;
+
+    explicit LetterBits(const format::Vfst& vfst) : bits_(vfst.symbol_count(), kNoBit) {
+        static constexpr std::u32string_view kLetters = U"aeitnsloukämrvjhypdögbfcwzxqåšžé-0123456789.:'/";
+        std::uint8_t next = 0;
+        for (const char32_t ch : kLetters) {
+            const auto symbol = vfst.input_symbol(ch);
+            if (symbol && *symbol < bits_.size() && bits_[*symbol] == kNoBit && next < 63) bits_[*symbol] = next++;
+        }
+    }
+    std::uint64_t mask_of(std::uint16_t symbol) const {
+        const std::uint8_t bit = symbol < bits_.size() ? bits_[symbol] : kNoBit;
+        return bit == kNoBit ? ~ReachMask::kFinal : std::uint64_t{1} << bit;
+    }
+
+private:
+    std::vector<std::uint8_t> bits_;
+};
+
+// The masks are found as they are needed and kept for the thread's later
+// words, in one flat table (a lookup per transition looked at must not miss
+// the cache twice). A state on a cycle of silent transitions, or too deep,
+// can read anything. The table starts afresh when it fills.
+class ReachCache {
+public:
+    bool leads_to(const format::Vfst& vfst, std::uint32_t state, std::uint16_t letter) {
+        return (of(vfst, state).bits & letters_->mask_of(letter)) != 0;
+    }
+    bool can_end(const format::Vfst& vfst, std::uint32_t state) { return of(vfst, state).final(); }
+
+private:
+    static constexpr std::size_t kMaxDepth = 256;
+    static constexpr std::size_t kFirstCapacity = std::size_t{1} << 12;
+    static constexpr std::size_t kMaxCapacity = std::size_t{1} << 17;
+    static constexpr std::uint32_t kEmpty = ~std::uint32_t{0};
+
+    struct Slot {
+        std::uint32_t state = kEmpty;
+        ReachMask mask;
+    };
+
+    ReachMask of(const format::Vfst& vfst, std::uint32_t state) {
+        if (vfst_ != &vfst) {
+            vfst_ = &vfst;
+            letters_.emplace(vfst);
+            reset(kFirstCapacity);
+        }
+        if (const Slot* found = find(state)) return found->mask;
+        return compute(vfst, state, 0);
+    }
+
+    ReachMask compute(const format::Vfst& vfst, std::uint32_t state, std::size_t depth) {
+        if (const Slot* found = find(state)) return found->mask;
+        // Marked readable-by-all first, so that a cycle ends here.
+        store(state, ReachMask::all());
+        if (depth > kMaxDepth) return ReachMask::all();
+        ReachMask mask;
+        const std::uint32_t count = vfst.transition_count(state);
+        for (std::uint32_t k = 0; k < count; ++k) {
+            const format::VfstTransition t = vfst.transition(state, k);
+            if (t.input == format::Vfst::kFinal) {
+                mask.bits |= ReachMask::kFinal;
+            } else if (!vfst.is_silent(t.input)) {
+                mask.bits |= letters_->mask_of(t.input);
+            } else {
+                mask.bits |= compute(vfst, t.target, depth + 1).bits;
+            }
+        }
+        store(state, mask);
+        return mask;
+    }
+
+    std::size_t slot_of(std::uint32_t state) const {
+        return (std::uint64_t{state} * 0x9E3779B97F4A7C15ull >> 32) & (slots_.size() - 1);
+    }
+    const Slot* find(std::uint32_t state) const {
+        for (std::size_t at = slot_of(state);; at = (at + 1) & (slots_.size() - 1)) {
+            if (slots_[at].state == state) return &slots_[at];
+            if (slots_[at].state == kEmpty) return nullptr;
+        }
+    }
+    void store(std::uint32_t state, ReachMask mask) {
+        if ((used_ + 1) * 2 > slots_.size()) grow();
+        std::size_t at = slot_of(state);
+        while (slots_[at].state != kEmpty && slots_[at].state != state) at = (at + 1) & (slots_.size() - 1);
+        if (slots_[at].state == kEmpty) ++used_;
+        slots_[at] = {state, mask};
+    }
+    void grow() {
+        if (slots_.size() >= kMaxCapacity) {
+            reset(slots_.size());
+            return;
+        }
+        std::vector<Slot> old = std::move(slots_);
+        reset(old.size() * 2);
+        for (const Slot& slot : old) {
+            if (slot.state != kEmpty) store(slot.state, slot.mask);
+        }
+    }
+    void reset(std::size_t capacity) {
+        slots_.assign(capacity, Slot{});
+        used_ = 0;
+    }
+
+    const format::Vfst* vfst_ = nullptr;
+    std::optional<LetterBits> letters_;
+    std::vector<Slot> slots_;
+    std::size_t used_ = 0;
+};
+
+ReachCache& reach_cache() {
+    thread_local ReachCache cache;
+    return cache;
+}
+
 // One depth-first walk over the paths that read the word, as voikko's reader
 // walks them: at each state its transitions in order, taking those that read
 // the next letter and those that read nothing (epsilon, or a flag diacritic
@@ -30,7 +161,8 @@ class Walk {
 public:
     Walk(const format::Vfst& vfst, std::vector<std::uint16_t> input)
         : vfst_(vfst), input_(std::move(input)), features_(vfst.feature_count(), format::VfstFlag::kNeutral) {
-        frames_.push_back({0, 0, vfst.transition_count(0), 0});
+        frames_.reserve(64);
+        push(0, 0, false);
     }
 
     // The next path's output; nothing when there is none, or a bound was reached.
@@ -39,7 +171,9 @@ public:
         for (std::uint32_t steps = 0; steps < kMaxStepsPerAnalysis;) {
             if (frames_.empty()) return std::nullopt;
             Frame& frame = frames_.back();
-            if (frame.next == frame.count) {
+            if (frame.next == frame.silent_end) frame.next = frame.letters_begin;
+            if (frame.next == frame.letters_end) frame.next = frame.finals_begin;
+            if (frame.next >= frame.count) {
                 back_up();
                 ++steps;
                 continue;
@@ -49,7 +183,7 @@ public:
                 if (read_ == input_.size()) return output();
                 continue;
             }
-            if (!takes(t)) continue;
+            if (!leads_on(t) || !takes(t)) continue;
             if (frames_.size() + 1 >= kMaxPathDepth) return std::nullopt;
             descend(t);
             ++steps;
@@ -58,17 +192,69 @@ public:
     }
 
 private:
+    // A state's transitions are sorted by input: those that read nothing,
+    // then the letters, then the final marker. Only the letters equal to the
+    // next one are looked at; the order of what is taken stays that of a
+    // walk over all of them.
     struct Frame {
         std::uint32_t state;
-        std::uint32_t next;
         std::uint32_t count;
-        std::uint16_t output;  // what the transition into this state wrote
+        std::uint32_t next;
+        std::uint32_t silent_end;     // [0, silent_end): epsilon and flags
+        std::uint32_t letters_begin;  // [letters_begin, letters_end): the next letter's
+        std::uint32_t letters_end;
+        std::uint32_t finals_begin;   // [finals_begin, count): the final marker
+        std::uint16_t output;         // what the transition into this state wrote
+        bool read;                    // whether that transition read a letter
     };
     struct Undo {
         std::size_t depth;
         std::uint16_t feature;
         std::uint16_t value;
     };
+    // A state with more transitions than this is searched, not walked through.
+    static constexpr std::uint32_t kLinearScan = 8;
+
+    // The first transition of the state in [from, to) whose input is at least `symbol`.
+    std::uint32_t first_at_least(std::uint32_t state, std::uint32_t from, std::uint32_t to, std::uint32_t symbol) const {
+        while (from < to) {
+            const std::uint32_t middle = from + (to - from) / 2;
+            if (vfst_.transition(state, middle).input < symbol) {
+                from = middle + 1;
+            } else {
+                to = middle;
+            }
+        }
+        return from;
+    }
+
+    void push(std::uint32_t state, std::uint16_t output, bool read) {
+        const std::uint32_t count = vfst_.transition_count(state);
+        if (count <= kLinearScan) {
+            frames_.push_back({state, count, 0, count, count, count, count, output, read});
+            return;
+        }
+        const std::uint32_t silent_end = first_at_least(state, 0, count, vfst_.first_letter());
+        const std::uint32_t finals_begin = first_at_least(state, silent_end, count, format::Vfst::kFinal);
+        std::uint32_t letters_begin = finals_begin;
+        std::uint32_t letters_end = finals_begin;
+        if (read_ < input_.size() && silent_end < finals_begin) {
+            const std::uint16_t letter = input_[read_];
+            letters_begin = first_at_least(state, silent_end, finals_begin, letter);
+            letters_end = first_at_least(state, letters_begin, finals_begin, letter + 1u);
+        }
+        frames_.push_back({state, count, 0, silent_end, letters_begin, letters_end, finals_begin, output, read});
+    }
+
+    // Whether the transition's target can read what comes after it: the next
+    // letter, or, at the word's end, the final marker (flags not counted, so
+    // no path that reads the word is left out).
+    bool leads_on(const format::VfstTransition& t) const {
+        const std::size_t after = read_ + (vfst_.is_silent(t.input) ? 0 : 1);
+        if (!vfst_.is_silent(t.input) && (read_ >= input_.size() || input_[read_] != t.input)) return false;
+        ReachCache& reach = reach_cache();
+        return after < input_.size() ? reach.leads_to(vfst_, t.target, input_[after]) : reach.can_end(vfst_, t.target);
+    }
 
     bool takes(const format::VfstTransition& t) {
         if (!vfst_.is_silent(t.input)) return read_ < input_.size() && input_[read_] == t.input;
@@ -82,9 +268,9 @@ private:
     }
 
     void descend(const format::VfstTransition& t) {
-        if (!vfst_.is_silent(t.input)) ++read_;
-        const std::uint16_t output = vfst_.is_silent(t.output) ? 0 : t.output;
-        frames_.push_back({t.target, 0, vfst_.transition_count(t.target), output});
+        const bool reads = !vfst_.is_silent(t.input);
+        if (reads) ++read_;
+        push(t.target, vfst_.is_silent(t.output) ? 0 : t.output, reads);
     }
 
     void back_up() {
@@ -93,10 +279,8 @@ private:
             frames_.clear();
             return;
         }
+        if (frames_.back().read) --read_;
         frames_.pop_back();
-        Frame& parent = frames_.back();
-        const format::VfstTransition taken = vfst_.transition(parent.state, parent.next - 1);
-        if (!vfst_.is_silent(taken.input)) --read_;
         while (!undo_.empty() && undo_.back().depth == depth) {
             features_[undo_.back().feature] = undo_.back().value;
             undo_.pop_back();
@@ -130,7 +314,12 @@ Result<Analyser> Analyser::open(Bytes file, ChunkChecks checks) {
     return analyser;
 }
 
-bool Analyser::intact() const { return checks_.intact(vfst_.cells()); }
+bool Analyser::intact() const {
+    if (verified_->load(std::memory_order_relaxed)) return true;
+    if (!checks_.intact(vfst_.cells())) return false;
+    verified_->store(true, std::memory_order_relaxed);
+    return true;
+}
 
 std::vector<std::string> Analyser::raw_analyses(std::string_view word) const {
     std::vector<std::string> out;

@@ -4,7 +4,9 @@
 // analysis, its output side: tags such as "[Ln]", "[Sine]" between the
 // surface letters of the word's parts (see reading.hpp for what they mean).
 #include <cstddef>
+#include <atomic>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -41,6 +43,8 @@ private:
 
     format::Vfst vfst_;
     ChunkChecks checks_;
+    // Once the cells are known to be intact, they are not checked again.
+    mutable std::shared_ptr<std::atomic<bool>> verified_ = std::make_shared<std::atomic<bool>>(false);
 };
 
 }  // namespace lomperi::morphology

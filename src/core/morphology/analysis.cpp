@@ -1,7 +1,9 @@
 #include "core/morphology/analysis.hpp"
 
 #include <algorithm>
+#include <optional>
 #include <tuple>
+#include <unordered_map>
 
 #include "base/text.hpp"
 
@@ -21,13 +23,50 @@ std::uint16_t lemma_rank(const Dictionary& dictionary, const Reading& reading) {
     return id ? dictionary.ranks.rank(*id) : format::kUnranked;
 }
 
+// Running text repeats its words, and a query is analysed again at each
+// keystroke: the readings of the words seen last are kept, per thread, for
+// one data set at a time. Two generations: when the newer fills, the older is
+// forgotten, and a word found in the older is brought forward, so that the
+// words in use stay.
+class RecentAnalyses {
+public:
+    std::optional<std::vector<Reading>> find(const Dictionary& dictionary, std::string_view word) {
+        if (serial_ != dictionary.serial) {
+            newer_.clear();
+            older_.clear();
+            serial_ = dictionary.serial;
+        }
+        if (const auto found = newer_.find(word); found != newer_.end()) return found->second;
+        const auto found = older_.find(word);
+        if (found == older_.end()) return std::nullopt;
+        std::vector<Reading> readings = found->second;
+        keep(word, readings);
+        return readings;
+    }
+    void keep(std::string_view word, const std::vector<Reading>& readings) {
+        if (word.size() > kMaxKeyBytes) return;
+        if (newer_.size() >= kWordsPerGeneration) {
+            older_ = std::move(newer_);
+            newer_.clear();
+        }
+        newer_.emplace(std::string(word), readings);
+    }
+
+private:
+    static constexpr std::size_t kWordsPerGeneration = 4096;
+    struct Hash {
+        using is_transparent = void;
+        std::size_t operator()(std::string_view text) const { return std::hash<std::string_view>{}(text); }
+    };
+    using Generation = std::unordered_map<std::string, std::vector<Reading>, Hash, std::equal_to<>>;
+    std::uint64_t serial_ = 0;
+    Generation newer_;
+    Generation older_;
+};
+
 }  // namespace
 
-bool has_entry(const Dictionary& dictionary, const Reading& reading) {
-    return dictionary.glosses.get(reading.lemma).has_value();
-}
-
-std::vector<Reading> analyse(const Dictionary& dictionary, std::string_view word) {
+std::vector<Reading> analyse_afresh(const Dictionary& dictionary, std::string_view word) {
     if (!dictionary.analyser.available()) return {};
     const Analyser& analyser = dictionary.analyser;
     std::vector<Reading> readings = readings_of(word, analyser.raw_analyses(word),
@@ -45,6 +84,19 @@ std::vector<Reading> analyse(const Dictionary& dictionary, std::string_view word
     std::vector<Reading> ranked;
     for (std::size_t k = 0; k < order.size() && ranked.size() < kMaxReadings; ++k) ranked.push_back(std::move(readings[order[k]]));
     return ranked;
+}
+
+bool has_entry(const Dictionary& dictionary, const Reading& reading) {
+    return dictionary.glosses.get(reading.lemma).has_value();
+}
+
+std::vector<Reading> analyse(const Dictionary& dictionary, std::string_view word) {
+    if (!dictionary.analyser.available()) return {};
+    thread_local RecentAnalyses recent;
+    if (auto kept = recent.find(dictionary, word)) return std::move(*kept);
+    std::vector<Reading> readings = analyse_afresh(dictionary, word);
+    recent.keep(word, readings);
+    return readings;
 }
 
 std::string first_meaning(const Dictionary& dictionary, std::string_view headword) {

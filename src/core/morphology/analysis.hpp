@@ -19,7 +19,10 @@ inline constexpr std::size_t kMaxReadings = 16;
 // a rare case or with a possessive suffix after a plainer one; then the
 // lemma whose forms are used more; then the analyser's order. Empty without
 // an analyser or for a word it does not know.
+// The readings of the words analysed last are kept (per thread).
 std::vector<Reading> analyse(const Dictionary& dictionary, std::string_view word);
+// The same, found afresh.
+std::vector<Reading> analyse_afresh(const Dictionary& dictionary, std::string_view word);
 
 // Whether the reading's lemma is a headword with an entry.
 bool has_entry(const Dictionary& dictionary, const Reading& reading);

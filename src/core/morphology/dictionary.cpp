@@ -1,5 +1,7 @@
 #include "core/morphology/dictionary.hpp"
 
+#include <atomic>
+
 #include <fmt/format.h>
 
 #include <algorithm>
@@ -172,6 +174,11 @@ Result<Dictionary> load_dictionary(const DataFiles& files) {
         std::move(inflection_half->headwords), std::move(inflection_half->inflections), std::move(*english),
         std::move(analyser),                   std::move(ranks),
     };
+}
+
+std::uint64_t next_dictionary_serial() {
+    static std::atomic<std::uint64_t> next{1};
+    return next.fetch_add(1, std::memory_order_relaxed);
 }
 
 std::optional<std::uint32_t> base_id(const Dictionary& dictionary, std::string_view headword) {

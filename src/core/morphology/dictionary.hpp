@@ -43,6 +43,8 @@ struct EnglishIndex {
     format::EnglishPostings postings;
 };
 
+std::uint64_t next_dictionary_serial();
+
 struct Dictionary {
     GlossStore gloss_store;
     word_map::WordMap glosses;  // headword -> record offset in the gloss store's plain body
@@ -52,6 +54,9 @@ struct Dictionary {
     std::optional<EnglishIndex> english;           // absent in data sets without english.fst
     Analyser analyser;                             // without mor.vfst, no word has an analysis
     format::HeadwordRanks ranks;                   // without headword-ranks.bin, every headword unranked
+    // Tells this data set from any other loaded in the process, for what is
+    // kept of it between calls (a copy keeps it: it answers the same).
+    std::uint64_t serial = next_dictionary_serial();
 
     // The decoded record of `headword`, or nothing when it is no key or its
     // record does not decode.

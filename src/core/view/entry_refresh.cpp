@@ -38,7 +38,8 @@ void on_english_query_changed(AppState& state) {
         state.matches.push_back({std::move(match.headword), std::move(match.meaning)});
     }
     state.candidates.clear();
-    state.choice = morphology::EntryChoice{state.query, {}, {}, {}, Focus::Matches};
+    state.choice = morphology::EntryChoice{};
+    state.choice.listed = state.query;
     state.selected = {0, 0};
     state.focus = Focus::Matches;
     state.no_results = !state.query.empty() && state.matches.empty();

@@ -43,6 +43,7 @@ Glossed gloss_word(const morphology::Dictionary& dictionary, std::string_view wo
     Glossed glossed;
     auto choice = morphology::choose_entry(dictionary, word);
     glossed.readings = std::move(choice.readings);
+    if (choice.listed != word) glossed.read_as = choice.listed;
     const auto record = morphology::chosen_record(dictionary, choice);
     if (!record) return glossed;
     glossed.headword = *choice.headword;
@@ -55,8 +56,7 @@ Glossed gloss_word(const morphology::Dictionary& dictionary, std::string_view wo
 }
 
 std::string gloss_line_of(std::string_view word, const Glossed& glossed, bool json) {
-    if (json) return word_json(word, glossed.headword ? &*glossed.headword : nullptr,
-                               glossed.meaning ? &*glossed.meaning : nullptr, glossed.readings);
+    if (json) return word_json(word, glossed);
     std::string out;
     append_printable(out, word);
     out += '\t';

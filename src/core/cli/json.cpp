@@ -72,22 +72,23 @@ std::string reading_json(const morphology::Reading& r) {
 
 }  // namespace
 
-std::string word_json(std::string_view word, const std::string* headword, const std::string* meaning,
-                      const std::vector<morphology::Reading>& readings) {
+std::string word_json(std::string_view word, const Glossed& glossed) {
     std::string out = "{\"word\":";
     append_string(out, word);
     out += ",\"headword\":";
-    if (headword) {
-        append_string(out, *headword);
+    if (glossed.headword) {
+        append_string(out, *glossed.headword);
     } else {
         out += "null";
     }
     out += ",\"meaning\":";
-    if (meaning) {
-        append_string(out, *meaning);
+    if (glossed.meaning) {
+        append_string(out, *glossed.meaning);
     } else {
         out += "null";
     }
+    if (!glossed.read_as.empty()) append_field(out, "read_as", glossed.read_as);
+    const auto& readings = glossed.readings;
     out += ",\"readings\":[";
     for (std::size_t k = 0; k < readings.size(); ++k) {
         if (k > 0) out += ',';

@@ -4,14 +4,14 @@
 #include <string_view>
 #include <vector>
 
-#include "core/morphology/reading.hpp"
+#include "core/cli/gloss.hpp"
 
 namespace lomperi::cli {
 
 // {"word":…,"headword":…,"meaning":…,"readings":[…]}: the headword and
 // meaning null when the word reaches no entry; the readings best first, each
-// with the attributes that apply.
-std::string word_json(std::string_view word, const std::string* headword, const std::string* meaning,
-                      const std::vector<morphology::Reading>& readings);
+// with the attributes that apply; "read_as" when they are of another
+// spelling ("Talo" read as "talo", "paiva" as "päivä").
+std::string word_json(std::string_view word, const Glossed& glossed);
 
 }  // namespace lomperi::cli

@@ -43,14 +43,15 @@ std::optional<format::GlossRecord> compound_of_parts(const Dictionary& dictionar
     return std::nullopt;
 }
 
-// A derived word without an entry of its own leads to the word it is
-// derived from ("tulostumaton" to "tulostaa").
-std::optional<std::string> derivation_base(const Dictionary& dictionary, const std::vector<Reading>& readings) {
+// A derived word without an entry of its own ("tuettu", "sumennus") is told
+// by the word it is derived from: its own lemma as the headword, the base
+// word's meanings as its entry (the analysis line says which form it is).
+const Reading* derived_from_entry(const Dictionary& dictionary, const std::vector<Reading>& readings) {
     for (const Reading& reading : readings) {
         if (reading.derivations == 0 || reading.compound_parts != 1 || reading.parts.empty()) continue;
-        if (dictionary.glosses.get(reading.parts.front().lemma)) return reading.parts.front().lemma;
+        if (dictionary.glosses.get(reading.parts.front().lemma)) return &reading;
     }
-    return std::nullopt;
+    return nullptr;
 }
 
 // The entry of a spelling that the lists show as they are.
@@ -71,8 +72,9 @@ void choose_as_listed(const Dictionary& dictionary, EntryChoice& choice) {
         choice.focus = ListFocus::Inflections;
         return;
     }
-    if (const auto base = derivation_base(dictionary, choice.readings)) {
-        choice.headword = *base;
+    if (const Reading* derived = derived_from_entry(dictionary, choice.readings)) {
+        choice.headword = derived->lemma;
+        choice.built = dictionary.gloss_record(derived->parts.front().lemma);
         choice.focus = ListFocus::Inflections;
         return;
     }
@@ -81,6 +83,9 @@ void choose_as_listed(const Dictionary& dictionary, EntryChoice& choice) {
         choice.built = std::move(compound);
         return;
     }
+    // A word the analyser knows is not some other word that begins the same
+    // or ends like a form of one: better no entry than a wrong one.
+    if (!choice.readings.empty()) return;
     if (auto base = fallback_headword(dictionary, choice.listed)) {
         choice.headword = std::move(base);
         choice.focus = ListFocus::Inflections;

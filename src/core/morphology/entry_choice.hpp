@@ -24,7 +24,7 @@ struct EntryChoice {
     // Whose entry is shown; none when the query reaches nothing.
     std::optional<std::string> headword;
     // An entry made for the query instead of a headword's own: a compound
-    // told by its parts.
+    // told by its parts, a derived word by the word it comes from.
     std::optional<format::GlossRecord> built;
     // Lines above the entry that say how the query was found and which form it is.
     std::vector<NoteLine> notes;
@@ -41,9 +41,9 @@ struct EntryChoice {
 // The word's best reading's lemma when it has an entry (the headword as
 // typed when that is its basic form; an inflected form stored as a headword
 // also shows its own entry after the lemma's); else the headword as typed;
-// else the base of the word form that has an entry; else a compound told by
-// the analysis of its parts; else, for a word reached only by forgiving it
-// (a capital, a/ä), that; else the first headword that begins with it.
+// else a derived word told by its base word; else a compound told by the
+// analysis of its parts. A word the analyser does not know: the base of the
+// word form that has an entry; else the first headword that begins with it.
 EntryChoice choose_entry(const Dictionary& dictionary, std::string_view query);
 
 // The record the choice shows: the one made for the query, or the headword's own.

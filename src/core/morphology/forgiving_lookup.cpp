@@ -189,16 +189,17 @@ std::optional<ForgivenQuery> forgive_query(const Dictionary& dictionary, std::st
     for (const auto& spelling : spellings) {
         if (reaches_entry(dictionary, spelling)) return ForgivenQuery{spelling, fmt::format("{} → {}", query, spelling), {}};
     }
-    // What the analysis knows needs no forgiving: it finds the word as written.
-    if (!lists_empty || analysis_reaches_entry(dictionary, query)) return std::nullopt;
+    if (!lists_empty) return std::nullopt;
+    // A word the analyser knows is read as written: another spelling of a
+    // real word is another word ("tyylisiltä" is no "tyylisilta").
     const std::string lower = spellings.empty() ? std::string(query) : spellings.back();
+    if (dictionary.analyser.available() && !analyse(dictionary, lower).empty()) return std::nullopt;
     for (const auto& variant : letter_variants(lower)) {
         if (reaches_entry(dictionary, variant) || analysis_reaches_entry(dictionary, variant)) {
             return ForgivenQuery{variant, fmt::format("{} → {}", query, variant), {}};
         }
     }
     // Only for a word the analyser does not know: the split is a guess.
-    if (dictionary.analyser.available() && !analyse(dictionary, lower).empty()) return std::nullopt;
     auto parts = split_into_parts(dictionary, lower);
     if (!parts) return std::nullopt;
     std::string named;

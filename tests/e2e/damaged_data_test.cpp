@@ -50,6 +50,7 @@ TEST(DamagedData, StartUpFailsWithTheExactReport) {
     } cases[] = {
         {LOMPERI_DAMAGED_MAGIC_PROGRAM, "Error: parsing glosses.bin header\n\nCaused by:\n    bad magic\n"},
         {LOMPERI_DAMAGED_MULTI_PROGRAM, "Error: parsing inflections-multi.bin\n\nCaused by:\n    bad multi magic\n"},
+        {LOMPERI_DAMAGED_ANALYSER_PROGRAM, "Error: parsing mor.vfst\n\nCaused by:\n    vfst: not a little-endian transducer\n"},
     };
     for (const auto& c : cases) {
         const Outcome outcome = run_program(c.program);

@@ -34,6 +34,8 @@ const std::vector<std::pair<std::string_view, std::function<Result<void>(morphol
         {"bad-glosses-fst", [](morphology::DataSet& d) { d[morphology::DataFile::glosses_fst].resize(20); return Result<void>{}; }},
         {"bad-inflections-fst", [](morphology::DataSet& d) { d[morphology::DataFile::inflections_fst].resize(20); return Result<void>{}; }},
         {"bad-multi-magic", [](morphology::DataSet& d) { d[morphology::DataFile::inflections_multi_bin].at(0) = 'X'; return Result<void>{}; }},
+        // An analyser whose header is not a transducer's.
+        {"bad-analyser", [](morphology::DataSet& d) { d[morphology::DataFile::mor_vfst] = Bytes8(64, 'X'); return Result<void>{}; }},
     };
     return table;
 }

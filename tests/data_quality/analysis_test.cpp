@@ -1,0 +1,128 @@
+// The analyser over the embedded transducer: its readings against a table
+// of libvoikko's, and the ranking and entry choice a reader relies on.
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "core/cli/gloss.hpp"
+#include "core/morphology/analysis.hpp"
+#include "embedded_dictionary.hpp"
+
+namespace lomperi::morphology {
+namespace {
+
+// "class=noun;case=inessive;…" in the table's order; of the clitics only
+// those libvoikko tells.
+std::string attributes(const Reading& r) {
+    std::string out;
+    const auto add = [&](std::string_view name, const std::string& value) {
+        if (value.empty()) return;
+        if (!out.empty()) out += ';';
+        out += std::string(name) + "=" + value;
+    };
+    add("class", r.word_class);
+    add("case", r.grammatical_case);
+    add("number", r.number);
+    add("person", r.person);
+    add("mood", r.mood);
+    add("tense", r.tense);
+    add("infinitive", r.infinitive);
+    add("participle", r.participle);
+    add("comparison", r.comparison);
+    add("possessive", r.possessive);
+    std::set<std::string> told;
+    for (const auto& clitic : r.clitics) {
+        if (clitic == "kin" || clitic == "kaan" || clitic == "ko") told.insert(clitic);
+    }
+    std::string clitics;
+    for (const auto& clitic : told) clitics += (clitics.empty() ? "" : ",") + clitic;
+    add("clitics", clitics);
+    if (r.negative) add("negative", *r.negative ? "true" : "false");
+    return out;
+}
+
+std::map<std::string, std::set<std::string>> libvoikko_table() {
+    std::ifstream in(LOMPERI_LIBVOIKKO_ANALYSES);
+    if (!in) throw std::runtime_error("cannot read " LOMPERI_LIBVOIKKO_ANALYSES);
+    std::map<std::string, std::set<std::string>> table;
+    for (std::string line; std::getline(in, line);) {
+        if (line.empty() || line.starts_with('#')) continue;
+        const std::size_t tab = line.find('\t');
+        auto& analyses = table[line.substr(0, tab)];
+        if (line.substr(tab + 1) != "-") analyses.insert(line.substr(tab + 1));
+    }
+    return table;
+}
+
+TEST(Analysis, AgreesWithLibvoikko) {
+    const auto& dictionary = embedded_dictionary();
+    const auto table = libvoikko_table();
+    ASSERT_GT(table.size(), 300u);
+    for (const auto& [word, expected] : table) {
+        std::set<std::string> readings;
+        for (const auto& r : analyse_afresh(dictionary, word)) readings.insert(r.lemma + "\t" + attributes(r));
+        EXPECT_EQ(readings, expected) << word;
+    }
+}
+
+TEST(Analysis, TheEverydayReadingComesFirstAndLeadsToItsEntry) {
+    const struct {
+        const char* word;
+        const char* top_lemma;
+        const char* headword;  // whose entry the word shows
+    } cases[] = {
+        {"tuli", "tulla", "tulla"},
+        {"ota", "ottaa", "ottaa"},
+        {"on", "olla", "olla"},
+        {"taloansa", "talo", "talo"},
+        {"taloissammekin", "talo", "talo"},
+        {"kirjaanikohan", "kirja", "kirja"},
+        {"sivulla", "sivu", "sivu"},
+        {"tiedot", "tieto", "tieto"},
+        {"toiseen", "toinen", "toinen"},
+        {"poistaminen", "poistaa", "poistaa"},
+        // No entry for the lemma: nothing rather than "juoksen + teli".
+        {"juoksentelisinkohan", "juoksennella", "(none)"},
+        // A derived word without an entry: its own lemma, told by its base word.
+        {"tuettu", "tuettu", "tuettu"},
+    };
+    const auto& dictionary = embedded_dictionary();
+    for (const auto& c : cases) {
+        const auto readings = analyse(dictionary, c.word);
+        ASSERT_FALSE(readings.empty()) << c.word;
+        EXPECT_EQ(readings.front().lemma, c.top_lemma) << c.word;
+        EXPECT_EQ(cli::gloss_word(dictionary, c.word).headword.value_or("(none)"), c.headword) << c.word;
+    }
+}
+
+TEST(Analysis, APossessiveFormIsNoCompound) {
+    const auto readings = analyse(embedded_dictionary(), "taloansa");
+    ASSERT_FALSE(readings.empty());
+    EXPECT_EQ(readings.front().possessive, "3");
+    EXPECT_EQ(readings.front().compound_parts, 1u);
+}
+
+// Words the analyser knows are never another word that begins the same, nor
+// a respelling, nor a guessed split.
+TEST(Analysis, AKnownWordWithoutAnEntryReachesNoOtherWord) {
+    const auto& dictionary = embedded_dictionary();
+    for (const char* word : {"tulostumattomatkin", "kirjoittamattomiakaan", "tyylisiltä", "verran"}) {
+        const auto glossed = cli::gloss_word(dictionary, word);
+        const auto readings = analyse(dictionary, word);
+        ASSERT_FALSE(readings.empty()) << word;
+        if (!glossed.headword) continue;
+        bool from_analysis = false;
+        for (const auto& r : readings) {
+            from_analysis = from_analysis || *glossed.headword == r.lemma ||
+                            (!r.parts.empty() && *glossed.headword == r.parts.front().lemma);
+        }
+        EXPECT_TRUE(from_analysis) << word << " → " << *glossed.headword;
+    }
+}
+
+}  // namespace
+}  // namespace lomperi::morphology

@@ -29,8 +29,9 @@ constexpr OptionRow kOptions[] = {
      "words and are never printed; anything else a terminal could take for a command is printed as U+FFFD"},
     {"--json", "", "", Role::Json,
      "with words or with --gloss: print JSON Lines, one object per word: \"word\", \"headword\" (whose entry is "
-     "shown), \"meaning\" (its first meaning) and \"readings\", best first, each with \"lemma\", \"class\" and "
-     "those of \"case\", \"number\", \"person\", \"mood\", \"tense\", \"infinitive\", \"participle\", "
+     "shown), \"meaning\" (its first meaning), \"read_as\" when the word was read as another spelling "
+     "(\"Talo\" as \"talo\") and \"readings\", best first, each with \"lemma\", \"class\" and those of "
+     "\"case\", \"number\", \"person\", \"mood\", \"tense\", \"infinitive\", \"participle\", "
      "\"comparison\", \"possessive\", \"clitics\", \"negative\" and \"parts\" that apply"},
     {"--english", "", "WORD...", Role::English,
      "for each English word or phrase, print the Finnish headwords whose meanings hold it, best first, one per "

@@ -44,6 +44,8 @@ licenses:
   - Finnish word forms: derived from the cspell Finnish word list
     (@cspell/dict-fi-fi, LGPL-3.0) and the Voikko Finnish morphology
     (voikko-fi and libvoikko, GPL-2.0 or later).
+  - The Finnish analyser: voikko-fi's transducer, built in as it is
+    (GPL-2.0 or later). This program therefore carries GPL data.
   - Word frequencies: the zxcvbn-ts Finnish package (@zxcvbn-ts/language-fi,
     MIT).
   - English words: the SCOWL American English word list (Debian wamerican),
@@ -131,6 +133,19 @@ The inflected forms that lead back to a headword are derived from:
   - voikko-fi 2.5, the Voikko Finnish morphology, GPL-2.0 or later,
     read with libvoikko 4.3.1, GPL-2.0 or later: its analyser's
     transducer gives the full paradigm of every word it knows
+
+The analyser
+------------
+
+  - voikko-fi 2.5, the Voikko Finnish morphology: its analyser's
+    transducer (mor.vfst), built into the program as it is.
+    GPL-2.0 or later.
+
+Every word typed or glossed is analysed with it, by the program's own
+reader of its format. The program therefore carries GPL-2.0-or-later
+data: whoever passes the program on passes this data on, under the
+terms of the GNU General Public License, version 2 or any later
+version, with its source (the voikko-fi source package).
 
 Entries for frequent inflected forms and for compound words are generated
 from the morphological analysis: such a form points to its base word, and

@@ -18,6 +18,21 @@ std::size_t rarity(const Reading& reading) {
     return (rare_case ? 1 : 0) + (reading.possessive.empty() ? 0 : 1);
 }
 
+// "jälkeen" (after) is also an illative of "jälki" (track), "ilman" (without)
+// a genitive of "ilma" (air): the word that is written so as it stands is
+// the everyday reading, though the other lemma's forms are used more. Its
+// entry must be of that word, not of a noun spelt the same ("luo": "Luo").
+bool is_particle_as_written(const Dictionary& dictionary, const Reading& reading, std::string_view word) {
+    const bool particle = reading.word_class == "adverb" || reading.word_class == "adposition" ||
+                          reading.word_class == "conjunction";
+    if (!particle || !is_basic_form(reading) || reading.lemma != lower_case_first(word)) return false;
+    const auto record = dictionary.gloss_record(reading.lemma);
+    if (!record) return false;
+    return std::ranges::any_of(record->groups, [](const format::PosGroup& group) {
+        return group.pos == "adv" || group.pos == "postp" || group.pos == "prep" || group.pos == "conj";
+    });
+}
+
 std::uint16_t lemma_rank(const Dictionary& dictionary, const Reading& reading) {
     const auto id = base_id(dictionary, reading.lemma);
     return id ? dictionary.ranks.rank(*id) : format::kUnranked;
@@ -72,11 +87,14 @@ std::vector<Reading> analyse_afresh(const Dictionary& dictionary, std::string_vi
     std::vector<Reading> readings = readings_of(word, analyser.raw_analyses(word),
                                                 [&](std::string_view stem) { return analyser.raw_analyses(stem); });
     const bool capital = starts_with_capital(word);
-    std::vector<std::tuple<bool, bool, std::size_t, std::size_t, std::size_t, std::uint16_t, std::size_t>> keys;
+    std::vector<std::tuple<bool, bool, std::size_t, std::size_t, bool, std::size_t, std::uint16_t, std::size_t>> keys;
     for (std::size_t k = 0; k < readings.size(); ++k) {
         const Reading& r = readings[k];
-        keys.emplace_back(!has_entry(dictionary, r), !capital && starts_with_capital(r.lemma), r.compound_parts,
-                          r.derivations, rarity(r), lemma_rank(dictionary, r), k);
+        // A derived word with an entry of its own is a word like any other ("valinta").
+        const bool entry = has_entry(dictionary, r);
+        keys.emplace_back(!entry, !capital && starts_with_capital(r.lemma), r.compound_parts,
+                          entry ? 0 : r.derivations, !is_particle_as_written(dictionary, r, word), rarity(r),
+                          lemma_rank(dictionary, r), k);
     }
     std::vector<std::size_t> order(readings.size());
     for (std::size_t k = 0; k < order.size(); ++k) order[k] = k;

@@ -29,6 +29,28 @@ bool only_describes_form_of(const Dictionary& dictionary, std::string_view headw
     return true;
 }
 
+// Whether a meaning only names the form the word is of one of its readings'
+// lemmas ("second-person singular imperative of ottaa").
+bool names_form_of_reading(std::string_view meaning, const std::vector<Reading>& readings) {
+    return std::ranges::any_of(readings, [&](const Reading& r) { return meaning.ends_with(" of " + r.lemma); });
+}
+
+// A headword that is only ever an inflected form of other words keeps its
+// own entry when that entry starts with a meaning of its own ("esimerkiksi":
+// "for example"), not with the form it is ("tiedot": "nominative plural of
+// tieto"); the data build puts such a meaning first. A pronoun's forms are
+// read as the pronoun ("sillä": "with it", not the source's "intention").
+bool is_lexicalised(const Dictionary& dictionary, std::string_view headword, const std::vector<Reading>& readings) {
+    if (readings.empty() || readings.front().word_class == "pronoun") return false;
+    if (std::ranges::any_of(readings, [&](const Reading& r) { return r.lemma == headword; })) return false;
+    const auto record = dictionary.gloss_record(headword);
+    if (!record) return false;
+    for (const auto& group : record->groups) {
+        if (!group.meanings.empty()) return !names_form_of_reading(group.meanings.front(), readings);
+    }
+    return false;
+}
+
 // The compound reading whose parts all have entries, told by them.
 std::optional<format::GlossRecord> compound_of_parts(const Dictionary& dictionary, const std::vector<Reading>& readings) {
     for (const Reading& reading : readings) {
@@ -60,7 +82,8 @@ void choose_as_listed(const Dictionary& dictionary, EntryChoice& choice) {
     const Reading* best = top == choice.readings.end() ? nullptr : &*top;
     if (dictionary.glosses.get(choice.listed)) {
         choice.headword = choice.listed;
-        if (best && best->lemma != choice.listed && !is_basic_form(*best)) {
+        if (best && best->lemma != choice.listed && !is_basic_form(*best) &&
+            !is_lexicalised(dictionary, choice.listed, choice.readings)) {
             choice.headword = best->lemma;
             choice.focus = ListFocus::Inflections;
             if (!only_describes_form_of(dictionary, choice.listed, best->lemma)) choice.also = choice.listed;

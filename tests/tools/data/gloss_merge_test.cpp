@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "fixtures.hpp"
 
 namespace lomperi::data_build {
@@ -50,7 +52,7 @@ TEST(GlossMerge, DamagedSuffixEntriesAreDroppedAndRestoredFromTheInvertedSide) {
     const auto& kin = entries.at("-kin");
     ASSERT_EQ(kin.size(), 1u);
     EXPECT_EQ(kin[0].pos, "adv");
-    EXPECT_TRUE(kin[0].meanings[0].starts_with("also (")) << kin[0].meanings[0];
+    EXPECT_TRUE(std::ranges::any_of(kin[0].meanings, [](const std::string& m) { return m.starts_with("also ("); }));
     EXPECT_EQ(entries.at("-ni")[0].pos, "det");
 }
 
@@ -88,6 +90,74 @@ TEST(GlossMerge, ForwardDuplicatesMergeIntoOneGroup) {
     merger.add_record({"kuusi", "n", {{"spruce", {}}, {"fir", {}}}});
     const std::vector<PosGroup> expected{{"num", {"six"}}, {"noun", {"spruce", "fir"}}};
     EXPECT_EQ(merger.entries().at("kuusi"), expected);
+}
+
+std::vector<std::string> first_meanings(const std::vector<PosGroup>& groups) {
+    std::vector<std::string> firsts;
+    for (const auto& group : groups) firsts.push_back(group.pos + ": " + group.meanings.front());
+    return firsts;
+}
+
+TEST(GlossMerge, TheEverydayMeaningComesFirst) {
+    // A smaller list is a list of commoner words.
+    const EnglishCommonness commonness = [](std::string_view english) -> std::size_t {
+        return english == "scale" || english == "gamut" || english == "this" || english == "fuck" ? 0 : 1;
+    };
+    const OwnPartsOfSpeech own_pos = [](const std::string& headword) {
+        return headword == "aika" || headword == "kaikki" ? std::vector<std::string>{"noun"} : std::vector<std::string>{};
+    };
+    GlossMerger merger(commonness, own_pos);
+    // An inverted-only headword: the commoner English word, then the one more
+    // senses give, then the English word of more senses.
+    merger.add_inverted_record({"AVPU", "n", {{"asteikko", {"system to assess level of consciousness"}}}});
+    merger.add_inverted_record({"gamut", "n", {{"asteikko", {"complete range"}}}});
+    merger.add_inverted_record({"scale", "n", {{"asteikko", {"series of notes"}}, {"vaaka", {"for weighing"}}}});
+    // A labelled sense after the plain ones.
+    merger.add_record({"eikä", "conj", {{"fuck off (slang: disbelief)", {}}, {"and not, nor", {}}}});
+    // An English inflection: dropped where the headword has another meaning, kept where not.
+    merger.add_inverted_record({"there are", "v", {{"on", {"third-person plural present indicative of there be"}}}});
+    merger.add_inverted_record({"is", "v", {{"on", {"be"}}}});
+    merger.add_inverted_record({"these", "det", {{"nämä", {"plural of this"}}}});
+    // The analyser's part of speech among the groups of the Finnish-English side, never an inverted-only group.
+    merger.add_record({"aika", "adj", {{"remarkable, some", {}}}});
+    merger.add_record({"aika", "n", {{"time, era", {}}}});
+    merger.add_record({"kaikki", "pron", {{"all, everything", {}}}});
+    merger.add_inverted_record({"lot", "n", {{"kaikki", {"all members of a set"}}}});
+
+    const auto merged = merger.merged();
+    const std::map<std::string, std::vector<std::string>> expected{
+        {"asteikko", {"noun: scale (series of notes)"}},
+        {"eikä", {"conj: and not, nor"}},
+        {"on", {"verb: is (be)"}},
+        {"nämä", {"det: these (plural of this)"}},
+        {"aika", {"noun: time, era", "adj: remarkable, some"}},
+        {"kaikki", {"pron: all, everything", "noun: lot (all members of a set)"}},
+    };
+    for (const auto& [headword, firsts] : expected) {
+        EXPECT_EQ(first_meanings(merged.entries.at(headword)), firsts) << headword;
+    }
+    EXPECT_EQ(merged.entries.at("asteikko")[0].meanings.back(), "AVPU (system to assess level of consciousness)");
+    EXPECT_EQ(merged.counts.inverted_dropped, 1u);
+    EXPECT_EQ(merged.counts.labelled_moved, 1u);
+    EXPECT_TRUE(merged.inverted_only.contains("asteikko"));
+    EXPECT_FALSE(merged.inverted_only.contains("aika"));
+}
+
+TEST(GlossMerge, LabelsAndEnglishInflectionsAreToldFromTheDescription) {
+    const std::pair<std::string_view, bool> labelled[] = {
+        {"dope (slang: inside information)", true}, {"wireless (dated)", true}, {"thee (now rare)", true},
+        {"cove (chiefly dialectal)", true},         {"rare (not cooked through)", false}, {"slang", false},
+        {"house (building)", false},
+    };
+    for (const auto& [meaning, expected] : labelled) EXPECT_EQ(is_labelled(meaning), expected) << meaning;
+    const std::pair<std::string_view, bool> inflections[] = {
+        {"third-person plural present indicative of there be", true}, {"plural of this", true},
+        {"simple past tense and past participle of run", true},     {"the state of being", false},
+        {"a unit of measure", false},
+    };
+    for (const auto& [description, expected] : inflections) {
+        EXPECT_EQ(describes_english_inflection(description), expected) << description;
+    }
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include "assembly.hpp"
 
 #include <algorithm>
+#include <limits>
 #include <set>
 #include <string_view>
 #include <thread>
@@ -136,6 +137,7 @@ struct FormEntryCandidate {
     std::size_t form = 0;
     std::vector<format::PosGroup> groups;
     bool headword = false;  // the form is a headword of its own: its entry gains the groups
+    bool first = false;     // ... before its own meanings
 };
 
 // What the analysis of a range of forms gives; merged in range order, so the
@@ -156,6 +158,7 @@ struct Context {
     const Words& words;
     const FormTable& table;
     const std::unordered_map<std::string_view, std::size_t>& rank;
+    const std::set<std::string>& inverted_only;
 };
 
 // What a form of the frequency list at `rank` adds to its words' frequency.
@@ -177,7 +180,13 @@ void analyse_form(const Context& context, const Analyzer& analyze, std::size_t k
     if (const auto ranked = context.rank.find(form); ranked != context.rank.end()) {
         for (const std::uint32_t base : bases) out.weights.emplace_back(base, lemma_weight(ranked->second) / static_cast<double>(bases.size()));
     }
-    if ((context.table.sources[k] & kListed) == 0) return;
+    const bool headword = context.dictionary.contains(form);
+    // A headword of inverted meanings that is only ever a form of other
+    // words ("tiedot") is told as that form first; one that is a word of its
+    // own too ("valittu", an adjective) keeps its meanings first.
+    const bool own_lemma = std::ranges::any_of(analyses, [&](const Analysis& a) { return a.get("BASEFORM") == form; });
+    const bool explain = headword && !own_lemma && context.inverted_only.contains(form);
+    if ((context.table.sources[k] & kListed) == 0 && !explain) return;
     if (bases.empty()) {
         for (const auto& analysis : analyses) {
             out.compounds.push_back({k, std::string(analysis.get("BASEFORM")), std::string(analysis.get("WORDBASES"))});
@@ -186,11 +195,12 @@ void analyse_form(const Context& context, const Analyzer& analyze, std::size_t k
         }
     }
     const auto ranked = context.rank.find(form);
-    if (ranked == context.rank.end()) return;
-    const bool headword = context.dictionary.contains(form);
-    if (headword && ranked->second >= kMaxAugmentedRank) return;
+    const bool frequent = ranked != context.rank.end();
+    if (!frequent && !explain) return;
+    if (headword && !explain && ranked->second >= kMaxAugmentedRank) return;
     auto groups = form_entry(form, analyses, context.dictionary);
-    if (!groups.empty()) out.form_entries.push_back({ranked->second, k, std::move(groups), headword});
+    const std::size_t rank = frequent ? ranked->second : std::numeric_limits<std::size_t>::max();
+    if (!groups.empty()) out.form_entries.push_back({rank, k, std::move(groups), headword, explain});
 }
 
 Analysed analyse_all(const Context& context, const AnalyzerFactory& analyzers, unsigned threads) {
@@ -301,6 +311,37 @@ std::unordered_map<std::string_view, std::uint32_t> add_new_headwords(const NewE
 
 }  // namespace
 
+std::optional<std::string_view> form_meaning_base(std::string_view meaning) {
+    static const std::set<std::string_view> kGrammar = {
+        "nominative", "genitive",   "partitive",  "essive",      "translative", "inessive",    "elative",
+        "illative",   "adessive",   "ablative",   "allative",    "abessive",    "comitative",  "instructive",
+        "accusative", "singular",   "plural",     "first",       "second",      "third",       "fourth",
+        "person",     "impersonal", "present",    "past",        "perfect",     "pluperfect",  "indicative",
+        "conditional", "imperative", "potential", "optative",    "connegative", "active",      "passive",
+        "participle", "infinitive", "long",       "short",       "agent",       "negative",    "comparative",
+        "superlative", "degree",    "form",       "possessive",  "and",         "or",          "1st",
+        "2nd",        "3rd",        "4th",        "5th",         "instructive", "inflection",
+    };
+    const std::size_t of = meaning.rfind(" of ");
+    if (of == std::string_view::npos || of == 0) return std::nullopt;
+    const std::string_view base = meaning.substr(of + 4);
+    if (base.empty() || base.find(' ') != std::string_view::npos) return std::nullopt;
+    std::string_view what = meaning.substr(0, of);
+    bool grammatical = false;
+    while (!what.empty()) {
+        const std::size_t end = what.find_first_of(" -,");
+        const std::string_view word = what.substr(0, end);
+        if (!word.empty()) {
+            if (!kGrammar.contains(word)) return std::nullopt;
+            grammatical = grammatical || word != "and" && word != "or";
+        }
+        if (end == std::string_view::npos) break;
+        what.remove_prefix(end + 1);
+    }
+    if (!grammatical) return std::nullopt;
+    return base;
+}
+
 std::vector<std::string> analysis_bases(const Analysis& analysis, const Entries& dictionary) {
     const std::string base(analysis.get("BASEFORM"));
     if (dictionary.contains(base)) return {base};
@@ -380,6 +421,48 @@ std::map<std::string, std::vector<format::PosGroup>> name_entries(const Entries&
     return names;
 }
 
+// The generated groups before a headword's own, each meaning once.
+void put_first(std::vector<format::PosGroup>& groups, std::vector<format::PosGroup> first) {
+    for (auto& group : first) {
+        const auto own = std::ranges::find(groups, group.pos, &format::PosGroup::pos);
+        if (own == groups.end()) continue;
+        for (auto& meaning : own->meanings) {
+            if (std::ranges::find(group.meanings, meaning) == group.meanings.end()) group.meanings.push_back(std::move(meaning));
+        }
+        groups.erase(own);
+    }
+    first.insert(first.end(), std::make_move_iterator(groups.begin()), std::make_move_iterator(groups.end()));
+    groups = std::move(first);
+}
+
+// Step 2: a meaning that names a form of a word ("nominative plural of
+// tieto") that the analyser does not read the headword as is wrong data.
+std::size_t drop_unconfirmed_form_meanings(Entries& dictionary, const Analyzer& analyze) {
+    std::size_t dropped = 0;
+    for (auto& [headword, groups] : dictionary) {
+        std::optional<std::set<std::string>> bases;
+        for (auto& group : groups) {
+            std::erase_if(group.meanings, [&](const std::string& meaning) {
+                const auto base = form_meaning_base(meaning);
+                if (!base) return false;
+                if (!bases) {
+                    bases.emplace();
+                    for (const auto& analysis : analyze(headword)) {
+                        bases->emplace(analysis.get("BASEFORM"));
+                        bases->insert(described_base(analysis));
+                    }
+                }
+                if (bases->contains(std::string(*base))) return false;
+                ++dropped;
+                return true;
+            });
+        }
+        std::erase_if(groups, [](const format::PosGroup& group) { return group.meanings.empty(); });
+    }
+    std::erase_if(dictionary, [](const auto& entry) { return entry.second.empty(); });
+    return dropped;
+}
+
 // Step 7: generated entries of frequent forms, most frequent first; a
 // headword of the dictionary keeps its entry and gains the generated meanings.
 void add_form_entries(std::vector<FormEntryCandidate>& candidates, const FormTable& table, std::size_t max_entries,
@@ -391,8 +474,13 @@ void add_form_entries(std::vector<FormEntryCandidate>& candidates, const FormTab
         const std::string& form = table.forms[candidate.form];
         if (candidate.headword) {
             auto& groups = entries.at(form);
-            for (auto& group : candidate.groups) {
-                for (auto& meaning : group.meanings) add_meaning(groups, group.pos, std::move(meaning));
+            if (candidate.first) {
+                put_first(groups, std::move(candidate.groups));
+                ++out.counts.explained_entries;
+            } else {
+                for (auto& group : candidate.groups) {
+                    for (auto& meaning : group.meanings) add_meaning(groups, group.pos, std::move(meaning));
+                }
             }
             ++out.counts.augmented_entries;
             continue;
@@ -466,6 +554,7 @@ Assembly assemble(AssemblyInput input, const AnalyzerFactory& analyzers) {
     Assembly out;
     Entries& dictionary = input.dictionary;
     std::erase_if(dictionary, [](const auto& entry) { return !fits_key(entry.first); });
+    out.counts.form_meanings_dropped = drop_unconfirmed_form_meanings(dictionary, analyzers());
     out.counts.dictionary_headwords = dictionary.size();
     out.counts.dictionary_meanings = count_meanings(dictionary);
 
@@ -478,7 +567,7 @@ Assembly assemble(AssemblyInput input, const AnalyzerFactory& analyzers) {
         std::ranges::count_if(table.sources, [](std::uint8_t s) { return (s & kParadigm) != 0; }));
 
     const Words words(dictionary);
-    const Context context{dictionary, words, table, rank};
+    const Context context{dictionary, words, table, rank, input.inverted_only};
     Analysed analysed = link_forms(context, analyzers, input.threads, out.counts);
     const FormBases bases(table, analysed.links);
 

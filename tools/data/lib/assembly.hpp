@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <functional>
 #include <map>
+#include <optional>
 #include <set>
 #include <string>
 #include <utility>
@@ -38,6 +39,9 @@ struct AssemblyInput {
     std::vector<std::string> frequency;       // most frequent first; may overlap `listed`
     std::vector<std::string> paradigms;       // forms generated from the transducer
     std::vector<std::string> plain_paradigms;  // those of them in plain case and number: what compounds take
+    // Headwords whose meanings all come from the inverted English side: when
+    // such a word is a form of another, that comes first in its entry.
+    std::set<std::string> inverted_only;
     std::size_t max_form_entries = kMaxFormEntries;
     unsigned threads = 1;
 };
@@ -55,6 +59,8 @@ struct AssemblyCounts {
     std::size_t name_entries = 0;        // names the analyser knows: "a given name", "a surname", "a place name"
     std::size_t form_entries = 0;        // generated entries of frequent forms
     std::size_t augmented_entries = 0;   // headwords that gained a generated meaning
+    std::size_t explained_entries = 0;   // of those, the ones with only inverted meanings: it comes first
+    std::size_t form_meanings_dropped = 0;  // "X of Y" meanings the analyser does not confirm
     std::size_t ranked_headwords = 0;    // headwords a frequent form leads to
 };
 
@@ -84,6 +90,11 @@ Assembly assemble(AssemblyInput input, const AnalyzerFactory& analyzers);
 // groups named by the part of speech of the base's entry.
 std::vector<format::PosGroup> form_entry(std::string_view form, const std::vector<Analysis>& analyses,
                                          const Entries& dictionary);
+
+// Whether a meaning only names an inflected form of a word: "inessive
+// singular of talo", "third-person singular present indicative of tehdä";
+// the word it names, or nothing.
+std::optional<std::string_view> form_meaning_base(std::string_view meaning);
 
 // The headwords one analysis leads to.
 std::vector<std::string> analysis_bases(const Analysis& analysis, const Entries& dictionary);

@@ -1,10 +1,12 @@
 #include "gloss_merge.hpp"
 
 #include <algorithm>
+#include <span>
+#include <tuple>
 
+#include "base/text.hpp"
 #include "cleaning.hpp"
 #include "pos_names.hpp"
-#include "base/text.hpp"
 #include "text.hpp"
 
 namespace lomperi::data_build {
@@ -20,22 +22,71 @@ bool is_damaged_suffix_entry(const DictdRecord& record) {
 constexpr std::size_t kMaxMeaningsPerGroup = 255;
 constexpr std::size_t kMaxMeaningBytes = 65535;
 
-bool append_meaning(format::PosGroup& group, std::string meaning) {
-    if (meaning.empty() || meaning.size() > kMaxMeaningBytes) return false;
-    if (group.meanings.size() >= kMaxMeaningsPerGroup) return false;
-    if (std::ranges::find(group.meanings, meaning) != group.meanings.end()) return false;
-    group.meanings.push_back(std::move(meaning));
-    return true;
+std::vector<std::string_view> words_of(std::string_view text) {
+    std::vector<std::string_view> words;
+    std::size_t start = 0;
+    for (std::size_t at = 0; at <= text.size(); ++at) {
+        const bool end = at == text.size() || text[at] == ' ' || text[at] == '-' || text[at] == ',' || text[at] == ':' ||
+                         text[at] == ';' || text[at] == '(' || text[at] == ')';
+        if (!end) continue;
+        if (at > start) words.push_back(text.substr(start, at - start));
+        start = at + 1;
+    }
+    return words;
+}
+
+bool contains_word(std::span<const std::string_view> words, std::span<const std::string_view> wanted) {
+    return std::ranges::any_of(words, [&](std::string_view w) { return std::ranges::find(wanted, w) != wanted.end(); });
+}
+
+// Labelled meanings that the sources had before a plain one of their group.
+template <typename Key>
+std::size_t labelled_before_plain(const std::vector<Key>& keys) {
+    std::size_t moved = 0;
+    for (std::size_t k = 0; k < keys.size(); ++k) {
+        if (!std::get<0>(keys[k])) continue;
+        moved += std::any_of(keys.begin() + static_cast<std::ptrdiff_t>(k) + 1, keys.end(),
+                             [](const Key& later) { return !std::get<0>(later); });
+    }
+    return moved;
 }
 
 }  // namespace
 
+bool describes_english_inflection(std::string_view description) {
+    static constexpr std::string_view kGrammar[] = {
+        "person",     "plural",      "singular",   "past",        "present",     "participle", "tense",
+        "indicative", "subjunctive", "imperative", "infinitive",  "comparative", "superlative", "form",
+    };
+    const std::string lower = lower_case(description);
+    const std::size_t of = lower.find(" of ");
+    if (of == std::string::npos) return false;
+    const auto before = words_of(std::string_view(lower).substr(0, of));
+    return contains_word(before, kGrammar);
+}
+
+bool is_labelled(std::string_view meaning) {
+    static constexpr std::string_view kLabels[] = {"vulgar", "slang",     "dated",      "archaic",      "obsolete",
+                                                   "dialectal", "dialect", "rare",     "nonstandard", "non-standard"};
+    static constexpr std::string_view kHedges[] = {"now", "chiefly", "very", "mostly", "somewhat", "often"};
+    // A label opens a parenthesis: "(slang: …)", "(dated)", "(now rare)".
+    for (std::size_t open = meaning.find('('); open != std::string_view::npos; open = meaning.find('(', open + 1)) {
+        const std::string lower = lower_case(meaning.substr(open + 1, meaning.find(')', open) - open - 1));
+        for (const std::string_view word : words_of(lower)) {
+            if (std::ranges::find(kHedges, word) != std::end(kHedges)) continue;
+            if (std::ranges::find(kLabels, word) != std::end(kLabels)) return true;
+            break;
+        }
+    }
+    return false;
+}
+
 GlossMerger::Group& GlossMerger::group_of(const std::string& headword, const std::string& pos) {
     auto& groups = entries_[headword];
     for (auto& group : groups) {
-        if (group.group.pos == pos) return group;
+        if (group.pos == pos) return group;
     }
-    groups.push_back({format::PosGroup{pos, {}}, {}, 0});
+    groups.push_back({pos, {}, {}});
     return groups.back();
 }
 
@@ -51,7 +102,7 @@ void GlossMerger::add_record(const DictdRecord& record) {
     auto& group = group_of(record.headword, pos);
     for (auto& meaning : meanings) {
         for (const auto& item : split_items(meaning)) group.words.insert(lower_case(item));
-        append_meaning(group.group, std::move(meaning));
+        group.meanings.push_back({std::move(meaning), false, {}});
     }
 }
 
@@ -59,26 +110,96 @@ void GlossMerger::add_inverted_record(const DictdRecord& record) {
     if (is_damaged_suffix_entry(record)) return;
     const auto pos = pos_from_label(record.pos);
     const auto english = lower_case(strip_wiki_markup(record.headword));
+    english_senses_[english] += record.senses.size();
     for (const auto& sense : record.senses) {
         const auto meaning = inverted_meaning(record.headword, sense.descriptions);
+        const bool inflection = std::ranges::any_of(sense.descriptions, describes_english_inflection);
         for (const auto& item : split_items(sense.translations)) {
             const auto key = clean_finnish_key(item);
             if (!key) continue;
+            ++givers_[{*key, english}];
             auto& group = group_of(*key, pos);
-            if (group.words.contains(english) || group.inverted >= kMaxInvertedPerGroup) continue;
-            if (append_meaning(group.group, meaning)) ++group.inverted;
+            if (group.words.contains(english)) continue;
+            group.meanings.push_back({meaning, true, english, inflection});
         }
     }
 }
 
-std::map<std::string, std::vector<format::PosGroup>> GlossMerger::entries() const {
-    std::map<std::string, std::vector<format::PosGroup>> out;
-    for (const auto& [headword, groups] : entries_) {
-        std::vector<format::PosGroup> kept;
-        for (const auto& group : groups) {
-            if (!group.group.meanings.empty()) kept.push_back(group.group);
+std::vector<format::PosGroup> GlossMerger::ordered(const std::string& headword, const std::vector<Group>& groups,
+                                                   MergeCounts& counts) const {
+    const auto givers = [&](const Meaning& m) {
+        const auto found = givers_.find({headword, m.english});
+        return found == givers_.end() ? std::size_t{0} : found->second;
+    };
+    const auto senses = [&](const Meaning& m) {
+        const auto found = english_senses_.find(m.english);
+        return found == english_senses_.end() ? std::size_t{0} : found->second;
+    };
+    const auto common = [&](const Meaning& m) { return commonness_ ? commonness_(m.english) : std::size_t{0}; };
+    const bool has_plain = std::ranges::any_of(groups, [](const Group& g) {
+        return std::ranges::any_of(g.meanings, [](const Meaning& m) { return !m.names_inflection; });
+    });
+    using Key = std::tuple<bool, bool, std::size_t, std::size_t, std::size_t, std::size_t>;
+    std::vector<std::pair<bool, format::PosGroup>> out;  // (only inverted meanings, group)
+    for (const auto& group : groups) {
+        std::vector<Key> keys;  // labelled, inverted, commonness, givers, senses, index
+        for (std::size_t k = 0; k < group.meanings.size(); ++k) {
+            const Meaning& m = group.meanings[k];
+            if (!m.inverted) {
+                keys.emplace_back(is_labelled(m.text), false, 0, 0, 0, k);
+                continue;
+            }
+            keys.emplace_back(is_labelled(m.text), true, common(m), ~givers(m), ~senses(m), k);
         }
-        if (!kept.empty()) out.emplace(headword, std::move(kept));
+        std::vector<std::size_t> order(keys.size());
+        for (std::size_t k = 0; k < order.size(); ++k) order[k] = k;
+        std::ranges::sort(order, [&](std::size_t a, std::size_t b) { return keys[a] < keys[b]; });
+        format::PosGroup kept{group.pos, {}};
+        std::size_t inverted = 0;
+        for (const std::size_t k : order) {
+            const Meaning& m = group.meanings[k];
+            if (m.names_inflection && has_plain) {
+                ++counts.inverted_dropped;
+                continue;
+            }
+            if (m.text.empty() || m.text.size() > kMaxMeaningBytes || kept.meanings.size() >= kMaxMeaningsPerGroup) continue;
+            if (m.inverted && inverted >= kMaxInvertedPerGroup) continue;
+            if (std::ranges::find(kept.meanings, m.text) != kept.meanings.end()) continue;
+            kept.meanings.push_back(m.text);
+            if (m.inverted) ++inverted;
+        }
+        counts.labelled_moved += labelled_before_plain(keys);
+        if (kept.meanings.empty()) continue;
+        const bool only_inverted = std::ranges::all_of(group.meanings, &Meaning::inverted);
+        out.emplace_back(only_inverted, std::move(kept));
+    }
+    const auto own = own_pos_ ? own_pos_(headword) : std::vector<std::string>{};
+    const auto not_own = [&](const format::PosGroup& g) { return std::ranges::find(own, g.pos) == own.end(); };
+    std::ranges::stable_sort(out, {}, [&](const auto& item) { return std::pair(item.first, not_own(item.second)); });
+    std::vector<format::PosGroup> result;
+    for (auto& [only_inverted, group] : out) result.push_back(std::move(group));
+    return result;
+}
+
+MergedGlosses GlossMerger::merged() const {
+    MergedGlosses out;
+    for (const auto& [headword, groups] : entries_) {
+        auto kept = ordered(headword, groups, out.counts);
+        if (kept.empty()) continue;
+        // The first meaning the sources' order gave.
+        const Meaning* first = nullptr;
+        for (const auto& group : groups) {
+            if (!group.meanings.empty()) {
+                first = &group.meanings.front();
+                break;
+            }
+        }
+        if (first && first->text != kept.front().meanings.front()) ++out.counts.first_changed;
+        const bool forward = std::ranges::any_of(groups, [](const Group& g) {
+            return std::ranges::any_of(g.meanings, [](const Meaning& m) { return !m.inverted; });
+        });
+        if (!forward) out.inverted_only.insert(headword);
+        out.entries.emplace(headword, std::move(kept));
     }
     return out;
 }

@@ -1,10 +1,13 @@
 #pragma once
 // Merges the Finnish-English records with the inverted English-Finnish ones
-// into one gloss record per Finnish headword.
+// into one gloss record per Finnish headword, the everyday meanings first.
 #include <cstddef>
+#include <functional>
 #include <map>
 #include <set>
 #include <string>
+#include <string_view>
+#include <utility>
 #include <vector>
 
 #include "dictd.hpp"
@@ -14,28 +17,87 @@ namespace lomperi::data_build {
 
 inline constexpr std::size_t kMaxInvertedPerGroup = 12;
 
+// How common an English word or phrase is: the index of the smallest of the
+// word lists, in order of size, that has it (a phrase: its least common
+// word); the number of lists when none has it.
+using EnglishCommonness = std::function<std::size_t(std::string_view english)>;
+
+// The parts of speech the analyser reads a headword as, as its own lemma
+// ("aika": noun), in the names of the records' groups.
+using OwnPartsOfSpeech = std::function<std::vector<std::string>(const std::string& headword)>;
+
+struct MergeCounts {
+    std::size_t inverted_dropped = 0;  // inverted meanings that only name an English inflection, where the headword has others
+    std::size_t labelled_moved = 0;    // labelled meanings that came before a plain one of their group
+    std::size_t first_changed = 0;     // headwords whose first meaning is another than in the sources' order
+};
+
+struct MergedGlosses {
+    std::map<std::string, std::vector<format::PosGroup>> entries;
+    // Headwords with no meaning of the Finnish-English side: all theirs are inverted.
+    std::set<std::string> inverted_only;
+    MergeCounts counts;
+};
+
 class GlossMerger {
 public:
+    explicit GlossMerger(EnglishCommonness commonness = {}, OwnPartsOfSpeech own_pos = {})
+        : commonness_(std::move(commonness)), own_pos_(std::move(own_pos)) {}
+
     // A Finnish-English record: each sense's translations are one meaning;
     // the Finnish descriptions are left out.
     void add_record(const DictdRecord& record);
 
     // An English-Finnish record: each Finnish translation gets the meaning
-    // "english (description)" under the record's part of speech.
+    // "english (description)" under the record's part of speech. One whose
+    // description only names an English inflection ("third-person plural
+    // present indicative of there be") is kept only for a headword that
+    // has no other meaning ("nämä": "these (plural of this)").
     void add_inverted_record(const DictdRecord& record);
 
-    std::map<std::string, std::vector<format::PosGroup>> entries() const;
+    // Each group's meanings: the Finnish-English ones, then the inverted
+    // ones by the commonness of their English word, then by how many English
+    // senses give the Finnish word, then by how many senses the English word
+    // has, at most kMaxInvertedPerGroup of them; labelled ones (slang,
+    // dated, …) after the plain ones. The groups with a Finnish-English
+    // meaning first, of them the one of the part of speech the analyser
+    // reads the headword as.
+    MergedGlosses merged() const;
+    std::map<std::string, std::vector<format::PosGroup>> entries() const { return merged().entries; }
     std::size_t headword_count() const { return entries_.size(); }
 
 private:
+    struct Meaning {
+        std::string text;
+        bool inverted = false;
+        std::string english;  // lower-case, for an inverted one
+        bool names_inflection = false;
+    };
     struct Group {
-        format::PosGroup group;
+        std::string pos;
+        std::vector<Meaning> meanings;
         std::set<std::string> words;  // lower-cased translation items of the forward side
-        std::size_t inverted = 0;
     };
     Group& group_of(const std::string& headword, const std::string& pos);
+    std::vector<format::PosGroup> ordered(const std::string& headword, const std::vector<Group>& groups,
+                                          MergeCounts& counts) const;
 
+    EnglishCommonness commonness_;
+    OwnPartsOfSpeech own_pos_;
     std::map<std::string, std::vector<Group>> entries_;
+    // (Finnish headword, English word) -> how many English senses give that word.
+    std::map<std::pair<std::string, std::string>, std::size_t> givers_;
+    // English word -> its senses in the English-Finnish source: a word of
+    // many senses is, as a rule, a word in common use.
+    std::map<std::string, std::size_t, std::less<>> english_senses_;
 };
+
+// Whether an inverted record's description only names an English
+// inflection: "third-person plural present indicative of there be".
+bool describes_english_inflection(std::string_view description);
+
+// Whether a meaning is marked as vulgar, slang, dated, archaic, obsolete,
+// dialectal, rare or nonstandard: "dope (slang: inside information)".
+bool is_labelled(std::string_view meaning);
 
 }  // namespace lomperi::data_build

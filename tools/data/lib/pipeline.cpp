@@ -6,6 +6,7 @@
 #include <set>
 #include <unordered_map>
 
+#include "base/text.hpp"
 #include "core/morphology/data_set_builder.hpp"
 #include "core/morphology/dictionary.hpp"
 #include "english_side.hpp"
@@ -53,8 +54,8 @@ Result<morphology::DataSet> write_data_set(Assembly& assembly, EnglishSide& engl
     return builder.build();
 }
 
-CountRows count_rows(const AssemblyCounts& counts, const morphology::Dictionary& dict, std::size_t meanings,
-                     const EnglishSide& english) {
+CountRows count_rows(const AssemblyCounts& counts, const MergeCounts& merge, const morphology::Dictionary& dict,
+                     std::size_t meanings, const EnglishSide& english) {
     return {
         {"headwords (glosses.fst keys)", dict.glosses.len()},
         {"meanings", meanings},
@@ -62,11 +63,16 @@ CountRows count_rows(const AssemblyCounts& counts, const morphology::Dictionary&
         {"multi entries (inflections-multi.bin)", dict.multi.size()},
         {"dictionary headwords (before generated entries)", counts.dictionary_headwords},
         {"dictionary meanings (before generated entries)", counts.dictionary_meanings},
+        {"inverted records dropped (they only name an English inflection)", merge.inverted_dropped},
+        {"labelled meanings moved after plain ones", merge.labelled_moved},
+        {"headwords whose first meaning the ordering changed", merge.first_changed},
+        {"form meanings dropped (the analyser does not read the word so)", counts.form_meanings_dropped},
         {"compound entries", counts.compound_entries},
         {"forms of compounds from their last part", counts.compound_forms},
         {"name entries", counts.name_entries},
         {"generated entries of frequent forms", counts.form_entries},
         {"headwords with a generated meaning added", counts.augmented_entries},
+        {"of them, with only inverted meanings, the generated one first", counts.explained_entries},
         {"headwords ranked by the use of their forms (headword-ranks.bin)", counts.ranked_headwords},
         {"listed word forms", counts.listed_forms},
         {"paradigm forms generated", counts.paradigm_forms},
@@ -80,11 +86,34 @@ CountRows count_rows(const AssemblyCounts& counts, const morphology::Dictionary&
 
 }  // namespace
 
-Entries merge_glosses(const std::vector<DictdRecord>& finnish_english, const std::vector<DictdRecord>& english_finnish) {
-    GlossMerger merger;
+MergedGlosses merge_glosses(const std::vector<DictdRecord>& finnish_english,
+                            const std::vector<DictdRecord>& english_finnish,
+                            const std::vector<std::vector<std::string>>& english_by_commonness,
+                            const OwnPartsOfSpeech& own_pos) {
+    std::unordered_map<std::string, std::size_t> tier;
+    for (std::size_t k = english_by_commonness.size(); k-- > 0;) {
+        for (const auto& word : english_by_commonness[k]) tier[lower_case(word)] = k;
+    }
+    // A phrase is as common as its least common word.
+    const auto commonness = [&tier, lists = english_by_commonness.size()](std::string_view english) {
+        std::size_t least = 0;
+        bool any = false;
+        for (std::size_t start = 0; start <= english.size();) {
+            std::size_t end = english.find_first_of(" -", start);
+            if (end == std::string_view::npos) end = english.size();
+            if (end > start) {
+                const auto found = tier.find(std::string(english.substr(start, end - start)));
+                least = std::max(least, found == tier.end() ? lists : found->second);
+                any = true;
+            }
+            start = end + 1;
+        }
+        return any ? least : lists;
+    };
+    GlossMerger merger(commonness, own_pos);
     for (const auto& record : finnish_english) merger.add_record(record);
     for (const auto& record : english_finnish) merger.add_inverted_record(record);
-    return merger.entries();
+    return merger.merged();
 }
 
 Paradigms walk_paradigms(const Vfst& vfst) {
@@ -114,7 +143,16 @@ Result<BuiltDataSet> build_data_set(Sources sources, const AnalyzerFactory& anal
     const auto tell = [&](const std::string& what) {
         if (note) note(what);
     };
-    Entries entries = merge_glosses(sources.finnish_english, sources.english_finnish);
+    const auto own_pos = [analyze = analyzers()](const std::string& headword) {
+        std::vector<std::string> pos;
+        for (const auto& analysis : analyze(headword)) {
+            if (analysis.get("BASEFORM") != headword) continue;
+            if (auto name = pos_from_word_class(analysis.get("CLASS"))) pos.push_back(std::move(*name));
+        }
+        return pos;
+    };
+    MergedGlosses merged =
+        merge_glosses(sources.finnish_english, sources.english_finnish, sources.english_by_commonness, own_pos);
     sources.finnish_english.clear();
     sources.english_finnish.clear();
     auto transducer = Vfst::parse(sources.transducer);
@@ -124,8 +162,9 @@ Result<BuiltDataSet> build_data_set(Sources sources, const AnalyzerFactory& anal
                      paradigms.plain.size()));
 
     const std::vector<std::string> frequent = sources.frequency;
-    AssemblyInput input{std::move(entries), std::move(sources.listed_forms), std::move(sources.frequency),
+    AssemblyInput input{std::move(merged.entries), std::move(sources.listed_forms), std::move(sources.frequency),
                         std::move(paradigms.all), std::move(paradigms.plain)};
+    input.inverted_only = std::move(merged.inverted_only);
     input.threads = threads;
     tell(fmt::format("{} headwords; analysing {} listed and {} generated forms", input.dictionary.size(),
                      input.listed.size(), input.paradigms.size() + input.plain_paradigms.size()));
@@ -143,7 +182,7 @@ Result<BuiltDataSet> build_data_set(Sources sources, const AnalyzerFactory& anal
     if (!data) return forward(data, "building the data set");
     auto dict = morphology::load_dictionary(data->files());
     if (!dict) return forward(dict, "loading the data set just built");
-    auto counts = count_rows(assembly.counts, *dict, meanings, *english);
+    auto counts = count_rows(assembly.counts, merged.counts, *dict, meanings, *english);
     return BuiltDataSet{std::move(*data), std::move(counts)};
 }
 

@@ -15,6 +15,7 @@
 #include "base/error.hpp"
 #include "core/morphology/data_set.hpp"
 #include "dictd.hpp"
+#include "gloss_merge.hpp"
 #include "vfst.hpp"
 
 namespace lomperi::data_build {
@@ -26,6 +27,9 @@ struct Sources {
     std::vector<std::string> frequency;      // most frequent first
     Bytes transducer;                        // voikko-fi's mor.vfst
     std::vector<std::string> english_words;  // the English word list
+    // English word lists of growing size (a word in a smaller one is more
+    // common), for the order of the inverted meanings.
+    std::vector<std::vector<std::string>> english_by_commonness;
 };
 
 // "name | value" rows for data/README.md.
@@ -40,8 +44,11 @@ struct BuiltDataSet {
 using Note = std::function<void(const std::string&)>;
 
 // Steps 1, 2 and 8: the Finnish-English records, the inverted
-// English-Finnish ones, cleaned.
-Entries merge_glosses(const std::vector<DictdRecord>& finnish_english, const std::vector<DictdRecord>& english_finnish);
+// English-Finnish ones, cleaned and ordered.
+MergedGlosses merge_glosses(const std::vector<DictdRecord>& finnish_english,
+                            const std::vector<DictdRecord>& english_finnish,
+                            const std::vector<std::vector<std::string>>& english_by_commonness = {},
+                            const OwnPartsOfSpeech& own_pos = {});
 
 // Step 3: the analyser's own paradigms, walked from its transducer: every
 // inflected form without compound boundaries or digits, with one derivation

@@ -81,9 +81,16 @@ Result<Sources> read_sources(const fs::path& work, std::string& transducer) {
     if (!bytes) return forward(bytes);
     auto word_list = read_lines(work / "american-english");
     if (!word_list) return forward(word_list);
+    // SCOWL's lists by size: a word in a smaller one is more common.
+    std::vector<std::vector<std::string>> by_commonness;
+    for (const char* size : {"-small", "", "-large", "-huge", "-insane"}) {
+        auto list = read_lines(work / (std::string("american-english") + size));
+        if (!list) return forward(list);
+        by_commonness.push_back(std::move(*list));
+    }
     transducer = std::move(*bytes);
     return Sources{std::move(*finnish_english), std::move(*english_finnish), std::move(*forms), std::move(*frequency),
-                   as_bytes(transducer), std::move(*word_list)};
+                   as_bytes(transducer), std::move(*word_list), std::move(by_commonness)};
 }
 
 // The 1,000 most frequent forms for the data-quality test, each marked

@@ -99,6 +99,36 @@ TEST(Analysis, TheEverydayReadingComesFirstAndLeadsToItsEntry) {
     }
 }
 
+// What --gloss prints for the words readers meet most: the everyday sense.
+TEST(Analysis, TheFirstMeaningIsTheEverydayOne) {
+    const struct {
+        const char* word;
+        const char* headword;
+        const char* meaning_starts;
+    } cases[] = {
+        {"aika", "aika", "time"},           {"tekee", "tehdä", "do"},
+        {"voidaan", "voida", "can"},        {"näytä", "näyttää", "look"},
+        {"esimerkiksi", "esimerkiksi", "for example"},
+        {"asteikko", "asteikko", "scale"},  {"tämän", "tämä", "this"},
+        {"on", "olla", "be"},               {"kaikki", "kaikki", "all"},
+        {"sama", "sama", "same"},           {"nämä", "nämä", "these"},
+        {"jälkeen", "jälkeen", "after"},    {"ilman", "ilman", "without"},
+        {"liian", "liian", "too"},          {"sillä", "se", "that"},
+        {"valinta", "valinta", "choice"},   {"sisällä", "sisällä", "inside"},
+        // A participle whose own entry only names its form: the verb's meaning.
+        {"määritelty", "määrittää", "determine"},
+        {"käytettävissä", "käyttää", "use"},
+        {"olevan", "olla", "be"},
+    };
+    const auto& dictionary = embedded_dictionary();
+    for (const auto& c : cases) {
+        const auto glossed = cli::gloss_word(dictionary, c.word);
+        EXPECT_EQ(glossed.headword.value_or("(none)"), c.headword) << c.word;
+        const std::string meaning = glossed.meaning.value_or("");
+        EXPECT_TRUE(meaning.starts_with(c.meaning_starts)) << c.word << ": " << meaning;
+    }
+}
+
 TEST(Analysis, APossessiveFormIsNoCompound) {
     const auto readings = analyse(embedded_dictionary(), "taloansa");
     ASSERT_FALSE(readings.empty());

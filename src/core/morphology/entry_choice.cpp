@@ -30,9 +30,12 @@ bool only_describes_form_of(const Dictionary& dictionary, std::string_view headw
 }
 
 // Whether a meaning only names the form the word is of one of its readings'
-// lemmas ("second-person singular imperative of ottaa").
+// lemmas or their verbs ("second-person singular imperative of ottaa").
 bool names_form_of_reading(std::string_view meaning, const std::vector<Reading>& readings) {
-    return std::ranges::any_of(readings, [&](const Reading& r) { return meaning.ends_with(" of " + r.lemma); });
+    const auto of = [&](std::string_view lemma) { return meaning.ends_with(" of " + std::string(lemma)); };
+    return std::ranges::any_of(readings, [&](const Reading& r) {
+        return of(r.lemma) || std::ranges::any_of(r.parts, [&](const auto& part) { return of(part.lemma); });
+    });
 }
 
 // A headword that is only ever an inflected form of other words keeps its
@@ -76,6 +79,20 @@ const Reading* derived_from_entry(const Dictionary& dictionary, const std::vecto
     return nullptr;
 }
 
+// The verb of a participle whose own entry only names the form it is
+// ("määritelty": "past passive participle of määrittää"): its entry is the
+// answer, not a second look-up.
+std::optional<std::string_view> described_verb(const Dictionary& dictionary, std::string_view headword,
+                                               const std::vector<Reading>& readings) {
+    if (readings.empty()) return std::nullopt;
+    const Reading& top = readings.front();
+    if (top.participle.empty() || top.parts.empty()) return std::nullopt;
+    const std::string_view verb = top.parts.front().lemma;
+    if (verb == headword || !dictionary.glosses.get(verb)) return std::nullopt;
+    if (!only_describes_form_of(dictionary, headword, verb)) return std::nullopt;
+    return verb;
+}
+
 // The entry of a spelling that the lists show as they are.
 void choose_as_listed(const Dictionary& dictionary, EntryChoice& choice) {
     const auto top = std::ranges::find_if(choice.readings, [&](const Reading& r) { return has_entry(dictionary, r); });
@@ -88,10 +105,15 @@ void choose_as_listed(const Dictionary& dictionary, EntryChoice& choice) {
             choice.focus = ListFocus::Inflections;
             if (!only_describes_form_of(dictionary, choice.listed, best->lemma)) choice.also = choice.listed;
         }
+        if (const auto verb = described_verb(dictionary, *choice.headword, choice.readings)) {
+            choice.headword = std::string(*verb);
+            choice.focus = ListFocus::Inflections;
+        }
         return;
     }
     if (best) {
-        choice.headword = best->lemma;
+        const auto verb = described_verb(dictionary, best->lemma, choice.readings);
+        choice.headword = verb ? std::string(*verb) : best->lemma;
         choice.focus = ListFocus::Inflections;
         return;
     }

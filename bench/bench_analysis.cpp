@@ -17,6 +17,7 @@
 
 #include "bench_support.hpp"
 #include "core/cli/gloss.hpp"
+#include "core/reading/text_words.hpp"
 #include "core/morphology/analysis.hpp"
 
 #ifdef LOMPERI_WITH_LIBVOIKKO
@@ -58,7 +59,7 @@ const std::vector<std::string>& running_text() {
         std::vector<std::string> out;
         std::ifstream in(path);
         for (std::string line; std::getline(in, line);) {
-            for (const auto word : cli::text_words(line)) out.emplace_back(word);
+            for (const auto word : reading::text_words(line)) out.emplace_back(word);
         }
         return out;
     }();

@@ -35,11 +35,14 @@ inline Sink string_sink(std::string& out) {
 // What start-up switches on, and the one sequence that puts it all back
 // (the normal teardown, the crash guard and a request to end all write it).
 // Mouse reporting: press and release, motion with a button held, all
-// motion, decimal extended coordinates, SGR coordinates.
+// motion, decimal extended coordinates, SGR coordinates. Bracketed paste, so
+// that a pasted text arrives as one and is not taken for keys.
 inline constexpr std::string_view kEnterSequence =
     "\x1b[?1049h"                                              // the alternate screen
-    "\x1b[?1000h\x1b[?1002h\x1b[?1003h\x1b[?1015h\x1b[?1006h";  // mouse reporting
+    "\x1b[?1000h\x1b[?1002h\x1b[?1003h\x1b[?1015h\x1b[?1006h"   // mouse reporting
+    "\x1b[?2004h";                                             // bracketed paste
 inline constexpr std::string_view kLeaveSequence =
+    "\x1b[?2004l"                                              // bracketed paste off
     "\x1b[?1006l\x1b[?1015l\x1b[?1003l\x1b[?1002l\x1b[?1000l"  // mouse reporting off, in reverse
     "\x1b[?1049l"                                              // the normal screen
     "\x1b[?25h";                                               // the cursor shown

@@ -16,8 +16,8 @@ namespace lomperi::testing {
 using namespace std::chrono_literals;
 namespace fs = std::filesystem;
 
-inline constexpr std::string_view kStartup = "\x1b[?1049h\x1b[?1000h\x1b[?1002h\x1b[?1003h\x1b[?1015h\x1b[?1006h";
-inline constexpr std::string_view kTeardown = "\x1b[?1006l\x1b[?1015l\x1b[?1003l\x1b[?1002l\x1b[?1000l\x1b[?1049l\x1b[?25h";
+inline constexpr std::string_view kStartup = "\x1b[?1049h\x1b[?1000h\x1b[?1002h\x1b[?1003h\x1b[?1015h\x1b[?1006h\x1b[?2004h";
+inline constexpr std::string_view kTeardown = "\x1b[?2004l\x1b[?1006l\x1b[?1015l\x1b[?1003l\x1b[?1002l\x1b[?1000l\x1b[?1049l\x1b[?25h";
 inline constexpr auto kPatience = 10s;
 
 // A private copy of the program in a temporary directory, so that the layout

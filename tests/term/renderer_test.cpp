@@ -195,11 +195,11 @@ TEST(ScreenModes, StartAndEndSequencesInOrder) {
     std::string out;
     const Sink sink = string_sink(out);
     ASSERT_TRUE(enter_interactive_screen(sink).has_value());
-    EXPECT_EQ(visible(out), visible("\x1b[?1049h\x1b[?1000h\x1b[?1002h\x1b[?1003h\x1b[?1015h\x1b[?1006h"));
+    EXPECT_EQ(visible(out), visible("\x1b[?1049h\x1b[?1000h\x1b[?1002h\x1b[?1003h\x1b[?1015h\x1b[?1006h\x1b[?2004h"));
     out.clear();
     ASSERT_TRUE(leave_interactive_screen(sink).has_value());
     EXPECT_EQ(visible(out),
-              visible("\x1b[?1006l\x1b[?1015l\x1b[?1003l\x1b[?1002l\x1b[?1000l\x1b[?1049l\x1b[?25h"));
+              visible("\x1b[?2004l\x1b[?1006l\x1b[?1015l\x1b[?1003l\x1b[?1002l\x1b[?1000l\x1b[?1049l\x1b[?25h"));
 }
 
 }  // namespace

@@ -10,7 +10,7 @@ namespace lomperi::cli {
 namespace {
 
 // What an option does: choose the command, or change how it prints.
-enum class Role { Gloss, English, Help, Version, Json };
+enum class Role { Gloss, English, Help, Version, Json, Interlinear, Read, Words };
 
 struct OptionRow {
     std::string_view name;
@@ -33,6 +33,18 @@ constexpr OptionRow kOptions[] = {
      "(\"Talo\" as \"talo\") and \"readings\", best first, each with \"lemma\", \"class\" and those of "
      "\"case\", \"number\", \"person\", \"mood\", \"tense\", \"infinitive\", \"participle\", "
      "\"comparison\", \"possessive\", \"clitics\", \"negative\" and \"parts\" that apply"},
+    {"--interlinear", "", "", Role::Interlinear,
+     "with --gloss: print each line of the text with two lines under it, aligned word by word: the word cut into "
+     "its morphs (\"talo-ssa-mme\") and a short English gloss of each (\"house-in-our\": the first meaning of "
+     "the lemma, then the form's labels), the three lines wrapped together to the output width"},
+    {"--read", "", "FILE", Role::Read,
+     "open FILE (or standard input for \"-\", the keys then read from the terminal) in the reading pane of the "
+     "full-screen dictionary: the text in the left column, the entry of the current word beside it; Left and "
+     "Right move by word, Up and Down by line, PageUp, PageDown, Home and End as usual, a click selects a word, "
+     "s saves the word for review, Esc quits"},
+    {"--words", "", "", Role::Words,
+     "print the path of the file of words saved for review (words.tsv: the word, its lemma, its form, its first "
+     "meaning and its sentence, tab-separated) and how many it holds"},
     {"--english", "", "WORD...", Role::English,
      "for each English word or phrase, print the Finnish headwords whose meanings hold it, best first, one per "
      "line: the headword, a tab, the meaning that holds it; a word that begins no English word of the data set is "
@@ -82,6 +94,7 @@ Command parse_arguments(const std::vector<std::string>& args) {
     std::optional<Role> command;
     std::string command_name;
     bool json = false;
+    bool interlinear = false;
     bool words_only = false;
     std::vector<std::string> operands;
     for (const auto& arg : args) {
@@ -99,22 +112,34 @@ Command parse_arguments(const std::vector<std::string>& args) {
             json = true;
             continue;
         }
+        if (row->role == Role::Interlinear) {
+            interlinear = true;
+            continue;
+        }
         if (command) return UsageError{fmt::format("{} cannot be given with {}", arg, command_name)};
         command = row->role;
         command_name = arg;
     }
+    if (interlinear && command != Role::Gloss) return UsageError{"--interlinear goes with --gloss"};
     if (!command) {
         if (operands.empty()) return UsageError{"no word to look up after --"};
         return LookUp{std::move(operands), json};
     }
     switch (*command) {
-        case Role::Gloss: return Gloss{std::move(operands), json};
+        case Role::Gloss: return Gloss{std::move(operands), json, interlinear};
+        case Role::Read:
+            if (operands.size() != 1) return UsageError{"--read takes one file, or - for standard input"};
+            return Read{std::move(operands.front())};
+        case Role::Words:
+            if (!operands.empty()) return UsageError{"--words takes no words"};
+            return Words{};
         case Role::English:
             if (operands.empty()) return UsageError{"--english takes English words"};
             return English{std::move(operands)};
         case Role::Help: return Help{};
         case Role::Version: return Version{};
-        case Role::Json: break;
+        case Role::Json:
+        case Role::Interlinear: break;
     }
     return UsageError{"no command"};
 }
@@ -123,8 +148,10 @@ std::string help_text() {
     std::string text = R"help(Usage: lomperi                  open the dictionary on the terminal
        lomperi [--json] WORD...
                                print the entry of each word
-       lomperi --gloss [--json] [FILE...]
+       lomperi --gloss [--json | --interlinear] [FILE...]
                                gloss a Finnish text, one line per word
+       lomperi --read FILE     read a text word by word on the terminal
+       lomperi --words         where the words saved for review are
        lomperi --english WORD...
                                the Finnish words for English ones
        lomperi --help | --version
@@ -162,9 +189,14 @@ Exit status:
   2  the command line was not understood
   3  some word was not found
 
+In the dictionary, pasting a text of more than one word opens it in the
+reading pane; Esc there goes back to the dictionary.
+
 Files:
   lomperi.toml beside the executable, or ~/.config/lomperi/lomperi.toml:
   the pane sizes of the full-screen dictionary.
+  $XDG_DATA_HOME/lomperi/words.tsv, else ~/.local/share/lomperi/words.tsv:
+  the words saved for review in the reading pane, one line each.
 
 The analysis of words is voikko-fi's (GPL-2.0-or-later), embedded as data.
 )help";

@@ -17,7 +17,12 @@ struct LookUp {
 struct Gloss {
     std::vector<std::string> files;  // none, or "-": standard input
     bool json = false;
+    bool interlinear = false;
 };
+struct Read {
+    std::string file;  // "-": standard input, the keys then from the terminal
+};
+struct Words {};
 struct English {
     std::vector<std::string> words;  // English words or phrases
 };
@@ -27,7 +32,7 @@ struct UsageError {
     std::string message;
 };
 
-using Command = std::variant<Interactive, LookUp, Gloss, Help, Version, UsageError, English>;
+using Command = std::variant<Interactive, LookUp, Gloss, Help, Version, UsageError, English, Read, Words>;
 
 // argv without the program name. "--" ends the options: what follows are
 // words even when they start with "-".

@@ -14,6 +14,7 @@
 #include "core/morphology/english_search.hpp"
 #include "core/morphology/entry_choice.hpp"
 #include "core/morphology/headword_search.hpp"
+#include "core/reading/word_list.hpp"
 #include "term/renderer.hpp"
 #include "term/terminal.hpp"
 
@@ -145,6 +146,16 @@ Result<int> finish(Output& out, int status) {
     return status;
 }
 
+Result<int> print_word_list() {
+    const auto path = reading::word_list_path();
+    if (path.empty()) return fail("no place for words.tsv: neither XDG_DATA_HOME nor HOME is set");
+    auto count = reading::count_review_lines(path);
+    if (!count) return forward(count);
+    Output out(STDOUT_FILENO);
+    out.write(fmt::format("{}\t{} {}\n", printable(path.string()), *count, *count == 1 ? "word" : "words"));
+    return finish(out, kAllFound);
+}
+
 Result<int> run_with_dictionary(const Command& command, const morphology::Dictionary& dictionary) {
     Output out(STDOUT_FILENO);
     if (std::holds_alternative<Version>(command)) {
@@ -188,8 +199,9 @@ Result<int> run_command(const Command& command, const morphology::DataFiles& fil
         out.write(help_text());
         return finish(out, kAllFound);
     }
+    if (std::holds_alternative<Words>(command)) return print_word_list();
     if (const auto* usage = std::get_if<UsageError>(&command)) {
-        write_out(stderr, fmt::format("lomperi: {}\nUsage: lomperi [WORD... | --gloss [FILE...] | --english WORD... | --help | --version]\n",
+        write_out(stderr, fmt::format("lomperi: {}\nUsage: lomperi [WORD... | --gloss [FILE...] | --read FILE | --words | --english WORD... | --help | --version]\n",
                                       printable(usage->message)));
         return kUsageError;
     }

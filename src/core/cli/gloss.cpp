@@ -6,38 +6,14 @@
 #include "core/cli/text_io.hpp"
 #include "core/expand/meaning_scan.hpp"
 #include "core/morphology/entry_choice.hpp"
+#include "core/reading/text_words.hpp"
 
 namespace lomperi::cli {
 namespace {
 
 constexpr std::size_t kMaxSeenWords = 1 << 16;
 
-bool is_control(char32_t ch) { return ch < 0x20 || (ch >= 0x7f && ch < 0xa0); }
-
-// Splits a whitespace-free token at its control characters.
-void add_words(std::string_view token, std::vector<std::string_view>& words) {
-    std::size_t start = 0;
-    for (std::size_t at = 0; at < token.size();) {
-        const Utf8Step step = decode_utf8(token.substr(at));
-        const std::size_t length = std::max<std::size_t>(step.length, 1);
-        if (step.status == Utf8Step::Ok && !is_control(step.code_point)) {
-            at += length;
-            continue;
-        }
-        if (const auto word = strip_outer_marks(token.substr(start, at - start)); !word.empty()) words.push_back(word);
-        at += length;
-        start = at;
-    }
-    if (const auto word = strip_outer_marks(token.substr(start)); !word.empty()) words.push_back(word);
-}
-
 }  // namespace
-
-std::vector<std::string_view> text_words(std::string_view line) {
-    std::vector<std::string_view> words;
-    for (const auto& token : expand::tokenize_meaning(line)) add_words(token.text, words);
-    return words;
-}
 
 Glossed gloss_word(const morphology::Dictionary& dictionary, std::string_view word) {
     Glossed glossed;
@@ -47,11 +23,7 @@ Glossed gloss_word(const morphology::Dictionary& dictionary, std::string_view wo
     const auto record = morphology::chosen_record(dictionary, choice);
     if (!record) return glossed;
     glossed.headword = *choice.headword;
-    for (const auto& group : record->groups) {
-        if (group.meanings.empty()) continue;
-        glossed.meaning = group.meanings.front();
-        break;
-    }
+    glossed.meaning = morphology::first_meaning(*record);
     return glossed;
 }
 
@@ -76,7 +48,7 @@ const Glossed& Glosser::glossed(std::string_view word) {
 }
 
 void Glosser::gloss_line(std::string_view line, std::string& out) {
-    for (const std::string_view word : text_words(line)) {
+    for (const std::string_view word : reading::text_words(line)) {
         const Glossed& found = glossed(word);
         if (!found.meaning) all_found_ = false;
         out += gloss_line_of(word, found, json_);

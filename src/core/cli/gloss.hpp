@@ -13,10 +13,6 @@
 
 namespace lomperi::cli {
 
-// The words of a line of text: split at White_Space and at control
-// characters (which thus never reach the output), outer marks stripped.
-std::vector<std::string_view> text_words(std::string_view line);
-
 // What a word is glossed with: its entry's headword and first meaning, and
 // its readings, best first.
 struct Glossed {

@@ -161,6 +161,13 @@ EntryChoice choose_entry(const Dictionary& dictionary, std::string_view query) {
     return choice;
 }
 
+std::optional<std::string> first_meaning(const format::GlossRecord& record) {
+    for (const auto& group : record.groups) {
+        if (!group.meanings.empty()) return group.meanings.front();
+    }
+    return std::nullopt;
+}
+
 std::optional<format::GlossRecord> chosen_record(const Dictionary& dictionary, const EntryChoice& choice) {
     if (choice.built) return choice.built;
     if (!choice.headword) return std::nullopt;

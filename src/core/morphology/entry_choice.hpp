@@ -46,6 +46,9 @@ struct EntryChoice {
 // word form that has an entry; else the first headword that begins with it.
 EntryChoice choose_entry(const Dictionary& dictionary, std::string_view query);
 
+// The first meaning of a record: the answer a reader sees first.
+std::optional<std::string> first_meaning(const format::GlossRecord& record);
+
 // The record the choice shows: the one made for the query, or the headword's own.
 std::optional<format::GlossRecord> chosen_record(const Dictionary& dictionary, const EntryChoice& choice);
 

@@ -29,12 +29,21 @@ struct CloseDocuments {};
 struct ClearQuery {};
 struct DeleteWord {};
 struct ToggleDirection {};
+// The reading pane.
+struct OpenReading { std::string name; std::string text; bool from_dictionary = false; };
+struct LeaveReading {};
+enum class ReadingUnit : std::uint8_t { Word, Line, Page, Text };
+struct MoveReading { ReadingUnit unit; std::int64_t step; };
+struct SelectWord { std::size_t index; };
+struct ScrollReading { std::int64_t step; };
+struct SetReadingStatus { std::string text; bool failed; };
 }  // namespace action
 
 using Action = std::variant<action::InsertChar, action::DeleteBack, action::MoveSelection, action::ScrollEntry,
                             action::Confirm, action::SwitchFocus, action::FocusPane, action::ToggleFullscreen,
                             action::SelectMatch, action::SelectInflection, action::SetQuery, action::OpenDocuments,
                             action::CloseDocuments, action::ClearQuery, action::DeleteWord,
-                            action::ToggleDirection, action::InsertText>;
+                            action::ToggleDirection, action::InsertText, action::OpenReading, action::LeaveReading,
+                            action::MoveReading, action::SelectWord, action::ScrollReading, action::SetReadingStatus>;
 
 }  // namespace lomperi::view

@@ -13,6 +13,7 @@
 #include "core/morphology/headword_search.hpp"
 #include "core/morphology/inflection_lookup.hpp"
 #include "core/view/action.hpp"
+#include "core/view/reading_state.hpp"
 
 namespace lomperi::view {
 
@@ -52,8 +53,11 @@ struct AppState {
     bool no_results = false;
     bool fullscreen = false;
     bool english = false;  // searching Finnish headwords by the English words of their meanings
+    // A text in the reading pane, in place of the two lists.
+    std::optional<ReadingState> reading;
 
     bool documents_open() const { return doc != kDocumentsClosed; }
+    bool reading_open() const { return reading.has_value(); }
     bool inflections_available() const { return dictionary.inflections.len() != 0; }
     bool english_available() const { return morphology::has_english(dictionary); }
     // Searching by English finds no word forms: the matches take the whole column.

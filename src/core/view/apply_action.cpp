@@ -6,6 +6,7 @@
 #include "base/utf8.hpp"
 #include "core/legal/documents.hpp"
 #include "core/view/entry_refresh.hpp"
+#include "core/view/reading_actions.hpp"
 
 namespace lomperi::view {
 namespace {
@@ -163,6 +164,7 @@ void apply_on_main_screen(AppState& state, const Action& action) {
                        state.english = !state.english;
                        on_query_changed(state);
                    },
+                   [](const auto&) {},
                },
                action);
 }
@@ -173,6 +175,14 @@ void apply_action(AppState& state, const Action& action) {
     ++state.revision;
     if (state.documents_open()) {
         apply_in_viewer(state, action);
+        return;
+    }
+    if (const auto* open = std::get_if<action::OpenReading>(&action)) {
+        open_reading(state, *open);
+        return;
+    }
+    if (state.reading_open()) {
+        apply_in_reading(state, action);
         return;
     }
     apply_on_main_screen(state, action);

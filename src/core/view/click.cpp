@@ -54,6 +54,14 @@ bool on_title_row(term::Rect area, std::uint16_t column, std::uint16_t row) {
 
 std::optional<Action> click_action(const ViewCache& cache, const AppState& state, std::uint16_t column,
                                    std::uint16_t row) {
+    if (state.reading) {
+        for (const auto& cell : cache.reading_words) {
+            if (cell.row == row && cell.start <= column && column < cell.end) return action::SelectWord{cell.word};
+        }
+        if (auto link = link_at(cache, state, column, row)) return link;
+        if (on_title_row(cache.entry_area, column, row)) return action::ToggleFullscreen{};
+        return std::nullopt;
+    }
     if (auto i = list_row(cache.matches_area, state.selected[0], state.matches.size(), column, row)) {
         return action::SelectMatch{*i};
     }

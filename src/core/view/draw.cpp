@@ -6,11 +6,22 @@
 #include "core/legal/draw_documents.hpp"
 #include "core/view/entry_pane.hpp"
 #include "core/view/left_column.hpp"
+#include "core/view/reading_pane.hpp"
 
 namespace lomperi::view {
 namespace {
 
+void draw_reading(term::Buffer& buffer, AppState& state, ViewCache& cache) {
+    const auto panes = layout::compute_layout(buffer.area(), state.layout_config(), false);
+    draw_reading_column(buffer, panes.title_box, panes.matches, state, cache);
+    draw_entry_pane(buffer, panes.entry, state, cache);
+}
+
 void draw_normal(term::Buffer& buffer, AppState& state, ViewCache& cache) {
+    if (state.reading) {
+        draw_reading(buffer, state, cache);
+        return;
+    }
     const auto panes = layout::compute_layout(buffer.area(), state.layout_config(), state.shows_inflections_pane());
     draw_title_box(buffer, panes.title_box, state);
     draw_matches_pane(buffer, panes.matches, state);

@@ -3,6 +3,9 @@
 #include "base/utf8.hpp"
 
 #include "core/layout/layout_file.hpp"
+#include "core/reading/review_entry.hpp"
+#include "core/reading/text_words.hpp"
+#include "core/reading/word_list.hpp"
 #include "core/view/apply_action.hpp"
 #include "core/view/border_drag.hpp"
 #include "core/view/click.hpp"
@@ -14,8 +17,61 @@ using term::KeyCode;
 
 bool quits(const AppState& state, const term::KeyEvent& key) {
     if (state.documents_open()) return false;
-    if (key.code == KeyCode::Esc) return true;
+    // Esc leaves a text opened from the dictionary, and quits one opened with --read.
+    if (key.code == KeyCode::Esc) return !state.reading || !state.reading->from_dictionary;
     return key.code == KeyCode::Char && key.has(term::Ctrl) && key.ch == U'c';
+}
+
+bool saves_word(const AppState& state, const term::KeyEvent& key) {
+    return state.reading && !state.documents_open() && key.code == KeyCode::Char && !key.has(term::Ctrl) &&
+           !key.has(term::Alt) && (key.ch == U's' || key.ch == U'S');
+}
+
+// Appends the current word to words.tsv; the title tells how it went.
+void save_current_word(AppState& state) {
+    const ReadingState& reading = *state.reading;
+    if (reading.text.word_count() == 0) return;
+    const auto word = reading.text.word(reading.current);
+    const auto entry = reading::review_entry(state.dictionary, word, reading.text.sentence_of(reading.current));
+    const auto saved = reading::save_review_line(reading::word_list_path(), reading::review_line(entry));
+    if (!saved) {
+        apply_action(state, action::SetReadingStatus{saved.error().report(), true});
+        return;
+    }
+    const std::string said = *saved == reading::Saved::Added ? "saved" : "already saved";
+    apply_action(state, action::SetReadingStatus{said + " " + std::string(word), false});
+}
+
+std::optional<Action> reading_key_action(const term::KeyEvent& key) {
+    using action::MoveReading;
+    using action::ReadingUnit;
+    const bool ctrl = key.has(term::Ctrl);
+    switch (key.code) {
+        case KeyCode::Esc: return action::LeaveReading{};
+        case KeyCode::Left: return MoveReading{ReadingUnit::Word, -1};
+        case KeyCode::Right: return MoveReading{ReadingUnit::Word, 1};
+        case KeyCode::Up: return ctrl ? Action(action::ScrollEntry{-1}) : Action(MoveReading{ReadingUnit::Line, -1});
+        case KeyCode::Down: return ctrl ? Action(action::ScrollEntry{1}) : Action(MoveReading{ReadingUnit::Line, 1});
+        case KeyCode::PageUp: return MoveReading{ReadingUnit::Page, -1};
+        case KeyCode::PageDown: return MoveReading{ReadingUnit::Page, 1};
+        case KeyCode::Home: return MoveReading{ReadingUnit::Text, -1};
+        case KeyCode::End: return MoveReading{ReadingUnit::Text, 1};
+        case KeyCode::Char:
+            if (!ctrl) return key.ch == U' ' ? std::optional<Action>(MoveReading{ReadingUnit::Word, 1}) : std::nullopt;
+            if (key.ch == U'f') return action::ToggleFullscreen{};
+            if (key.ch == U'l') return action::OpenDocuments{};
+            return std::nullopt;
+        default: return std::nullopt;
+    }
+}
+
+// A pasted text of more than one word opens in the reading pane; a word is typed.
+std::optional<Action> paste_action(const AppState& state, const term::Paste& paste) {
+    if (state.reading || state.documents_open()) return std::nullopt;
+    const auto words = reading::text_words(paste.text);
+    if (words.size() > 1) return action::OpenReading{"pasted text", paste.text, true};
+    if (words.empty()) return std::nullopt;
+    return action::InsertText{std::string(words.front())};
 }
 
 std::optional<Action> ctrl_char_action(const AppState& state, char32_t ch) {
@@ -38,6 +94,10 @@ Answer apply_key(AppState& state, const term::KeyEvent& key) {
     if (key.kind != term::KeyKind::Press) return Answer::NoRedraw;
     if (quits(state, key)) return Answer::Quit;
     if (suspends(key)) return Answer::Suspend;
+    if (saves_word(state, key)) {
+        save_current_word(state);
+        return Answer::Redraw;
+    }
     auto action = key_action(state, key);
     if (!action) return Answer::NoRedraw;
     apply_action(state, *action);
@@ -60,11 +120,16 @@ Answer apply_mouse(AppState& state, ViewCache& cache, const term::MouseEvent& mo
             if (left && end_drag(cache)) layout::save_layout(state.layout_config());
             return Answer::NoRedraw;
         case term::MouseKind::ScrollDown:
-            apply_action(state, action::ScrollEntry{1});
+        case term::MouseKind::ScrollUp: {
+            const std::int64_t step = mouse.kind == term::MouseKind::ScrollDown ? 1 : -1;
+            // The wheel scrolls the pane under the pointer.
+            if (state.reading && cache.reading_area.contains(mouse.column, mouse.row)) {
+                apply_action(state, action::ScrollReading{step * 3});
+            } else {
+                apply_action(state, action::ScrollEntry{step});
+            }
             return Answer::Redraw;
-        case term::MouseKind::ScrollUp:
-            apply_action(state, action::ScrollEntry{-1});
-            return Answer::Redraw;
+        }
         default:
             return Answer::NoRedraw;
     }
@@ -73,6 +138,7 @@ Answer apply_mouse(AppState& state, ViewCache& cache, const term::MouseEvent& mo
 }  // namespace
 
 std::optional<Action> key_action(const AppState& state, const term::KeyEvent& key) {
+    if (state.reading && !state.documents_open()) return reading_key_action(key);
     const bool ctrl = key.has(term::Ctrl);
     switch (key.code) {
         case KeyCode::Esc: return state.documents_open() ? std::optional<Action>(action::CloseDocuments{}) : std::nullopt;
@@ -140,6 +206,12 @@ Answer handle_event(AppState& state, ViewCache& cache, const term::Event& event)
     if (const auto* key = std::get_if<term::KeyEvent>(&event)) return apply_key(state, *key);
     if (const auto* mouse = std::get_if<term::MouseEvent>(&event)) return apply_mouse(state, cache, *mouse);
     if (std::holds_alternative<term::Resize>(event)) return Answer::Redraw;
+    if (const auto* paste = std::get_if<term::Paste>(&event)) {
+        const auto action = paste_action(state, *paste);
+        if (!action) return Answer::NoRedraw;
+        apply_action(state, *action);
+        return Answer::Redraw;
+    }
     return Answer::NoRedraw;
 }
 

@@ -1,8 +1,11 @@
 #include "core/view/run.hpp"
 
+#include <fcntl.h>
 #include <signal.h>
 #include <unistd.h>
 
+#include <cerrno>
+#include <cstring>
 #include <chrono>
 #include <cstdio>
 #include <new>
@@ -11,6 +14,8 @@
 #include <vector>
 
 #include "core/layout/layout_file.hpp"
+#include "core/reading/text_source.hpp"
+#include "core/view/apply_action.hpp"
 #include "core/view/draw.hpp"
 #include "core/view/handle_event.hpp"
 #include "term/crash_guard.hpp"
@@ -22,7 +27,6 @@
 namespace lomperi::view {
 namespace {
 
-constexpr int kInput = STDIN_FILENO;
 constexpr int kOutput = STDOUT_FILENO;
 
 // Draws are followed by a hidden cursor; if teardown stops before the cursor
@@ -165,9 +169,11 @@ LoopEnd ended_by_signal(LoopEnd end) {
 }
 
 LoopEnd run_screen(term::Terminal& terminal, term::RawMode& raw, const term::Sink& sink, CursorGuard& cursor,
-                   morphology::Dictionary dictionary, layout::LayoutConfig layout) {
+                   morphology::Dictionary dictionary, layout::LayoutConfig layout,
+                   const std::optional<action::OpenReading>& text) {
     if (auto entered = term::enter_interactive_screen(sink); !entered) return {entered.error()};
     AppState state(std::move(dictionary), layout);
+    if (text) apply_action(state, *text);
     ViewCache cache;
     term::Renderer renderer(sink);
     Screen screen{terminal, raw, sink, renderer};
@@ -182,25 +188,26 @@ LoopEnd run_screen(term::Terminal& terminal, term::RawMode& raw, const term::Sin
 
 // The signal handlers come first and the layout file is read before raw mode,
 // so that nothing from here on can end the program with the terminal raw.
-Result<void> check_terminals() {
+Result<void> check_terminals(int input) {
     constexpr std::string_view kHint = "\n(lomperi WORD looks a word up without one)";
-    if (!::isatty(kInput)) return fail(std::string("standard input is not a terminal") + std::string(kHint));
+    if (!::isatty(input)) return fail(std::string("standard input is not a terminal") + std::string(kHint));
     if (!::isatty(kOutput)) return fail(std::string("standard output is not a terminal") + std::string(kHint));
     return {};
 }
 
-Result<int> run_interactive(morphology::Dictionary dictionary) {
-    if (auto terminals = check_terminals(); !terminals) return forward(terminals);
-    auto terminal = term::Terminal::open(kInput, kOutput);
+Result<int> run_interactive(morphology::Dictionary dictionary, int input,
+                            const std::optional<action::OpenReading>& text = std::nullopt) {
+    if (auto terminals = check_terminals(input); !terminals) return forward(terminals);
+    auto terminal = term::Terminal::open(input, kOutput);
     if (!terminal) return forward(terminal);
     const layout::LayoutConfig layout = layout::load_layout();
     if (const int signo = term::pending_termination(); signo != 0) return 128 + signo;
-    auto raw = term::RawMode::enable(kInput);
+    auto raw = term::RawMode::enable(input);
     if (!raw) return forward(raw);
-    const term::CrashGuard crash_guard(kInput, raw->saved(), kOutput);
+    const term::CrashGuard crash_guard(input, raw->saved(), kOutput);
     const term::Sink sink = term::fd_sink(kOutput);
     CursorGuard cursor(sink);
-    const LoopEnd end = ended_by_signal(run_screen(*terminal, *raw, sink, cursor, std::move(dictionary), layout));
+    const LoopEnd end = ended_by_signal(run_screen(*terminal, *raw, sink, cursor, std::move(dictionary), layout, text));
     if (auto torn_down = teardown(*raw, sink, cursor); !torn_down) return forward(torn_down);
     if (end.error) return std::unexpected(*end.error);
     return end.status;
@@ -213,7 +220,23 @@ Result<int> run(const morphology::DataFiles& files) {
     if (!dictionary) return forward(dictionary);
     // A closed terminal must come back as a write error, not kill the process.
     signal(SIGPIPE, SIG_IGN);
-    return run_interactive(std::move(*dictionary));
+    return run_interactive(std::move(*dictionary), STDIN_FILENO);
+}
+
+Result<int> run_reading(const morphology::DataFiles& files, const std::string& file) {
+    auto text = reading::read_text(file);
+    if (!text) return forward(text);
+    // With the text on standard input, the keys come from the terminal, as a pager's do.
+    int input = STDIN_FILENO;
+    if (file == "-") {
+        input = ::open("/dev/tty", O_RDWR | O_CLOEXEC);
+        if (input < 0) return fail(std::string("no terminal to read the keys from: /dev/tty: ") + std::strerror(errno));
+    }
+    auto dictionary = morphology::load_dictionary(files);
+    if (!dictionary) return forward(dictionary);
+    signal(SIGPIPE, SIG_IGN);
+    return run_interactive(std::move(*dictionary), input,
+                           action::OpenReading{reading::text_title(file), std::move(*text), false});
 }
 
 }  // namespace lomperi::view

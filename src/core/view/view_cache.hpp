@@ -24,11 +24,23 @@ struct ViewCache {
     term::Rect inflections_area;
     layout::DragTarget drag = layout::DragTarget::None;
 
+    // The reading pane's text area, and where each word shown is.
+    struct WordCell {
+        std::uint16_t row;
+        std::uint16_t start;
+        std::uint16_t end;
+        std::size_t word;
+    };
+    term::Rect reading_area;
+    std::vector<WordCell> reading_words;
+
     // Every draw starts from here, so stale rectangles never catch a click.
     void reset_areas(term::Rect screen) {
         matches_area = {};
         entry_area = {};
         inflections_shown = false;
+        reading_area = {};
+        reading_words.clear();
         screen_area = screen;
     }
 };

@@ -1,0 +1,47 @@
+#pragma once
+// A text opened for reading: its characters made safe for the screen and
+// for a tab-separated file, and its words with where they stand.
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace lomperi::reading {
+
+// Longer texts are refused: opening and wrapping stay within a frame's time.
+inline constexpr std::size_t kMaxReadingBytes = std::size_t{64} << 20;
+// A sentence saved for review is cut to this, at a character boundary.
+inline constexpr std::size_t kMaxSentenceBytes = 1000;
+
+struct TextWord {
+    std::uint32_t offset = 0;
+    std::uint32_t length = 0;
+};
+
+class ReadingText {
+public:
+    ReadingText() = default;
+    // Bytes that are not UTF-8 become U+FFFD, carriage returns go, tabs and
+    // other control characters become spaces; line feeds stay. The caller
+    // keeps `text` within kMaxReadingBytes.
+    ReadingText(std::string name, std::string_view text);
+
+    const std::string& name() const { return name_; }
+    const std::string& text() const { return text_; }
+    const std::vector<TextWord>& words() const { return words_; }
+    std::size_t word_count() const { return words_.size(); }
+    std::string_view word(std::size_t index) const;
+
+    // The sentence the word stands in, on one line: from after the previous
+    // sentence's end (".", "!", "?", "…" before a space, or an empty line) to
+    // its own end, at most kMaxSentenceBytes around the word.
+    std::string sentence_of(std::size_t index) const;
+
+private:
+    std::string name_;
+    std::string text_;
+    std::vector<TextWord> words_;
+};
+
+}  // namespace lomperi::reading

@@ -1,0 +1,129 @@
+#include "core/view/reading_actions.hpp"
+
+#include <algorithm>
+
+#include "core/view/entry_refresh.hpp"
+
+namespace lomperi::view {
+namespace {
+
+void show_current_word(AppState& state) {
+    state.query = std::string(state.reading->text.word(state.reading->current));
+    state.entry_scroll = 0;
+    on_query_changed(state);
+    keep_current_word_in_view(*state.reading);
+}
+
+void move_to(AppState& state, std::size_t word) {
+    ReadingState& reading = *state.reading;
+    if (reading.text.word_count() == 0) return;
+    reading.current = std::min(word, reading.text.word_count() - 1);
+    reading.status.clear();
+    show_current_word(state);
+}
+
+std::size_t words_away(std::size_t from, std::int64_t step, std::size_t count) {
+    const std::int64_t target = static_cast<std::int64_t>(from) + std::clamp<std::int64_t>(step, -(1LL << 40), 1LL << 40);
+    return static_cast<std::size_t>(std::clamp<std::int64_t>(target, 0, static_cast<std::int64_t>(count) - 1));
+}
+
+void move_reading(AppState& state, const action::MoveReading& move) {
+    ReadingState& reading = *state.reading;
+    const std::size_t count = reading.text.word_count();
+    if (count == 0) return;
+    switch (move.unit) {
+        case action::ReadingUnit::Word: move_to(state, words_away(reading.current, move.step, count)); return;
+        case action::ReadingUnit::Text: move_to(state, move.step < 0 ? 0 : count - 1); return;
+        case action::ReadingUnit::Line:
+        case action::ReadingUnit::Page: {
+            const std::int64_t lines =
+                move.unit == action::ReadingUnit::Page ? move.step * std::max<std::int64_t>(1, reading.page_height - 1) : move.step;
+            if (const auto word = reading.layout.word_lines_away(reading.text, reading.current, lines)) {
+                move_to(state, *word);
+            } else if (reading.layout.line_count() == 0) {
+                move_to(state, words_away(reading.current, lines, count));
+            }
+            return;
+        }
+    }
+}
+
+void scroll_reading(ReadingState& reading, std::int64_t step) {
+    const std::int64_t last = std::max<std::int64_t>(0, static_cast<std::int64_t>(reading.layout.line_count()) - reading.page_height);
+    const std::int64_t top = static_cast<std::int64_t>(reading.top_line) + std::clamp<std::int64_t>(step, -(1LL << 40), 1LL << 40);
+    reading.top_line = static_cast<std::size_t>(std::clamp<std::int64_t>(top, 0, last));
+}
+
+template <class... F>
+struct Overloaded : F... {
+    using F::operator()...;
+};
+template <class... F>
+Overloaded(F...) -> Overloaded<F...>;
+
+void leave_reading(AppState& state) {
+    state.reading.reset();
+    state.query.clear();
+    state.fullscreen = false;
+    on_query_changed(state);
+}
+
+}  // namespace
+
+void keep_current_word_in_view(ReadingState& reading) {
+    if (reading.layout.line_count() == 0) return;
+    const std::size_t line = reading.layout.line_of_word(reading.current);
+    const std::size_t height = std::max<std::uint16_t>(reading.page_height, 1);
+    if (line < reading.top_line) reading.top_line = line;
+    if (line >= reading.top_line + height) reading.top_line = line - height + 1;
+}
+
+void open_reading(AppState& state, const action::OpenReading& open) {
+    ReadingState reading;
+    reading.text = reading::ReadingText(open.name, open.text);
+    reading.from_dictionary = open.from_dictionary;
+    reading.reach.assign(reading.text.word_count(), Reach::Unknown);
+    state.reading = std::move(reading);
+    state.fullscreen = false;
+    if (state.reading->text.word_count() == 0) {
+        state.query.clear();
+        on_query_changed(state);
+        return;
+    }
+    show_current_word(state);
+}
+
+void apply_in_reading(AppState& state, const Action& action) {
+    std::visit(Overloaded{
+                   [&](const action::MoveReading& a) { move_reading(state, a); },
+                   [&](const action::SelectWord& a) { move_to(state, a.index); },
+                   [&](const action::ScrollReading& a) { scroll_reading(*state.reading, a.step); },
+                   [&](const action::SetReadingStatus& a) {
+                       state.reading->status = a.text;
+                       state.reading->status_failed = a.failed;
+                   },
+                   [&](const action::LeaveReading&) { leave_reading(state); },
+                   [&](const action::ScrollEntry& a) {
+                       const std::int64_t moved = std::clamp<std::int64_t>(state.entry_scroll + a.step, 0, 65535);
+                       state.entry_scroll = static_cast<std::uint16_t>(moved);
+                   },
+                   [&](const action::ToggleFullscreen&) {
+                       state.fullscreen = !state.fullscreen;
+                       state.entry_scroll = 0;
+                   },
+                   [&](const action::OpenDocuments&) {
+                       state.doc_scroll = 0;
+                       state.doc = 0;
+                   },
+                   // A link of the entry: its word's entry, the text staying where it is.
+                   [&](const action::SetQuery& a) {
+                       state.query = a.word;
+                       state.entry_scroll = 0;
+                       on_query_changed(state);
+                   },
+                   [](const auto&) {},
+               },
+               action);
+}
+
+}  // namespace lomperi::view

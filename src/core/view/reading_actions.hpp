@@ -1,0 +1,17 @@
+#pragma once
+// What the actions do while a text is open in the reading pane.
+#include "core/view/app_state.hpp"
+
+namespace lomperi::view {
+
+// Opens the text, its first word shown as if typed.
+void open_reading(AppState& state, const action::OpenReading& open);
+
+// The actions of the reading pane and those of the entry pane beside it;
+// the rest do nothing there.
+void apply_in_reading(AppState& state, const Action& action);
+
+// Moves the first shown line so that the current word is on screen.
+void keep_current_word_in_view(ReadingState& reading);
+
+}  // namespace lomperi::view

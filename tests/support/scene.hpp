@@ -40,6 +40,7 @@ private:
 public:
     view::AppState state;
     view::ViewCache cache;
+    term::Buffer frame_buffer;  // a frame kept by the test
 };
 
 }  // namespace lomperi::testing

@@ -61,7 +61,7 @@ struct AppState {
     bool inflections_available() const { return dictionary.inflections.len() != 0; }
     bool english_available() const { return morphology::has_english(dictionary); }
     // Searching by English finds no word forms: the matches take the whole column.
-    bool shows_inflections_pane() const { return inflections_available() && !english; }
+    bool shows_inflections_pane() const { return inflections_available() && !english && !reading; }
     layout::LayoutConfig layout_config() const { return {left_pct, matches_pct}; }
 };
 

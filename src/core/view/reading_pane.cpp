@@ -12,7 +12,7 @@
 namespace lomperi::view {
 namespace {
 
-constexpr std::string_view kHint = "←→↑↓ move · s: save word · Esc: back";
+constexpr std::string_view kHint = "s: save word · Esc: back · ←→↑↓: move";
 
 Reach reach_of(const morphology::Dictionary& dictionary, std::string_view word) {
     const auto choice = morphology::choose_entry(dictionary, word);

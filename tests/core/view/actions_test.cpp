@@ -344,7 +344,6 @@ TEST(KeyMapping, EventsThatNeverRedraw) {
         term::MouseEvent{.kind = term::MouseKind::ScrollLeft},
         term::FocusGained{},
         term::FocusLost{},
-        term::Paste{"talo"},
         term::key(term::KeyCode::Home),
     };
     for (const auto& event : events) EXPECT_EQ(handle_event(state, cache, event), Answer::NoRedraw);

@@ -1,0 +1,124 @@
+#include <gtest/gtest.h>
+
+#include "core/view/handle_event.hpp"
+#include "support/scene.hpp"
+#include "view_fixture.hpp"
+
+namespace lomperi::view {
+namespace {
+
+using testing::Scene;
+using testing::same_picture;
+
+constexpr std::string_view kText = "Talossa on kissa.\n\nkissat hyvin xyz";
+
+void open_text(Scene& scene) { scene.apply(action::OpenReading{"text.txt", std::string(kText), false}); }
+
+// The style of the cell where the word of the reading pane starts.
+term::Style style_of(const Scene& scene, std::size_t word) {
+    for (const auto& cell : scene.cache.reading_words) {
+        if (cell.word == word) return scene.frame_buffer.get(cell.start, cell.row).style;
+    }
+    return {};
+}
+
+TEST(ReadingPane, TheTextInTheLeftColumnAndTheCurrentWordsEntry) {
+    Scene scene(testing::view_dictionary());
+    open_text(scene);
+    EXPECT_TRUE(same_picture(scene.frame(60, 10), {
+        "┌ text.txt · 1/6 ──────┐┌ entry (click here to fullscreen) ┐",
+        "│s: save word · Esc: ba││Talossa → talossa                 │",
+        "└──────────────────────┘│talo                              │",
+        "┌ text ────────────────┐│                                  │",
+        "│Talossa on kissa.     ││(noun)                            │",
+        "│                      ││- house                           │",
+        "│kissat hyvin xyz      ││- building                        │",
+        "│                      ││                                  │",
+        "│                      ││                                  │",
+        "└──────────────────────┘└──────────────────────────────────┘",
+    }));
+}
+
+TEST(ReadingPane, KeysMoveTheCurrentWord) {
+    Scene scene(testing::view_dictionary());
+    open_text(scene);
+    (void)scene.frame(60, 10);
+    ViewCache& cache = scene.cache;
+    const struct {
+        term::KeyEvent key;
+        std::size_t current;
+        std::string query;
+    } steps[] = {
+        {term::key(term::KeyCode::Right), 1, "on"},
+        {term::key(term::KeyCode::Down), 4, "hyvin"},
+        {term::key(term::KeyCode::End), 5, "xyz"},
+        {term::key(term::KeyCode::Right), 5, "xyz"},
+        {term::key(term::KeyCode::Up), 2, "kissa"},
+        {term::key(term::KeyCode::Home), 0, "Talossa"},
+        {term::key(term::KeyCode::Left), 0, "Talossa"},
+        {term::key(term::KeyCode::PageDown), 3, "kissat"},
+    };
+    for (const auto& step : steps) {
+        EXPECT_EQ(handle_event(scene.state, cache, step.key), Answer::Redraw);
+        EXPECT_EQ(scene.state.reading->current, step.current);
+        EXPECT_EQ(scene.state.query, step.query);
+    }
+    // Typed letters are no query here; Esc quits a text opened with --read.
+    (void)handle_event(scene.state, cache, term::char_key(U'a'));
+    EXPECT_EQ(scene.state.query, "kissat");
+    EXPECT_EQ(handle_event(scene.state, cache, term::key(term::KeyCode::Esc)), Answer::Quit);
+}
+
+TEST(ReadingPane, CurrentWordReversedAndWordsWithoutEntryDim) {
+    Scene scene(testing::view_dictionary());
+    open_text(scene);
+    scene.apply(action::SelectWord{2});
+    scene.frame_buffer = scene.frame(60, 10);
+    EXPECT_TRUE(style_of(scene, 2).add & term::Reversed);
+    EXPECT_TRUE(style_of(scene, 5).add & term::Dim);
+    EXPECT_FALSE(style_of(scene, 4).add & term::Dim);
+}
+
+TEST(ReadingPane, AClickSelectsTheWordAndTheWheelScrollsThePaneUnderIt) {
+    Scene scene(testing::view_dictionary());
+    open_text(scene);
+    (void)scene.frame(60, 10);
+    const auto clicked = term::MouseEvent{.kind = term::MouseKind::Down, .column = 8, .row = 6};  // "hyvin"
+    EXPECT_EQ(handle_event(scene.state, scene.cache, clicked), Answer::Redraw);
+    EXPECT_EQ(scene.state.reading->current, 4u);
+    EXPECT_EQ(scene.state.query, "hyvin");
+    const auto wheel = term::MouseEvent{.kind = term::MouseKind::ScrollDown, .column = 40, .row = 5};
+    (void)handle_event(scene.state, scene.cache, wheel);
+    EXPECT_EQ(scene.state.entry_scroll, 1u);
+}
+
+TEST(ReadingPane, ANarrowerPaneRewrapsAndKeepsTheCurrentWordInView) {
+    Scene scene(testing::view_dictionary());
+    open_text(scene);
+    scene.apply(action::MoveReading{action::ReadingUnit::Text, 1});
+    (void)scene.frame(60, 10);
+    scene.frame_buffer = scene.frame(30, 6);
+    const ReadingState& reading = *scene.state.reading;
+    const std::size_t line = reading.layout.line_of_word(reading.current);
+    EXPECT_GE(line, reading.top_line);
+    EXPECT_LT(line, reading.top_line + reading.page_height);
+    EXPECT_TRUE(style_of(scene, 5).add & term::Reversed);
+}
+
+TEST(ReadingPane, APasteOfATextOpensItAndEscGoesBack) {
+    Scene scene(testing::view_dictionary());
+    ViewCache& cache = scene.cache;
+    EXPECT_EQ(handle_event(scene.state, cache, term::Paste{"talossa\n"}), Answer::Redraw);
+    EXPECT_FALSE(scene.state.reading);
+    EXPECT_EQ(scene.state.query, "talossa");
+    EXPECT_EQ(handle_event(scene.state, cache, term::Paste{"kissa on talossa"}), Answer::Redraw);
+    ASSERT_TRUE(scene.state.reading);
+    EXPECT_EQ(scene.state.reading->text.name(), "pasted text");
+    EXPECT_EQ(scene.state.query, "kissa");
+    EXPECT_EQ(handle_event(scene.state, cache, term::key(term::KeyCode::Esc)), Answer::Redraw);
+    EXPECT_FALSE(scene.state.reading);
+    EXPECT_EQ(scene.state.query, "");
+}
+
+}  // namespace
+}  // namespace lomperi::view

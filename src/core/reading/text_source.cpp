@@ -5,6 +5,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <filesystem>
 
 #include "core/reading/reading_text.hpp"
 
@@ -31,6 +32,10 @@ Result<std::string> read_text(const std::string& name) {
     return text;
 }
 
-std::string text_title(const std::string& name) { return name == "-" ? "standard input" : name; }
+std::string text_title(const std::string& name) {
+    if (name == "-") return "standard input";
+    const std::string file = std::filesystem::path(name).filename().string();
+    return file.empty() ? name : file;
+}
 
 }  // namespace lomperi::reading

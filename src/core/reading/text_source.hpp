@@ -10,7 +10,8 @@ namespace lomperi::reading {
 // than 64 MB)".
 Result<std::string> read_text(const std::string& name);
 
-// How the title names it: "standard input" for "-".
+// How the title names it: the file's name without its directory, "standard
+// input" for "-".
 std::string text_title(const std::string& name);
 
 }  // namespace lomperi::reading

@@ -20,7 +20,7 @@ namespace {
 constexpr std::size_t kMaxSearchedBytes = std::size_t{64} << 20;
 
 Error cannot_save(const std::filesystem::path& path, int error) {
-    return Error("cannot save to " + path.string() + ": " + std::strerror(error));
+    return Error("cannot save to " + path.string(), Error(std::strerror(error)));
 }
 
 class Fd {

@@ -17,7 +17,8 @@ enum class Saved { Added, AlreadyThere };
 
 // Appends the line unless the file has one of the same word and sentence;
 // the directory is made when missing. A write that fails part way is taken
-// back, so the file ends as it was; fails with "cannot save to PATH: reason".
+// back, so the file ends as it was; fails with "cannot save to PATH" caused
+// by the reason.
 Result<Saved> save_review_line(const std::filesystem::path& path, std::string_view line);
 
 // The lines of the file; 0 when there is none.

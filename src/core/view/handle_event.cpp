@@ -35,7 +35,9 @@ void save_current_word(AppState& state) {
     const auto entry = reading::review_entry(state.dictionary, word, reading.text.sentence_of(reading.current));
     const auto saved = reading::save_review_line(reading::word_list_path(), reading::review_line(entry));
     if (!saved) {
-        apply_action(state, action::SetReadingStatus{saved.error().report(), true});
+        const Error& error = saved.error();
+        const std::string why = error.cause() ? error.cause()->message() : error.message();
+        apply_action(state, action::SetReadingStatus{"not saved: " + why, true});
         return;
     }
     const std::string said = *saved == reading::Saved::Added ? "saved" : "already saved";

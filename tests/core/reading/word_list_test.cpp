@@ -61,6 +61,7 @@ TEST_F(WordList, AWriteCutShortLeavesTheFileAsItWas) {
     ::signal(SIGXFSZ, previous);
     ASSERT_FALSE(cut.has_value());
     EXPECT_NE(cut.error().report().find("cannot save to"), std::string::npos) << cut.error().report();
+    ASSERT_NE(cut.error().cause(), nullptr);
     EXPECT_EQ(content(), first);
 }
 

@@ -1,0 +1,130 @@
+// The reading pane in a pseudo-terminal: a file, standard input with the keys
+// from the terminal, a paste, saving words, resizing.
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include <gtest/gtest.h>
+
+#include "program.hpp"
+
+namespace lomperi::testing {
+namespace {
+
+constexpr std::string_view kRight = "\x1b[C";
+constexpr std::string_view kEnd = "\x1b[F";
+
+// A script in the program's directory that runs `command` with "$dir" set to it.
+PtySession start_script(const Program& program, const std::string& command, unsigned short columns = 100,
+                        unsigned short rows = 30) {
+    const fs::path script = program.dir() / "run";
+    {
+        std::ofstream out(script);
+        out << "#!/bin/sh\ndir=\"$(dirname \"$0\")\"\nexport HOME=\"$dir/home\"\n" << command << "\n";
+    }
+    fs::permissions(script, fs::perms::owner_all);
+    PtySession::Options options;
+    options.columns = columns;
+    options.rows = rows;
+    return PtySession(script.string(), options);
+}
+
+void write_text(const Program& program, std::string_view text) {
+    std::ofstream(program.dir() / "text.txt") << text;
+}
+
+std::string saved_words(const Program& program) {
+    std::ifstream in(program.dir() / "home" / ".local" / "share" / "lomperi" / "words.tsv");
+    std::stringstream all;
+    all << in.rdbuf();
+    return all.str();
+}
+
+TEST(Reading, AFileWordByWordAndAWordSavedForReview) {
+    Program program;
+    write_text(program, "Talo on iso.\nKissa ja koira.\n");
+    auto session = start_script(program, "exec \"$dir/lomperi\" --read \"$dir/text.txt\"");
+    ScreenModel screen(100, 30);
+    std::size_t seen = 0;
+    ASSERT_TRUE(shows(session, screen, seen, "word 1 of 6")) << screen.row(0);
+    EXPECT_TRUE(shows(session, screen, seen, "house"));
+    session.write(std::string(kRight) + std::string(kRight));
+    ASSERT_TRUE(shows(session, screen, seen, "word 3 of 6"));
+    EXPECT_TRUE(shows(session, screen, seen, "big, large"));
+    session.write("s");
+    ASSERT_TRUE(shows(session, screen, seen, "saved iso"));
+    session.write("s");
+    ASSERT_TRUE(shows(session, screen, seen, "already saved iso"));
+    EXPECT_EQ(saved_words(program), "iso\tiso\t\tbig, large\tTalo on iso.\n");
+    session.write("\x1b");
+    expect_clean_exit(session, 0);
+}
+
+TEST(Reading, StandardInputWithTheKeysFromTheTerminal) {
+    Program program;
+    auto session = start_script(program, "printf 'kissa koira\\n' | \"$dir/lomperi\" --read -");
+    ScreenModel screen(100, 30);
+    std::size_t seen = 0;
+    ASSERT_TRUE(shows(session, screen, seen, "standard input · word 1 of 2")) << screen.row(0);
+    session.write(kRight);
+    ASSERT_TRUE(shows(session, screen, seen, "word 2 of 2"));
+    EXPECT_TRUE(shows(session, screen, seen, "dog"));
+    session.write("\x1b");
+    expect_clean_exit(session, 0);
+}
+
+TEST(Reading, APastedTextOpensTheReadingPaneAndEscGoesBack) {
+    Program program;
+    auto session = program.start();
+    ScreenModel screen(100, 30);
+    std::size_t seen = 0;
+    ASSERT_TRUE(shows(session, screen, seen, "lomperi"));
+    session.write("\x1b[200~kissa ja koira\x1b[201~");
+    ASSERT_TRUE(shows(session, screen, seen, "pasted text · word 1 of 3"));
+    session.write("\x1b");
+    ASSERT_TRUE(wait_for_screen(session, screen, seen, [](const ScreenModel& s) { return !s.contains("pasted text"); }));
+    EXPECT_TRUE(screen.contains("lomperi"));
+    session.write("\x1b");
+    expect_clean_exit(session, 0);
+}
+
+TEST(Reading, AFullDiskIsShownAndTheReadingGoesOn) {
+    Program program;
+    write_text(program, "talo kissa\n");
+    const fs::path words = program.dir() / "home" / ".local" / "share" / "lomperi" / "words.tsv";
+    fs::create_directories(words.parent_path());
+    fs::create_symlink("/dev/full", words);
+    auto session = start_script(program, "exec \"$dir/lomperi\" --read \"$dir/text.txt\"");
+    ScreenModel screen(100, 30);
+    std::size_t seen = 0;
+    ASSERT_TRUE(shows(session, screen, seen, "word 1 of 2"));
+    session.write("s");
+    ASSERT_TRUE(shows(session, screen, seen, "No space left on device"));
+    session.write(kRight);
+    EXPECT_TRUE(shows(session, screen, seen, "word 2 of 2"));
+    session.write("\x1b");
+    expect_clean_exit(session, 0);
+}
+
+TEST(Reading, AResizeRewrapsAndKeepsTheCurrentWordInView) {
+    Program program;
+    std::string text;
+    for (int i = 0; i < 200; ++i) text += "talo kissa koira ";
+    text += "loppusana\n";
+    write_text(program, text);
+    auto session = start_script(program, "exec \"$dir/lomperi\" --read \"$dir/text.txt\"");
+    ScreenModel screen(100, 30);
+    std::size_t seen = 0;
+    ASSERT_TRUE(shows(session, screen, seen, "word 1 of 601"));
+    session.write(kEnd);
+    ASSERT_TRUE(shows(session, screen, seen, "601 of 601"));
+    EXPECT_TRUE(screen.contains("loppusana"));
+    session.resize(60, 12);
+    screen = ScreenModel(60, 12);
+    ASSERT_TRUE(wait_for_screen(session, screen, seen, [](const ScreenModel& s) { return s.contains("loppusana"); }));
+    session.write("\x1b");
+    expect_clean_exit(session, 0);
+}
+
+}  // namespace
+}  // namespace lomperi::testing

@@ -81,12 +81,12 @@ ReadingLayout ReadingLayout::wrap(const ReadingText& text, std::uint16_t width) 
         filler.fill(start, end);
         start = end + 1;
     }
-    const auto& words = text.words();
     std::size_t next = 0;
     for (auto& line : layout.lines_) {
-        while (next < words.size() && words[next].offset < line.start) ++next;
+        while (next < text.word_count() && text.at(next).offset < line.start) ++next;
         line.first_word = static_cast<std::uint32_t>(next);
     }
+    layout.lines_.shrink_to_fit();
     return layout;
 }
 
@@ -100,8 +100,7 @@ std::pair<std::size_t, std::size_t> ReadingLayout::words_on_line(const ReadingTe
     if (line >= lines_.size()) return {0, 0};
     const std::size_t first = lines_[line].first_word;
     std::size_t last = first;
-    const auto& words = text.words();
-    while (last < words.size() && words[last].offset < lines_[line].end) ++last;
+    while (last < text.word_count() && text.at(last).offset < lines_[line].end) ++last;
     // A word cut over two lines starts on the first of them only.
     return {first, std::max(first, last)};
 }
@@ -109,7 +108,7 @@ std::pair<std::size_t, std::size_t> ReadingLayout::words_on_line(const ReadingTe
 std::uint16_t ReadingLayout::column_of_word(const ReadingText& text, std::size_t word) const {
     if (word >= text.word_count() || lines_.empty()) return 0;
     const DisplayLine& line = lines_[line_of_word(word)];
-    const std::size_t offset = std::max<std::size_t>(text.words()[word].offset, line.start);
+    const std::size_t offset = std::max<std::size_t>(text.at(word).offset, line.start);
     const auto width = term::display_width(std::string_view(text.text()).substr(line.start, offset - line.start));
     return static_cast<std::uint16_t>(std::min<std::size_t>(width, 0xFFFF));
 }

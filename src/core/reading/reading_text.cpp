@@ -63,21 +63,24 @@ ReadingText::ReadingText(std::string name, std::string_view text) : name_(std::m
         if (end == std::string_view::npos) end = all.size();
         const std::string_view line = all.substr(start, end - start);
         for (const std::string_view word : text_words(line)) {
-            words_.push_back({static_cast<std::uint32_t>(word.data() - all.data()), static_cast<std::uint32_t>(word.size())});
+            offsets_.push_back(static_cast<std::uint32_t>(word.data() - all.data()));
+            lengths_.push_back(static_cast<std::uint8_t>(boundary_before(word, std::min(word.size(), kMaxWordBytes))));
         }
         start = end + 1;
     }
+    offsets_.shrink_to_fit();
+    lengths_.shrink_to_fit();
 }
 
 std::string_view ReadingText::word(std::size_t index) const {
-    if (index >= words_.size()) return {};
-    return std::string_view(text_).substr(words_[index].offset, words_[index].length);
+    if (index >= word_count()) return {};
+    return std::string_view(text_).substr(offsets_[index], lengths_[index]);
 }
 
 std::string ReadingText::sentence_of(std::size_t index) const {
-    if (index >= words_.size()) return {};
+    if (index >= word_count()) return {};
     const std::string_view all(text_);
-    const TextWord w = words_[index];
+    const TextWord w = at(index);
     const std::size_t reach = kMaxSentenceBytes / 2;
     std::size_t begin = w.offset;
     const std::size_t earliest = w.offset > reach ? w.offset - reach : 0;

@@ -14,6 +14,9 @@ inline constexpr std::size_t kMaxReadingBytes = std::size_t{64} << 20;
 // A sentence saved for review is cut to this, at a character boundary.
 inline constexpr std::size_t kMaxSentenceBytes = 1000;
 
+// A word longer than this is taken as its first bytes.
+inline constexpr std::size_t kMaxWordBytes = 255;
+
 struct TextWord {
     std::uint32_t offset = 0;
     std::uint32_t length = 0;
@@ -29,9 +32,12 @@ public:
 
     const std::string& name() const { return name_; }
     const std::string& text() const { return text_; }
-    const std::vector<TextWord>& words() const { return words_; }
-    std::size_t word_count() const { return words_.size(); }
+    std::size_t word_count() const { return offsets_.size(); }
+    // Where the word stands; the caller keeps index below word_count().
+    TextWord at(std::size_t index) const { return {offsets_[index], lengths_[index]}; }
     std::string_view word(std::size_t index) const;
+    // The bytes kept besides the text, for the memory budget.
+    std::size_t index_bytes() const { return offsets_.capacity() * 4 + lengths_.capacity(); }
 
     // The sentence the word stands in, on one line: from after the previous
     // sentence's end (".", "!", "?", "…" before a space, or an empty line) to
@@ -41,7 +47,9 @@ public:
 private:
     std::string name_;
     std::string text_;
-    std::vector<TextWord> words_;
+    // Apart, so that a word costs five bytes: a long text is mostly words.
+    std::vector<std::uint32_t> offsets_;
+    std::vector<std::uint8_t> lengths_;
 };
 
 }  // namespace lomperi::reading

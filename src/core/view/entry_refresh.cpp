@@ -73,10 +73,12 @@ void on_query_changed(AppState& state) {
     }
     state.choice = morphology::choose_entry(state.dictionary, state.query);
     const bool has_query = !state.query.empty();
-    state.matches = has_query ? morphology::search_headwords(state.dictionary.glosses, state.choice.listed,
+    // The reading pane shows no lists: the word's entry is the choice's.
+    const bool lists = has_query && !state.reading;
+    state.matches = lists ? morphology::search_headwords(state.dictionary.glosses, state.choice.listed,
                                                              morphology::kListLimit)
                               : std::vector<morphology::HeadwordMatch>{};
-    state.candidates = has_query ? morphology::inflection_candidates(state.dictionary, state.choice.listed)
+    state.candidates = lists ? morphology::inflection_candidates(state.dictionary, state.choice.listed)
                                  : std::vector<morphology::InflectionCandidate>{};
     state.selected = {0, 0};
     state.focus = Focus::Matches;

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "core/morphology/analysis.hpp"
 #include "core/morphology/entry_choice.hpp"
 #include "core/view/reading_actions.hpp"
 #include "term/char_width.hpp"
@@ -14,7 +15,13 @@ namespace {
 
 constexpr std::string_view kHint = "s: save word · Esc: back · ←→↑↓: move";
 
+// Most words are read by the analyser as a word with an entry, which is
+// quick to tell from the readings kept for the words in use.
 Reach reach_of(const morphology::Dictionary& dictionary, std::string_view word) {
+    const auto readings = morphology::analyse(dictionary, word);
+    if (std::ranges::any_of(readings, [&](const auto& r) { return morphology::has_entry(dictionary, r); })) {
+        return Reach::Entry;
+    }
     const auto choice = morphology::choose_entry(dictionary, word);
     return choice.headword || choice.built ? Reach::Entry : Reach::Nothing;
 }
@@ -46,7 +53,7 @@ void draw_line(term::Buffer& buffer, term::Rect inner, std::uint16_t row, std::s
     buffer.set_string(inner.x, row, shown, {}, inner.width);
     const auto [first, end] = reading.layout.words_on_line(reading.text, line_index);
     for (std::size_t w = first; w < end; ++w) {
-        const reading::TextWord word = reading.text.words()[w];
+        const reading::TextWord word = reading.text.at(w);
         if (reading.reach[w] == Reach::Unknown) reading.reach[w] = reach_of(state.dictionary, reading.text.word(w));
         const std::size_t column = term::display_width(all.substr(line.start, word.offset - line.start));
         if (column >= inner.width) break;

@@ -129,6 +129,16 @@ TEST(Analysis, TheFirstMeaningIsTheEverydayOne) {
     }
 }
 
+TEST(Analysis, InterlinearGlossOfASentence) {
+    cli::Glosser glosser(embedded_dictionary(), cli::GlossStyle::Interlinear, 80);
+    std::string out;
+    glosser.gloss_line("Talossamme on kissa.", out);
+    EXPECT_EQ(out,
+              "Talossamme    on      kissa.\n"
+              "talo-ssa-mme  o-n     kissa\n"
+              "house-in-our  be-3sg  cat\n\n");
+}
+
 TEST(Analysis, APossessiveFormIsNoCompound) {
     const auto readings = analyse(embedded_dictionary(), "taloansa");
     ASSERT_FALSE(readings.empty());

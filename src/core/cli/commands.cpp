@@ -46,9 +46,11 @@ std::uint16_t width_from(const char* columns) {
 
 // The lines of each file (standard input for none or "-"), glossed as they
 // come and written at once, so that the command works as a filter.
-Result<int> gloss_files(const morphology::Dictionary& dictionary, std::vector<std::string> files, bool json, Output& out) {
+Result<int> gloss_files(const morphology::Dictionary& dictionary, const Gloss& gloss, Output& out) {
+    std::vector<std::string> files = gloss.files;
     if (files.empty()) files.push_back("-");
-    Glosser glosser(dictionary, json);
+    const GlossStyle style = gloss.json ? GlossStyle::Json : gloss.interlinear ? GlossStyle::Interlinear : GlossStyle::Lines;
+    Glosser glosser(dictionary, style, output_style_from_environment().width);
     std::string glossed;
     for (const auto& file : files) {
         auto reader = LineReader::open(file);
@@ -163,7 +165,7 @@ Result<int> run_with_dictionary(const Command& command, const morphology::Dictio
         return finish(out, kAllFound);
     }
     if (const auto* gloss = std::get_if<Gloss>(&command)) {
-        auto status = gloss_files(dictionary, gloss->files, gloss->json, out);
+        auto status = gloss_files(dictionary, *gloss, out);
         if (!status) {
             (void)out.finish("standard output");
             return status;

@@ -2,6 +2,7 @@
 
 #include "base/text.hpp"
 #include "base/utf8.hpp"
+#include "core/cli/interlinear.hpp"
 #include "core/cli/json.hpp"
 #include "core/cli/text_io.hpp"
 #include "core/expand/meaning_scan.hpp"
@@ -48,10 +49,18 @@ const Glossed& Glosser::glossed(std::string_view word) {
 }
 
 void Glosser::gloss_line(std::string_view line, std::string& out) {
+    if (style_ == GlossStyle::Interlinear) {
+        out += interlinear_lines(line, width_, [&](std::string_view word) {
+            const Glossed& found = glossed(word);
+            if (!found.meaning) all_found_ = false;
+            return interlinear_word(dictionary_, word, found.readings.empty() ? nullptr : &found.readings.front());
+        });
+        return;
+    }
     for (const std::string_view word : reading::text_words(line)) {
         const Glossed& found = glossed(word);
         if (!found.meaning) all_found_ = false;
-        out += gloss_line_of(word, found, json_);
+        out += gloss_line_of(word, found, style_ == GlossStyle::Json);
     }
 }
 

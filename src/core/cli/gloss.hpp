@@ -28,9 +28,16 @@ Glossed gloss_word(const morphology::Dictionary& dictionary, std::string_view wo
 // after the word empty when it reaches no entry); or a JSON object.
 std::string gloss_line_of(std::string_view word, const Glossed& glossed, bool json);
 
+// How a text is glossed: a line per word, JSON Lines, or each line with
+// its words' morphs and glosses under it.
+enum class GlossStyle { Lines, Json, Interlinear };
+
 class Glosser {
 public:
-    explicit Glosser(const morphology::Dictionary& dictionary, bool json = false) : dictionary_(dictionary), json_(json) {}
+    explicit Glosser(const morphology::Dictionary& dictionary, bool json = false)
+        : dictionary_(dictionary), style_(json ? GlossStyle::Json : GlossStyle::Lines) {}
+    Glosser(const morphology::Dictionary& dictionary, GlossStyle style, std::size_t width)
+        : dictionary_(dictionary), style_(style), width_(width) {}
 
     // Appends a line per word of `line` (valid UTF-8).
     void gloss_line(std::string_view line, std::string& out);
@@ -40,7 +47,8 @@ private:
     const Glossed& glossed(std::string_view word);
 
     const morphology::Dictionary& dictionary_;
-    bool json_ = false;
+    GlossStyle style_ = GlossStyle::Lines;
+    std::size_t width_ = 80;
     // Words seen recently: a text repeats its words. Bounded, so that a
     // stream of new words does not fill memory.
     std::unordered_map<std::string, Glossed> seen_;

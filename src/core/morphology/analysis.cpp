@@ -126,13 +126,12 @@ std::string first_meaning(const Dictionary& dictionary, std::string_view headwor
     return {};
 }
 
-namespace {
-
-// A meaning's first item: "house" of "house, home (dwelling)".
 std::string short_meaning(std::string_view meaning) {
     const std::size_t end = meaning.find_first_of(",;(");
     return std::string(trim(meaning.substr(0, end)));
 }
+
+namespace {
 
 // Appends a word as a link to its entry, when it has one.
 void add_linked(const Dictionary& dictionary, NoteLine& line, const std::string& word) {

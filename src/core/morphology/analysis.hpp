@@ -39,4 +39,7 @@ std::vector<NoteLine> analysis_lines(const Dictionary& dictionary, std::string_v
 // The first meaning of a headword's entry; empty without one.
 std::string first_meaning(const Dictionary& dictionary, std::string_view headword);
 
+// A meaning's first item: "house" of "house, home (dwelling)".
+std::string short_meaning(std::string_view meaning);
+
 }  // namespace lomperi::morphology

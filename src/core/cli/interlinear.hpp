@@ -1,0 +1,38 @@
+#pragma once
+// A line of text with two lines under it, aligned word by word: each word
+// cut into its morphs, and a short English gloss of each morph.
+//
+//   Talossamme     on       kissa.
+//   talo-ssa-mme   o-n      kissa
+//   house-in-our   be-3sg   cat
+#include <cstddef>
+#include <functional>
+#include <string>
+#include <string_view>
+
+#include "core/morphology/dictionary.hpp"
+#include "core/morphology/reading.hpp"
+
+namespace lomperi::cli {
+
+// The cut and the gloss of one word by its best reading: "talo-ssa-mme",
+// "house-in-our". A reading whose morphs do not spell the word gives the
+// word whole, glossed by its lemma and labels.
+struct InterlinearWord {
+    std::string cut;
+    std::string gloss;
+};
+InterlinearWord interlinear_word(const morphology::Dictionary& dictionary, std::string_view word,
+                                 const morphology::Reading* best);
+
+// A label as a gloss: "he, she" is "3sg", "in (plural)" is "in.pl".
+std::string gloss_label(std::string_view label);
+
+// The three lines of each run of words that fits `width` (a word wider
+// than that stands alone), every line ending in a line feed, and an empty
+// line after them. `word_of` gives a word's cut and gloss; a token of
+// punctuation only has none.
+std::string interlinear_lines(std::string_view line, std::size_t width,
+                              const std::function<InterlinearWord(std::string_view word)>& word_of);
+
+}  // namespace lomperi::cli

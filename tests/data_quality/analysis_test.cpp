@@ -10,6 +10,7 @@
 
 #include "core/cli/gloss.hpp"
 #include "core/morphology/analysis.hpp"
+#include "core/morphology/entry_choice.hpp"
 #include "embedded_dictionary.hpp"
 
 namespace lomperi::morphology {
@@ -126,6 +127,32 @@ TEST(Analysis, TheFirstMeaningIsTheEverydayOne) {
         EXPECT_EQ(glossed.headword.value_or("(none)"), c.headword) << c.word;
         const std::string meaning = glossed.meaning.value_or("");
         EXPECT_TRUE(meaning.starts_with(c.meaning_starts)) << c.word << ": " << meaning;
+    }
+}
+
+// Spoken forms no analyser knows lead to their standard word, and say so;
+// a word that is a word as written stays that word.
+TEST(Analysis, SpokenFormsLeadToTheirStandardWord) {
+    const struct {
+        const char* word;
+        const char* headword;
+        const char* note;  // the first line above the entry; "" for none
+    } cases[] = {
+        {"mä", "minä", "mä = spoken form of minä"},   {"mun", "minä", "mun = spoken form of minun"},
+        {"oon", "olla", "oon = spoken form of olen"}, {"mennää", "mennä", "mennää = spoken form of mennään"},
+        {"kaks", "kaksi", "kaks = spoken form of kaksi"}, {"Sä", "sinä", "Sä = spoken form of sinä"},
+        {"musta", "musta", ""},
+    };
+    const auto& dictionary = embedded_dictionary();
+    for (const auto& c : cases) {
+        const auto choice = morphology::choose_entry(dictionary, c.word);
+        EXPECT_EQ(choice.headword.value_or("(none)"), c.headword) << c.word;
+        const std::string note = choice.notes.empty() ? "" : choice.notes.front().text;
+        if (std::string_view(c.note).empty()) {
+            EXPECT_EQ(note.find("spoken"), std::string::npos) << c.word;
+        } else {
+            EXPECT_EQ(note, c.note) << c.word;
+        }
     }
 }
 

@@ -13,8 +13,11 @@ namespace {
 bool starts_with_capital(std::string_view text) { return !text.empty() && lower_case_first(text) != text; }
 
 std::size_t rarity(const Reading& reading) {
+    // "minä" is "I" far more often than "as what", the essive of "mikä".
+    const bool pronoun_essive = reading.word_class == "pronoun" && reading.grammatical_case == "essive";
     const bool rare_case = reading.grammatical_case == "instructive" || reading.grammatical_case == "comitative" ||
-                           reading.grammatical_case == "abessive" || reading.grammatical_case == "accusative";
+                           reading.grammatical_case == "abessive" || reading.grammatical_case == "accusative" ||
+                           pronoun_essive;
     return (rare_case ? 1 : 0) + (reading.possessive.empty() ? 0 : 1);
 }
 

@@ -6,6 +6,7 @@
 #include "core/morphology/forgiving_lookup.hpp"
 #include "core/morphology/headword_search.hpp"
 #include "core/morphology/inflection_lookup.hpp"
+#include "core/morphology/spoken_forms.hpp"
 
 namespace lomperi::morphology {
 namespace {
@@ -141,12 +142,37 @@ void choose_as_listed(const Dictionary& dictionary, EntryChoice& choice) {
     }
 }
 
+// The standard word of a spoken form that is no word with an entry as written.
+std::optional<std::string_view> spoken_standard(const Dictionary& dictionary, std::string_view query) {
+    const auto standard = standard_of_spoken(query);
+    if (!standard) return std::nullopt;
+    const auto readings = analyse(dictionary, query);
+    if (std::ranges::any_of(readings, [&](const Reading& r) { return has_entry(dictionary, r); })) return std::nullopt;
+    return standard;
+}
+
+NoteLine spoken_note(const Dictionary& dictionary, std::string_view query, std::string_view standard) {
+    NoteLine line{std::string(query) + " = spoken form of ", {}};
+    const std::size_t start = line.text.size();
+    line.text += standard;
+    if (dictionary.glosses.get(standard)) line.links.push_back({std::string(standard), start, line.text.size()});
+    return line;
+}
+
 }  // namespace
 
 EntryChoice choose_entry(const Dictionary& dictionary, std::string_view query) {
     EntryChoice choice;
     choice.listed = std::string(query);
     if (query.empty()) return choice;
+    if (const auto standard = spoken_standard(dictionary, query)) {
+        choice.notes.push_back(spoken_note(dictionary, query, *standard));
+        choice.listed = std::string(*standard);
+        choice.readings = analyse(dictionary, choice.listed);
+        for (auto& line : analysis_lines(dictionary, choice.listed, choice.readings)) choice.notes.push_back(std::move(line));
+        choose_as_listed(dictionary, choice);
+        return choice;
+    }
     auto forgiven = forgive_query(dictionary, query, nothing_begins_with(dictionary, query));
     if (forgiven) choice.notes.push_back({std::move(forgiven->note), {}});
     if (forgiven && !forgiven->parts.empty()) {

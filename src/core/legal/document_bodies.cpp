@@ -66,7 +66,8 @@ everything the program reads and writes.
 What Lomperi stores
 -------------------
 
-The only file Lomperi ever writes is its layout file, lomperi.toml. It holds
+Lomperi writes two files, and only these. The first is its layout file,
+lomperi.toml. It holds
 two numbers: the share of the screen width given to the left column and the
 share of that column given to the matches pane, both in percent. It is
 written when you finish dragging a pane border, and at no other time, to the
@@ -76,19 +77,31 @@ first of these places that can be written:
   - ~/.config/lomperi/ in your home directory.
 
 You may delete the file at any time; Lomperi then starts with its default
-layout. What you type, the words you look up and the entries you read stay
-in memory and are gone when the program exits.
+layout.
+
+The second is words.tsv, written only when you press s in the reading pane
+to save a word for review: one line with the word, its base word, its form,
+its first meaning and the sentence it stood in. It is kept in lomperi/
+under $XDG_DATA_HOME, or under ~/.local/share/ without it, and is only ever
+added to. Delete it when you no longer want the words.
+
+Otherwise what you type, the words you look up, the texts you read and the
+entries you see stay in memory and are gone when the program exits.
 
 What Lomperi reads
 ------------------
 
   - its layout file, from the same two places;
-  - the environment variable HOME, to find your home directory;
+  - words.tsv, before a word is added to it, so that a word is saved once;
+  - a text you open with --read, or paste;
+  - the environment variables HOME and XDG_DATA_HOME, to find your home
+    directory and where words.tsv is kept;
   - the environment variable NO_COLOR, to draw without colours when it is
     set;
   - your keyboard and mouse input and the size of your terminal.
 
-The dictionary is built into the program, so no other files are read.
+The dictionary is built into the program, so no other files are read
+(with --gloss or --read, the files you name).
 
 Network, telemetry and logs
 ---------------------------

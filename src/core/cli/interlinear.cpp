@@ -1,10 +1,13 @@
 #include "core/cli/interlinear.hpp"
 
+#include <unicode/uchar.h>
+
 #include <algorithm>
 #include <optional>
 #include <vector>
 
 #include "base/text.hpp"
+#include "base/utf8.hpp"
 #include "core/cli/text_io.hpp"
 #include "core/morphology/analysis.hpp"
 #include "core/reading/text_words.hpp"
@@ -12,6 +15,15 @@
 
 namespace lomperi::cli {
 namespace {
+
+bool has_letter(std::string_view text) {
+    while (!text.empty()) {
+        const Utf8Step step = decode_utf8(text);
+        if (step.status == Utf8Step::Ok && u_isalpha(static_cast<UChar32>(step.code_point))) return true;
+        text.remove_prefix(std::max<std::size_t>(step.length, 1));
+    }
+    return false;
+}
 
 struct Person {
     std::string_view label;
@@ -103,7 +115,7 @@ std::string gloss_label(std::string_view label) {
 
 InterlinearWord interlinear_word(const morphology::Dictionary& dictionary, std::string_view word,
                                  const morphology::Reading* best) {
-    if (best == nullptr) return {printable(word), "?"};
+    if (best == nullptr) return {printable(word), has_letter(word) ? "?" : ""};
     std::string spelled;
     for (const auto& morph : best->morphs) spelled += morph.text;
     if (lower_case(spelled) != lower_case(word) || best->morphs.empty()) {

@@ -95,9 +95,11 @@ std::vector<Reading> analyse_afresh(const Dictionary& dictionary, std::string_vi
         const Reading& r = readings[k];
         // A derived word with an entry of its own is a word like any other ("valinta").
         const bool entry = has_entry(dictionary, r);
+        // "tehdä" is the infinitive before it is the passive's negative form.
+        const bool form_of_itself = r.person == "passive" && r.lemma == lower_case_first(word);
         keys.emplace_back(!entry, !capital && starts_with_capital(r.lemma), r.compound_parts,
-                          entry ? 0 : r.derivations, !is_particle_as_written(dictionary, r, word), rarity(r),
-                          lemma_rank(dictionary, r), k);
+                          entry ? 0 : r.derivations, !is_particle_as_written(dictionary, r, word),
+                          rarity(r) + (form_of_itself ? 1 : 0), lemma_rank(dictionary, r), k);
     }
     std::vector<std::size_t> order(readings.size());
     for (std::size_t k = 0; k < order.size(); ++k) order[k] = k;

@@ -10,7 +10,7 @@ namespace lomperi::cli {
 namespace {
 
 // What an option does: choose the command, or change how it prints.
-enum class Role { Gloss, English, Help, Version, Json, Interlinear, Read, Words };
+enum class Role { Gloss, English, Help, Version, Json, Interlinear, Read, Words, Serve, Listen };
 
 struct OptionRow {
     std::string_view name;
@@ -45,6 +45,14 @@ constexpr OptionRow kOptions[] = {
     {"--words", "", "", Role::Words,
      "print the path of the file of words saved for review (words.tsv: the word, its lemma, its form, its first "
      "meaning and its sentence, tab-separated) and how many it holds"},
+    {"--serve", "", "", Role::Serve,
+     "serve the dictionary to DICT protocol clients (RFC 2229: GoldenDict, Emacs's dictionary mode, dict) on "
+     "127.0.0.1 and ::1, port 2628, until SIGINT or SIGTERM; databases fi-en (every form analysed) and en-fi, "
+     "strategies exact, prefix and lemma"},
+    {"--listen", "", "HOST:PORT", Role::Listen,
+     "with --serve: listen there instead ([IPv6]:PORT for an IPv6 address; may be given more than once). Only "
+     "loopback addresses are served unless another one is given here: 0.0.0.0:2628 serves every network the "
+     "machine is on"},
     {"--english", "", "WORD...", Role::English,
      "for each English word or phrase, print the Finnish headwords whose meanings hold it, best first, one per "
      "line: the headword, a tab, the meaning that holds it; a word that begins no English word of the data set is "
@@ -97,7 +105,9 @@ Command parse_arguments(const std::vector<std::string>& args) {
     bool interlinear = false;
     bool words_only = false;
     std::vector<std::string> operands;
-    for (const auto& arg : args) {
+    std::vector<std::string> listen;
+    for (std::size_t k = 0; k < args.size(); ++k) {
+        const std::string& arg = args[k];
         if (!words_only && arg == "--") {
             words_only = true;
             continue;
@@ -116,11 +126,17 @@ Command parse_arguments(const std::vector<std::string>& args) {
             interlinear = true;
             continue;
         }
+        if (row->role == Role::Listen) {
+            if (k + 1 == args.size()) return UsageError{"--listen takes HOST:PORT"};
+            listen.push_back(args[++k]);
+            continue;
+        }
         if (command) return UsageError{fmt::format("{} cannot be given with {}", arg, command_name)};
         command = row->role;
         command_name = arg;
     }
     if (interlinear && command != Role::Gloss) return UsageError{"--interlinear goes with --gloss"};
+    if (!listen.empty() && command != Role::Serve) return UsageError{"--listen goes with --serve"};
     if (!command) {
         if (operands.empty()) return UsageError{"no word to look up after --"};
         return LookUp{std::move(operands), json};
@@ -133,13 +149,17 @@ Command parse_arguments(const std::vector<std::string>& args) {
         case Role::Words:
             if (!operands.empty()) return UsageError{"--words takes no words"};
             return Words{};
+        case Role::Serve:
+            if (!operands.empty()) return UsageError{"--serve takes no words"};
+            return Serve{std::move(listen)};
         case Role::English:
             if (operands.empty()) return UsageError{"--english takes English words"};
             return English{std::move(operands)};
         case Role::Help: return Help{};
         case Role::Version: return Version{};
         case Role::Json:
-        case Role::Interlinear: break;
+        case Role::Interlinear:
+        case Role::Listen: break;
     }
     return UsageError{"no command"};
 }
@@ -152,6 +172,8 @@ std::string help_text() {
                                gloss a Finnish text, one line per word
        lomperi --read FILE     read a text word by word on the terminal
        lomperi --words         where the words saved for review are
+       lomperi --serve [--listen HOST:PORT]
+                               serve DICT protocol clients
        lomperi --english WORD...
                                the Finnish words for English ones
        lomperi --help | --version

@@ -23,6 +23,9 @@ struct Read {
     std::string file;  // "-": standard input, the keys then from the terminal
 };
 struct Words {};
+struct Serve {
+    std::vector<std::string> listen;  // HOST:PORT; none: the loopback addresses on port 2628
+};
 struct English {
     std::vector<std::string> words;  // English words or phrases
 };
@@ -32,7 +35,7 @@ struct UsageError {
     std::string message;
 };
 
-using Command = std::variant<Interactive, LookUp, Gloss, Help, Version, UsageError, English, Read, Words>;
+using Command = std::variant<Interactive, LookUp, Gloss, Help, Version, UsageError, English, Read, Words, Serve>;
 
 // argv without the program name. "--" ends the options: what follows are
 // words even when they start with "-".

@@ -28,6 +28,7 @@ Result<GlossStore> GlossStore::open(const format::GlossHeader& header, ChunkChec
 }
 
 const GlossStore::Frame& GlossStore::frame(std::size_t index) const {
+    const std::lock_guard lock(*fill_);
     Frame& frame = frames_[index];
     if (frame.read) return frame;
     frame.read = true;
@@ -58,9 +59,14 @@ std::optional<std::vector<std::uint8_t>> GlossStore::plain_body() const {
 }
 
 bool GlossStore::decompress_next() const {
-    while (first_unread_ < frames_.size() && frames_[first_unread_].read) ++first_unread_;
-    if (first_unread_ == frames_.size()) return false;
-    frame(first_unread_);
+    std::size_t next = 0;
+    {
+        const std::lock_guard lock(*fill_);
+        while (first_unread_ < frames_.size() && frames_[first_unread_].read) ++first_unread_;
+        if (first_unread_ == frames_.size()) return false;
+        next = first_unread_;
+    }
+    frame(next);
     return true;
 }
 

@@ -1,9 +1,12 @@
 #pragma once
 // The gloss records of all headwords. The body is decompressed a frame at a
 // time when first read, so that start-up decompresses nothing and a look-up
-// only the frames of the records it reads. Reads fill the cache: a store is
-// not shared between threads.
+// only the frames of the records it reads. Reads fill the cache under a lock,
+// so that a store may be read from several threads (the DICT server's); a
+// frame once filled never changes.
 #include <cstdint>
+#include <memory>
+#include <mutex>
 #include <optional>
 #include <string>
 #include <vector>
@@ -58,6 +61,8 @@ private:
     mutable std::vector<Frame> frames_;
     mutable format::ZstdDecompressor decompressor_;
     mutable std::size_t first_unread_ = 0;
+    // Guards the three above; shared by copies, as they share nothing else that changes.
+    std::shared_ptr<std::mutex> fill_ = std::make_shared<std::mutex>();
     ChunkChecks checks_;
     Bytes index_;
 };

@@ -1,0 +1,246 @@
+#include "core/dict_server/dict_session.hpp"
+
+#include <fmt/format.h>
+
+#include <algorithm>
+#include <chrono>
+
+#include "base/text.hpp"
+#include "core/cli/commands.hpp"
+#include "core/dict_server/dict_command.hpp"
+#include "core/morphology/analysis.hpp"
+#include "core/morphology/english_search.hpp"
+#include "core/morphology/entry_choice.hpp"
+#include "core/morphology/headword_search.hpp"
+
+namespace lomperi::dict_server {
+namespace {
+
+struct Database {
+    std::string_view name;
+    std::string_view title;
+    std::string_view info;
+};
+
+constexpr Database kFinnishEnglish{
+    "fi-en", "Finnish-English, every form analysed (lomperi)",
+    "Finnish-English dictionary of lomperi. Any inflected form, compound or\n"
+    "derived word is analysed and answered with the lines that tell which form\n"
+    "it is, then the entry of its word. Meanings: FreeDict/WikDict (CC BY-SA\n"
+    "3.0); analysis: voikko-fi (GPL-2.0-or-later)."};
+constexpr Database kEnglishFinnish{
+    "en-fi", "English-Finnish (lomperi)",
+    "The Finnish words whose meanings hold an English word or phrase, best\n"
+    "first, one per line: the Finnish word, a tab, the meaning."};
+
+constexpr std::string_view kStrategies[][2] = {
+    {"exact", "Match headwords exactly"},
+    {"prefix", "Match headwords that begin with the word"},
+    {"lemma", "Match the lemmas of any inflected form (the default)"},
+};
+
+constexpr std::string_view kMimeHeaders = "Content-type: text/plain; charset=utf-8\nContent-transfer-encoding: 8bit\n\n";
+
+constexpr std::string_view kHelp =
+    "DEFINE database word         -- look up word in database\n"
+    "MATCH database strategy word -- match words in database using strategy\n"
+    "SHOW DB                      -- list all accessible databases\n"
+    "SHOW STRAT                   -- list available matching strategies\n"
+    "SHOW INFO database           -- provide information about the database\n"
+    "SHOW SERVER                  -- provide site-specific information\n"
+    "OPTION MIME                  -- use MIME headers\n"
+    "CLIENT info                  -- identify client to server\n"
+    "STATUS                       -- display timing information\n"
+    "HELP                         -- display this help information\n"
+    "QUIT                         -- terminate connection\n";
+
+std::string quoted(std::string_view text) {
+    std::string out = "\"";
+    for (const char c : text) {
+        if (c == '"' || c == '\\') out += '\\';
+        out += c;
+    }
+    return out + "\"";
+}
+
+Reply status(std::string_view line, bool close = false) { return {std::string(line) + "\r\n", close}; }
+
+std::string ok() { return "250 ok\r\n"; }
+
+}  // namespace
+
+std::string text_block(std::string_view text) {
+    std::string out;
+    while (!text.empty()) {
+        const std::size_t end = text.find('\n');
+        std::string_view line = text.substr(0, end);
+        if (line.ends_with('\r')) line.remove_suffix(1);
+        if (line.starts_with('.')) out += '.';
+        out += line;
+        out += "\r\n";
+        if (end == std::string_view::npos) break;
+        text.remove_prefix(end + 1);
+    }
+    return out + ".\r\n";
+}
+
+DictSession::DictSession(const morphology::Dictionary& dictionary, const ServerFacts& facts, std::string msg_id)
+    : dictionary_(dictionary), facts_(facts), msg_id_(std::move(msg_id)) {}
+
+std::string DictSession::banner() const {
+    return fmt::format("220 lomperi {} <mime> {}\r\n", facts_.version, msg_id_);
+}
+
+namespace {
+
+std::vector<Database> databases_of(const morphology::Dictionary& dictionary) {
+    std::vector<Database> all{kFinnishEnglish};
+    if (morphology::has_english(dictionary)) all.push_back(kEnglishFinnish);
+    return all;
+}
+
+// The databases a DEFINE or MATCH names: one, all ("*" and "!"), or none when unknown.
+std::vector<Database> named_databases(const morphology::Dictionary& dictionary, std::string_view name) {
+    const auto all = databases_of(dictionary);
+    if (name == "*" || name == "!") return all;
+    for (const auto& database : all) {
+        if (database.name == name) return {database};
+    }
+    return {};
+}
+
+std::vector<std::string> matches_in(const morphology::Dictionary& dictionary, std::string_view database,
+                                    std::string_view strategy, std::string_view word) {
+    std::vector<std::string> found;
+    const auto add = [&](std::string headword) {
+        if (found.size() < kMaxMatches && std::ranges::find(found, headword) == found.end()) found.push_back(std::move(headword));
+    };
+    const bool english = database == kEnglishFinnish.name;
+    const word_map::WordMap& keys = english ? dictionary.english->words : dictionary.glosses;
+    if (strategy == "prefix") {
+        const std::string lower = english ? lower_case(word) : std::string(word);
+        for (auto& match : morphology::search_headwords(keys, lower, kMaxMatches)) add(std::move(match.headword));
+        return found;
+    }
+    if (strategy == "exact" || english) {
+        if (keys.get(word)) add(std::string(word));
+        if (const std::string lower = lower_case(word); lower != word && keys.get(lower)) add(lower);
+        return found;
+    }
+    const auto choice = morphology::choose_entry(dictionary, word);
+    for (const auto& reading : choice.readings) {
+        if (morphology::has_entry(dictionary, reading)) add(reading.lemma);
+    }
+    if (choice.headword && dictionary.glosses.get(*choice.headword)) add(*choice.headword);
+    return found;
+}
+
+}  // namespace
+
+std::string DictSession::definition(std::string_view database, std::string_view word) const {
+    std::string out;
+    std::string errors;
+    const std::vector<std::string> words{std::string(word)};
+    const int found = database == kEnglishFinnish.name
+                          ? cli::translate_english(dictionary_, words, out, errors)
+                          : cli::look_up(dictionary_, words, cli::OutputStyle{80, false}, out, errors);
+    if (found != cli::kAllFound || out.empty()) return {};
+    return out;
+}
+
+Reply DictSession::define(const std::vector<std::string>& words) const {
+    if (words.size() != 3) return status("501 Syntax error, illegal parameters");
+    const auto databases = named_databases(dictionary_, words[1]);
+    if (databases.empty()) return status("550 Invalid database, use \"SHOW DB\" for list of databases");
+    std::string body;
+    std::size_t count = 0;
+    for (const auto& database : databases) {
+        const std::string text = definition(database.name, words[2]);
+        if (text.empty()) continue;
+        ++count;
+        body += fmt::format("151 {} {} {}\r\n", quoted(words[2]), database.name, quoted(database.title));
+        body += text_block(mime_ ? std::string(kMimeHeaders) + text : text);
+        if (words[1] == "!") break;
+    }
+    if (count == 0) return status("552 No match");
+    return {fmt::format("150 {} definitions retrieved\r\n", count) + body + ok(), false};
+}
+
+Reply DictSession::match(const std::vector<std::string>& words) const {
+    if (words.size() != 4) return status("501 Syntax error, illegal parameters");
+    const auto databases = named_databases(dictionary_, words[1]);
+    if (databases.empty()) return status("550 Invalid database, use \"SHOW DB\" for list of databases");
+    const std::string strategy = words[2] == "." ? "lemma" : lower_case(words[2]);
+    const bool known = std::ranges::any_of(kStrategies, [&](const auto& row) { return row[0] == strategy; });
+    if (!known) return status("551 Invalid strategy, use \"SHOW STRAT\" for a list of strategies");
+    std::string lines;
+    std::size_t count = 0;
+    for (const auto& database : databases) {
+        const auto found = matches_in(dictionary_, database.name, strategy, words[3]);
+        for (const auto& headword : found) lines += std::string(database.name) + " " + quoted(headword) + "\n";
+        count += found.size();
+        if (words[1] == "!" && !found.empty()) break;
+    }
+    if (count == 0) return status("552 No match");
+    return {fmt::format("152 {} matches found\r\n", count) + text_block(lines) + ok(), false};
+}
+
+Reply DictSession::show(const std::vector<std::string>& words) const {
+    if (words.size() < 2) return status("501 Syntax error, illegal parameters");
+    const std::string what = lower_case(words[1]);
+    if ((what == "db" || what == "databases") && words.size() == 2) {
+        const auto all = databases_of(dictionary_);
+        std::string lines;
+        for (const auto& database : all) lines += std::string(database.name) + " " + quoted(database.title) + "\n";
+        return {fmt::format("110 {} databases present\r\n", all.size()) + text_block(lines) + ok(), false};
+    }
+    if ((what == "strat" || what == "strategies") && words.size() == 2) {
+        std::string lines;
+        for (const auto& row : kStrategies) lines += std::string(row[0]) + " " + quoted(row[1]) + "\n";
+        return {fmt::format("111 {} strategies available\r\n", std::size(kStrategies)) + text_block(lines) + ok(), false};
+    }
+    if (what == "info" && words.size() == 3) {
+        const auto named = named_databases(dictionary_, words[2]);
+        if (named.size() != 1 || words[2] == "*" || words[2] == "!") {
+            return status("550 Invalid database, use \"SHOW DB\" for list of databases");
+        }
+        return {"112 database information follows\r\n" + text_block(named.front().info) + ok(), false};
+    }
+    if (what == "server" && words.size() == 2) {
+        const std::string info = fmt::format(
+            "lomperi {}: a Finnish-English dictionary that analyses every word form.\n"
+            "{} headwords, {} word forms.\n",
+            facts_.version, dictionary_.glosses.len(), dictionary_.inflections.len());
+        return {"114 server information follows\r\n" + text_block(info) + ok(), false};
+    }
+    return status("501 Syntax error, illegal parameters");
+}
+
+Reply DictSession::answer(std::string_view line) {
+    const auto words = command_words(line);
+    if (!words) return status("501 Syntax error, illegal parameters");
+    if (words->empty()) return status("500 Syntax error, command not recognized");
+    const std::string command = lower_case((*words)[0]);
+    if (command == "define") return define(*words);
+    if (command == "match") return match(*words);
+    if (command == "show") return show(*words);
+    if (command == "client") return {ok(), false};
+    if (command == "option") {
+        if (words->size() == 2 && lower_case((*words)[1]) == "mime") {
+            mime_ = true;
+            return status("250 ok - using MIME headers");
+        }
+        return status("501 Syntax error, illegal parameters");
+    }
+    if (command == "status") {
+        const auto now = std::chrono::duration_cast<std::chrono::seconds>(
+                             std::chrono::system_clock::now().time_since_epoch()).count();
+        return status(fmt::format("210 up {} seconds", now - static_cast<std::int64_t>(facts_.started)));
+    }
+    if (command == "help") return {"113 help text follows\r\n" + text_block(kHelp) + ok(), false};
+    if (command == "quit") return status("221 Closing Connection", true);
+    if (command == "auth" || command == "saslauth" || command == "saslresp") return status("502 Command not implemented");
+    return status("500 Syntax error, command not recognized");
+}
+
+}  // namespace lomperi::dict_server

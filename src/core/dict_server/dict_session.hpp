@@ -1,0 +1,60 @@
+#pragma once
+// One client's conversation in the DICT protocol (RFC 2229): a command line
+// in, the whole answer out, CRLF-terminated, text lines dot-stuffed. Pure:
+// the server moves the bytes.
+//
+// Databases: "fi-en" (a Finnish word's analysis and entry, as `lomperi WORD`
+// prints it) and, with an English side, "en-fi" (the Finnish words for an
+// English one). Strategies: "exact", "prefix" and "lemma" (any form to the
+// lemmas the analyser gives); "." is "lemma".
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/morphology/dictionary.hpp"
+
+namespace lomperi::dict_server {
+
+// Longer command lines are refused (the RFC's bound, CRLF included).
+inline constexpr std::size_t kMaxCommandLine = 1024;
+// The most matches one MATCH lists.
+inline constexpr std::size_t kMaxMatches = 200;
+
+// What the server tells every session about itself.
+struct ServerFacts {
+    std::string version;
+    std::uint64_t started = 0;  // seconds since the epoch
+};
+
+struct Reply {
+    std::string text;
+    bool close = false;
+};
+
+class DictSession {
+public:
+    DictSession(const morphology::Dictionary& dictionary, const ServerFacts& facts, std::string msg_id);
+
+    // The 220 line a client is greeted with.
+    std::string banner() const;
+    // The answer to one command line (without its CRLF).
+    Reply answer(std::string_view line);
+
+private:
+    Reply define(const std::vector<std::string>& words) const;
+    Reply match(const std::vector<std::string>& words) const;
+    Reply show(const std::vector<std::string>& words) const;
+    std::string definition(std::string_view database, std::string_view word) const;
+
+    const morphology::Dictionary& dictionary_;
+    const ServerFacts& facts_;
+    std::string msg_id_;
+    bool mime_ = false;
+};
+
+// Text as the protocol carries it: each line CRLF-terminated, a line that
+// starts with "." doubled, and the "." line that ends it.
+std::string text_block(std::string_view text);
+
+}  // namespace lomperi::dict_server

@@ -1,5 +1,6 @@
 # Installation and the Debian package. Only the dictionary executable is
-# installed, with its man page, its licence and the provenance of its data.
+# installed, with its man page, its licence, the provenance of its data and
+# a systemd user unit for its DICT server (not enabled).
 include(GNUInstallDirs)
 
 # The man page is installed compressed, as Debian expects; -n keeps the
@@ -20,6 +21,8 @@ install(TARGETS lomperi RUNTIME DESTINATION "${CMAKE_INSTALL_BINDIR}")
 install(FILES "${LOMPERI_MAN_GZ}" DESTINATION "${CMAKE_INSTALL_MANDIR}/man1")
 install(FILES LICENSE cmake/debian/copyright DESTINATION "${CMAKE_INSTALL_DOCDIR}")
 install(FILES data/README.md DESTINATION "${CMAKE_INSTALL_DOCDIR}" RENAME DATA-SOURCES.md)
+# systemd looks for user units in lib/systemd/user, never a multiarch directory.
+install(FILES cmake/systemd/lomperi-dict.service DESTINATION lib/systemd/user)
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME lomperi)

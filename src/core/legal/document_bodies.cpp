@@ -106,9 +106,11 @@ The dictionary is built into the program, so no other files are read
 Network, telemetry and logs
 ---------------------------
 
-Lomperi makes no network access of any kind. It collects no usage
-statistics, sends no crash reports, does not check for updates and keeps no
-log files.
+Lomperi makes no network access of its own. Only when you start it with
+--serve does it listen for DICT protocol clients, on this computer's
+loopback addresses unless you name others with --listen; it answers their
+look-ups and keeps nothing of them. It collects no usage statistics, sends
+no crash reports, does not check for updates and keeps no log files.
 
 Changes to this policy
 ----------------------

@@ -170,10 +170,14 @@ LoopEnd ended_by_signal(LoopEnd end) {
 
 LoopEnd run_screen(term::Terminal& terminal, term::RawMode& raw, const term::Sink& sink, CursorGuard& cursor,
                    morphology::Dictionary dictionary, layout::LayoutConfig layout,
-                   const std::optional<action::OpenReading>& text) {
+                   std::optional<action::OpenReading> text) {
     if (auto entered = term::enter_interactive_screen(sink); !entered) return {entered.error()};
     AppState state(std::move(dictionary), layout);
-    if (text) apply_action(state, *text);
+    // The text as read is let go once the pane holds its own safe copy.
+    if (text) {
+        apply_action(state, Action(std::move(*text)));
+        text.reset();
+    }
     ViewCache cache;
     term::Renderer renderer(sink);
     Screen screen{terminal, raw, sink, renderer};
@@ -196,7 +200,7 @@ Result<void> check_terminals(int input) {
 }
 
 Result<int> run_interactive(morphology::Dictionary dictionary, int input,
-                            const std::optional<action::OpenReading>& text = std::nullopt) {
+                            std::optional<action::OpenReading> text = std::nullopt) {
     if (auto terminals = check_terminals(input); !terminals) return forward(terminals);
     auto terminal = term::Terminal::open(input, kOutput);
     if (!terminal) return forward(terminal);
@@ -207,7 +211,7 @@ Result<int> run_interactive(morphology::Dictionary dictionary, int input,
     const term::CrashGuard crash_guard(input, raw->saved(), kOutput);
     const term::Sink sink = term::fd_sink(kOutput);
     CursorGuard cursor(sink);
-    const LoopEnd end = ended_by_signal(run_screen(*terminal, *raw, sink, cursor, std::move(dictionary), layout, text));
+    const LoopEnd end = ended_by_signal(run_screen(*terminal, *raw, sink, cursor, std::move(dictionary), layout, std::move(text)));
     if (auto torn_down = teardown(*raw, sink, cursor); !torn_down) return forward(torn_down);
     if (end.error) return std::unexpected(*end.error);
     return end.status;

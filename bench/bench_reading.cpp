@@ -82,7 +82,7 @@ void BM_OpenTextToFirstFrame(benchmark::State& bench_state) {
     const double bytes = static_cast<double>(reading.text.text().capacity() +
                                              reading.text.index_bytes() +
                                              reading.layout.lines().capacity() * sizeof(reading::DisplayLine) +
-                                             reading.reach.capacity() * sizeof(view::Reach));
+                                             reading.reach.bytes());
     bench_state.counters["words"] = static_cast<double>(reading.text.word_count());
     bench_state.counters["memory_per_text_byte"] = bytes / static_cast<double>(bench_text().size());
 }

@@ -57,7 +57,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             check(*next < text.word_count());
             word = *next;
         }
-        check(layout.line_of_word(word) < std::max<std::size_t>(layout.line_count(), 1));
+        check(layout.line_of_word(text, word) < std::max<std::size_t>(layout.line_count(), 1));
     }
     const std::string lines = cli::interlinear_lines(bytes.substr(0, 4096), width + 1, [](std::string_view w) {
         return cli::InterlinearWord{std::string(w.substr(0, 8)), "x"};

@@ -28,7 +28,7 @@ public:
             any = true;
             at = chunk_end;
         }
-        if (!any) lines_.push_back({static_cast<std::uint32_t>(start), static_cast<std::uint32_t>(start), 0});
+        if (!any) lines_.push_back({static_cast<std::uint32_t>(start), static_cast<std::uint32_t>(start)});
         open_ = false;
     }
 
@@ -52,11 +52,11 @@ private:
                 used += w;
                 cut += length;
             }
-            lines_.push_back({static_cast<std::uint32_t>(at), static_cast<std::uint32_t>(cut), 0});
+            lines_.push_back({static_cast<std::uint32_t>(at), static_cast<std::uint32_t>(cut)});
             at = cut;
             width = term::display_width(all_.substr(at, end - at));
         }
-        lines_.push_back({static_cast<std::uint32_t>(at), static_cast<std::uint32_t>(end), 0});
+        lines_.push_back({static_cast<std::uint32_t>(at), static_cast<std::uint32_t>(end)});
         used_ = width;
         open_ = true;
     }
@@ -81,33 +81,28 @@ ReadingLayout ReadingLayout::wrap(const ReadingText& text, std::uint16_t width) 
         filler.fill(start, end);
         start = end + 1;
     }
-    std::size_t next = 0;
-    for (auto& line : layout.lines_) {
-        while (next < text.word_count() && text.at(next).offset < line.start) ++next;
-        line.first_word = static_cast<std::uint32_t>(next);
-    }
     layout.lines_.shrink_to_fit();
     return layout;
 }
 
-std::size_t ReadingLayout::line_of_word(std::size_t word) const {
-    if (lines_.empty()) return 0;
-    const auto after = std::ranges::upper_bound(lines_, word, {}, [](const DisplayLine& l) { return std::size_t{l.first_word}; });
+std::size_t ReadingLayout::line_of_word(const ReadingText& text, std::size_t word) const {
+    if (lines_.empty() || word >= text.word_count()) return 0;
+    const std::uint32_t offset = text.at(word).offset;
+    // The last line that starts at or before the word (a word cut over two lines starts on the first).
+    const auto after = std::ranges::upper_bound(lines_, offset, {}, &DisplayLine::start);
     return after == lines_.begin() ? 0 : static_cast<std::size_t>(after - lines_.begin() - 1);
 }
 
 std::pair<std::size_t, std::size_t> ReadingLayout::words_on_line(const ReadingText& text, std::size_t line) const {
     if (line >= lines_.size()) return {0, 0};
-    const std::size_t first = lines_[line].first_word;
-    std::size_t last = first;
-    while (last < text.word_count() && text.at(last).offset < lines_[line].end) ++last;
-    // A word cut over two lines starts on the first of them only.
-    return {first, std::max(first, last)};
+    const std::size_t first = text.first_word_from(lines_[line].start);
+    const std::size_t end = lines_[line].end == lines_[line].start ? first : text.first_word_from(lines_[line].end);
+    return {first, std::max(first, end)};
 }
 
 std::uint16_t ReadingLayout::column_of_word(const ReadingText& text, std::size_t word) const {
     if (word >= text.word_count() || lines_.empty()) return 0;
-    const DisplayLine& line = lines_[line_of_word(word)];
+    const DisplayLine& line = lines_[line_of_word(text, word)];
     const std::size_t offset = std::max<std::size_t>(text.at(word).offset, line.start);
     const auto width = term::display_width(std::string_view(text.text()).substr(line.start, offset - line.start));
     return static_cast<std::uint16_t>(std::min<std::size_t>(width, 0xFFFF));
@@ -118,7 +113,7 @@ std::optional<std::size_t> ReadingLayout::word_lines_away(const ReadingText& tex
     if (word >= text.word_count() || lines == 0 || lines_.empty()) return std::nullopt;
     const std::uint16_t column = column_of_word(text, word);
     const std::int64_t last = static_cast<std::int64_t>(lines_.size()) - 1;
-    const std::int64_t from = static_cast<std::int64_t>(line_of_word(word));
+    const std::int64_t from = static_cast<std::int64_t>(line_of_word(text, word));
     std::int64_t target = std::clamp<std::int64_t>(from + lines, 0, last);
     if (target == from) return std::nullopt;
     const auto nearest = [&](std::int64_t line) -> std::optional<std::size_t> {

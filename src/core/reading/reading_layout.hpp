@@ -10,10 +10,10 @@
 
 namespace lomperi::reading {
 
+// A byte range of the text.
 struct DisplayLine {
-    std::uint32_t start = 0;       // byte range of the text
+    std::uint32_t start = 0;
     std::uint32_t end = 0;
-    std::uint32_t first_word = 0;  // the first word at or after start
 };
 
 class ReadingLayout {
@@ -28,7 +28,7 @@ public:
     std::size_t line_count() const { return lines_.size(); }
 
     // The display line the word starts on.
-    std::size_t line_of_word(std::size_t word) const;
+    std::size_t line_of_word(const ReadingText& text, std::size_t word) const;
     // The words that start on the line: [first, last).
     std::pair<std::size_t, std::size_t> words_on_line(const ReadingText& text, std::size_t line) const;
     // The display column where the word starts.

@@ -77,6 +77,10 @@ std::string_view ReadingText::word(std::size_t index) const {
     return std::string_view(text_).substr(offsets_[index], lengths_[index]);
 }
 
+std::size_t ReadingText::first_word_from(std::size_t offset) const {
+    return static_cast<std::size_t>(std::ranges::lower_bound(offsets_, offset) - offsets_.begin());
+}
+
 std::string ReadingText::sentence_of(std::size_t index) const {
     if (index >= word_count()) return {};
     const std::string_view all(text_);

@@ -36,6 +36,8 @@ public:
     // Where the word stands; the caller keeps index below word_count().
     TextWord at(std::size_t index) const { return {offsets_[index], lengths_[index]}; }
     std::string_view word(std::size_t index) const;
+    // The first word at or after a byte of the text; word_count() for none.
+    std::size_t first_word_from(std::size_t offset) const;
     // The bytes kept besides the text, for the memory budget.
     std::size_t index_bytes() const { return offsets_.capacity() * 4 + lengths_.capacity(); }
 

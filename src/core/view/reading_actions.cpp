@@ -72,7 +72,7 @@ void leave_reading(AppState& state) {
 
 void keep_current_word_in_view(ReadingState& reading) {
     if (reading.layout.line_count() == 0) return;
-    const std::size_t line = reading.layout.line_of_word(reading.current);
+    const std::size_t line = reading.layout.line_of_word(reading.text, reading.current);
     const std::size_t height = std::max<std::uint16_t>(reading.page_height, 1);
     if (line < reading.top_line) reading.top_line = line;
     if (line >= reading.top_line + height) reading.top_line = line - height + 1;
@@ -82,7 +82,7 @@ void open_reading(AppState& state, const action::OpenReading& open) {
     ReadingState reading;
     reading.text = reading::ReadingText(open.name, open.text);
     reading.from_dictionary = open.from_dictionary;
-    reading.reach.assign(reading.text.word_count(), Reach::Unknown);
+    reading.reach.reset(reading.text.word_count());
     state.reading = std::move(reading);
     state.fullscreen = false;
     if (state.reading->text.word_count() == 0) {

@@ -40,7 +40,7 @@ void fit_layout(ReadingState& reading, term::Rect inner) {
 
 term::Style word_style(const ReadingState& reading, std::size_t word) {
     if (word == reading.current) return term::Style{}.adding(term::Reversed);
-    if (reading.reach[word] == Reach::Nothing) return term::Style{}.adding(term::Dim);
+    if (reading.reach.get(word) == Reach::Nothing) return term::Style{}.adding(term::Dim);
     return {};
 }
 
@@ -54,7 +54,7 @@ void draw_line(term::Buffer& buffer, term::Rect inner, std::uint16_t row, std::s
     const auto [first, end] = reading.layout.words_on_line(reading.text, line_index);
     for (std::size_t w = first; w < end; ++w) {
         const reading::TextWord word = reading.text.at(w);
-        if (reading.reach[w] == Reach::Unknown) reading.reach[w] = reach_of(state.dictionary, reading.text.word(w));
+        if (reading.reach.get(w) == Reach::Unknown) reading.reach.set(w, reach_of(state.dictionary, reading.text.word(w)));
         const std::size_t column = term::display_width(all.substr(line.start, word.offset - line.start));
         if (column >= inner.width) break;
         const std::size_t length = std::min<std::size_t>(word.length, line.end - word.offset);

@@ -50,9 +50,9 @@ TEST(ReadingLayout, WrapsAtSpacesKeepsEmptyLinesAndCutsLongWords) {
     const auto layout = ReadingLayout::wrap(text, 10);
     EXPECT_EQ(lines_of(text, layout),
               (std::vector<std::string>{"yksi kaksi", "kolme", "", "neljäviisi", "kuusi", "seitsemän"}));
-    EXPECT_EQ(layout.line_of_word(2), 1u);
-    EXPECT_EQ(layout.line_of_word(3), 3u);  // the cut word starts on its first line
-    EXPECT_EQ(layout.line_of_word(4), 5u);
+    EXPECT_EQ(layout.line_of_word(text, 2), 1u);
+    EXPECT_EQ(layout.line_of_word(text, 3), 3u);  // the cut word starts on its first line
+    EXPECT_EQ(layout.line_of_word(text, 4), 5u);
     EXPECT_EQ(layout.column_of_word(text, 1), 5u);
 }
 

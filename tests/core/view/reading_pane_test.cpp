@@ -99,7 +99,7 @@ TEST(ReadingPane, ANarrowerPaneRewrapsAndKeepsTheCurrentWordInView) {
     (void)scene.frame(60, 10);
     scene.frame_buffer = scene.frame(30, 6);
     const ReadingState& reading = *scene.state.reading;
-    const std::size_t line = reading.layout.line_of_word(reading.current);
+    const std::size_t line = reading.layout.line_of_word(reading.text, reading.current);
     EXPECT_GE(line, reading.top_line);
     EXPECT_LT(line, reading.top_line + reading.page_height);
     EXPECT_TRUE(style_of(scene, 5).add & term::Reversed);

@@ -21,6 +21,7 @@
 #include <mutex>
 #include <thread>
 
+#include "base/file_descriptor.hpp"
 #include "base/utf8.hpp"
 #include "core/dict_server/dict_session.hpp"
 
@@ -29,22 +30,8 @@ namespace {
 
 Error os_error(const std::string& what) { return Error(what, Error(std::strerror(errno))); }
 
-class Socket {
-public:
-    explicit Socket(int fd = -1) : fd_(fd) {}
-    Socket(Socket&& other) noexcept : fd_(std::exchange(other.fd_, -1)) {}
-    Socket& operator=(Socket&& other) noexcept {
-        std::swap(fd_, other.fd_);
-        return *this;
-    }
-    ~Socket() {
-        if (fd_ >= 0) ::close(fd_);
-    }
-    int fd() const { return fd_; }
+using Socket = FileDescriptor;
 
-private:
-    int fd_;
-};
 
 struct Address {
     std::string host;
@@ -79,11 +66,11 @@ Result<Socket> listen_on(const Address& address) {
     }
     const std::unique_ptr<addrinfo, decltype(&::freeaddrinfo)> owned(found, ::freeaddrinfo);
     Socket socket(::socket(found->ai_family, found->ai_socktype | SOCK_CLOEXEC | SOCK_NONBLOCK, found->ai_protocol));
-    if (socket.fd() < 0) return std::unexpected(os_error("cannot listen on " + shown(address)));
+    if (socket.get() < 0) return std::unexpected(os_error("cannot listen on " + shown(address)));
     const int one = 1;
-    ::setsockopt(socket.fd(), SOL_SOCKET, SO_REUSEADDR, &one, sizeof one);
-    if (found->ai_family == AF_INET6) ::setsockopt(socket.fd(), IPPROTO_IPV6, IPV6_V6ONLY, &one, sizeof one);
-    if (::bind(socket.fd(), found->ai_addr, found->ai_addrlen) != 0 || ::listen(socket.fd(), 128) != 0) {
+    ::setsockopt(socket.get(), SOL_SOCKET, SO_REUSEADDR, &one, sizeof one);
+    if (found->ai_family == AF_INET6) ::setsockopt(socket.get(), IPPROTO_IPV6, IPV6_V6ONLY, &one, sizeof one);
+    if (::bind(socket.get(), found->ai_addr, found->ai_addrlen) != 0 || ::listen(socket.get(), 128) != 0) {
         return std::unexpected(os_error("cannot listen on " + shown(address)));
     }
     return socket;
@@ -169,11 +156,11 @@ public:
     void accept_from(int listener) {
         while (true) {
             Socket socket(::accept4(listener, nullptr, nullptr, SOCK_CLOEXEC));
-            if (socket.fd() < 0) return;
+            if (socket.get() < 0) return;
             reap();
             if (clients_.size() >= options_.max_clients) {
                 // Too many: said without waiting, and closed.
-                ::send(socket.fd(), "420 Server temporarily unavailable\r\n", 36, MSG_NOSIGNAL | MSG_DONTWAIT);
+                ::send(socket.get(), "420 Server temporarily unavailable\r\n", 36, MSG_NOSIGNAL | MSG_DONTWAIT);
                 continue;
             }
             start(std::move(socket));
@@ -181,7 +168,7 @@ public:
     }
 
     void close_all() {
-        for (auto& client : clients_) ::shutdown(client.socket.fd(), SHUT_RDWR);
+        for (auto& client : clients_) ::shutdown(client.socket.get(), SHUT_RDWR);
         for (auto& client : clients_) {
             if (client.thread.joinable()) client.thread.join();
         }
@@ -190,11 +177,11 @@ public:
 
 private:
     void start(Socket socket) {
-        set_timeout(socket.fd(), SO_RCVTIMEO, options_.idle);
-        set_timeout(socket.fd(), SO_SNDTIMEO, options_.unread);
+        set_timeout(socket.get(), SO_RCVTIMEO, options_.idle);
+        set_timeout(socket.get(), SO_SNDTIMEO, options_.unread);
         Client& client = clients_.emplace_back();
         client.socket = std::move(socket);
-        const int fd = client.socket.fd();
+        const int fd = client.socket.get();
         const std::string msg_id = fmt::format("<{}.{}@lomperi>", ::getpid(), ++sessions_);
         client.thread = std::thread([this, fd, msg_id, done = client.done] {
             DictSession session(dictionary_, facts_, msg_id);
@@ -239,7 +226,7 @@ Result<std::vector<Socket>> open_listeners(const ServeOptions& options, std::vec
             if (!first_error) first_error = socket.error();
             continue;
         }
-        where.push_back(shown(Address{address->host, bound_port(socket->fd()).value_or(address->port)}));
+        where.push_back(shown(Address{address->host, bound_port(socket->get()).value_or(address->port)}));
         listeners.push_back(std::move(*socket));
     }
     if (listeners.empty()) return std::unexpected(*first_error);
@@ -258,7 +245,7 @@ Result<int> run_server(const morphology::DataFiles& files, const ServeOptions& o
     if (::pthread_sigmask(SIG_BLOCK, &ending, nullptr) != 0) return fail("cannot block SIGINT and SIGTERM");
     ::signal(SIGPIPE, SIG_IGN);
     const Socket signals(::signalfd(-1, &ending, SFD_CLOEXEC | SFD_NONBLOCK));
-    if (signals.fd() < 0) return std::unexpected(os_error("cannot watch for SIGINT and SIGTERM"));
+    if (signals.get() < 0) return std::unexpected(os_error("cannot watch for SIGINT and SIGTERM"));
 
     auto dictionary = morphology::load_dictionary(files);
     if (!dictionary) return forward(dictionary);
@@ -274,8 +261,8 @@ Result<int> run_server(const morphology::DataFiles& files, const ServeOptions& o
     std::fflush(stdout);
 
     Server server(*dictionary, options);
-    std::vector<pollfd> watched{{signals.fd(), POLLIN, 0}};
-    for (const auto& listener : *listeners) watched.push_back({listener.fd(), POLLIN, 0});
+    std::vector<pollfd> watched{{signals.get(), POLLIN, 0}};
+    for (const auto& listener : *listeners) watched.push_back({listener.get(), POLLIN, 0});
     while (true) {
         if (::poll(watched.data(), watched.size(), -1) < 0) {
             if (errno == EINTR) continue;

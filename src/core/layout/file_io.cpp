@@ -7,35 +7,14 @@
 #include <cerrno>
 #include <string>
 
+#include "base/file_descriptor.hpp"
+
 namespace lomperi::layout {
-namespace {
-
-class Descriptor {
-public:
-    explicit Descriptor(int fd) : fd_(fd) {}
-    Descriptor(const Descriptor&) = delete;
-    Descriptor& operator=(const Descriptor&) = delete;
-    ~Descriptor() {
-        if (fd_ >= 0) ::close(fd_);
-    }
-    int get() const { return fd_; }
-    // Closing can report a write that failed late, so a writer asks for it.
-    bool close() {
-        const int fd = fd_;
-        fd_ = -1;
-        return ::close(fd) == 0;
-    }
-
-private:
-    int fd_;
-};
-
-}  // namespace
 
 // Only a regular file is read: a FIFO or a device placed where the layout
 // file belongs must not hold up start-up, nor a huge file fill memory.
 std::optional<std::string> read_whole_file(const std::filesystem::path& path, std::size_t limit) {
-    Descriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
+    FileDescriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
     if (file.get() < 0) return std::nullopt;
     struct stat info {};
     if (::fstat(file.get(), &info) != 0 || !S_ISREG(info.st_mode)) return std::nullopt;
@@ -103,7 +82,7 @@ bool replace_file(const std::filesystem::path& link, std::string_view text) {
     std::filesystem::path temporary = path;
     temporary += ".new-" + std::to_string(::getpid());
     ::unlink(temporary.c_str());  // left by an earlier process of the same number
-    Descriptor file(::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
+    FileDescriptor file(::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
     if (file.get() < 0) return false;
     const bool written = write_all_to(file.get(), text) && ::fsync(file.get()) == 0 && file.close();
     if (written && ::rename(temporary.c_str(), path.c_str()) == 0) return true;

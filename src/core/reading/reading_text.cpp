@@ -49,7 +49,7 @@ bool is_paragraph_break(std::string_view text, std::size_t at) {
 
 // Moves back to a UTF-8 character boundary.
 std::size_t boundary_before(std::string_view text, std::size_t at) {
-    while (at > 0 && at < text.size() && (static_cast<unsigned char>(text[at]) & 0xC0) == 0x80) --at;
+    while (at > 0 && at < text.size() && !starts_code_point(text[at])) --at;
     return at;
 }
 

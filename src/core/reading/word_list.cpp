@@ -11,6 +11,7 @@
 #include <string>
 #include <system_error>
 
+#include "base/file_descriptor.hpp"
 #include "core/reading/review_entry.hpp"
 
 namespace lomperi::reading {
@@ -23,19 +24,6 @@ Error cannot_save(const std::filesystem::path& path, int error) {
     return Error("cannot save to " + path.string(), Error(std::strerror(error)));
 }
 
-class Fd {
-public:
-    explicit Fd(int fd) : fd_(fd) {}
-    Fd(const Fd&) = delete;
-    Fd& operator=(const Fd&) = delete;
-    ~Fd() {
-        if (fd_ >= 0) ::close(fd_);
-    }
-    int get() const { return fd_; }
-
-private:
-    int fd_;
-};
 
 // The file's content, up to kMaxSearchedBytes; a missing file is empty.
 Result<std::string> read_existing(int fd, const std::filesystem::path& path) {
@@ -93,7 +81,7 @@ Result<Saved> save_review_line(const std::filesystem::path& path, std::string_vi
     std::error_code made;
     std::filesystem::create_directories(path.parent_path(), made);
     if (made) return std::unexpected(cannot_save(path, made.value()));
-    const Fd fd(::open(path.c_str(), O_RDWR | O_APPEND | O_CREAT | O_CLOEXEC, 0644));
+    const FileDescriptor fd(::open(path.c_str(), O_RDWR | O_APPEND | O_CREAT | O_CLOEXEC, 0644));
     if (fd.get() < 0) return std::unexpected(cannot_save(path, errno));
     struct stat info {};
     if (::fstat(fd.get(), &info) != 0) return std::unexpected(cannot_save(path, errno));
@@ -113,7 +101,7 @@ Result<Saved> save_review_line(const std::filesystem::path& path, std::string_vi
 }
 
 Result<std::size_t> count_review_lines(const std::filesystem::path& path) {
-    const Fd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    const FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
     if (fd.get() < 0) {
         if (errno == ENOENT) return std::size_t{0};
         return std::unexpected(Error("cannot read " + path.string() + ": " + std::strerror(errno)));

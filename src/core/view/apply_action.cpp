@@ -181,10 +181,7 @@ void apply_action(AppState& state, const Action& action) {
         open_reading(state, *open);
         return;
     }
-    if (state.reading_open()) {
-        apply_in_reading(state, action);
-        return;
-    }
+    if (state.reading_open() && apply_in_reading(state, action)) return;
     apply_on_main_screen(state, action);
 }
 

@@ -93,37 +93,25 @@ void open_reading(AppState& state, const action::OpenReading& open) {
     show_current_word(state);
 }
 
-void apply_in_reading(AppState& state, const Action& action) {
-    std::visit(Overloaded{
-                   [&](const action::MoveReading& a) { move_reading(state, a); },
-                   [&](const action::SelectWord& a) { move_to(state, a.index); },
-                   [&](const action::ScrollReading& a) { scroll_reading(*state.reading, a.step); },
-                   [&](const action::SetReadingStatus& a) {
-                       state.reading->status = a.text;
-                       state.reading->status_failed = a.failed;
-                   },
-                   [&](const action::LeaveReading&) { leave_reading(state); },
-                   [&](const action::ScrollEntry& a) {
-                       const std::int64_t moved = std::clamp<std::int64_t>(state.entry_scroll + a.step, 0, 65535);
-                       state.entry_scroll = static_cast<std::uint16_t>(moved);
-                   },
-                   [&](const action::ToggleFullscreen&) {
-                       state.fullscreen = !state.fullscreen;
-                       state.entry_scroll = 0;
-                   },
-                   [&](const action::OpenDocuments&) {
-                       state.doc_scroll = 0;
-                       state.doc = 0;
-                   },
-                   // A link of the entry: its word's entry, the text staying where it is.
-                   [&](const action::SetQuery& a) {
-                       state.query = a.word;
-                       state.entry_scroll = 0;
-                       on_query_changed(state);
-                   },
-                   [](const auto&) {},
-               },
-               action);
+bool apply_in_reading(AppState& state, const Action& action) {
+    return std::visit(Overloaded{
+                          [&](const action::MoveReading& a) { return move_reading(state, a), true; },
+                          [&](const action::SelectWord& a) { return move_to(state, a.index), true; },
+                          [&](const action::ScrollReading& a) { return scroll_reading(*state.reading, a.step), true; },
+                          [&](const action::SetReadingStatus& a) {
+                              state.reading->status = a.text;
+                              state.reading->status_failed = a.failed;
+                              return true;
+                          },
+                          [&](const action::LeaveReading&) { return leave_reading(state), true; },
+                          // The entry pane beside the text works as it does beside the lists.
+                          [](const action::ScrollEntry&) { return false; },
+                          [](const action::ToggleFullscreen&) { return false; },
+                          [](const action::OpenDocuments&) { return false; },
+                          [](const action::SetQuery&) { return false; },
+                          [](const auto&) { return true; },
+                      },
+                      action);
 }
 
 }  // namespace lomperi::view

@@ -7,9 +7,9 @@ namespace lomperi::view {
 // Opens the text, its first word shown as if typed.
 void open_reading(AppState& state, const action::OpenReading& open);
 
-// The actions of the reading pane and those of the entry pane beside it;
-// the rest do nothing there.
-void apply_in_reading(AppState& state, const Action& action);
+// The actions of the reading pane; false for those of the entry pane beside
+// it, which the main screen's rules apply to. The rest do nothing there.
+bool apply_in_reading(AppState& state, const Action& action);
 
 // Moves the first shown line so that the current word is on screen.
 void keep_current_word_in_view(ReadingState& reading);

@@ -29,15 +29,7 @@ namespace {
 using namespace lomperi;
 
 const std::vector<std::string>& frequent_words() {
-    static const std::vector<std::string> words = [] {
-        std::vector<std::string> out;
-        std::ifstream in(LOMPERI_TOP_FORMS);
-        for (std::string line; std::getline(in, line);) {
-            if (line.empty() || line.starts_with('#')) continue;
-            out.push_back(line.substr(0, line.find('\t')));
-        }
-        return out;
-    }();
+    static const std::vector<std::string> words = bench::top_forms();
     return words;
 }
 

@@ -26,22 +26,14 @@
 
 #include <benchmark/benchmark.h>
 
+#include "bench_support.hpp"
+
 extern char** environ;
 
 namespace {
 
 using Clock = std::chrono::steady_clock;
 constexpr int kRequestsPerClient = 200;
-
-std::vector<std::string> frequent_words() {
-    std::vector<std::string> out;
-    std::ifstream in(LOMPERI_TOP_FORMS);
-    for (std::string line; std::getline(in, line);) {
-        if (line.empty() || line.starts_with('#') || line.find("foreign") != std::string::npos) continue;
-        out.push_back(line.substr(0, line.find('\t')));
-    }
-    return out;
-}
 
 int free_port() {
     const int fd = ::socket(AF_INET, SOCK_STREAM, 0);
@@ -148,7 +140,7 @@ std::optional<Process>& dictd_server() {
 
 void load(benchmark::State& state, int port) {
     const auto clients = static_cast<std::size_t>(state.range(0));
-    static const std::vector<std::string> words = frequent_words();
+    static const std::vector<std::string> words = lomperi::bench::top_forms(false);
     std::vector<double> latencies;
     std::mutex merge;
     std::atomic<std::size_t> failed{0};

@@ -23,16 +23,6 @@ using namespace lomperi;
 constexpr term::Rect kScreen{0, 0, 200, 60};
 constexpr std::size_t kWords = 100'000;
 
-std::vector<std::string> frequent_words() {
-    std::vector<std::string> out;
-    std::ifstream in(LOMPERI_TOP_FORMS);
-    for (std::string line; std::getline(in, line);) {
-        if (line.empty() || line.starts_with('#')) continue;
-        out.push_back(line.substr(0, line.find('\t')));
-    }
-    return out;
-}
-
 const std::string& bench_text() {
     static const std::string text = [] {
         if (const char* path = std::getenv("LOMPERI_BENCH_TEXT")) {
@@ -41,7 +31,7 @@ const std::string& bench_text() {
             all << in.rdbuf();
             return all.str();
         }
-        const auto words = frequent_words();
+        const auto words = bench::top_forms();
         std::vector<double> weights;
         for (std::size_t rank = 1; rank <= words.size(); ++rank) weights.push_back(1.0 / static_cast<double>(rank));
         std::mt19937 random(2628);

@@ -10,6 +10,8 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <fstream>
+#include <string>
 #include <vector>
 
 #include "core/morphology/dictionary.hpp"
@@ -30,6 +32,21 @@ inline const morphology::Dictionary& embedded_dictionary() {
     static const morphology::Dictionary dict = load_embedded_dictionary();
     return dict;
 }
+
+#ifdef LOMPERI_TOP_FORMS
+// The 1,000 most frequent Finnish forms, most frequent first; without the
+// ones the list marks "foreign" (English names of subtitles) when asked.
+inline std::vector<std::string> top_forms(bool foreign = true) {
+    std::vector<std::string> out;
+    std::ifstream in(LOMPERI_TOP_FORMS);
+    for (std::string line; std::getline(in, line);) {
+        if (line.empty() || line.starts_with('#')) continue;
+        if (!foreign && line.ends_with("\tforeign")) continue;
+        out.push_back(line.substr(0, line.find('\t')));
+    }
+    return out;
+}
+#endif
 
 inline double percentile_us(std::vector<double>& samples, double p) {
     if (samples.empty()) return 0;

@@ -1,5 +1,7 @@
 // The reading pane in a pseudo-terminal: a file, standard input with the keys
 // from the terminal, a paste, saving words, resizing.
+#include <sys/stat.h>
+
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -88,18 +90,36 @@ TEST(Reading, APastedTextOpensTheReadingPaneAndEscGoesBack) {
     expect_clean_exit(session, 0);
 }
 
+// A full disk: the file size limit fails the write the same way (the full
+// device is no regular file and is refused before anything is written).
 TEST(Reading, AFullDiskIsShownAndTheReadingGoesOn) {
+    Program program;
+    write_text(program, "talo kissa\n");
+    auto session = start_script(program, "ulimit -f 0\nexec \"$dir/lomperi\" --read \"$dir/text.txt\"");
+    ScreenModel screen(100, 30);
+    std::size_t seen = 0;
+    ASSERT_TRUE(shows(session, screen, seen, "word 1 of 2"));
+    session.write("s");
+    ASSERT_TRUE(shows(session, screen, seen, "not saved: File too large"));
+    session.write(kRight);
+    EXPECT_TRUE(shows(session, screen, seen, "word 2 of 2"));
+    session.write("\x1b");
+    expect_clean_exit(session, 0);
+    EXPECT_EQ(saved_words(program), "");
+}
+
+TEST(Reading, AFifoIsNoPlaceForTheWords) {
     Program program;
     write_text(program, "talo kissa\n");
     const fs::path words = program.dir() / "home" / ".local" / "share" / "lomperi" / "words.tsv";
     fs::create_directories(words.parent_path());
-    fs::create_symlink("/dev/full", words);
+    ASSERT_EQ(::mkfifo(words.c_str(), 0600), 0);
     auto session = start_script(program, "exec \"$dir/lomperi\" --read \"$dir/text.txt\"");
     ScreenModel screen(100, 30);
     std::size_t seen = 0;
     ASSERT_TRUE(shows(session, screen, seen, "word 1 of 2"));
     session.write("s");
-    ASSERT_TRUE(shows(session, screen, seen, "No space left on device"));
+    ASSERT_TRUE(shows(session, screen, seen, "not saved: words.tsv is not a regular file"));
     session.write(kRight);
     EXPECT_TRUE(shows(session, screen, seen, "word 2 of 2"));
     session.write("\x1b");

@@ -18,10 +18,13 @@ struct ReviewEntry {
 
 ReviewEntry review_entry(const morphology::Dictionary& dictionary, std::string_view word, std::string sentence);
 
-// The fields tab-separated, each on one line without tabs, ending in a line feed.
+// The fields tab-separated, each on one line without tabs, ending in a line
+// feed; a field with a quote (") is quoted, its quotes doubled.
 std::string review_line(const ReviewEntry& entry);
 
-// Whether two lines are of the same word in the same sentence.
-bool same_review(std::string_view line, std::string_view other);
+// Whether a line of words.tsv, written by this version or by an earlier one
+// that did not quote fields, is of the same word in the same sentence as
+// `line`, written by review_line.
+bool same_review(std::string_view stored, std::string_view line);
 
 }  // namespace lomperi::reading

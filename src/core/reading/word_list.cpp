@@ -4,10 +4,10 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
-#include <optional>
 #include <string>
 #include <system_error>
 
@@ -17,30 +17,57 @@
 namespace lomperi::reading {
 namespace {
 
-// Past this the file is not searched for the line before it is added.
-constexpr std::size_t kMaxSearchedBytes = std::size_t{64} << 20;
+// A save reads no more than this of the file's end for a line of the same
+// word and sentence. Such a line is written once, while its text is being
+// read, so it stands among the last cards: the last MiB holds some 5,000 of
+// them (and 250 of the longest possible), and reads in well under a
+// millisecond whatever the size of the file.
+constexpr std::size_t kSearchedTail = std::size_t{1} << 20;
 
 Error cannot_save(const std::filesystem::path& path, int error) {
     return Error("cannot save to " + path.string(), Error(std::strerror(error)));
 }
 
+// Opened without waiting: a FIFO without a reader, or a device, would hold
+// the screen. -1 with errno on failure.
+FileDescriptor open_without_waiting(const std::filesystem::path& path, int flags) {
+    return FileDescriptor(::open(path.c_str(), flags | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0644));
+}
 
-// The file's content, up to kMaxSearchedBytes; a missing file is empty.
-Result<std::string> read_existing(int fd, const std::filesystem::path& path) {
-    std::string content;
-    char chunk[1 << 16];
-    while (content.size() < kMaxSearchedBytes) {
-        const ssize_t n = ::pread(fd, chunk, sizeof chunk, static_cast<off_t>(content.size()));
+// Only a regular file is a list of words: a line written to a FIFO or a
+// device would be lost.
+Result<struct stat> regular_file_info(int fd, const std::filesystem::path& path) {
+    struct stat info {};
+    if (::fstat(fd, &info) != 0) return fail(std::strerror(errno));
+    if (!S_ISREG(info.st_mode)) return fail(path.filename().string() + " is not a regular file");
+    return info;
+}
+
+// The last kSearchedTail bytes of the file, fewer when it is shorter.
+Result<std::string> read_tail(int fd, const std::filesystem::path& path, off_t size) {
+    const off_t from = std::max<off_t>(0, size - static_cast<off_t>(kSearchedTail));
+    std::string tail(static_cast<std::size_t>(size - from), '\0');
+    std::size_t got = 0;
+    while (got < tail.size()) {
+        const ssize_t n = ::pread(fd, tail.data() + got, tail.size() - got, from + static_cast<off_t>(got));
         if (n < 0 && errno == EINTR) continue;
         if (n < 0) return std::unexpected(cannot_save(path, errno));
         if (n == 0) break;
-        content.append(chunk, static_cast<std::size_t>(n));
+        got += static_cast<std::size_t>(n);
     }
-    return content;
+    tail.resize(got);
+    return tail;
 }
 
-bool has_same_line(std::string_view content, std::string_view line) {
-    for (std::size_t start = 0; start < content.size();) {
+// Whole lines only: a tail that starts inside a line starts after it.
+bool has_same_line(std::string_view content, bool whole_file, std::string_view line) {
+    std::size_t first = 0;
+    if (!whole_file) {
+        first = content.find('\n');
+        if (first == std::string_view::npos) return false;
+        ++first;
+    }
+    for (std::size_t start = first; start < content.size();) {
         std::size_t end = content.find('\n', start);
         if (end == std::string_view::npos) end = content.size();
         if (same_review(content.substr(start, end - start), line)) return true;
@@ -49,7 +76,7 @@ bool has_same_line(std::string_view content, std::string_view line) {
     return false;
 }
 
-Result<void> append_whole(int fd, const std::filesystem::path& path, std::string_view line, std::optional<off_t> size) {
+Result<void> append_whole(int fd, const std::filesystem::path& path, std::string_view line, off_t size) {
     std::string_view rest = line;
     while (!rest.empty()) {
         const ssize_t n = ::write(fd, rest.data(), rest.size());
@@ -57,7 +84,7 @@ Result<void> append_whole(int fd, const std::filesystem::path& path, std::string
         if (n <= 0) {
             const int error = n < 0 ? errno : ENOSPC;
             // What went out of the line is taken back.
-            while (size && ::ftruncate(fd, *size) != 0 && errno == EINTR) {
+            while (::ftruncate(fd, size) != 0 && errno == EINTR) {
             }
             return std::unexpected(cannot_save(path, error));
         }
@@ -81,30 +108,32 @@ Result<Saved> save_review_line(const std::filesystem::path& path, std::string_vi
     std::error_code made;
     std::filesystem::create_directories(path.parent_path(), made);
     if (made) return std::unexpected(cannot_save(path, made.value()));
-    const FileDescriptor fd(::open(path.c_str(), O_RDWR | O_APPEND | O_CREAT | O_CLOEXEC, 0644));
+    const FileDescriptor fd = open_without_waiting(path, O_RDWR | O_APPEND | O_CREAT);
     if (fd.get() < 0) return std::unexpected(cannot_save(path, errno));
-    struct stat info {};
-    if (::fstat(fd.get(), &info) != 0) return std::unexpected(cannot_save(path, errno));
-    // Only a regular file is searched (and taken back to its size on a failed write).
-    const bool regular = S_ISREG(info.st_mode);
-    auto content = regular ? read_existing(fd.get(), path) : Result<std::string>(std::string());
-    if (!content) return std::unexpected(content.error());
-    if (has_same_line(*content, line)) return Saved::AlreadyThere;
+    const auto info = regular_file_info(fd.get(), path);
+    if (!info) return forward(info, "cannot save to " + path.string());
+    const off_t size = info->st_size;
+    auto tail = read_tail(fd.get(), path, size);
+    if (!tail) return std::unexpected(tail.error());
+    if (has_same_line(*tail, tail->size() == static_cast<std::size_t>(size), line)) return Saved::AlreadyThere;
     // A file whose last line has no line feed gets one first, in the same write.
-    const bool needs_feed = !content->empty() && !content->ends_with('\n') && content->size() < kMaxSearchedBytes;
-    const std::string whole = needs_feed ? "\n" + std::string(line) : std::string(line);
-    if (auto appended = append_whole(fd.get(), path, whole, regular ? std::optional<off_t>(info.st_size) : std::nullopt);
-        !appended) {
+    const bool needs_feed = !tail->empty() && !tail->ends_with('\n');
+    std::string whole(needs_feed ? "\n" : "");
+    whole += line;
+    if (auto appended = append_whole(fd.get(), path, whole, size); !appended) {
         return std::unexpected(appended.error());
     }
     return Saved::Added;
 }
 
 Result<std::size_t> count_review_lines(const std::filesystem::path& path) {
-    const FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    const FileDescriptor fd = open_without_waiting(path, O_RDONLY);
     if (fd.get() < 0) {
         if (errno == ENOENT) return std::size_t{0};
         return std::unexpected(Error("cannot read " + path.string() + ": " + std::strerror(errno)));
+    }
+    if (const auto info = regular_file_info(fd.get(), path); !info) {
+        return std::unexpected(Error("cannot read " + path.string() + ": " + info.error().message()));
     }
     std::size_t lines = 0;
     bool open_line = false;

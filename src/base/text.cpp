@@ -134,6 +134,7 @@ bool is_all_capitals(std::string_view text) {
 namespace {
 
 constexpr std::u32string_view kOuterMarks = U".,;:!?\"'()[]\u201c\u201d\u201e\u2018\u2019\u00ab\u00bb\u2026\u2013\u2014";
+constexpr std::u32string_view kPhraseMarks = U".,;:!?\"'()[]";
 
 // The length of the UTF-8 character that ends at `end` (exclusive).
 std::size_t last_char_start(std::string_view text, std::size_t end) {
@@ -142,36 +143,46 @@ std::size_t last_char_start(std::string_view text, std::size_t end) {
     return start;
 }
 
-}  // namespace
-
-bool is_outer_mark(char32_t ch) { return kOuterMarks.find(ch) != std::u32string_view::npos; }
-
-std::size_t leading_marks(std::string_view word) {
+std::size_t leading_of(std::string_view word, bool (*is_mark)(char32_t)) {
     std::size_t at = 0;
     while (at < word.size()) {
         const Utf8Step step = decode_utf8(word.substr(at));
-        if (step.status != Utf8Step::Ok || !is_outer_mark(step.code_point)) break;
+        if (step.status != Utf8Step::Ok || !is_mark(step.code_point)) break;
         at += step.length;
     }
     return at;
 }
 
-std::size_t trailing_marks(std::string_view word) {
+std::size_t trailing_of(std::string_view word, bool (*is_mark)(char32_t)) {
     std::size_t end = word.size();
     while (end > 0) {
         const std::size_t start = last_char_start(word, end);
         const Utf8Step step = decode_utf8(word.substr(start, end - start));
-        if (step.status != Utf8Step::Ok || step.length != end - start || !is_outer_mark(step.code_point)) break;
+        if (step.status != Utf8Step::Ok || step.length != end - start || !is_mark(step.code_point)) break;
         end = start;
     }
     return word.size() - end;
 }
+
+}  // namespace
+
+bool is_outer_mark(char32_t ch) { return kOuterMarks.find(ch) != std::u32string_view::npos; }
+
+std::size_t leading_marks(std::string_view word) { return leading_of(word, is_outer_mark); }
+
+std::size_t trailing_marks(std::string_view word) { return trailing_of(word, is_outer_mark); }
 
 std::string_view strip_outer_marks(std::string_view word) {
     word.remove_prefix(leading_marks(word));
     word.remove_suffix(trailing_marks(word));
     return word;
 }
+
+bool is_phrase_mark(char32_t ch) { return kPhraseMarks.find(ch) != std::u32string_view::npos; }
+
+std::size_t leading_phrase_marks(std::string_view word) { return leading_of(word, is_phrase_mark); }
+
+std::size_t trailing_phrase_marks(std::string_view word) { return trailing_of(word, is_phrase_mark); }
 
 namespace {
 

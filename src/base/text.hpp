@@ -24,11 +24,10 @@ std::string capitalized(std::string_view text);
 // Two or more letters, all of them capitals ("EU", "TALON").
 bool is_all_capitals(std::string_view text);
 
-// The punctuation that stands around a word rather than in it: what is
-// stripped from a word of a text, from the edges of a phrase of a meaning and
-// from an English key.
+// The punctuation that stands around a word rather than in it, in two sets.
 
-// Full stops, commas, colons, brackets, straight and typographic quotes,
+// What is stripped from a word of a running text and from an English key:
+// full stops, commas, colons, brackets, straight and typographic quotes,
 // dashes and the ellipsis.
 bool is_outer_mark(char32_t ch);
 
@@ -38,6 +37,16 @@ std::size_t trailing_marks(std::string_view word);
 
 // The word without the outer marks at either end.
 std::string_view strip_outer_marks(std::string_view word);
+
+// What is stripped from the ends of a word or phrase of a meaning before it
+// is looked up for an expansion or a link: only . , ; : ! ? " ' ( ) [ ].
+// A typographic quote, a dash or a hyphen stays, so "\u201ckala\u201d" is
+// no word of the dictionary.
+bool is_phrase_mark(char32_t ch);
+
+// Bytes of phrase marks at the start and at the end of `word`.
+std::size_t leading_phrase_marks(std::string_view word);
+std::size_t trailing_phrase_marks(std::string_view word);
 
 // Without the spaces, tabs and carriage returns at either end.
 std::string_view trim(std::string_view text);

@@ -64,5 +64,32 @@ TEST(OuterMarks, StrippedAtTheEndsOnly) {
     for (const auto& [word, stripped] : rows) EXPECT_EQ(strip_outer_marks(word), stripped) << word;
 }
 
+// Only the twelve ASCII marks, at the ends of a word of a meaning.
+TEST(PhraseMarks, OnlyTheTwelveAsciiMarks) {
+    struct Row {
+        std::string_view word;
+        std::size_t leading;
+        std::size_t trailing;
+    };
+    const Row rows[] = {
+        {".,;:!?\"'()[]kala.,;:!?\"'()[]", 12, 12},
+        {"\u201ckala\u201d", 0, 0},
+        {"\u201ekala\u201c", 0, 0},
+        {"\u2018kala\u2019", 0, 0},
+        {"\u00abkala\u00bb", 0, 0},
+        {"\u2013kala\u2014", 0, 0},
+        {"-kin", 0, 0},
+        {"kala\u2026", 0, 0},
+        {"(\u201ckala\u201d).", 1, 2},
+        {"vaa'an", 0, 0},
+        {"\"\xff\"", 1, 1},
+        {"...", 3, 3},
+    };
+    for (const Row& row : rows) {
+        EXPECT_EQ(leading_phrase_marks(row.word), row.leading) << row.word;
+        EXPECT_EQ(trailing_phrase_marks(row.word), row.trailing) << row.word;
+    }
+}
+
 }  // namespace
 }  // namespace lomperi

@@ -61,8 +61,8 @@ std::string make_phrase(std::span<const std::string_view> words) {
     std::string joined;
     for (std::size_t k = 0; k < words.size(); ++k) {
         std::string_view word = words[k];
-        if (k == 0) word.remove_prefix(leading_marks(word));
-        if (k + 1 == words.size()) word.remove_suffix(trailing_marks(word));
+        if (k == 0) word.remove_prefix(leading_phrase_marks(word));
+        if (k + 1 == words.size()) word.remove_suffix(trailing_phrase_marks(word));
         if (k > 0) joined += ' ';
         joined += word;
     }
@@ -133,8 +133,8 @@ std::vector<LinkSpan> link_meaning(MeaningScan& scan, const Visited& excluded) {
             if (!target) continue;
             const WordToken& first = scan.token(at);
             const WordToken& last = scan.token(at + length - 1);
-            const std::size_t start = first.start + leading_marks(first.text);
-            const std::size_t end = last.end - trailing_marks(last.text);
+            const std::size_t start = first.start + leading_phrase_marks(first.text);
+            const std::size_t end = last.end - trailing_phrase_marks(last.text);
             if (start >= end) continue;
             spans.push_back({std::move(*target), start, end});
             step = length;

@@ -27,7 +27,7 @@ struct WordToken {
 // The maximal runs of characters that are not White_Space, in order.
 std::vector<WordToken> tokenize_meaning(std::string_view text);
 
-// The words joined by single spaces, outer marks stripped from the ends of
+// The words joined by single spaces, phrase marks stripped from the ends of
 // the run only, then lower-cased.
 std::string make_phrase(std::span<const std::string_view> words);
 
@@ -47,7 +47,7 @@ public:
     const WordToken& token(std::size_t k) const { return tokens_[k]; }
     std::size_t longest_window(std::size_t at) const;
 
-    // The words [at, at + length) as a lower-case phrase, outer marks stripped.
+    // The words [at, at + length) as a lower-case phrase, phrase marks stripped.
     const std::string& phrase(std::size_t at, std::size_t length);
     // Whether the phrase is too short to be looked up.
     bool too_short(std::size_t at, std::size_t length);
@@ -76,7 +76,7 @@ bool has_groups(const morphology::PhraseCandidate& candidate);
 // Link spans for the phrases of a meaning that lead to an entry with at
 // least one group, longest phrases first, in text order and never
 // overlapping. Phrases in `excluded` (the entry's own headword) are not
-// linked. A span leaves out the outer marks at the ends of its phrase.
+// linked. A span leaves out the phrase marks at the ends of its phrase.
 std::vector<LinkSpan> link_meaning(MeaningScan& scan, const Visited& excluded);
 std::vector<LinkSpan> link_meaning(const morphology::Dictionary& dictionary, std::string_view meaning,
                                    const Visited& excluded);

@@ -38,8 +38,8 @@ std::optional<TokenParts> cut_by_span(const WordToken& token, const LinkSpan& sp
     const std::size_t from = std::max(token.start, span.start);
     const std::size_t to = std::min(token.end, span.end);
     if (from >= to) return std::nullopt;
-    std::size_t lead = leading_marks(token.text);
-    std::size_t trail = trailing_marks(token.text);
+    std::size_t lead = leading_phrase_marks(token.text);
+    std::size_t trail = trailing_phrase_marks(token.text);
     if (lead == token.text.size()) lead = trail = 0;  // all punctuation: nothing to leave out
     if (from - token.start > lead || token.end - to > trail) return std::nullopt;
     const std::string_view text = token.text;

@@ -201,7 +201,8 @@ terminal and never when NO_COLOR is set.
 
 In the full-screen dictionary Ctrl+E switches between searching Finnish
 words and searching by English words, when the data set has an English side,
-and Ctrl+Z stops the program (fg continues it).
+and Ctrl+Z stops the program (fg continues it). A search text too long for
+the title box shows its end after an ellipsis ("> …ä huomenta").
 
 Exit status:
   0  every word was found

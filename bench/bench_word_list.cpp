@@ -1,13 +1,16 @@
 // Saving a word to a words.tsv of 100 MB (half a million cards): a new word,
 // and the same word of the same sentence again, which is found already there.
 // The file is written under $TMPDIR and removed afterwards.
-// Budget: a save under 5 ms at p99, whatever the size of the file.
+// Budget: a save under 1 ms at p50 and under 10 ms at most (the first one
+// maps its buffer), whatever the size of the file.
+#include <fcntl.h>
 #include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
 #include <string>
 
+#include "base/file_descriptor.hpp"
 #include "bench_support.hpp"
 #include "core/reading/review_entry.hpp"
 #include "core/reading/word_list.hpp"
@@ -31,6 +34,10 @@ public:
             out << chunk;
             written += chunk.size();
         }
+        out.close();
+        // On disk, as a file of earlier days is: not being written back while a save is timed.
+        const FileDescriptor fd(::open(path().c_str(), O_RDONLY | O_CLOEXEC));
+        ::fsync(fd.get());
     }
     ~LargeWordList() { fs::remove_all(dir_); }
     fs::path path() const { return dir_ / "words.tsv"; }

@@ -119,7 +119,7 @@ TEST(Reading, AFifoIsNoPlaceForTheWords) {
     std::size_t seen = 0;
     ASSERT_TRUE(shows(session, screen, seen, "word 1 of 2"));
     session.write("s");
-    ASSERT_TRUE(shows(session, screen, seen, "not saved: words.tsv is not a regular file"));
+    ASSERT_TRUE(shows(session, screen, seen, "not saved: not a regular file")) << screen.row(1);
     session.write(kRight);
     EXPECT_TRUE(shows(session, screen, seen, "word 2 of 2"));
     session.write("\x1b");

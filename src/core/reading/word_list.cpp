@@ -36,10 +36,10 @@ FileDescriptor open_without_waiting(const std::filesystem::path& path, int flags
 
 // Only a regular file is a list of words: a line written to a FIFO or a
 // device would be lost.
-Result<struct stat> regular_file_info(int fd, const std::filesystem::path& path) {
+Result<struct stat> regular_file_info(int fd) {
     struct stat info {};
     if (::fstat(fd, &info) != 0) return fail(std::strerror(errno));
-    if (!S_ISREG(info.st_mode)) return fail(path.filename().string() + " is not a regular file");
+    if (!S_ISREG(info.st_mode)) return fail("not a regular file");
     return info;
 }
 
@@ -110,7 +110,7 @@ Result<Saved> save_review_line(const std::filesystem::path& path, std::string_vi
     if (made) return std::unexpected(cannot_save(path, made.value()));
     const FileDescriptor fd = open_without_waiting(path, O_RDWR | O_APPEND | O_CREAT);
     if (fd.get() < 0) return std::unexpected(cannot_save(path, errno));
-    const auto info = regular_file_info(fd.get(), path);
+    const auto info = regular_file_info(fd.get());
     if (!info) return forward(info, "cannot save to " + path.string());
     const off_t size = info->st_size;
     auto tail = read_tail(fd.get(), path, size);
@@ -132,7 +132,7 @@ Result<std::size_t> count_review_lines(const std::filesystem::path& path) {
         if (errno == ENOENT) return std::size_t{0};
         return std::unexpected(Error("cannot read " + path.string() + ": " + std::strerror(errno)));
     }
-    if (const auto info = regular_file_info(fd.get(), path); !info) {
+    if (const auto info = regular_file_info(fd.get()); !info) {
         return std::unexpected(Error("cannot read " + path.string() + ": " + info.error().message()));
     }
     std::size_t lines = 0;

@@ -1,8 +1,8 @@
 // Saving a word to a words.tsv of 100 MB (half a million cards): a new word,
 // and the same word of the same sentence again, which is found already there.
 // The file is written under $TMPDIR and removed afterwards.
-// Budget: a save under 1 ms at p50 and under 10 ms at most (the first one
-// maps its buffer), whatever the size of the file.
+// Budget: a save under 1 ms of CPU time at p50 and under 10 ms at most (the
+// first ones fault their buffer in), whatever the size of the file.
 #include <fcntl.h>
 #include <unistd.h>
 

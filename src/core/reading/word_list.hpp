@@ -15,13 +15,14 @@ std::filesystem::path word_list_path();
 
 enum class Saved { Added, AlreadyThere };
 
-// Appends the line unless the file has one of the same word and sentence;
-// the directory is made when missing. A write that fails part way is taken
-// back, so the file ends as it was; fails with "cannot save to PATH" caused
-// by the reason.
+// Appends the line unless the end of the file has one of the same word and
+// sentence; the directory is made when missing. A write that fails part way
+// is taken back, so the file ends as it was; fails with "cannot save to PATH"
+// caused by the reason ("not a regular file" for a FIFO or a device).
 Result<Saved> save_review_line(const std::filesystem::path& path, std::string_view line);
 
-// The lines of the file; 0 when there is none.
+// The lines of the file; 0 when there is none. Fails for anything but a
+// regular file.
 Result<std::size_t> count_review_lines(const std::filesystem::path& path);
 
 }  // namespace lomperi::reading

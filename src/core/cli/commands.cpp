@@ -38,6 +38,16 @@ void append_line(std::string& out, const term::Line& line, bool styles) {
     out += '\n';
 }
 
+// The lines come out as the pane shows them at this inner width.
+void append_entry(const morphology::Dictionary& dictionary, const morphology::EntryChoice& choice,
+                  format::GlossRecord record, const OutputStyle& style, std::string& out) {
+    auto entry = expand::build_entry(dictionary, *choice.headword, std::move(record));
+    if (choice.also) entry.also.push_back(expand::build_entry(dictionary, *choice.also, dictionary.gloss_record(*choice.also)));
+    for (const auto& line : expand::entry_pane_lines(entry, choice.notes, expand::EntryLook::Shown, style.width)) {
+        append_line(out, line.line, style.styles);
+    }
+}
+
 std::uint16_t width_from(const char* columns) {
     if (columns == nullptr) return 80;
     const long value = std::strtol(columns, nullptr, 10);
@@ -106,14 +116,26 @@ int look_up(const morphology::Dictionary& dictionary, const std::vector<std::str
         }
         if (!first) out += "--\n";
         first = false;
-        // The lines come out as the pane shows them at this inner width.
-        auto entry = expand::build_entry(dictionary, *choice.headword, std::move(record));
-        if (choice.also) entry.also.push_back(expand::build_entry(dictionary, *choice.also, dictionary.gloss_record(*choice.also)));
-        for (const auto& line : expand::entry_pane_lines(entry, choice.notes, expand::EntryLook::Shown, style.width)) {
-            append_line(out, line.line, style.styles);
-        }
+        append_entry(dictionary, choice, std::move(*record), style, out);
     }
     return status;
+}
+
+std::optional<std::string> own_entry_text(const morphology::Dictionary& dictionary, std::string_view word,
+                                          const OutputStyle& style) {
+    const auto choice = morphology::choose_entry(dictionary, word);
+    if (choice.only_begins_alike) return std::nullopt;
+    auto record = morphology::chosen_record(dictionary, choice);
+    if (!record) return std::nullopt;
+    std::string out;
+    append_entry(dictionary, choice, std::move(*record), style, out);
+    return out;
+}
+
+std::string translation_lines(const std::vector<morphology::EnglishMatch>& matches) {
+    std::string out;
+    for (const auto& match : matches) out += printable(match.headword) + "\t" + printable(match.meaning) + "\n";
+    return out;
 }
 
 int translate_english(const morphology::Dictionary& dictionary, const std::vector<std::string>& words, std::string& out,
@@ -129,7 +151,7 @@ int translate_english(const morphology::Dictionary& dictionary, const std::vecto
         }
         if (!first) out += "--\n";
         first = false;
-        for (const auto& match : matches) out += printable(match.headword) + "\t" + printable(match.meaning) + "\n";
+        out += translation_lines(matches);
     }
     return status;
 }

@@ -1,5 +1,6 @@
 #pragma once
 // The dictionary used from the shell: looking words up and glossing texts.
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -8,6 +9,7 @@
 #include "core/cli/arguments.hpp"
 #include "core/cli/gloss.hpp"
 #include "core/morphology/dictionary.hpp"
+#include "core/morphology/english_search.hpp"
 
 namespace lomperi::cli {
 
@@ -29,6 +31,15 @@ OutputStyle output_style_from_environment();
 // standard output and standard error. The exit status.
 int look_up(const morphology::Dictionary& dictionary, const std::vector<std::string>& words, const OutputStyle& style,
             std::string& out, std::string& errors);
+
+// The entry of one word as look_up prints it, when the word reaches an entry
+// of its own (through its analysis, too); nothing for a word that reaches
+// none, or only a headword that begins like it.
+std::optional<std::string> own_entry_text(const morphology::Dictionary& dictionary, std::string_view word,
+                                          const OutputStyle& style);
+
+// "headword TAB meaning" per line.
+std::string translation_lines(const std::vector<morphology::EnglishMatch>& matches);
 
 // The ranked Finnish headwords of each English word, "headword TAB meaning"
 // per line, words separated by "--"; the exit status.

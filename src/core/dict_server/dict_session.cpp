@@ -131,21 +131,19 @@ std::vector<std::string> matches_in(const morphology::Dictionary& dictionary, st
     for (const auto& reading : choice.readings) {
         if (morphology::has_entry(dictionary, reading)) add(reading.lemma);
     }
-    if (choice.headword && dictionary.glosses.get(*choice.headword)) add(*choice.headword);
+    if (choice.headword && !choice.only_begins_alike && dictionary.glosses.get(*choice.headword)) add(*choice.headword);
     return found;
 }
 
 }  // namespace
 
+// Only the word's own definitions: a headword that merely begins like it is
+// what MATCH with the prefix strategy is for.
 std::string DictSession::definition(std::string_view database, std::string_view word) const {
-    std::string out;
-    std::string errors;
-    const std::vector<std::string> words{std::string(word)};
-    const int found = database == kEnglishFinnish.name
-                          ? cli::translate_english(dictionary_, words, out, errors)
-                          : cli::look_up(dictionary_, words, cli::OutputStyle{80, false}, out, errors);
-    if (found != cli::kAllFound || out.empty()) return {};
-    return out;
+    if (database == kEnglishFinnish.name) {
+        return cli::translation_lines(morphology::exact_english_translations(dictionary_, word, morphology::kListLimit));
+    }
+    return cli::own_entry_text(dictionary_, word, cli::OutputStyle{80, false}).value_or("");
 }
 
 Reply DictSession::define(const std::vector<std::string>& words) const {

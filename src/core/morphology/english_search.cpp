@@ -56,12 +56,18 @@ std::vector<EnglishMatch> search_english(const Dictionary& dictionary, std::stri
     return out;
 }
 
-std::vector<EnglishMatch> english_translations(const Dictionary& dictionary, std::string_view word, std::size_t limit) {
+std::vector<EnglishMatch> exact_english_translations(const Dictionary& dictionary, std::string_view word,
+                                                     std::size_t limit) {
     std::vector<EnglishMatch> out;
     if (!dictionary.english) return out;
     const std::string key = english_key(word);
     add_exact(dictionary, key, limit, out);
     add_exact(dictionary, without_lead(key), limit, out);
+    return out;
+}
+
+std::vector<EnglishMatch> english_translations(const Dictionary& dictionary, std::string_view word, std::size_t limit) {
+    auto out = exact_english_translations(dictionary, word, limit);
     if (out.empty()) return search_english(dictionary, word, limit);
     return out;
 }

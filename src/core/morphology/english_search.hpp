@@ -24,7 +24,11 @@ struct EnglishMatch {
 std::vector<EnglishMatch> search_english(const Dictionary& dictionary, std::string_view prefix, std::size_t limit);
 
 // The ranked headwords of exactly `word` (also without a leading "to", "a",
-// "an" or "the"); the prefix search when neither has any.
+// "an" or "the").
+std::vector<EnglishMatch> exact_english_translations(const Dictionary& dictionary, std::string_view word,
+                                                     std::size_t limit);
+
+// The exact translations; the prefix search when there are none.
 std::vector<EnglishMatch> english_translations(const Dictionary& dictionary, std::string_view word, std::size_t limit);
 
 }  // namespace lomperi::morphology

@@ -139,6 +139,7 @@ void choose_as_listed(const Dictionary& dictionary, EntryChoice& choice) {
     }
     if (const auto first = search_headwords(dictionary.glosses, choice.listed, 1); !first.empty()) {
         choice.headword = first.front().headword;
+        choice.only_begins_alike = true;
     }
 }
 

@@ -36,6 +36,9 @@ struct EntryChoice {
     std::optional<std::string> also;
     // The readings of `listed`, best first.
     std::vector<Reading> readings;
+    // The headword is only the first that begins with the query, which
+    // reaches no entry itself: a neighbour in the list, not the word's own.
+    bool only_begins_alike = false;
 };
 
 // The word's best reading's lemma when it has an entry (the headword as

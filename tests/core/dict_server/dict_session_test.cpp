@@ -32,8 +32,10 @@ protected:
     Session()
         : data_(testing::make_test_dictionary({{"talo", {{"noun", {"house"}}}},
                                                {".com", {{"noun", {"commercial domain"}}}},
-                                               {"talot", {{"noun", {"plural of talo"}}}}},
-                                              {{"talossa", {"talo"}}})),
+                                               {"talot", {{"noun", {"plural of talo"}}}},
+                                               {"kynsi", {{"noun", {"talon"}}}}},
+                                              {{"talossa", {"talo"}}},
+                                              {{"house", {{"talo", 0}}}, {"talon", {{"kynsi", 0}}}})),
           session_(data_.dict, facts_, "<1.1@test>") {}
     std::string say(std::string_view line) { return session_.answer(line).text; }
 
@@ -53,7 +55,8 @@ TEST_F(Session, StatusCodesOfEveryCommand) {
         {"MATCH fi-en exact qqqq", "552 No match\r\n"},
         {"MATCH fi-en prefix tal", "152 2 matches found\r\nfi-en \"talo\"\r\nfi-en \"talot\"\r\n.\r\n250 ok\r\n"},
         {"match ! exact talo", "152 1 matches found\r\nfi-en \"talo\"\r\n.\r\n250 ok\r\n"},
-        {"SHOW DB", "110 1 databases present\r\nfi-en \"Finnish-English, every form analysed (lomperi)\"\r\n.\r\n250 ok\r\n"},
+        {"SHOW DB", "110 2 databases present\r\nfi-en \"Finnish-English, every form analysed (lomperi)\"\r\n"
+                    "en-fi \"English-Finnish (lomperi)\"\r\n.\r\n250 ok\r\n"},
         {"SHOW INFO *", "550 Invalid database, use \"SHOW DB\" for list of databases\r\n"},
         {"SHOW NOTHING", "501 Syntax error, illegal parameters\r\n"},
         {"OPTION FOO", "501 Syntax error, illegal parameters\r\n"},
@@ -70,6 +73,27 @@ TEST_F(Session, StatusCodesOfEveryCommand) {
     const Reply quit = session_.answer("QUIT");
     EXPECT_EQ(quit.text, "221 Closing Connection\r\n");
     EXPECT_TRUE(quit.close);
+}
+
+// DEFINE gives the word's own definitions only (a form's lemma's among
+// them); a headword that merely begins like it is what MATCH prefix finds.
+TEST_F(Session, DefineIsTheWordsOwnAndNeverAWordThatBeginsLikeIt) {
+    const std::pair<std::string_view, std::string_view> cases[] = {
+        {"DEFINE en-fi talo", "552 No match\r\n"},
+        {"DEFINE en-fi hous", "552 No match\r\n"},
+        {"DEFINE fi-en tal", "552 No match\r\n"},
+        {"DEFINE * tal", "552 No match\r\n"},
+        {"MATCH fi-en lemma tal", "552 No match\r\n"},
+        {"DEFINE en-fi house", "150 1 definitions retrieved\r\n151 \"house\" en-fi \"English-Finnish (lomperi)\"\r\n"
+                               "talo\thouse\r\n.\r\n250 ok\r\n"},
+        {"MATCH en-fi prefix talo", "152 1 matches found\r\nen-fi \"talon\"\r\n.\r\n250 ok\r\n"},
+        {"MATCH fi-en prefix tal", "152 2 matches found\r\nfi-en \"talo\"\r\nfi-en \"talot\"\r\n.\r\n250 ok\r\n"},
+        {"MATCH fi-en lemma talossa", "152 1 matches found\r\nfi-en \"talo\"\r\n.\r\n250 ok\r\n"},
+    };
+    for (const auto& [line, reply] : cases) EXPECT_EQ(say(line), reply) << line;
+    const std::string form = say("DEFINE fi-en talossa");
+    EXPECT_TRUE(form.starts_with("150 1 definitions retrieved\r\n")) << form;
+    EXPECT_NE(form.find("house"), std::string::npos) << form;
 }
 
 TEST_F(Session, ADefinitionIsTheEntryDotStuffedWithMimeHeadersWhenAsked) {

@@ -47,11 +47,17 @@ int free_port() {
     return ntohs(address.sin_port);
 }
 
-int connect_to(int port) {
+// The server lets one address hold a quarter of its slots: the clients come
+// from four loopback addresses (every 127.x.y.z is this machine), in turn.
+int connect_to(int port, std::size_t client) {
     const int fd = ::socket(AF_INET, SOCK_STREAM, 0);
     // A server that stops answering fails the request instead of the run.
     const timeval patience{5, 0};
     ::setsockopt(fd, SOL_SOCKET, SO_RCVTIMEO, &patience, sizeof patience);
+    sockaddr_in source{};
+    source.sin_family = AF_INET;
+    source.sin_addr.s_addr = htonl(INADDR_LOOPBACK + static_cast<std::uint32_t>(client % 4));
+    ::bind(fd, reinterpret_cast<sockaddr*>(&source), sizeof source);
     sockaddr_in address{};
     address.sin_family = AF_INET;
     address.sin_port = htons(static_cast<std::uint16_t>(port));
@@ -151,7 +157,7 @@ void load(benchmark::State& state, int port) {
         std::vector<std::thread> threads;
         for (std::size_t c = 0; c < clients; ++c) {
             threads.emplace_back([&, c] {
-                const int fd = connect_to(port);
+                const int fd = connect_to(port, c);
                 std::string buffer;
                 if (fd < 0 || !read_answer(fd, buffer)) {
                     ++failed;
@@ -219,7 +225,7 @@ void BM_LomperiExitAfterSigterm(benchmark::State& state) {
         state.PauseTiming();
         Process server = spawn({LOMPERI_PROGRAM, "--serve", "--listen", "127.0.0.1:0"}, 0, true);
         std::vector<int> clients;
-        for (int k = 0; k < 16; ++k) clients.push_back(connect_to(server.port));
+        for (std::size_t k = 0; k < 16; ++k) clients.push_back(connect_to(server.port, k));
         std::this_thread::sleep_for(std::chrono::milliseconds(100));
         state.ResumeTiming();
         const auto start = Clock::now();

@@ -6,6 +6,8 @@
 #include <optional>
 #include <string_view>
 
+#include "core/cli/listen_address.hpp"
+
 namespace lomperi::cli {
 namespace {
 
@@ -52,7 +54,7 @@ constexpr OptionRow kOptions[] = {
     {"--listen", "", "HOST:PORT", Role::Listen,
      "with --serve: listen there instead ([IPv6]:PORT for an IPv6 address; may be given more than once). Only "
      "loopback addresses are served unless another one is given here: 0.0.0.0:2628 serves every network the "
-     "machine is on"},
+     "machine is on; port 0 is any free port, named when the server starts"},
     {"--english", "", "WORD...", Role::English,
      "for each English word or phrase, print the Finnish headwords whose meanings hold it, best first, one per "
      "line: the headword, a tab, the meaning that holds it; a word that begins no English word of the data set is "
@@ -128,7 +130,11 @@ Command parse_arguments(const std::vector<std::string>& args) {
         }
         if (row->role == Role::Listen) {
             if (k + 1 == args.size()) return UsageError{"--listen takes HOST:PORT"};
-            listen.push_back(args[++k]);
+            if (!parse_listen_address(args[++k])) {
+                return UsageError{fmt::format("--listen {} is no HOST:PORT or [IPv6]:PORT with PORT from 1 to 65535 "
+                                              "(0: any free port)", args[k])};
+            }
+            listen.push_back(args[k]);
             continue;
         }
         if (command) return UsageError{fmt::format("{} cannot be given with {}", arg, command_name)};

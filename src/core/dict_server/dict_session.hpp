@@ -16,8 +16,6 @@
 
 namespace lomperi::dict_server {
 
-// Longer command lines are refused (the RFC's bound, CRLF included).
-inline constexpr std::size_t kMaxCommandLine = 1024;
 // The most matches one MATCH lists.
 inline constexpr std::size_t kMaxMatches = 200;
 

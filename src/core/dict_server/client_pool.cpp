@@ -55,7 +55,7 @@ bool ClientPool::make_room(const PeerKey& peer) {
     Client* longest = nullptr;
     std::int64_t longest_since = latest;
     for (Client& client : clients_) {
-        if (client.sent_away || (share_full && !(client.peer == peer))) continue;
+        if (client.sent_away || (share_full && client.peer != peer)) continue;
         const std::int64_t since = client.state->awaited_since.load();
         if (since <= longest_since) {
             longest = &client;

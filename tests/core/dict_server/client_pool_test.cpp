@@ -51,6 +51,7 @@ public:
         (void)::write(stop_.get(), &one, sizeof one);
         if (thread_.joinable()) thread_.join();
         pool_.close_all();
+        EXPECT_TRUE(served_) << "the accepting thread failed";
     }
     int port() const { return port_; }
     // A client that has had its banner (or its 420).
@@ -116,6 +117,7 @@ TEST(ClientPool, WhenFullTheClientIdleLongestGivesWay) {
         ASSERT_TRUE(banner.starts_with("220 ")) << from;
         std::this_thread::sleep_for(20ms);
     }
+    for (auto& client : idle) EXPECT_TRUE(client->ask("STATUS").starts_with("210 "));
     (void)server.greeted("127.0.0.4", banner);
     EXPECT_EQ(banner, "420 Server temporarily unavailable\r\n") << "none idle long enough yet";
     // The later two keep busy; the first says nothing.

@@ -13,6 +13,9 @@
 #include <cstdio>
 #include <cstring>
 #include <memory>
+#include <optional>
+#include <string>
+#include <vector>
 
 #include "base/file_descriptor.hpp"
 #include "core/cli/listen_address.hpp"

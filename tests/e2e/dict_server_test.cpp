@@ -216,7 +216,7 @@ TEST(DictServer, OneAddressHoldsAQuarterOfTheSlots) {
 
 // 256 clients that send a byte of a line every half second, from four
 // addresses: the server is full, yet within seconds a newcomer from any
-// address is served, and the slow lines are cut off.
+// address is served, as the tricklers have sent no whole line.
 TEST(DictServer, TricklingClientsGiveWayToNewcomers) {
     Program program;
     Server server(program);

@@ -246,7 +246,7 @@ void Decoder::append_paste(std::string_view text) {
 }
 
 void Decoder::end_paste(std::vector<Event>& out) {
-    out.emplace_back(Paste{std::move(paste_)});
+    out.emplace_back(Paste{std::move(paste_), paste_full_});
     paste_.clear();
     paste_full_ = false;
     in_paste_ = false;

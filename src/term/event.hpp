@@ -90,6 +90,7 @@ struct FocusLost {
 // Bracketed paste, delivered whole. The text is as the terminal sent it.
 struct Paste {
     std::string text;
+    bool cut = false;  // longer than the decoder keeps: the rest was dropped
     friend bool operator==(const Paste&, const Paste&) = default;
 };
 

@@ -2,6 +2,7 @@
 // from the terminal, a paste, saving words, resizing.
 #include <sys/stat.h>
 
+#include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -144,6 +145,63 @@ TEST(Reading, AResizeRewrapsAndKeepsTheCurrentWordInView) {
     ASSERT_TRUE(wait_for_screen(session, screen, seen, [](const ScreenModel& s) { return s.contains("loppusana"); }));
     session.write("\x1b");
     expect_clean_exit(session, 0);
+}
+
+// Lines ended as old Macs end them, letters decomposed as a PDF's are: the
+// words are the words typed.
+TEST(Reading, CarriageReturnsEndLinesAndDecomposedLettersAreComposed) {
+    Program program;
+    write_text(program, "kissa\rhyva\u0308\rkoira\r");
+    auto session = start_script(program, "exec \"$dir/lomperi\" --read \"$dir/text.txt\"");
+    ScreenModel screen(100, 30);
+    std::size_t seen = 0;
+    ASSERT_TRUE(shows(session, screen, seen, "word 1 of 3")) << screen.row(0);
+    session.write(kRight);
+    ASSERT_TRUE(shows(session, screen, seen, "word 2 of 3"));
+    EXPECT_TRUE(shows(session, screen, seen, "good"));
+    session.write("\x1b");
+    expect_clean_exit(session, 0);
+}
+
+// A word list of a million lines opens, goes to its end and rewraps on a
+// resize at once, as a short text does.
+TEST(Reading, AMillionLineWordListOpensAndRewraps) {
+    Program program;
+    {
+        std::ofstream out(program.dir() / "text.txt");
+        for (int k = 1; k <= 1'000'000; ++k) out << "sana" << k << '\n';
+    }
+    auto session = start_script(program, "exec \"$dir/lomperi\" --read \"$dir/text.txt\"");
+    ScreenModel screen(100, 30);
+    std::size_t seen = 0;
+    ASSERT_TRUE(shows(session, screen, seen, "word 1 of 1000000")) << screen.row(0);
+    session.write(kEnd);
+    ASSERT_TRUE(shows(session, screen, seen, "1000000 of 1000000"));
+    EXPECT_TRUE(screen.contains("sana1000000"));
+    session.resize(60, 12);
+    screen = ScreenModel(60, 12);
+    ASSERT_TRUE(wait_for_screen(session, screen, seen, [](const ScreenModel& s) { return s.contains("sana1000000"); }));
+    session.write("\x1b[A");
+    EXPECT_TRUE(shows(session, screen, seen, "sana999999"));
+    session.write("\x1b");
+    expect_clean_exit(session, 0);
+}
+
+// 63 MB of one-letter lines, the longest kind of text to open: a SIGTERM
+// while it opens ends the program with the terminal given back.
+TEST(Reading, SigtermWhileALongTextOpensRestoresTheTerminal) {
+    Program program;
+    {
+        constexpr std::size_t kBytes = std::size_t{63} << 20;
+        std::string text;
+        text.reserve(kBytes);
+        while (text.size() < kBytes) text += "a\n";
+        std::ofstream(program.dir() / "text.txt") << text;
+    }
+    auto session = start_script(program, "exec \"$dir/lomperi\" --read \"$dir/text.txt\"");
+    ASSERT_TRUE(session.wait_for(kStartup, kPatience));
+    session.signal(SIGTERM);
+    expect_clean_exit(session, 128 + SIGTERM);
 }
 
 }  // namespace

@@ -107,6 +107,8 @@ TEST(DecoderPaste, ArrivesAsOneEvent) {
     EXPECT_EQ(decode_all("\x1b[200~a\x1b[Ab\x03\x1b[201~x"),
               (std::vector<Event>{Paste{"a\x1b[Ab\x03"}, char_key(U'x')}));
     EXPECT_EQ(decode_all("\x1b[200~\x1b[201~"), (std::vector<Event>{Paste{""}}));
+    const std::string full(Decoder::kMaxPaste, 'a');
+    EXPECT_EQ(decode_all("\x1b[200~" + full + "\x1b[201~"), (std::vector<Event>{Paste{full, false}}));
 }
 
 TEST(DecoderPaste, LongPasteIsCutAtTheCapOnACharacterBoundary) {
@@ -125,6 +127,7 @@ TEST(DecoderPaste, LongPasteIsCutAtTheCapOnACharacterBoundary) {
     ASSERT_NE(paste, nullptr);
     EXPECT_EQ(paste->text.size(), Decoder::kMaxPaste - 1);
     EXPECT_EQ(paste->text.find_first_not_of('a'), std::string::npos);
+    EXPECT_TRUE(paste->cut);
     EXPECT_EQ(events[1], Event{char_key(U'z')});
 }
 

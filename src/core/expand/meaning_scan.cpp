@@ -36,24 +36,22 @@ std::size_t white_space_length(std::string_view text, std::size_t at) {
 
 }  // namespace
 
+std::optional<WordToken> next_token(std::string_view text, std::size_t from) {
+    std::size_t start = from;
+    while (start < text.size()) {
+        const std::size_t space = white_space_length(text, start);
+        if (space == 0) break;
+        start += space;
+    }
+    if (start >= text.size()) return std::nullopt;
+    std::size_t end = start + 1;
+    while (end < text.size() && white_space_length(text, end) == 0) ++end;
+    return WordToken{start, end, text.substr(start, end - start)};
+}
+
 std::vector<WordToken> tokenize_meaning(std::string_view text) {
     std::vector<WordToken> tokens;
-    std::size_t at = 0;
-    std::size_t start = 0;
-    bool in_token = false;
-    while (at < text.size()) {
-        const std::size_t space = white_space_length(text, at);
-        if (space > 0 && in_token) tokens.push_back({start, at, text.substr(start, at - start)});
-        if (space > 0) {
-            in_token = false;
-            at += space;
-            continue;
-        }
-        if (!in_token) start = at;
-        in_token = true;
-        ++at;
-    }
-    if (in_token) tokens.push_back({start, text.size(), text.substr(start)});
+    for (auto token = next_token(text, 0); token; token = next_token(text, token->end)) tokens.push_back(*token);
     return tokens;
 }
 

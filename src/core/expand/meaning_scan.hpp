@@ -26,6 +26,8 @@ struct WordToken {
 
 // The maximal runs of characters that are not White_Space, in order.
 std::vector<WordToken> tokenize_meaning(std::string_view text);
+// The first such run at or after byte `from`; none when only White_Space is left.
+std::optional<WordToken> next_token(std::string_view text, std::size_t from);
 
 // The words joined by single spaces, phrase marks stripped from the ends of
 // the run only, then lower-cased.

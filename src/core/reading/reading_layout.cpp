@@ -22,8 +22,8 @@ public:
                 ++at;
                 continue;
             }
-            std::size_t chunk_end = all_.find(' ', at);
-            if (chunk_end == std::string_view::npos || chunk_end > end) chunk_end = end;
+            std::size_t chunk_end = all_.substr(0, end).find(' ', at);
+            if (chunk_end == std::string_view::npos) chunk_end = end;
             add_chunk(at, chunk_end);
             any = true;
             at = chunk_end;
@@ -54,7 +54,7 @@ private:
             }
             lines_.push_back({static_cast<std::uint32_t>(at), static_cast<std::uint32_t>(cut)});
             at = cut;
-            width = term::display_width(all_.substr(at, end - at));
+            width = width > used ? width - used : 0;
         }
         lines_.push_back({static_cast<std::uint32_t>(at), static_cast<std::uint32_t>(end)});
         used_ = width;
@@ -68,20 +68,39 @@ private:
     bool open_ = false;
 };
 
+// Room enough for the lines of most texts, so that a long text's lines are
+// not copied as they grow: one for a line of the text no wider than the
+// width, and one for each half a width of a longer line's bytes.
+std::size_t most_lines(std::string_view all, std::uint16_t width) {
+    const std::size_t half = std::max(width / 2, 1);
+    std::size_t lines = 0;
+    for (std::size_t start = 0; start <= all.size();) {
+        std::size_t end = all.find('\n', start);
+        if (end == std::string_view::npos) end = all.size();
+        lines += end - start <= width ? 1 : (end - start) / half + 1;
+        start = end + 1;
+    }
+    return lines;
+}
+
 }  // namespace
 
-ReadingLayout ReadingLayout::wrap(const ReadingText& text, std::uint16_t width) {
+ReadingLayout ReadingLayout::wrap(const ReadingText& text, std::uint16_t width, const Interrupted& interrupted) {
     ReadingLayout layout;
     layout.width_ = width;
     const std::string_view all(text.text());
+    layout.lines_.reserve(most_lines(all, width));
     LineFiller filler(all, width, layout.lines_);
-    for (std::size_t start = 0; start <= all.size();) {
+    for (std::size_t start = 0, count = 1; start <= all.size(); ++count) {
         std::size_t end = all.find('\n', start);
         if (end == std::string_view::npos) end = all.size();
         filler.fill(start, end);
         start = end + 1;
+        if (count % kWorkBetweenQuestions == 0 && interrupted && interrupted()) break;
     }
-    layout.lines_.shrink_to_fit();
+    // A copy without the spare room is worth it when the room is much; the
+    // texts of many lines, whose lines a copy would hold twice, leave little.
+    if (layout.lines_.capacity() - layout.lines_.size() > layout.lines_.size() / 8) layout.lines_.shrink_to_fit();
     return layout;
 }
 
@@ -108,30 +127,33 @@ std::uint16_t ReadingLayout::column_of_word(const ReadingText& text, std::size_t
     return static_cast<std::uint16_t>(std::min<std::size_t>(width, 0xFFFF));
 }
 
+std::optional<std::size_t> ReadingLayout::first_line_with_words(const ReadingText& text, std::size_t line) const {
+    const std::size_t word = text.first_word_from(lines_[line].start);
+    if (word >= text.word_count()) return std::nullopt;
+    return line_of_word(text, word);
+}
+
+std::optional<std::size_t> ReadingLayout::last_line_with_words(const ReadingText& text, std::size_t line) const {
+    const std::size_t end = line + 1 < lines_.size() ? text.first_word_from(lines_[line + 1].start) : text.word_count();
+    if (end == 0) return std::nullopt;
+    return line_of_word(text, end - 1);
+}
+
 std::optional<std::size_t> ReadingLayout::word_lines_away(const ReadingText& text, std::size_t word,
                                                           std::int64_t lines) const {
     if (word >= text.word_count() || lines == 0 || lines_.empty()) return std::nullopt;
-    const std::uint16_t column = column_of_word(text, word);
     const std::int64_t last = static_cast<std::int64_t>(lines_.size()) - 1;
-    const std::int64_t from = static_cast<std::int64_t>(line_of_word(text, word));
-    std::int64_t target = std::clamp<std::int64_t>(from + lines, 0, last);
-    if (target == from) return std::nullopt;
-    const auto nearest = [&](std::int64_t line) -> std::optional<std::size_t> {
-        const auto [first, end] = words_on_line(text, static_cast<std::size_t>(line));
-        if (first == end) return std::nullopt;
-        std::size_t best = first;
-        for (std::size_t w = first; w < end && column_of_word(text, w) <= column; ++w) best = w;
-        return best;
-    };
+    const auto from = static_cast<std::int64_t>(line_of_word(text, word));
+    const auto target = static_cast<std::size_t>(std::clamp<std::int64_t>(from + lines, 0, last));
     // Past lines without words, then, at an end of the text, back towards the word.
-    const std::int64_t direction = lines > 0 ? 1 : -1;
-    for (std::int64_t line = target; line >= 0 && line <= last; line += direction) {
-        if (auto found = nearest(line)) return found;
-    }
-    for (std::int64_t line = target - direction; line != from; line -= direction) {
-        if (auto found = nearest(line)) return found;
-    }
-    return std::nullopt;
+    const auto found = lines > 0 ? first_line_with_words(text, target).or_else([&] { return last_line_with_words(text, target); })
+                                 : last_line_with_words(text, target).or_else([&] { return first_line_with_words(text, target); });
+    if (!found || *found == static_cast<std::size_t>(from)) return std::nullopt;
+    const std::uint16_t column = column_of_word(text, word);
+    const auto [first, end] = words_on_line(text, *found);
+    std::size_t best = first;
+    for (std::size_t w = first; w < end && column_of_word(text, w) <= column; ++w) best = w;
+    return best;
 }
 
 }  // namespace lomperi::reading

@@ -21,7 +21,7 @@ public:
     ReadingLayout() = default;
     // Each line of the text wrapped at spaces to `width` display cells; a
     // word wider than that is cut. An empty line stays an empty line.
-    static ReadingLayout wrap(const ReadingText& text, std::uint16_t width);
+    static ReadingLayout wrap(const ReadingText& text, std::uint16_t width, const Interrupted& interrupted = {});
 
     std::uint16_t width() const { return width_; }
     const std::vector<DisplayLine>& lines() const { return lines_; }
@@ -39,6 +39,10 @@ public:
     std::optional<std::size_t> word_lines_away(const ReadingText& text, std::size_t word, std::int64_t lines) const;
 
 private:
+    // The first line from `line` on, and the last up to it, on which a word starts.
+    std::optional<std::size_t> first_line_with_words(const ReadingText& text, std::size_t line) const;
+    std::optional<std::size_t> last_line_with_words(const ReadingText& text, std::size_t line) const;
+
     std::uint16_t width_ = 0;
     std::vector<DisplayLine> lines_;
 };

@@ -3,6 +3,7 @@
 // for a tab-separated file, and its words with where they stand.
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -17,6 +18,13 @@ inline constexpr std::size_t kMaxSentenceBytes = 1000;
 // A word longer than this is taken as its first bytes.
 inline constexpr std::size_t kMaxWordBytes = 255;
 
+// Asked now and then while a long text is opened or wrapped: true stops the
+// work where it is, leaving the text or its lines cut short, as the program
+// is about to end.
+using Interrupted = std::function<bool()>;
+// Work done between two questions: about a millisecond's.
+inline constexpr std::size_t kWorkBetweenQuestions = std::size_t{1} << 16;
+
 struct TextWord {
     std::uint32_t offset = 0;
     std::uint32_t length = 0;
@@ -25,10 +33,12 @@ struct TextWord {
 class ReadingText {
 public:
     ReadingText() = default;
-    // Bytes that are not UTF-8 become U+FFFD, carriage returns go, tabs and
-    // other control characters become spaces; line feeds stay. The caller
-    // keeps `text` within kMaxReadingBytes.
-    ReadingText(std::string name, std::string_view text);
+    // Bytes that are not UTF-8 become U+FFFD; a line ends at a line feed, a
+    // carriage return or both (old Macs, Windows) and becomes a line feed;
+    // tabs and other control characters become spaces; a byte-order mark at
+    // the start goes; the text is composed (base/composition.hpp). The
+    // caller keeps `text` within kMaxReadingBytes.
+    ReadingText(std::string name, std::string_view text, const Interrupted& interrupted = {});
 
     const std::string& name() const { return name_; }
     const std::string& text() const { return text_; }

@@ -30,7 +30,8 @@ struct ClearQuery {};
 struct DeleteWord {};
 struct ToggleDirection {};
 // The reading pane.
-struct OpenReading { std::string name; std::string text; bool from_dictionary = false; };
+// `cut`: a paste longer than the decoder keeps, its rest dropped.
+struct OpenReading { std::string name; std::string text; bool from_dictionary = false; bool cut = false; };
 struct LeaveReading {};
 enum class ReadingUnit : std::uint8_t { Word, Line, Page, Text };
 struct MoveReading { ReadingUnit unit; std::int64_t step; };

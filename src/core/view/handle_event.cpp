@@ -70,10 +70,11 @@ std::optional<Action> reading_key_action(const term::KeyEvent& key) {
 // A pasted text of more than one word opens in the reading pane; a word is typed.
 std::optional<Action> paste_action(const AppState& state, const term::Paste& paste) {
     if (state.reading || state.documents_open()) return std::nullopt;
-    const auto words = reading::text_words(paste.text);
-    if (words.size() > 1) return action::OpenReading{"pasted text", paste.text, true};
-    if (words.empty()) return std::nullopt;
-    return action::InsertText{std::string(words.front())};
+    reading::TextWords words(paste.text);
+    const auto first = words.next();
+    if (!first) return std::nullopt;
+    if (words.next()) return action::OpenReading{"pasted text", paste.text, true, paste.cut};
+    return action::InsertText{std::string(*first)};
 }
 
 std::optional<Action> ctrl_char_action(const AppState& state, char32_t ch) {

@@ -1,8 +1,12 @@
 #include "core/view/reading_actions.hpp"
 
+#include <fmt/format.h>
+
 #include <algorithm>
 
 #include "core/view/entry_refresh.hpp"
+#include "term/decoder.hpp"
+#include "term/signal_pipe.hpp"
 
 namespace lomperi::view {
 namespace {
@@ -78,10 +82,16 @@ void keep_current_word_in_view(ReadingState& reading) {
     if (line >= reading.top_line + height) reading.top_line = line - height + 1;
 }
 
+bool asked_to_end() { return term::pending_termination() != 0; }
+
 void open_reading(AppState& state, const action::OpenReading& open) {
     ReadingState reading;
-    reading.text = reading::ReadingText(open.name, open.text);
+    reading.text = reading::ReadingText(open.name, open.text, asked_to_end);
     reading.from_dictionary = open.from_dictionary;
+    if (open.cut) {
+        reading.status = fmt::format("paste cut to its first {} MB", term::Decoder::kMaxPaste >> 20);
+        reading.status_failed = true;
+    }
     reading.reach.reset(reading.text.word_count());
     state.reading = std::move(reading);
     state.fullscreen = false;

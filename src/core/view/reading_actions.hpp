@@ -14,4 +14,8 @@ bool apply_in_reading(AppState& state, const Action& action);
 // Moves the first shown line so that the current word is on screen.
 void keep_current_word_in_view(ReadingState& reading);
 
+// Opening or wrapping a long text stops once the program is asked to end,
+// so that the terminal is given back at once.
+bool asked_to_end();
+
 }  // namespace lomperi::view

@@ -30,7 +30,9 @@ void fit_layout(ReadingState& reading, term::Rect inner) {
     const bool rewrap = reading.layout.width() != inner.width || reading.layout.line_count() == 0;
     reading.page_height = std::max<std::uint16_t>(inner.height, 1);
     if (rewrap) {
-        reading.layout = reading::ReadingLayout::wrap(reading.text, inner.width);
+        // The old lines go first: a long text's lines are not held twice.
+        reading.layout = {};
+        reading.layout = reading::ReadingLayout::wrap(reading.text, inner.width, asked_to_end);
         keep_current_word_in_view(reading);
     }
     const std::size_t lines = reading.layout.line_count();

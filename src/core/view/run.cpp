@@ -113,6 +113,8 @@ LoopEnd main_loop(Screen& screen, CursorGuard& cursor, AppState& state, ViewCach
     // tenth of a millisecond, which is all a key pressed meanwhile waits.
     bool warming = true;
     while (true) {
+        // A long text opened or wrapped may have kept the signal's event waiting.
+        if (term::pending_termination() != 0) return {};
         if (redraw) {
             cursor.hidden();
             if (auto drawn = draw_once(screen.terminal, screen.renderer, state, cache); !drawn) return {drawn.error()};

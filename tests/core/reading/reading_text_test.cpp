@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "term/char_width.hpp"
+
 namespace lomperi::reading {
 namespace {
 
@@ -25,6 +27,44 @@ TEST(ReadingText, IsMadeSafeAndSplitIntoWords) {
     const ReadingText text("t", "Talo\x1b[2Jssa\r\non (kissa),\tja\xff koira.");
     EXPECT_EQ(text.text(), "Talo [2Jssa\non (kissa), ja\uFFFD koira.");
     EXPECT_EQ(words_of(text), (std::vector<std::string>{"Talo", "2Jssa", "on", "kissa", "ja\uFFFD", "koira"}));
+}
+
+TEST(ReadingText, LineEndsOfEverySystem) {
+    const struct {
+        std::string_view raw, text;
+        std::size_t words;
+    } cases[] = {
+        {"kissa\rkoira\rja", "kissa\nkoira\nja", 3},  // old Macs
+        {"kissa\r\nkoira\r\n", "kissa\nkoira\n", 2},  // Windows
+        {"kissa\r\rkoira\r", "kissa\n\nkoira\n", 2},
+        {"kissa\r\r\nkoira", "kissa\n\nkoira", 2},
+        {"\r", "\n", 0},
+    };
+    for (const auto& c : cases) {
+        const ReadingText text("t", c.raw);
+        EXPECT_EQ(text.text(), c.text) << c.raw;
+        EXPECT_EQ(text.word_count(), c.words) << c.raw;
+    }
+    const ReadingText lines("t", "Talo on iso.\rKissa ja koira.");
+    EXPECT_EQ(lines.sentence_of(0), "Talo on iso.");
+    EXPECT_EQ(ReadingLayout::wrap(lines, 40).line_count(), 2u);
+}
+
+// Letters with combining marks (from PDFs, macOS) are read as the letters typed.
+TEST(ReadingText, DecomposedLettersAreComposed) {
+    const ReadingText text("t", "Ka\u0308vin to\u0308issa\u0308\r\nja\xff\u0308 pa\u0308a\u0308");
+    EXPECT_EQ(text.text(), "Kävin töissä\nja\uFFFD\u0308 pää");
+    EXPECT_EQ(words_of(text), (std::vector<std::string>{"Kävin", "töissä", "ja\uFFFD\u0308", "pää"}));
+    // Composed a piece at a time: a letter and its mark are not parted anywhere in a long text.
+    std::string raw;
+    std::string expected;
+    for (int k = 0; k < 60'000; ++k) {
+        raw += k % 3 == 0 ? "o\u0308ljy\t" : k % 3 == 1 ? "pa\u0308a\u0308\n" : "ho\u0308yry\r\n";
+        expected += k % 3 == 0 ? "öljy " : k % 3 == 1 ? "pää\n" : "höyry\n";
+    }
+    const ReadingText long_text("t", raw);
+    EXPECT_TRUE(long_text.text() == expected);
+    EXPECT_EQ(long_text.word_count(), 60'000u);
 }
 
 TEST(ReadingText, SentenceOfAWord) {
@@ -56,6 +96,29 @@ TEST(ReadingLayout, WrapsAtSpacesKeepsEmptyLinesAndCutsLongWords) {
     EXPECT_EQ(layout.column_of_word(text, 1), 5u);
 }
 
+// A word list: lines without spaces, each its own display line; and a text
+// without a space cut at the width all through.
+TEST(ReadingLayout, LongTextsWithoutSpaces) {
+    std::string list;
+    for (int k = 0; k < 200'000; ++k) list += "sana" + std::to_string(k) + "\n";
+    const ReadingText words("t", list);
+    const auto by_line = ReadingLayout::wrap(words, 30);
+    ASSERT_EQ(by_line.line_count(), 200'001u);
+    const auto lines = lines_of(words, by_line);
+    EXPECT_EQ(lines[0], "sana0");
+    EXPECT_EQ(lines[199'999], "sana199999");
+    EXPECT_EQ(lines[200'000], "");
+    EXPECT_EQ(by_line.line_of_word(words, 150'000), 150'000u);
+    EXPECT_EQ(by_line.word_lines_away(words, 150'000, 7), 150'007u);
+
+    const ReadingText one_word("t", std::string(1'000'003, 'a') + "ä" + std::string(500'000, 'b'));
+    const auto cut = ReadingLayout::wrap(one_word, 80);
+    ASSERT_EQ(cut.line_count(), (1'000'004 + 500'000 + 79) / 80);
+    const auto cut_lines = lines_of(one_word, cut);
+    for (std::size_t k = 0; k + 1 < cut_lines.size(); ++k) ASSERT_EQ(term::display_width(cut_lines[k]), 80u) << k;
+    EXPECT_EQ(cut_lines[12'500], "aaaä" + std::string(76, 'b'));
+}
+
 TEST(ReadingLayout, UpAndDownKeepTheColumnAndPassEmptyLines) {
     const ReadingText text("t", "aa bb cc\ndd\n\nee ff gg hh");
     const auto layout = ReadingLayout::wrap(text, 20);
@@ -72,6 +135,14 @@ TEST(ReadingLayout, UpAndDownKeepTheColumnAndPassEmptyLines) {
         {7, -100, 2},         // far up: the first line, nearest the column (cc)
     };
     for (const auto& c : cases) EXPECT_EQ(layout.word_lines_away(text, c.from, c.lines), c.to) << c.from;
+
+    // A million empty lines between two words are passed in one move, either way.
+    const ReadingText far("t", "yksi kaksi" + std::string(1'000'000, '\n') + "kolme neljä\n\n");
+    const auto far_layout = ReadingLayout::wrap(far, 20);
+    EXPECT_EQ(far_layout.word_lines_away(far, 1, 1), 2u);
+    EXPECT_EQ(far_layout.word_lines_away(far, 3, -1), 1u);
+    EXPECT_EQ(far_layout.word_lines_away(far, 2, 5), std::nullopt);  // nothing below the last word
+    EXPECT_EQ(far_layout.word_lines_away(far, 0, -3), std::nullopt);
 }
 
 }  // namespace

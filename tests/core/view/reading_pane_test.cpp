@@ -120,5 +120,19 @@ TEST(ReadingPane, APasteOfATextOpensItAndEscGoesBack) {
     EXPECT_EQ(scene.state.query, "");
 }
 
+// A paste the terminal's input cut short says so where a save's outcome is said, until the next move.
+TEST(ReadingPane, APasteCutShortIsSaid) {
+    for (const bool cut : {false, true}) {
+        Scene scene(testing::view_dictionary());
+        (void)handle_event(scene.state, scene.cache, term::Paste{"kissa on talossa", cut});
+        ASSERT_TRUE(scene.state.reading);
+        const auto shown = testing::picture(scene.frame(80, 10));
+        EXPECT_EQ(shown[1].find("paste cut to its first 1 MB") != std::string::npos, cut) << shown[1];
+        EXPECT_EQ(scene.state.reading->status_failed, cut);
+        scene.apply(action::MoveReading{action::ReadingUnit::Word, 1});
+        EXPECT_EQ(scene.state.reading->status, "");
+    }
+}
+
 }  // namespace
 }  // namespace lomperi::view

@@ -115,6 +115,33 @@ TEST(CommandLine, EnglishWordsGiveRankedFinnishHeadwords) {
     EXPECT_EQ(english.err, "qqqqzx: (no matches)\n");
 }
 
+// Letters decomposed (text from a PDF, a macOS file name) are read as the
+// letters typed: a word given to look up, and every style of --gloss.
+TEST(CommandLine, DecomposedLettersAreReadAsTyped) {
+    const std::string hyva = "hyva\u0308";
+    const auto word = run_program(kProgram, {hyva});
+    EXPECT_EQ(word.status, 0) << word.err;
+    EXPECT_TRUE(word.out.starts_with("hyvä\n")) << word.out;
+    const auto json = run_program(kProgram, {"--json", hyva});
+    EXPECT_EQ(json.status, 0);
+    EXPECT_NE(json.out.find(R"("headword":"hyvä","meaning":"good")"), std::string::npos) << json.out;
+
+    const std::string text = "hyva\u0308a\u0308 kissa\n";
+    const struct {
+        std::vector<std::string> args;
+        std::string expected;
+    } glosses[] = {
+        {{"--gloss"}, "hyvää\thyvä\tgood\t"},
+        {{"--gloss", "--json"}, R"({"word":"hyvää","headword":"hyvä","meaning":"good")"},
+        {{"--gloss", "--interlinear"}, "hyvää"},
+    };
+    for (const auto& gloss : glosses) {
+        const auto glossed = run_program(kProgram, gloss.args, text);
+        EXPECT_NE(glossed.out.find(gloss.expected), std::string::npos) << glossed.out;
+        EXPECT_EQ(glossed.out.find("\u0308"), std::string::npos) << glossed.out;
+    }
+}
+
 TEST(CommandLine, ADamagedDataSetIsReportedInEveryMode) {
     for (const std::vector<std::string>& args : {std::vector<std::string>{"talo"}, {"--gloss"}, {"--version"}}) {
         const auto damaged = run_program(LOMPERI_DAMAGED_MAGIC_PROGRAM, args, "talo\n");

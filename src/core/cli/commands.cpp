@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <unordered_map>
 
+#include "base/composition.hpp"
 #include "base/utf8.hpp"
 #include "core/cli/gloss.hpp"
 #include "core/cli/text_io.hpp"
@@ -180,6 +181,15 @@ Result<int> print_word_list() {
     return finish(out, kAllFound);
 }
 
+// A word given here may be pasted from a PDF or be a macOS file name, its
+// letters decomposed: it is read as the letters typed.
+std::vector<std::string> composed_words(const std::vector<std::string>& words) {
+    std::vector<std::string> out;
+    out.reserve(words.size());
+    for (const auto& word : words) out.push_back(composed(word));
+    return out;
+}
+
 Result<int> run_with_dictionary(const Command& command, const morphology::Dictionary& dictionary) {
     Output out(STDOUT_FILENO);
     if (std::holds_alternative<Version>(command)) {
@@ -199,15 +209,15 @@ Result<int> run_with_dictionary(const Command& command, const morphology::Dictio
     int status = kAllFound;
     if (const auto* english = std::get_if<English>(&command)) {
         if (!morphology::has_english(dictionary)) return fail("this data set has no English side");
-        status = translate_english(dictionary, english->words, text, errors);
+        status = translate_english(dictionary, composed_words(english->words), text, errors);
     } else if (const auto& lookup = std::get<LookUp>(command); lookup.json) {
-        for (const auto& word : lookup.words) {
+        for (const auto& word : composed_words(lookup.words)) {
             const Glossed glossed = gloss_word(dictionary, word);
             if (!glossed.meaning) status = kSomeNotFound;
             text += gloss_line_of(word, glossed, true);
         }
     } else {
-        status = look_up(dictionary, lookup.words, output_style_from_environment(), text, errors);
+        status = look_up(dictionary, composed_words(lookup.words), output_style_from_environment(), text, errors);
     }
     out.write(text);
     auto finished = finish(out, status);

@@ -1,5 +1,6 @@
 #include "core/cli/gloss.hpp"
 
+#include "base/composition.hpp"
 #include "base/text.hpp"
 #include "base/utf8.hpp"
 #include "core/cli/interlinear.hpp"
@@ -48,7 +49,9 @@ const Glossed& Glosser::glossed(std::string_view word) {
     return seen_.emplace(std::string(word), gloss_word(dictionary_, word)).first->second;
 }
 
-void Glosser::gloss_line(std::string_view line, std::string& out) {
+void Glosser::gloss_line(std::string_view raw_line, std::string& out) {
+    // Decomposed letters (a PDF's, macOS's) are read as the letters typed.
+    const std::string line = composed(raw_line);
     if (style_ == GlossStyle::Interlinear) {
         out += interlinear_lines(line, width_, [&](std::string_view word) {
             const Glossed& found = glossed(word);
@@ -57,10 +60,11 @@ void Glosser::gloss_line(std::string_view line, std::string& out) {
         });
         return;
     }
-    for (const std::string_view word : reading::text_words(line)) {
-        const Glossed& found = glossed(word);
+    reading::TextWords words(line);
+    while (const auto word = words.next()) {
+        const Glossed& found = glossed(*word);
         if (!found.meaning) all_found_ = false;
-        out += gloss_line_of(word, found, style_ == GlossStyle::Json);
+        out += gloss_line_of(*word, found, style_ == GlossStyle::Json);
     }
 }
 

@@ -39,8 +39,8 @@ public:
     Glosser(const morphology::Dictionary& dictionary, GlossStyle style, std::size_t width)
         : dictionary_(dictionary), style_(style), width_(width) {}
 
-    // Appends a line per word of `line` (valid UTF-8).
-    void gloss_line(std::string_view line, std::string& out);
+    // Appends a line per word of the line (valid UTF-8), composed first.
+    void gloss_line(std::string_view raw_line, std::string& out);
     bool all_found() const { return all_found_; }
 
 private:

@@ -16,7 +16,7 @@ public:
         : all_(all), width_(std::max<std::uint16_t>(width, 1)), lines_(lines) {}
 
     void fill(std::size_t start, std::size_t end) {
-        bool any = false;
+        std::size_t whole = 0;  // the line's chunks with a space between each two
         for (std::size_t at = start; at < end;) {
             if (all_[at] == ' ') {
                 ++at;
@@ -24,17 +24,21 @@ public:
             }
             std::size_t chunk_end = all_.substr(0, end).find(' ', at);
             if (chunk_end == std::string_view::npos) chunk_end = end;
-            add_chunk(at, chunk_end);
-            any = true;
+            const std::size_t width = term::display_width(all_.substr(at, chunk_end - at));
+            whole += (open_ ? 1 : 0) + width;
+            add_chunk(at, chunk_end, width);
             at = chunk_end;
         }
-        if (!any) lines_.push_back({static_cast<std::uint32_t>(start), static_cast<std::uint32_t>(start)});
+        if (!open_) lines_.push_back({static_cast<std::uint32_t>(start), static_cast<std::uint32_t>(start)});
+        widest_ = std::max(widest_, whole);
         open_ = false;
     }
 
+    // The widest line of the text, its chunks a space apart.
+    std::size_t widest() const { return widest_; }
+
 private:
-    void add_chunk(std::size_t at, std::size_t end) {
-        std::size_t width = term::display_width(all_.substr(at, end - at));
+    void add_chunk(std::size_t at, std::size_t end, std::size_t width) {
         if (open_ && used_ + 1 + width <= width_) {
             lines_.back().end = static_cast<std::uint32_t>(end);
             used_ += 1 + width;
@@ -42,18 +46,13 @@ private:
         }
         // A chunk wider than a line is cut at the width.
         while (width > width_) {
-            std::size_t cut = at;
-            std::size_t used = 0;
-            while (cut < end) {
-                const Utf8Step step = decode_utf8(all_.substr(cut, end - cut));
-                const std::size_t length = std::max<std::size_t>(step.length, 1);
-                const std::size_t w = step.status == Utf8Step::Ok ? term::char_width(step.code_point) : 1;
-                if (used + w > width_ && cut > at) break;
-                used += w;
-                cut += length;
-            }
-            lines_.push_back({static_cast<std::uint32_t>(at), static_cast<std::uint32_t>(cut)});
-            at = cut;
+            const std::string_view rest = all_.substr(at, end - at);
+            std::size_t cut = term::display_prefix(rest, width_);
+            // A character wider than the line has a line of its own.
+            if (cut == 0) cut = std::max<std::size_t>(decode_utf8(rest).length, 1);
+            const std::size_t used = term::display_width(rest.substr(0, cut));
+            lines_.push_back({static_cast<std::uint32_t>(at), static_cast<std::uint32_t>(at + cut)});
+            at += cut;
             width = width > used ? width - used : 0;
         }
         lines_.push_back({static_cast<std::uint32_t>(at), static_cast<std::uint32_t>(end)});
@@ -66,6 +65,7 @@ private:
     std::vector<DisplayLine>& lines_;
     std::size_t used_ = 0;
     bool open_ = false;
+    std::size_t widest_ = 0;
 };
 
 // Room enough for the lines of most texts, so that a long text's lines are
@@ -98,10 +98,15 @@ ReadingLayout ReadingLayout::wrap(const ReadingText& text, std::uint16_t width, 
         start = end + 1;
         if (count % kWorkBetweenQuestions == 0 && interrupted && interrupted()) break;
     }
+    layout.widest_ = filler.widest();
     // A copy without the spare room is worth it when the room is much; the
     // texts of many lines, whose lines a copy would hold twice, leave little.
     if (layout.lines_.capacity() - layout.lines_.size() > layout.lines_.size() / 8) layout.lines_.shrink_to_fit();
     return layout;
+}
+
+bool ReadingLayout::wraps_alike(std::uint16_t width) const {
+    return widest_ <= std::max<std::uint16_t>(width, 1) && widest_ <= std::max<std::uint16_t>(width_, 1);
 }
 
 std::size_t ReadingLayout::line_of_word(const ReadingText& text, std::size_t word) const {

@@ -24,6 +24,9 @@ public:
     static ReadingLayout wrap(const ReadingText& text, std::uint16_t width, const Interrupted& interrupted = {});
 
     std::uint16_t width() const { return width_; }
+    // Whether wrapping to `width` gives the same lines: every line of the
+    // text fits whole into either width (a word list, short lines).
+    bool wraps_alike(std::uint16_t width) const;
     const std::vector<DisplayLine>& lines() const { return lines_; }
     std::size_t line_count() const { return lines_.size(); }
 
@@ -44,6 +47,7 @@ private:
     std::optional<std::size_t> last_line_with_words(const ReadingText& text, std::size_t line) const;
 
     std::uint16_t width_ = 0;
+    std::size_t widest_ = 0;  // the widest line of the text, in cells
     std::vector<DisplayLine> lines_;
 };
 

@@ -96,6 +96,7 @@ ReadingText::ReadingText(std::string name, std::string_view text, const Interrup
     const std::string_view all(text_);
     TextWords words(all);
     for (auto word = words.next(); word && offsets_.size() < count; word = words.next()) {
+        if (offsets_.size() % kWorkBetweenQuestions == 0 && interrupted && interrupted()) break;
         offsets_.push_back(static_cast<std::uint32_t>(word->data() - all.data()));
         lengths_.push_back(static_cast<std::uint8_t>(boundary_before(*word, std::min(word->size(), kMaxWordBytes))));
     }

@@ -27,7 +27,7 @@ Reach reach_of(const morphology::Dictionary& dictionary, std::string_view word) 
 }
 
 void fit_layout(ReadingState& reading, term::Rect inner) {
-    const bool rewrap = reading.layout.width() != inner.width || reading.layout.line_count() == 0;
+    const bool rewrap = reading.layout.line_count() == 0 || !reading.layout.wraps_alike(inner.width);
     reading.page_height = std::max<std::uint16_t>(inner.height, 1);
     if (rewrap) {
         // The old lines go first: a long text's lines are not held twice.

@@ -27,6 +27,8 @@ TEST(ReadingText, IsMadeSafeAndSplitIntoWords) {
     const ReadingText text("t", "Talo\x1b[2Jssa\r\non (kissa),\tja\xff koira.");
     EXPECT_EQ(text.text(), "Talo [2Jssa\non (kissa), ja\uFFFD koira.");
     EXPECT_EQ(words_of(text), (std::vector<std::string>{"Talo", "2Jssa", "on", "kissa", "ja\uFFFD", "koira"}));
+    // A byte-order mark (Windows' editors) is no part of the first word.
+    EXPECT_EQ(words_of(ReadingText("t", "\xEF\xBB\xBFTalo on")), (std::vector<std::string>{"Talo", "on"}));
 }
 
 TEST(ReadingText, LineEndsOfEverySystem) {
@@ -117,6 +119,31 @@ TEST(ReadingLayout, LongTextsWithoutSpaces) {
     const auto cut_lines = lines_of(one_word, cut);
     for (std::size_t k = 0; k + 1 < cut_lines.size(); ++k) ASSERT_EQ(term::display_width(cut_lines[k]), 80u) << k;
     EXPECT_EQ(cut_lines[12'500], "aaaä" + std::string(76, 'b'));
+}
+
+// A resize need not wrap again when every line fits either width whole.
+TEST(ReadingLayout, WrapsAlikeWhenEveryLineFitsBothWidths) {
+    const struct {
+        std::string_view text;
+        std::uint16_t from, to;
+        bool alike;
+    } cases[] = {
+        {"sana\ntoinen\n\nkolmas", 30, 6, true},
+        {"sana\ntoinen\n\nkolmas", 30, 5, false},
+        {"sana  toinen", 40, 11, true},  // two spaces are drawn as one
+        {"sana  toinen", 40, 10, false},
+        {"\u0308 ab", 40, 3, true},  // a chunk without width still has a space after it
+        {"\u0308 ab", 40, 2, false},
+        {"talo\u4E00\u4E00", 8, 20, true},
+        {"talo\u4E00\u4E00", 7, 20, false},
+        {"", 0, 10, true},
+    };
+    for (const auto& c : cases) {
+        const ReadingText text("t", c.text);
+        const auto layout = ReadingLayout::wrap(text, c.from);
+        EXPECT_EQ(layout.wraps_alike(c.to), c.alike) << c.text << " " << c.to;
+        EXPECT_EQ(lines_of(text, layout) == lines_of(text, ReadingLayout::wrap(text, c.to)), c.alike) << c.text;
+    }
 }
 
 TEST(ReadingLayout, UpAndDownKeepTheColumnAndPassEmptyLines) {

@@ -115,7 +115,7 @@ std::string ReadingText::sentence_of(std::size_t index) const {
     if (index >= word_count()) return {};
     const std::string_view all(text_);
     const TextWord w = at(index);
-    const std::size_t reach = kMaxSentenceBytes / 2;
+    const std::size_t reach = (kMaxSentenceBytes - std::min<std::size_t>(w.length, kMaxSentenceBytes)) / 2;
     std::size_t begin = w.offset;
     const std::size_t earliest = w.offset > reach ? w.offset - reach : 0;
     while (begin > earliest && !ends_sentence(all, begin - 1) && !is_paragraph_break(all, begin - 1)) --begin;

@@ -16,7 +16,8 @@ public:
         : all_(all), width_(std::max<std::uint16_t>(width, 1)), lines_(lines) {}
 
     void fill(std::size_t start, std::size_t end) {
-        std::size_t whole = 0;  // the line's chunks with a space between each two
+        std::size_t whole = 0;  // the line's width from its first chunk to its last
+        std::size_t previous_end = start;
         for (std::size_t at = start; at < end;) {
             if (all_[at] == ' ') {
                 ++at;
@@ -25,8 +26,10 @@ public:
             std::size_t chunk_end = all_.substr(0, end).find(' ', at);
             if (chunk_end == std::string_view::npos) chunk_end = end;
             const std::size_t width = term::display_width(all_.substr(at, chunk_end - at));
-            whole += (open_ ? 1 : 0) + width;
-            add_chunk(at, chunk_end, width);
+            const std::size_t spaces = open_ ? at - previous_end : 0;
+            whole += spaces + width;
+            add_chunk(at, chunk_end, spaces, width);
+            previous_end = chunk_end;
             at = chunk_end;
         }
         if (!open_) lines_.push_back({static_cast<std::uint32_t>(start), static_cast<std::uint32_t>(start)});
@@ -34,14 +37,16 @@ public:
         open_ = false;
     }
 
-    // The widest line of the text, its chunks a space apart.
+    // The widest line of the text, in cells.
     std::size_t widest() const { return widest_; }
 
 private:
-    void add_chunk(std::size_t at, std::size_t end, std::size_t width) {
-        if (open_ && used_ + 1 + width <= width_) {
+    // A chunk goes on the open line, after the spaces before it, when all of
+    // it fits there as it is drawn.
+    void add_chunk(std::size_t at, std::size_t end, std::size_t spaces, std::size_t width) {
+        if (open_ && used_ + spaces + width <= width_) {
             lines_.back().end = static_cast<std::uint32_t>(end);
-            used_ += 1 + width;
+            used_ += spaces + width;
             return;
         }
         // A chunk wider than a line is cut at the width.
@@ -106,7 +111,9 @@ ReadingLayout ReadingLayout::wrap(const ReadingText& text, std::uint16_t width, 
 }
 
 bool ReadingLayout::wraps_alike(std::uint16_t width) const {
-    return widest_ <= std::max<std::uint16_t>(width, 1) && widest_ <= std::max<std::uint16_t>(width_, 1);
+    const std::size_t cells = std::max<std::uint16_t>(width, 1);
+    const std::size_t own = std::max<std::uint16_t>(width_, 1);
+    return cells == own || (widest_ <= cells && widest_ <= own);
 }
 
 std::size_t ReadingLayout::line_of_word(const ReadingText& text, std::size_t word) const {

@@ -82,9 +82,11 @@ TEST(ReadingText, SentenceOfAWord) {
     };
     for (const auto& c : cases) EXPECT_EQ(text.sentence_of(c.word), c.sentence) << c.word;
     // A sentence without an end is cut around the word, never longer than the bound.
-    const ReadingText long_text("t", std::string(5000, 'a') + " sana " + std::string(5000, 'b'));
-    EXPECT_LE(long_text.sentence_of(1).size(), kMaxSentenceBytes + 8);
-    EXPECT_NE(long_text.sentence_of(1).find("sana"), std::string::npos);
+    for (const std::string& word : {std::string("sana"), std::string("kolmekymmentäkaksi"), std::string(200, 'x')}) {
+        const ReadingText long_text("t", std::string(5000, 'a') + " " + word + " " + std::string(5000, 'b'));
+        EXPECT_LE(long_text.sentence_of(1).size(), kMaxSentenceBytes + 8) << word;
+        EXPECT_NE(long_text.sentence_of(1).find(word), std::string::npos) << word;
+    }
 }
 
 TEST(ReadingLayout, WrapsAtSpacesKeepsEmptyLinesAndCutsLongWords) {
@@ -130,12 +132,13 @@ TEST(ReadingLayout, WrapsAlikeWhenEveryLineFitsBothWidths) {
     } cases[] = {
         {"sana\ntoinen\n\nkolmas", 30, 6, true},
         {"sana\ntoinen\n\nkolmas", 30, 5, false},
-        {"sana  toinen", 40, 11, true},  // two spaces are drawn as one
-        {"sana  toinen", 40, 10, false},
+        {"sana  toinen", 40, 12, true},
+        {"sana  toinen", 40, 11, false},
         {"\u0308 ab", 40, 3, true},  // a chunk without width still has a space after it
         {"\u0308 ab", 40, 2, false},
         {"talo\u4E00\u4E00", 8, 20, true},
         {"talo\u4E00\u4E00", 7, 20, false},
+        {"talo\u4E00\u4E00", 7, 7, true},
         {"", 0, 10, true},
     };
     for (const auto& c : cases) {
@@ -144,6 +147,16 @@ TEST(ReadingLayout, WrapsAlikeWhenEveryLineFitsBothWidths) {
         EXPECT_EQ(layout.wraps_alike(c.to), c.alike) << c.text << " " << c.to;
         EXPECT_EQ(lines_of(text, layout) == lines_of(text, ReadingLayout::wrap(text, c.to)), c.alike) << c.text;
     }
+}
+
+// Spaces are drawn as they are: a line never holds more than fits, and each
+// of its words is drawn.
+TEST(ReadingLayout, RunsOfSpacesCountAsTheyAreDrawn) {
+    const ReadingText text("t", "Talo on iso.  Kissa ja koira.   Ne   ovat  hyviä.");
+    const auto layout = ReadingLayout::wrap(text, 16);
+    EXPECT_EQ(lines_of(text, layout),
+              (std::vector<std::string>{"Talo on iso.", "Kissa ja koira.", "Ne   ovat", "hyviä."}));
+    for (const auto& line : lines_of(text, layout)) EXPECT_LE(term::display_width(line), 16u) << line;
 }
 
 TEST(ReadingLayout, UpAndDownKeepTheColumnAndPassEmptyLines) {

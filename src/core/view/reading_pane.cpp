@@ -28,11 +28,14 @@ Reach reach_of(const morphology::Dictionary& dictionary, std::string_view word) 
 
 void fit_layout(ReadingState& reading, term::Rect inner) {
     const bool rewrap = reading.layout.line_count() == 0 || !reading.layout.wraps_alike(inner.width);
-    reading.page_height = std::max<std::uint16_t>(inner.height, 1);
+    const std::uint16_t height = std::max<std::uint16_t>(inner.height, 1);
     if (rewrap) {
         // The old lines go first: a long text's lines are not held twice.
         reading.layout = {};
         reading.layout = reading::ReadingLayout::wrap(reading.text, inner.width, asked_to_end);
+    }
+    if (rewrap || height != reading.page_height) {
+        reading.page_height = height;
         keep_current_word_in_view(reading);
     }
     const std::size_t lines = reading.layout.line_count();

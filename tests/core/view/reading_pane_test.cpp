@@ -105,6 +105,24 @@ TEST(ReadingPane, ANarrowerPaneRewrapsAndKeepsTheCurrentWordInView) {
     EXPECT_TRUE(style_of(scene, 5).add & term::Reversed);
 }
 
+// A word list fits any width whole and is not wrapped again; a lower pane
+// still keeps the current word in view.
+TEST(ReadingPane, AResizeKeepsTheCurrentWordInViewWithoutRewrapping) {
+    Scene scene(testing::view_dictionary());
+    std::string list;
+    for (int k = 0; k < 100; ++k) list += "kissa\n";
+    scene.apply(action::OpenReading{"list", list, false});
+    scene.apply(action::MoveReading{action::ReadingUnit::Text, 1});
+    for (const auto& [width, height] : {std::pair{60, 30}, {60, 8}, {40, 6}, {80, 5}}) {
+        (void)scene.frame(static_cast<std::uint16_t>(width), static_cast<std::uint16_t>(height));
+        const ReadingState& reading = *scene.state.reading;
+        const std::size_t line = reading.layout.line_of_word(reading.text, reading.current);
+        EXPECT_EQ(line, 99u);
+        EXPECT_GE(line, reading.top_line) << height;
+        EXPECT_LT(line, reading.top_line + reading.page_height) << height;
+    }
+}
+
 TEST(ReadingPane, APasteOfATextOpensItAndEscGoesBack) {
     Scene scene(testing::view_dictionary());
     ViewCache& cache = scene.cache;

@@ -1,18 +1,21 @@
-// A text opened for reading: arbitrary bytes made safe, split into words,
-// wrapped to a width taken from the input and walked line by line; and the
-// same bytes as a line of the interlinear gloss. Every word and line lies
-// inside the text, every move lands on a word, and no control byte reaches
-// the screen or the output.
+// A text opened for reading: arbitrary bytes made safe and composed, split
+// into words, wrapped to a width taken from the input and walked line by
+// line; and the same bytes as a line of the interlinear gloss. Every word and
+// line lies inside the text, no line is wider than the width, every move
+// lands on a word, and no control byte reaches the screen or the output.
+// Inputs of megabytes are meant: `-max_len=4000000`.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
 #include <string>
 #include <string_view>
 
+#include "base/composition.hpp"
 #include "base/utf8.hpp"
 #include "core/cli/interlinear.hpp"
 #include "core/reading/reading_layout.hpp"
 #include "core/reading/reading_text.hpp"
+#include "term/char_width.hpp"
 
 namespace {
 
@@ -36,19 +39,33 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const auto width = static_cast<std::uint16_t>(data[0] % 120);
     const std::string_view bytes(reinterpret_cast<const char*>(data + 1), size - 1);
     const reading::ReadingText text("fuzz", bytes);
-    check(is_utf8(as_bytes(text.text())));
-    check(!has_control(text.text()));
+    const std::string_view all(text.text());
+    check(is_utf8(as_bytes(all)));
+    check(!has_control(all));
+    check(composed(all) == all);
+    // Every word, a sentence for a few hundred of them spread over the text.
+    const std::size_t sentence_step = text.word_count() / 256 + 1;
     for (std::size_t k = 0; k < text.word_count(); ++k) {
         const auto word = text.at(k);
-        check(word.offset + word.length <= text.text().size());
+        check(word.offset + word.length <= all.size());
+        check(k == 0 || word.offset > text.at(k - 1).offset);
         check(!text.word(k).empty());
-        check(text.sentence_of(k).size() <= reading::kMaxSentenceBytes + 8);
+        if (k % sentence_step == 0) check(text.sentence_of(k).size() <= reading::kMaxSentenceBytes + 8);
     }
+    // The lines in order, none wider than the width (but for one wide
+    // character), each word on the line that is said to hold it.
     const auto layout = reading::ReadingLayout::wrap(text, width);
-    std::uint32_t previous = 0;
-    for (const auto& line : layout.lines()) {
-        check(line.start <= line.end && line.end <= text.text().size() && line.start >= previous);
-        previous = line.start;
+    const auto& lines = layout.lines();
+    check(!lines.empty());
+    for (std::size_t k = 0; k < lines.size(); ++k) {
+        check(lines[k].start <= lines[k].end && lines[k].end <= all.size());
+        check(k == 0 || lines[k].start > lines[k - 1].start);
+        check(term::display_width(all.substr(lines[k].start, lines[k].end - lines[k].start)) <= std::max(width, std::uint16_t{2}));
+    }
+    for (std::size_t k = 0; k < text.word_count(); k += sentence_step) {
+        const std::size_t line = layout.line_of_word(text, k);
+        check(lines[line].start <= text.at(k).offset);
+        check(line + 1 == lines.size() || lines[line + 1].start > text.at(k).offset);
     }
     std::size_t word = 0;
     for (std::size_t k = 0; k < bytes.size() && k < 64 && text.word_count() > 0; ++k) {
@@ -59,9 +76,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         }
         check(layout.line_of_word(text, word) < std::max<std::size_t>(layout.line_count(), 1));
     }
-    const std::string lines = cli::interlinear_lines(bytes.substr(0, 4096), width + 1, [](std::string_view w) {
+    const std::string interlinear = cli::interlinear_lines(bytes.substr(0, 4096), width + 1, [](std::string_view w) {
         return cli::InterlinearWord{std::string(w.substr(0, 8)), "x"};
     });
-    check(!has_control(lines));
+    check(!has_control(interlinear));
     return 0;
 }

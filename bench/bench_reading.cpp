@@ -4,6 +4,9 @@
 // their rank (Zipf) in sentences, lines and paragraphs.
 // Budgets: a move under 1 ms at p99; opening under 100 ms; the pane's memory
 // under twice the text's size.
+// Word lists of 300,000 and 1,000,000 lines (a word a line, no spaces):
+// opening to the first frame and a narrower pane's rewrap grow with the list,
+// not with its square; budget 1 ms per 10,000 lines for either.
 #include <fstream>
 #include <random>
 #include <sstream>
@@ -49,8 +52,8 @@ const std::string& bench_text() {
 struct Screen {
     std::string output;
     term::Renderer renderer{term::string_sink(output), [] { return false; }};
-    void frame(view::AppState& state, view::ViewCache& cache) {
-        view::draw_frame(renderer.next_frame(kScreen), state, cache);
+    void frame(view::AppState& state, view::ViewCache& cache, term::Rect area = kScreen) {
+        view::draw_frame(renderer.next_frame(area), state, cache);
         output.clear();
         (void)renderer.present();
     }
@@ -101,8 +104,49 @@ void BM_MoveWordByWord(benchmark::State& bench_state) {
     samples.report(bench_state);
 }
 
+std::string word_list(std::int64_t lines) {
+    std::string list;
+    for (std::int64_t k = 1; k <= lines; ++k) list += "sana" + std::to_string(k) + "\n";
+    return list;
+}
+
+void BM_OpenWordList(benchmark::State& bench_state) {
+    const std::string list = word_list(bench_state.range(0));
+    view::AppState state(bench::load_embedded_dictionary());
+    view::ViewCache cache;
+    Screen screen;
+    bench::Samples samples;
+    for (auto _ : bench_state) {
+        samples.time([&] {
+            view::apply_action(state, view::action::OpenReading{"list", list, false});
+            screen.frame(state, cache);
+        });
+    }
+    samples.report(bench_state);
+    bench_state.counters["lines"] = static_cast<double>(state.reading->layout.line_count());
+}
+
+// A frame after the screen turned narrower and back: the list wrapped again.
+void BM_RewrapWordList(benchmark::State& bench_state) {
+    const std::string list = word_list(bench_state.range(0));
+    view::AppState state(bench::load_embedded_dictionary());
+    view::ViewCache cache;
+    Screen screen;
+    view::apply_action(state, view::action::OpenReading{"list", list, false});
+    screen.frame(state, cache);
+    bench::Samples samples;
+    bool narrow = false;
+    for (auto _ : bench_state) {
+        narrow = !narrow;
+        samples.time([&] { screen.frame(state, cache, narrow ? term::Rect{0, 0, 90, 60} : kScreen); });
+    }
+    samples.report(bench_state);
+}
+
 }  // namespace
 
+BENCHMARK(BM_OpenWordList)->Arg(300'000)->Arg(1'000'000)->Iterations(3)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RewrapWordList)->Arg(300'000)->Arg(1'000'000)->Iterations(4)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_OpenTextToFirstFrame)->Iterations(5)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_MoveWordByWord)->Iterations(5)->Unit(benchmark::kMillisecond);
 

@@ -104,8 +104,8 @@ ReadingLayout ReadingLayout::wrap(const ReadingText& text, std::uint16_t width, 
         if (count % kWorkBetweenQuestions == 0 && interrupted && interrupted()) break;
     }
     layout.widest_ = filler.widest();
-    // A copy without the spare room is worth it when the room is much; the
-    // texts of many lines, whose lines a copy would hold twice, leave little.
+    // Much spare room is given back; a text of many short lines, whose lines
+    // a copy would hold twice for a moment, leaves little.
     if (layout.lines_.capacity() - layout.lines_.size() > layout.lines_.size() / 8) layout.lines_.shrink_to_fit();
     return layout;
 }

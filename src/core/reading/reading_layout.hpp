@@ -24,8 +24,9 @@ public:
     static ReadingLayout wrap(const ReadingText& text, std::uint16_t width, const Interrupted& interrupted = {});
 
     std::uint16_t width() const { return width_; }
-    // Whether wrapping to `width` gives the same lines: every line of the
-    // text fits whole into either width (a word list, short lines).
+    // Whether wrapping to `width` gives the same lines: the same width, or
+    // one that every line of the text fits into whole, as it fits into this
+    // one (a word list, short lines).
     bool wraps_alike(std::uint16_t width) const;
     const std::vector<DisplayLine>& lines() const { return lines_; }
     std::size_t line_count() const { return lines_.size(); }

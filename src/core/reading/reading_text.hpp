@@ -22,7 +22,7 @@ inline constexpr std::size_t kMaxWordBytes = 255;
 // work where it is, leaving the text or its lines cut short, as the program
 // is about to end.
 using Interrupted = std::function<bool()>;
-// Work done between two questions: about a millisecond's.
+// Words or lines of the text between two questions: a few milliseconds' work.
 inline constexpr std::size_t kWorkBetweenQuestions = std::size_t{1} << 16;
 
 struct TextWord {

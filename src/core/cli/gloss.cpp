@@ -56,7 +56,8 @@ void Glosser::gloss_line(std::string_view raw_line, std::string& out) {
         out += interlinear_lines(line, width_, [&](std::string_view word) {
             const Glossed& found = glossed(word);
             if (!found.meaning) all_found_ = false;
-            return interlinear_word(dictionary_, word, found.readings.empty() ? nullptr : &found.readings.front());
+            return interlinear_word(dictionary_, word, found.readings.empty() ? nullptr : &found.readings.front(),
+                                    found.meaning.value_or(""));
         });
         return;
     }

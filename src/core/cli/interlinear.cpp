@@ -45,14 +45,19 @@ void add_piece(std::string& out, std::string_view piece) {
     out += piece;
 }
 
+// A gloss is one token: "Balkan.food" of "Balkan food".
+std::string dotted(std::string text) {
+    std::ranges::replace(text, ' ', '.');
+    return text;
+}
+
 // The gloss of a morph without a label: the meaning of the word it is a part of.
 std::string stem_gloss(const morphology::Dictionary& dictionary, const morphology::Reading& reading, std::size_t part) {
     const bool derived = reading.derivations > 0 && !morphology::has_entry(dictionary, reading);
     const std::string& lemma = part < reading.parts.size() && (reading.compound_parts > 1 || derived)
                                    ? reading.parts[part].lemma
                                    : reading.lemma;
-    std::string gloss = morphology::short_meaning(morphology::first_meaning(dictionary, lemma));
-    std::ranges::replace(gloss, ' ', '.');
+    const std::string gloss = dotted(morphology::short_meaning(morphology::first_meaning(dictionary, lemma)));
     return gloss.empty() ? lemma : gloss;
 }
 
@@ -114,7 +119,10 @@ std::string gloss_label(std::string_view label) {
 }
 
 InterlinearWord interlinear_word(const morphology::Dictionary& dictionary, std::string_view word,
-                                 const morphology::Reading* best) {
+                                 const morphology::Reading* best, std::string_view meaning) {
+    if (best == nullptr && !meaning.empty()) {
+        return {printable(word), printable(dotted(morphology::short_meaning(meaning)))};
+    }
     if (best == nullptr) return {printable(word), has_letter(word) ? "?" : ""};
     std::string spelled;
     for (const auto& morph : best->morphs) spelled += morph.text;
@@ -166,17 +174,28 @@ std::string interlinear_lines(std::string_view line, std::size_t width,
         if (end == std::string_view::npos) end = line.size();
         const std::string_view token = line.substr(at, end - at);
         at = end;
-        Column column{printable(token), {}, 0};
-        if (const auto words = reading::text_words(token); !words.empty()) column.under = word_of(words.front());
-        column.width = std::max({term::display_width(column.top), term::display_width(column.under.cut),
-                                 term::display_width(column.under.gloss)});
-        if (!run.empty() && used + column.width > width) {
-            add_run(out, run);
-            run.clear();
-            used = 0;
+        const auto add = [&](Column column) {
+            column.width = std::max({term::display_width(column.top), term::display_width(column.under.cut),
+                                     term::display_width(column.under.gloss)});
+            if (!run.empty() && used + column.width > width) {
+                add_run(out, run);
+                run.clear();
+                used = 0;
+            }
+            used += column.width + 2;
+            run.push_back(std::move(column));
+        };
+        const auto words = reading::text_words(token);
+        if (words.empty()) add({printable(token), {}, 0});
+        // Each word's column holds the token from the end of the word before
+        // it, and the last one the rest of the token.
+        std::size_t from = 0;
+        for (std::size_t k = 0; k < words.size(); ++k) {
+            const std::size_t word_end = static_cast<std::size_t>(words[k].data() - token.data()) + words[k].size();
+            const std::size_t to = k + 1 == words.size() ? token.size() : word_end;
+            add({printable(token.substr(from, to - from)), word_of(words[k]), 0});
+            from = to;
         }
-        used += column.width + 2;
-        run.push_back(std::move(column));
     }
     if (!run.empty()) add_run(out, run);
     if (out.empty()) out = "\n";

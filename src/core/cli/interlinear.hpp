@@ -17,13 +17,15 @@ namespace lomperi::cli {
 
 // The cut and the gloss of one word by its best reading: "talo-ssa-mme",
 // "house-in-our". A reading whose morphs do not spell the word gives the
-// word whole, glossed by its lemma and labels.
+// word whole, glossed by its lemma and labels. A word without a reading is
+// glossed whole by `meaning`, the first meaning of its entry, when it has
+// one (a word the analyser does not know, or a data set without it), else "?".
 struct InterlinearWord {
     std::string cut;
     std::string gloss;
 };
 InterlinearWord interlinear_word(const morphology::Dictionary& dictionary, std::string_view word,
-                                 const morphology::Reading* best);
+                                 const morphology::Reading* best, std::string_view meaning = {});
 
 // A label as a gloss: "he, she" is "3sg", "in (plural)" is "in.pl".
 std::string gloss_label(std::string_view label);
@@ -31,7 +33,8 @@ std::string gloss_label(std::string_view label);
 // The three lines of each run of words that fits `width` (a word wider
 // than that stands alone), every line ending in a line feed, and an empty
 // line after them. `word_of` gives a word's cut and gloss; a token of
-// punctuation only has none.
+// punctuation only has none. Each word of running text has its own column,
+// also those a control character splits ("ki<ESC>ssa" is two).
 std::string interlinear_lines(std::string_view line, std::size_t width,
                               const std::function<InterlinearWord(std::string_view word)>& word_of);
 

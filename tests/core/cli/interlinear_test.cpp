@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
+#include <tuple>
+#include <vector>
 
 namespace lomperi::cli {
 namespace {
@@ -32,6 +35,43 @@ TEST(Interlinear, ColumnsAlignAndRunsWrapAtTheWidth) {
               "   kissa\n"
               "   cat\n\n");
     EXPECT_EQ(interlinear_lines("", 20, word_of), "\n");
+}
+
+// A control character splits a word in two, as --gloss reads it: each part
+// has its column and is looked up, the control byte shown as U+FFFD.
+TEST(Interlinear, EachWordOfATokenHasItsColumn) {
+    const std::map<std::string, InterlinearWord, std::less<>> words = {
+        {"koira", {"koira", "dog"}}, {"ki", {"ki", "chi"}}, {"ssa", {"ssa", "?"}}, {"talo", {"talo", "house"}}};
+    std::vector<std::string> asked;
+    const auto word_of = [&](std::string_view word) {
+        asked.emplace_back(word);
+        return words.find(word)->second;
+    };
+    const std::pair<std::string_view, std::string_view> cases[] = {
+        {"koira ki\x1bssa talo", "koira  ki   \xEF\xBF\xBDssa  talo\nkoira  ki   ssa   talo\ndog    chi  ?     house\n\n"},
+        {"(ki\x1b\x1bssa),", "(ki  \xEF\xBF\xBD\xEF\xBF\xBDssa),\nki   ssa\nchi  ?\n\n"},
+    };
+    for (const auto& [line, lines] : cases) {
+        asked.clear();
+        EXPECT_EQ(interlinear_lines(line, 80, word_of), lines) << line;
+        EXPECT_TRUE(std::ranges::find(asked, "ssa") != asked.end()) << line;
+    }
+}
+
+TEST(Interlinear, AWordWithoutAReadingIsGlossedByItsEntry) {
+    const morphology::Dictionary none;
+    const std::tuple<std::string_view, std::string_view, InterlinearWord> cases[] = {
+        {"ćevapi", "cevapi (Balkan food dish)", {"ćevapi", "cevapi"}},
+        {"Nokia", "Finnish company, telecom maker", {"Nokia", "Finnish.company"}},
+        {"xyzzy", "", {"xyzzy", "?"}},
+        {"--", "", {"--", ""}},
+        {"te\x1b", "", {"te\xEF\xBF\xBD", "?"}},
+    };
+    for (const auto& [word, meaning, expected] : cases) {
+        const InterlinearWord got = interlinear_word(none, word, nullptr, meaning);
+        EXPECT_EQ(got.cut, expected.cut) << word;
+        EXPECT_EQ(got.gloss, expected.gloss) << word;
+    }
 }
 
 }  // namespace

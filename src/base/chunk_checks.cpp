@@ -11,7 +11,23 @@ struct ChunkChecks::State {
     unsigned shift = 12;
     std::uint64_t chunks = 0;
     std::unique_ptr<std::atomic<std::uint8_t>[]> status;
+    mutable std::atomic<bool> found_damage{false};
 };
+
+namespace {
+
+thread_local std::uint64_t damaged_reads_here = 0;
+
+bool refused() {
+    note_damaged_read();
+    return false;
+}
+
+}  // namespace
+
+std::uint64_t damaged_reads() { return damaged_reads_here; }
+
+void note_damaged_read() { ++damaged_reads_here; }
 
 ChunkChecks::ChunkChecks(Bytes file, Bytes sums, unsigned chunk_shift) : state_(std::make_shared<State>()) {
     state_->file = file;
@@ -31,17 +47,18 @@ bool ChunkChecks::chunk_intact(const State& state, std::uint64_t chunk) const {
     const bool intact = 4 * chunk + 4 <= state.sums.size() &&
                         crc32c(state.file.subspan(start, length)) == read_u32(state.sums, 4 * chunk);
     status.store(intact ? State::kIntact : State::kDamaged, std::memory_order_relaxed);
+    if (!intact) state.found_damage.store(true, std::memory_order_relaxed);
     return intact;
 }
 
 bool ChunkChecks::intact(std::uint64_t offset, std::uint64_t length) const {
     if (!state_) return true;
     const State& state = *state_;
-    if (offset > state.file.size() || length > state.file.size() - offset) return false;
+    if (offset > state.file.size() || length > state.file.size() - offset) return refused();
     if (length == 0) return true;
     const std::uint64_t last = (offset + length - 1) >> state.shift;
     for (std::uint64_t chunk = offset >> state.shift; chunk <= last; ++chunk) {
-        if (!chunk_intact(state, chunk)) return false;
+        if (!chunk_intact(state, chunk)) return refused();
     }
     return true;
 }
@@ -49,8 +66,27 @@ bool ChunkChecks::intact(std::uint64_t offset, std::uint64_t length) const {
 bool ChunkChecks::intact(Bytes range) const {
     if (!state_ || range.empty()) return true;
     const std::uint8_t* begin = state_->file.data();
-    if (range.data() < begin || range.data() > begin + state_->file.size()) return false;
+    if (range.data() < begin || range.data() > begin + state_->file.size()) return refused();
     return intact(static_cast<std::uint64_t>(range.data() - begin), range.size());
+}
+
+bool ChunkChecks::intact_uncounted(Bytes range) const {
+    const std::uint64_t before = damaged_reads_here;
+    const bool intact = this->intact(range);
+    damaged_reads_here = before;
+    return intact;
+}
+
+bool ChunkChecks::found_damage() const { return state_ && state_->found_damage.load(std::memory_order_relaxed); }
+
+std::uint64_t ChunkChecks::chunk_count() const { return state_ ? state_->chunks : 0; }
+
+std::uint64_t ChunkChecks::count_damaged() const {
+    std::uint64_t damaged = 0;
+    for (std::uint64_t chunk = 0; chunk < chunk_count(); ++chunk) {
+        if (!chunk_intact(*state_, chunk)) ++damaged;
+    }
+    return damaged;
 }
 
 }  // namespace lomperi

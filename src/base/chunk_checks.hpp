@@ -22,16 +22,46 @@ public:
 
     bool enabled() const { return state_ != nullptr; }
     // Whether the bytes [offset, offset + length) of the file are intact;
-    // false for a range outside the file.
+    // false for a range outside the file. A read that is refused counts as
+    // one that met damage (DamageWatch).
     bool intact(std::uint64_t offset, std::uint64_t length) const;
     // The same for a view into the file.
     bool intact(Bytes range) const;
+    // The same, not counted as a read that met damage: for a look ahead
+    // whose answer a later read relies on only if it is made.
+    bool intact_uncounted(Bytes range) const;
+
+    // Whether a check has found a damaged chunk of the file so far.
+    bool found_damage() const;
+    std::uint64_t chunk_count() const;
+    // Checks every chunk not checked yet: the number that are damaged. Not
+    // counted as a read: it tells of the file, not of one look-up.
+    std::uint64_t count_damaged() const;
 
 private:
     struct State;
     bool chunk_intact(const State& state, std::uint64_t chunk) const;
 
     std::shared_ptr<State> state_;
+};
+
+// This thread's reads that met damaged bytes so far.
+std::uint64_t damaged_reads();
+// Counts a read that met damaged bytes, for readers that tell damage by the
+// bytes themselves (a file without checksums).
+void note_damaged_read();
+
+// Whether reads on this thread met damaged bytes since the watch was made:
+// a look-up that met damage is told from one that found nothing, and then
+// tries no other spelling or neighbour, which would stand in for the word
+// that could not be read.
+class DamageWatch {
+public:
+    DamageWatch() : start_(damaged_reads()) {}
+    bool met() const { return damaged_reads() != start_; }
+
+private:
+    std::uint64_t start_;
 };
 
 }  // namespace lomperi

@@ -67,6 +67,7 @@ Result<void> run(const Options& options) {
     auto builder = lomperi::tsv_data_set::read_sources({std::move(*glosses), std::move(*forms), options.self_forms});
     if (!builder) return forward(builder);
     builder->set_zstd_level(options.zstd_level);
+    if (options.damage) builder->set_chunk_shift(lomperi::tsv_data_set::chunk_shift_for(*options.damage));
     auto data = builder->build();
     if (!data) return forward(data);
     if (options.damage) {

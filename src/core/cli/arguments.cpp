@@ -60,7 +60,8 @@ constexpr OptionRow kOptions[] = {
      "line: the headword, a tab, the meaning that holds it; a word that begins no English word of the data set is "
      "looked up as a beginning (\"hous\" finds \"house\")"},
     {"--help", "-h", "", Role::Help, "print this help"},
-    {"--version", "-V", "", Role::Version, "print the version and the size of the data set"},
+    {"--version", "-V", "", Role::Version,
+     "print the version and the size of the data set, what it lacks, and its damaged parts (all of it checked)"},
 };
 
 const OptionRow* option_named(std::string_view arg) {
@@ -170,7 +171,7 @@ Command parse_arguments(const std::vector<std::string>& args) {
     return UsageError{"no command"};
 }
 
-std::string help_text() {
+std::string help_text(bool has_analyser) {
     std::string text = R"help(Usage: lomperi                  open the dictionary on the terminal
        lomperi [--json] WORD...
                                print the entry of each word
@@ -212,9 +213,10 @@ the title box shows its end after an ellipsis ("> …ä huomenta").
 
 Exit status:
   0  every word was found
-  1  an error: the data set, an unreadable file, invalid input, output
-     that cannot be written, no terminal for the full-screen dictionary, or
-     --english with a data set that has no English side
+  1  an error: the data set (also damage met while answering: the words
+     it hid are reported as "(damaged data)"), an unreadable file, invalid
+     input, output that cannot be written, no terminal for the full-screen
+     dictionary, or --english with a data set that has no English side
   2  the command line was not understood
   3  some word was not found
 
@@ -227,8 +229,9 @@ Files:
   $XDG_DATA_HOME/lomperi/words.tsv, else ~/.local/share/lomperi/words.tsv:
   the words saved for review in the reading pane, one line each.
 
-The analysis of words is voikko-fi's (GPL-2.0-or-later), embedded as data.
 )help";
+    text += has_analyser ? "The analysis of words is voikko-fi's (GPL-2.0-or-later), embedded as data.\n"
+                         : fmt::format("This data set has no analyser (mor.vfst): {}.\n", kNoAnalysis);
     return text;
 }
 

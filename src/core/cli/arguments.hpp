@@ -4,6 +4,7 @@
 // Finnish words for English ones. Every option is one row of a table, from
 // which both the parsing and --help follow.
 #include <string>
+#include <string_view>
 #include <variant>
 #include <vector>
 
@@ -41,7 +42,10 @@ using Command = std::variant<Interactive, LookUp, Gloss, Help, Version, UsageErr
 // words even when they start with "-".
 Command parse_arguments(const std::vector<std::string>& args);
 
-// The text of --help.
-std::string help_text();
+// What a data set without the analyser (mor.vfst) does, as the program says it.
+inline constexpr std::string_view kNoAnalysis = "no word is analysed; words are found as the word lists spell them";
+
+// The text of --help, whose last line tells whether the data set analyses words.
+std::string help_text(bool has_analyser);
 
 }  // namespace lomperi::cli

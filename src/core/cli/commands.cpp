@@ -12,6 +12,7 @@
 #include "core/cli/gloss.hpp"
 #include "core/cli/text_io.hpp"
 #include "core/expand/entry_lines.hpp"
+#include "core/morphology/damage_report.hpp"
 #include "core/morphology/english_search.hpp"
 #include "core/morphology/entry_choice.hpp"
 #include "core/morphology/headword_search.hpp"
@@ -21,6 +22,8 @@
 
 namespace lomperi::cli {
 namespace {
+
+constexpr std::string_view kDamagedWord = "(damaged data)";
 
 void write_out(std::FILE* stream, std::string_view text) {
     if (!text.empty()) std::fwrite(text.data(), 1, text.size(), stream);
@@ -104,7 +107,7 @@ int look_up(const morphology::Dictionary& dictionary, const std::vector<std::str
         const auto choice = morphology::choose_entry(dictionary, word);
         auto record = morphology::chosen_record(dictionary, choice);
         if (!record) {
-            errors += fmt::format("{}: (no matches)\n", printable(word));
+            errors += fmt::format("{}: {}\n", printable(word), choice.damaged ? kDamagedWord : "(no matches)");
             status = kSomeNotFound;
             // What the analysis tells of a word without an entry is still worth reading.
             if (choice.notes.empty()) continue;
@@ -144,9 +147,10 @@ int translate_english(const morphology::Dictionary& dictionary, const std::vecto
     int status = kAllFound;
     bool first = true;
     for (const auto& word : words) {
+        const DamageWatch watch;
         const auto matches = morphology::english_translations(dictionary, word, morphology::kListLimit);
         if (matches.empty()) {
-            errors += fmt::format("{}: (no matches)\n", printable(word));
+            errors += fmt::format("{}: {}\n", printable(word), watch.met() ? kDamagedWord : "(no matches)");
             status = kSomeNotFound;
             continue;
         }
@@ -158,8 +162,18 @@ int translate_english(const morphology::Dictionary& dictionary, const std::vecto
 }
 
 std::string version_text(const morphology::Dictionary& dictionary) {
-    return fmt::format("lomperi {}\ndata set: {} headwords, {} word forms\n", LOMPERI_VERSION, dictionary.glosses.len(),
-                       dictionary.inflections.len());
+    std::string text = fmt::format("lomperi {}\ndata set: {} headwords, {} word forms\n", LOMPERI_VERSION,
+                                   dictionary.glosses.len(), dictionary.inflections.len());
+    if (!dictionary.analyser.available()) {
+        text += fmt::format("without {}: {}\n", morphology::file_name(morphology::DataFile::mor_vfst), kNoAnalysis);
+    }
+    std::string damaged;
+    for (const auto& file : morphology::check_every_chunk(dictionary)) {
+        damaged += fmt::format("{}{} ({} of {} parts)", damaged.empty() ? "" : ", ", morphology::file_name(file.file),
+                               file.damaged_chunks, file.chunks);
+    }
+    if (!damaged.empty()) text += fmt::format("damaged: {}; reinstall lomperi\n", damaged);
+    return text;
 }
 
 namespace {
@@ -190,12 +204,8 @@ std::vector<std::string> composed_words(const std::vector<std::string>& words) {
     return out;
 }
 
-Result<int> run_with_dictionary(const Command& command, const morphology::Dictionary& dictionary) {
+Result<int> answer(const Command& command, const morphology::Dictionary& dictionary) {
     Output out(STDOUT_FILENO);
-    if (std::holds_alternative<Version>(command)) {
-        out.write(version_text(dictionary));
-        return finish(out, kAllFound);
-    }
     if (const auto* gloss = std::get_if<Gloss>(&command)) {
         auto status = gloss_files(dictionary, *gloss, out);
         if (!status) {
@@ -225,12 +235,27 @@ Result<int> run_with_dictionary(const Command& command, const morphology::Dictio
     return finished;
 }
 
+// Damage met while answering is an error of the data set, said once after the answers.
+Result<int> run_with_dictionary(const Command& command, const morphology::Dictionary& dictionary) {
+    if (std::holds_alternative<Version>(command)) {
+        Output out(STDOUT_FILENO);
+        out.write(version_text(dictionary));
+        return finish(out, kAllFound);
+    }
+    const DamageWatch watch;
+    auto status = answer(command, dictionary);
+    if (status && (watch.met() || !morphology::files_found_damaged(dictionary).empty())) {
+        return fail(morphology::damage_message(dictionary));
+    }
+    return status;
+}
+
 }  // namespace
 
 Result<int> run_command(const Command& command, const morphology::DataFiles& files) {
     if (std::holds_alternative<Help>(command)) {
         Output out(STDOUT_FILENO);
-        out.write(help_text());
+        out.write(help_text(!files[morphology::DataFile::mor_vfst].empty()));
         return finish(out, kAllFound);
     }
     if (std::holds_alternative<Words>(command)) return print_word_list();

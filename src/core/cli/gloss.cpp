@@ -20,6 +20,7 @@ constexpr std::size_t kMaxSeenWords = 1 << 16;
 Glossed gloss_word(const morphology::Dictionary& dictionary, std::string_view word) {
     Glossed glossed;
     auto choice = morphology::choose_entry(dictionary, word);
+    glossed.damaged = choice.damaged;
     glossed.readings = std::move(choice.readings);
     if (choice.listed != word) glossed.read_as = choice.listed;
     const auto record = morphology::chosen_record(dictionary, choice);

@@ -20,6 +20,7 @@ struct Glossed {
     std::optional<std::string> meaning;
     std::vector<morphology::Reading> readings;
     std::string read_as;  // the spelling the readings are of, when not the word as written
+    bool damaged = false;  // the look-up met damaged data (EntryChoice::damaged)
 };
 
 Glossed gloss_word(const morphology::Dictionary& dictionary, std::string_view word);

@@ -88,6 +88,7 @@ std::string word_json(std::string_view word, const Glossed& glossed) {
         out += "null";
     }
     if (!glossed.read_as.empty()) append_field(out, "read_as", glossed.read_as);
+    if (glossed.damaged) out += ",\"damaged\":true";
     const auto& readings = glossed.readings;
     out += ",\"readings\":[";
     for (std::size_t k = 0; k < readings.size(); ++k) {

@@ -3,8 +3,11 @@
 #include <poll.h>
 #include <sys/socket.h>
 
+#include <fmt/format.h>
+
 #include <algorithm>
 #include <cerrno>
+#include <cstdio>
 #include <optional>
 
 #include "base/utf8.hpp"
@@ -37,6 +40,11 @@ Reply answer_to(DictSession& session, const CommandLines::Line& line) {
 
 std::int64_t steady_milliseconds() {
     return std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now().time_since_epoch()).count();
+}
+
+void tell_damage_once(const std::string& message) {
+    static std::atomic<bool> told{false};
+    if (!told.exchange(true)) std::fputs(fmt::format("lomperi: {}\n", message).c_str(), stderr);
 }
 
 bool send_before(int fd, std::string_view bytes, Clock::time_point deadline) {
@@ -74,6 +82,7 @@ void converse(int fd, DictSession& session, const ConversationLimits& limits, Co
         while (const auto line = lines.next()) {
             state.awaited_since.store(ConversationState::kAnswering);
             const Reply reply = answer_to(session, *line);
+            if (!session.damage().empty()) tell_damage_once(session.damage());
             if (!send_before(fd, reply.text, Clock::now() + limits.unread) || reply.close) return;
             answered = true;
         }

@@ -6,6 +6,7 @@
 #include <chrono>
 #include <cstdint>
 #include <limits>
+#include <string>
 
 #include "core/dict_server/dict_session.hpp"
 
@@ -32,6 +33,10 @@ std::int64_t steady_milliseconds();
 // Returns when the client quits or closes, a limit runs out, or the socket
 // is shut down from another thread.
 void converse(int fd, DictSession& session, const ConversationLimits& limits, ConversationState& state);
+
+// Says damaged data on standard error, the first time only: the server goes
+// on answering what it can read.
+void tell_damage_once(const std::string& message);
 
 // Whether every byte was handed to the socket before the deadline.
 bool send_before(int fd, std::string_view bytes, std::chrono::steady_clock::time_point deadline);

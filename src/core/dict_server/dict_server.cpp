@@ -21,6 +21,8 @@
 #include "core/cli/listen_address.hpp"
 #include "core/dict_server/accept_loop.hpp"
 #include "core/dict_server/client_pool.hpp"
+#include "core/dict_server/conversation.hpp"
+#include "core/morphology/damage_report.hpp"
 
 namespace lomperi::dict_server {
 namespace {
@@ -109,9 +111,11 @@ Result<int> run_server(const morphology::DataFiles& files, const ServeOptions& o
     std::vector<std::string> where;
     auto listeners = open_listeners(options, where);
     if (!listeners) return forward(listeners);
-    // Every frame of meanings read now, so that no client waits for one.
+    // Every frame of meanings read now, so that no client waits for one,
+    // and every chunk checked, so that damage is said before any client meets it.
     while (dictionary->gloss_store.decompress_next()) {
     }
+    if (!morphology::check_every_chunk(*dictionary).empty()) tell_damage_once(morphology::damage_message(*dictionary));
     std::string joined;
     for (const auto& address : where) joined += (joined.empty() ? "" : ", ") + address;
     std::fputs(fmt::format("lomperi: serving the DICT protocol on {}\n", joined).c_str(), stdout);

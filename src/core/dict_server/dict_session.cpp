@@ -9,6 +9,7 @@
 #include "core/cli/commands.hpp"
 #include "core/dict_server/dict_command.hpp"
 #include "core/morphology/analysis.hpp"
+#include "core/morphology/damage_report.hpp"
 #include "core/morphology/english_search.hpp"
 #include "core/morphology/entry_choice.hpp"
 #include "core/morphology/headword_search.hpp"
@@ -28,6 +29,12 @@ constexpr Database kFinnishEnglish{
     "derived word is analysed and answered with the lines that tell which form\n"
     "it is, then the entry of its word. Meanings: FreeDict/WikDict (CC BY-SA\n"
     "3.0); analysis: voikko-fi (GPL-2.0-or-later)."};
+constexpr Database kFinnishEnglishWithoutAnalyser{
+    "fi-en", "Finnish-English, forms as listed (lomperi)",
+    "Finnish-English dictionary of lomperi, from a data set without the\n"
+    "analyser (mor.vfst): no word is analysed. A word is found as a headword or\n"
+    "as a word form its word lists hold, and answered with the entry of its\n"
+    "word. Meanings: FreeDict/WikDict (CC BY-SA 3.0)."};
 constexpr Database kEnglishFinnish{
     "en-fi", "English-Finnish (lomperi)",
     "The Finnish words whose meanings hold an English word or phrase, best\n"
@@ -94,7 +101,7 @@ std::string DictSession::banner() const {
 namespace {
 
 std::vector<Database> databases_of(const morphology::Dictionary& dictionary) {
-    std::vector<Database> all{kFinnishEnglish};
+    std::vector<Database> all{dictionary.analyser.available() ? kFinnishEnglish : kFinnishEnglishWithoutAnalyser};
     if (morphology::has_english(dictionary)) all.push_back(kEnglishFinnish);
     return all;
 }
@@ -206,15 +213,23 @@ Reply DictSession::show(const std::vector<std::string>& words) const {
     }
     if (what == "server" && words.size() == 2) {
         const std::string info = fmt::format(
-            "lomperi {}: a Finnish-English dictionary that analyses every word form.\n"
+            "lomperi {}: a Finnish-English dictionary that {}.\n"
             "{} headwords, {} word forms.\n",
-            facts_.version, dictionary_.glosses.len(), dictionary_.inflections.len());
+            facts_.version, dictionary_.analyser.available() ? "analyses every word form" : "finds the word forms it lists",
+            dictionary_.glosses.len(), dictionary_.inflections.len());
         return {"114 server information follows\r\n" + text_block(info) + ok(), false};
     }
     return status("501 Syntax error, illegal parameters");
 }
 
 Reply DictSession::answer(std::string_view line) {
+    const DamageWatch watch;
+    Reply reply = answer_command(line);
+    damage_ = watch.met() ? morphology::damage_message(dictionary_) : std::string();
+    return reply;
+}
+
+Reply DictSession::answer_command(std::string_view line) {
     const auto words = command_words(line);
     if (!words) return status("501 Syntax error, illegal parameters");
     if (words->empty()) return status("500 Syntax error, command not recognized");

@@ -38,8 +38,11 @@ public:
     std::string banner() const;
     // The answer to one command line (without its CRLF).
     Reply answer(std::string_view line);
+    // What to say of the damaged data the last answer met; empty when it met none.
+    const std::string& damage() const { return damage_; }
 
 private:
+    Reply answer_command(std::string_view line);
     Reply define(const std::vector<std::string>& words) const;
     Reply match(const std::vector<std::string>& words) const;
     Reply show(const std::vector<std::string>& words) const;
@@ -49,6 +52,7 @@ private:
     const ServerFacts& facts_;
     std::string msg_id_;
     bool mime_ = false;
+    std::string damage_;
 };
 
 // Text as the protocol carries it: each line CRLF-terminated, a line that

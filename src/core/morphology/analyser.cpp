@@ -1,5 +1,6 @@
 #include "core/morphology/analyser.hpp"
 
+#include <algorithm>
 #include <optional>
 #include <string_view>
 
@@ -21,6 +22,24 @@ std::optional<std::vector<std::uint16_t>> input_symbols(const format::Vfst& vfst
         word.remove_prefix(step.length);
     }
     return symbols;
+}
+
+// Whether the cells of a state are intact: its first cell and the next
+// (which holds a count past 254) before its count is read, then all of them.
+// A walk that reads them counts damage; a look ahead does not.
+enum class Counted : bool { No, Yes };
+bool cells_intact(const format::Vfst& vfst, const ChunkChecks& checks, std::uint32_t state, Counted counted) {
+    constexpr std::uint64_t kCell = 8;
+    const Bytes cells = vfst.cells();
+    const std::uint64_t first = std::uint64_t{state} * kCell;
+    if (first >= cells.size()) return true;
+    const auto intact = [&](std::uint64_t length) {
+        const Bytes range = cells.subspan(first, std::min(length, cells.size() - first));
+        return counted == Counted::Yes ? checks.intact(range) : checks.intact_uncounted(range);
+    };
+    if (!intact(2 * kCell)) return false;
+    const bool overflow = cells[first + kCell - 1] == 255;
+    return intact((vfst.transition_count(state) + (overflow ? 1 : 0)) * kCell);
 }
 
 // What a state can read before reading anything else (through transitions
@@ -63,10 +82,14 @@ private:
 // can read anything. The table starts afresh when it fills.
 class ReachCache {
 public:
-    bool leads_to(const format::Vfst& vfst, std::uint32_t state, std::uint16_t letter) {
-        return (of(vfst, state).bits & letters_->mask_of(letter)) != 0;
+    // With `checks`, a state whose cells are damaged can read anything: the
+    // walk itself then meets the damage.
+    bool leads_to(const format::Vfst& vfst, const ChunkChecks* checks, std::uint32_t state, std::uint16_t letter) {
+        return (of(vfst, checks, state).bits & letters_->mask_of(letter)) != 0;
     }
-    bool can_end(const format::Vfst& vfst, std::uint32_t state) { return of(vfst, state).final(); }
+    bool can_end(const format::Vfst& vfst, const ChunkChecks* checks, std::uint32_t state) {
+        return of(vfst, checks, state).final();
+    }
 
 private:
     static constexpr std::size_t kMaxDepth = 256;
@@ -79,21 +102,22 @@ private:
         ReachMask mask;
     };
 
-    ReachMask of(const format::Vfst& vfst, std::uint32_t state) {
+    ReachMask of(const format::Vfst& vfst, const ChunkChecks* checks, std::uint32_t state) {
         if (vfst_ != &vfst) {
             vfst_ = &vfst;
             letters_.emplace(vfst);
             reset(kFirstCapacity);
         }
         if (const Slot* found = find(state)) return found->mask;
-        return compute(vfst, state, 0);
+        return compute(vfst, checks, state, 0);
     }
 
-    ReachMask compute(const format::Vfst& vfst, std::uint32_t state, std::size_t depth) {
+    ReachMask compute(const format::Vfst& vfst, const ChunkChecks* checks, std::uint32_t state, std::size_t depth) {
         if (const Slot* found = find(state)) return found->mask;
         // Marked readable-by-all first, so that a cycle ends here.
         store(state, ReachMask::all());
         if (depth > kMaxDepth) return ReachMask::all();
+        if (checks != nullptr && !cells_intact(vfst, *checks, state, Counted::No)) return ReachMask::all();
         ReachMask mask;
         const std::uint32_t count = vfst.transition_count(state);
         for (std::uint32_t k = 0; k < count; ++k) {
@@ -103,7 +127,7 @@ private:
             } else if (!vfst.is_silent(t.input)) {
                 mask.bits |= letters_->mask_of(t.input);
             } else {
-                mask.bits |= compute(vfst, t.target, depth + 1).bits;
+                mask.bits |= compute(vfst, checks, t.target, depth + 1).bits;
             }
         }
         store(state, mask);
@@ -159,11 +183,18 @@ ReachCache& reach_cache() {
 // the path's feature values allow), backtracking undoes what a flag set.
 class Walk {
 public:
-    Walk(const format::Vfst& vfst, std::vector<std::uint16_t> input)
-        : vfst_(vfst), input_(std::move(input)), features_(vfst.feature_count(), format::VfstFlag::kNeutral) {
+    // With `checks`, the cells of each state are checked before they are
+    // read, and the walk ends at the first damaged ones.
+    Walk(const format::Vfst& vfst, std::vector<std::uint16_t> input, const ChunkChecks* checks)
+        : vfst_(vfst),
+          checks_(checks),
+          input_(std::move(input)),
+          features_(vfst.feature_count(), format::VfstFlag::kNeutral) {
         frames_.reserve(64);
         push(0, 0, false);
     }
+
+    bool met_damage() const { return met_damage_; }
 
     // The next path's output; nothing when there is none, or a bound was reached.
     std::optional<std::string> next() {
@@ -229,6 +260,11 @@ private:
     }
 
     void push(std::uint32_t state, std::uint16_t output, bool read) {
+        if (checks_ != nullptr && !cells_intact(vfst_, *checks_, state, Counted::Yes)) {
+            met_damage_ = true;
+            frames_.clear();
+            return;
+        }
         const std::uint32_t count = vfst_.transition_count(state);
         if (count <= kLinearScan) {
             frames_.push_back({state, count, 0, count, count, count, count, output, read});
@@ -253,7 +289,8 @@ private:
         const std::size_t after = read_ + (vfst_.is_silent(t.input) ? 0 : 1);
         if (!vfst_.is_silent(t.input) && (read_ >= input_.size() || input_[read_] != t.input)) return false;
         ReachCache& reach = reach_cache();
-        return after < input_.size() ? reach.leads_to(vfst_, t.target, input_[after]) : reach.can_end(vfst_, t.target);
+        return after < input_.size() ? reach.leads_to(vfst_, checks_, t.target, input_[after])
+                                     : reach.can_end(vfst_, checks_, t.target);
     }
 
     bool takes(const format::VfstTransition& t) {
@@ -296,6 +333,8 @@ private:
     }
 
     const format::Vfst& vfst_;
+    const ChunkChecks* checks_;
+    bool met_damage_ = false;
     std::vector<std::uint16_t> input_;
     std::vector<std::uint16_t> features_;
     std::vector<Frame> frames_;
@@ -309,29 +348,41 @@ Result<Analyser> Analyser::open(Bytes file, ChunkChecks checks) {
     auto vfst = format::Vfst::parse(file);
     if (!vfst) return forward(vfst);
     Analyser analyser;
+    analyser.symbols_ = file.first(static_cast<std::size_t>(vfst->cells().data() - file.data()));
     analyser.vfst_ = std::move(*vfst);
     analyser.checks_ = std::move(checks);
     return analyser;
 }
 
-bool Analyser::intact() const {
-    if (verified_->load(std::memory_order_relaxed)) return true;
-    if (!checks_.intact(vfst_.cells())) return false;
-    verified_->store(true, std::memory_order_relaxed);
-    return true;
+std::uint8_t Analyser::state() const {
+    const std::uint8_t known = state_->load(std::memory_order_relaxed);
+    if (known != kUnchecked) return known;
+    // Two threads may check at once; both reach the same answer.
+    const std::uint8_t found = !checks_.intact(symbols_)     ? kSymbolsDamaged
+                               : checks_.count_damaged() > 0 ? kCellsDamaged
+                                                             : kIntact;
+    state_->store(found, std::memory_order_relaxed);
+    return found;
 }
 
 std::vector<std::string> Analyser::raw_analyses(std::string_view word) const {
     std::vector<std::string> out;
-    if (!available() || word.empty() || code_point_count(word) > kMaxAnalysedChars || !intact()) return out;
+    if (!available() || word.empty() || code_point_count(word) > kMaxAnalysedChars) return out;
+    const std::uint8_t known = state();
+    // Every analysis was read through the symbols, which were read at start-up.
+    if (known == kSymbolsDamaged) {
+        note_damaged_read();
+        return out;
+    }
     auto input = input_symbols(vfst_, lower_case(word));
     if (!input) return out;
-    Walk walk(vfst_, std::move(*input));
+    Walk walk(vfst_, std::move(*input), known == kCellsDamaged ? &checks_ : nullptr);
     while (out.size() < kMaxRawAnalyses) {
         auto next = walk.next();
         if (!next) break;
         out.push_back(std::move(*next));
     }
+    if (walk.met_damage()) out.clear();
     return out;
 }
 

@@ -35,16 +35,22 @@ public:
     bool available() const { return vfst_.symbol_count() > 0; }
 
     // The raw analyses of `word`, lower-cased first, in the transducer's
-    // order; none for a character it does not know or a damaged transducer.
+    // order; none for a character it does not know. None either when the
+    // walk over it reads damaged cells, or the symbols are damaged: a read
+    // that met damage (DamageWatch).
     std::vector<std::string> raw_analyses(std::string_view word) const;
 
 private:
-    bool intact() const;
+    // What the first analysis finds of the file, checking every chunk: when
+    // it is all intact, walks read without checks.
+    enum : std::uint8_t { kUnchecked, kIntact, kCellsDamaged, kSymbolsDamaged };
+    std::uint8_t state() const;
 
     format::Vfst vfst_;
     ChunkChecks checks_;
-    // Once the cells are known to be intact, they are not checked again.
-    mutable std::shared_ptr<std::atomic<bool>> verified_ = std::make_shared<std::atomic<bool>>(false);
+    Bytes symbols_;  // the header and the symbol table, before the cells
+    // Shared by copies, so that the transducer is checked once.
+    mutable std::shared_ptr<std::atomic<std::uint8_t>> state_ = std::make_shared<std::atomic<std::uint8_t>>(kUnchecked);
 };
 
 }  // namespace lomperi::morphology

@@ -117,8 +117,11 @@ std::vector<Reading> analyse(const Dictionary& dictionary, std::string_view word
     if (!dictionary.analyser.available()) return {};
     thread_local RecentAnalyses recent;
     if (auto kept = recent.find(dictionary, word)) return std::move(*kept);
+    const DamageWatch watch;
     std::vector<Reading> readings = analyse_afresh(dictionary, word);
-    recent.keep(word, readings);
+    // Readings ranked over damaged bytes are not kept: the next look-up of
+    // the word must meet the damage too.
+    if (!watch.met()) recent.keep(word, readings);
     return readings;
 }
 

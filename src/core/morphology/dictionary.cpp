@@ -172,7 +172,7 @@ Result<Dictionary> load_dictionary(const DataFiles& files) {
     return Dictionary{
         std::move(gloss_half->gloss_store),    std::move(gloss_half->glosses),         std::move(inflection_half->multi),
         std::move(inflection_half->headwords), std::move(inflection_half->inflections), std::move(*english),
-        std::move(analyser),                   std::move(ranks),
+        std::move(analyser),                   std::move(ranks),                       checks,
     };
 }
 
@@ -200,7 +200,11 @@ std::optional<format::GlossRecord> Dictionary::gloss_record(std::string_view hea
     const auto rest = gloss_store.bytes_from(*offset);
     if (!rest) return std::nullopt;
     auto record = format::parse_gloss_record(*rest, gloss_store.pos_names());
-    if (!record) return std::nullopt;
+    if (!record) {
+        // The record of a key of an intact data set always decodes.
+        note_damaged_read();
+        return std::nullopt;
+    }
     return std::move(*record);
 }
 

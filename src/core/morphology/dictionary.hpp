@@ -45,6 +45,10 @@ struct EnglishIndex {
 
 std::uint64_t next_dictionary_serial();
 
+// The checksums of each file's chunks, from checksums.bin; none for a file
+// it does not list (or without it).
+using DataChecks = std::array<ChunkChecks, kDataFileCount>;
+
 struct Dictionary {
     GlossStore gloss_store;
     word_map::WordMap glosses;  // headword -> record offset in the gloss store's plain body
@@ -54,6 +58,7 @@ struct Dictionary {
     std::optional<EnglishIndex> english;           // absent in data sets without english.fst
     Analyser analyser;                             // without mor.vfst, no word has an analysis
     format::HeadwordRanks ranks;                   // without headword-ranks.bin, every headword unranked
+    DataChecks checks{};                           // shared with the parts above: what they found damaged
     // Tells this data set from any other loaded in the process, for what is
     // kept of it between calls (a copy keeps it: it answers the same).
     std::uint64_t serial = next_dictionary_serial();
@@ -62,10 +67,6 @@ struct Dictionary {
     // record does not decode.
     std::optional<format::GlossRecord> gloss_record(std::string_view headword) const;
 };
-
-// The checksums of each file's chunks, from checksums.bin; none for a file
-// it does not list (or without it).
-using DataChecks = std::array<ChunkChecks, kDataFileCount>;
 
 Result<GlossHalf> load_glosses(Bytes glosses_fst, Bytes glosses_bin, const DataChecks& checks = {});
 // `multi_offsets_bin` and `headwords_bin` may be empty: the multi entries are

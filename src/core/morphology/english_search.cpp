@@ -19,16 +19,27 @@ std::optional<std::string> meaning_text(const Dictionary& dictionary, std::strin
 
 // Appends the postings of one key, skipping headwords already listed.
 void add_postings(const Dictionary& dictionary, std::uint64_t offset, std::size_t limit, std::vector<EnglishMatch>& out) {
+    // An offset or a base id of an intact data set always reads.
     const auto postings = dictionary.english->postings.at(offset);
-    if (!postings) return;
+    if (!postings) {
+        note_damaged_read();
+        return;
+    }
     for (const auto& posting : *postings) {
         if (out.size() >= limit) return;
         const auto found = dictionary.headwords.at(posting.base_id);
-        if (!found) continue;
+        if (!found) {
+            note_damaged_read();
+            continue;
+        }
         const std::string_view headword = *found;
         if (std::ranges::any_of(out, [&](const EnglishMatch& m) { return m.headword == headword; })) continue;
         auto meaning = meaning_text(dictionary, headword, posting.meaning);
-        if (meaning) out.push_back({std::string(headword), std::move(*meaning)});
+        if (!meaning) {
+            note_damaged_read();
+            continue;
+        }
+        out.push_back({std::string(headword), std::move(*meaning)});
     }
 }
 
@@ -60,15 +71,22 @@ std::vector<EnglishMatch> exact_english_translations(const Dictionary& dictionar
                                                      std::size_t limit) {
     std::vector<EnglishMatch> out;
     if (!dictionary.english) return out;
+    const DamageWatch watch;
     const std::string key = english_key(word);
     add_exact(dictionary, key, limit, out);
     add_exact(dictionary, without_lead(key), limit, out);
+    // What damaged bytes hid may have ranked first.
+    if (watch.met()) return {};
     return out;
 }
 
 std::vector<EnglishMatch> english_translations(const Dictionary& dictionary, std::string_view word, std::size_t limit) {
+    const DamageWatch watch;
     auto out = exact_english_translations(dictionary, word, limit);
-    if (out.empty()) return search_english(dictionary, word, limit);
+    // The words that begin with one that could not be read are no stand-in for it.
+    if (watch.met() || !out.empty()) return out;
+    out = search_english(dictionary, word, limit);
+    if (watch.met()) return {};
     return out;
 }
 

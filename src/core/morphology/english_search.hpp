@@ -24,11 +24,12 @@ struct EnglishMatch {
 std::vector<EnglishMatch> search_english(const Dictionary& dictionary, std::string_view prefix, std::size_t limit);
 
 // The ranked headwords of exactly `word` (also without a leading "to", "a",
-// "an" or "the").
+// "an" or "the"). Nothing when a read met damaged bytes (a DamageWatch tells).
 std::vector<EnglishMatch> exact_english_translations(const Dictionary& dictionary, std::string_view word,
                                                      std::size_t limit);
 
-// The exact translations; the prefix search when there are none.
+// The exact translations; the prefix search when there are none, and no
+// read met damage.
 std::vector<EnglishMatch> english_translations(const Dictionary& dictionary, std::string_view word, std::size_t limit);
 
 }  // namespace lomperi::morphology

@@ -160,9 +160,7 @@ NoteLine spoken_note(const Dictionary& dictionary, std::string_view query, std::
     return line;
 }
 
-}  // namespace
-
-EntryChoice choose_entry(const Dictionary& dictionary, std::string_view query) {
+EntryChoice choose(const Dictionary& dictionary, std::string_view query) {
     EntryChoice choice;
     choice.listed = std::string(query);
     if (query.empty()) return choice;
@@ -174,7 +172,11 @@ EntryChoice choose_entry(const Dictionary& dictionary, std::string_view query) {
         choose_as_listed(dictionary, choice);
         return choice;
     }
-    auto forgiven = forgive_query(dictionary, query, nothing_begins_with(dictionary, query));
+    // The lists are walked only for a word that needs forgiving: a walk
+    // that meets damage in another word's part of a map is no damage of this one.
+    const bool needs_forgiving = query.size() <= kMaxKeyBytes && !reaches_entry(dictionary, query);
+    auto forgiven =
+        needs_forgiving ? forgive_query(dictionary, query, nothing_begins_with(dictionary, query)) : std::nullopt;
     if (forgiven) choice.notes.push_back({std::move(forgiven->note), {}});
     if (forgiven && !forgiven->parts.empty()) {
         choice.headword = std::string(query);
@@ -185,6 +187,21 @@ EntryChoice choose_entry(const Dictionary& dictionary, std::string_view query) {
     if (choice.listed.size() <= kMaxKeyBytes) choice.readings = analyse(dictionary, choice.listed);
     for (auto& line : analysis_lines(dictionary, choice.listed, choice.readings)) choice.notes.push_back(std::move(line));
     choose_as_listed(dictionary, choice);
+    return choice;
+}
+
+}  // namespace
+
+EntryChoice choose_entry(const Dictionary& dictionary, std::string_view query) {
+    const DamageWatch watch;
+    EntryChoice choice = choose(dictionary, query);
+    // The entry is read here as well, so that damage in it is told with the choice.
+    if (choice.headword && !choice.built) (void)dictionary.gloss_record(*choice.headword);
+    if (watch.met()) {
+        choice = EntryChoice{};
+        choice.listed = std::string(query);
+    }
+    choice.damaged = watch.met();
     return choice;
 }
 

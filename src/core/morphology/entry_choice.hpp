@@ -39,6 +39,10 @@ struct EntryChoice {
     // The headword is only the first that begins with the query, which
     // reaches no entry itself: a neighbour in the list, not the word's own.
     bool only_begins_alike = false;
+    // The look-up met damaged data: nothing is chosen, for what damaged
+    // bytes hid may have led elsewhere, and no other spelling, split or
+    // word that begins the same may stand in for the word.
+    bool damaged = false;
 };
 
 // The word's best reading's lemma when it has an entry (the headword as
@@ -47,6 +51,8 @@ struct EntryChoice {
 // else a derived word told by its base word; else a compound told by the
 // analysis of its parts. A word the analyser does not know: the base of the
 // word form that has an entry; else the first headword that begins with it.
+// A look-up that met damaged bytes chooses nothing: what it read may lead
+// to another word than the intact data would.
 EntryChoice choose_entry(const Dictionary& dictionary, std::string_view query);
 
 // The first meaning of a record: the answer a reader sees first.

@@ -39,11 +39,18 @@ const GlossStore::Frame& GlossStore::frame(std::size_t index) const {
 }
 
 std::optional<Bytes> GlossStore::bytes_from(std::uint64_t offset) const {
-    if (offset >= plain_size_) return std::nullopt;
+    if (offset >= plain_size_) {
+        note_damaged_read();
+        return std::nullopt;
+    }
     const auto after = std::upper_bound(frames_.begin(), frames_.end(), offset,
                                         [](std::uint64_t at, const Frame& f) { return at < f.zstd.plain_start; });
     const Frame& found = frame(static_cast<std::size_t>(after - frames_.begin()) - 1);
-    if (found.plain.empty()) return std::nullopt;
+    if (found.plain.empty()) {
+        // Each read of a damaged frame meets the damage, not only the first.
+        note_damaged_read();
+        return std::nullopt;
+    }
     return found.plain.bytes().subspan(offset - found.zstd.plain_start);
 }
 

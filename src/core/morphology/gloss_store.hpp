@@ -36,7 +36,8 @@ public:
     std::uint64_t plain_size() const { return plain_size_; }
 
     // The plain bytes from `offset` to the end of its frame; nothing when
-    // `offset` lies outside the body or its frame does not decompress.
+    // `offset` lies outside the body or its frame does not decompress (a
+    // read that met damage).
     std::optional<Bytes> bytes_from(std::uint64_t offset) const;
 
     // The whole plain body, for the tools; nothing when a frame does not

@@ -7,7 +7,9 @@
 
 namespace lomperi::morphology {
 
-Result<std::vector<std::string_view>> resolve_bases(const Dictionary& dictionary, std::uint64_t value) {
+namespace {
+
+Result<std::vector<std::string_view>> bases_named(const Dictionary& dictionary, std::uint64_t value) {
     const auto target = static_cast<std::uint32_t>(value);
     const HeadwordList& headwords = dictionary.headwords;
     if ((target & format::kMultiFlag) == 0) {
@@ -26,6 +28,15 @@ Result<std::vector<std::string_view>> resolve_bases(const Dictionary& dictionary
         if (!headword) return fail(fmt::format("headword {} is damaged", id));
         bases.push_back(*headword);
     }
+    return bases;
+}
+
+}  // namespace
+
+Result<std::vector<std::string_view>> resolve_bases(const Dictionary& dictionary, std::uint64_t value) {
+    auto bases = bases_named(dictionary, value);
+    // A value of an intact map always resolves.
+    if (!bases) note_damaged_read();
     return bases;
 }
 

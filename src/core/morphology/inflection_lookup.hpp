@@ -14,7 +14,8 @@
 namespace lomperi::morphology {
 
 // The headwords that an `inflections` value names, borrowed from
-// `dictionary.headwords`, in stored order. One bad id fails the whole list.
+// `dictionary.headwords`, in stored order. One bad id fails the whole list,
+// a read that met damage.
 Result<std::vector<std::string_view>> resolve_bases(const Dictionary& dictionary, std::uint64_t value);
 
 struct InflectionHit {

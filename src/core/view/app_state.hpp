@@ -40,6 +40,8 @@ struct AppState {
     bool shows_choice = false;
     // The entry of the selected row, or of the choice when no row is selected.
     std::optional<expand::Entry> shown;
+    // Reading the shown entry met damaged data.
+    bool shown_damaged = false;
     // The entry kept on screen, dimmed, after Enter cleared the query.
     std::optional<expand::Entry> kept;
 

@@ -1,10 +1,13 @@
 #include "core/view/entry_pane.hpp"
 
 #include <algorithm>
+#include <iterator>
 #include <limits>
 
 #include "core/expand/entry_lines.hpp"
 #include "core/expand/entry_styles.hpp"
+#include "core/expand/wrap_with_links.hpp"
+#include "core/morphology/damage_report.hpp"
 #include "term/widgets.hpp"
 
 namespace lomperi::view {
@@ -42,16 +45,7 @@ std::uint16_t max_scroll(std::size_t lines, std::uint16_t height) {
     return static_cast<std::uint16_t>(std::min<std::size_t>(lines - height, std::numeric_limits<std::uint16_t>::max()));
 }
 
-}  // namespace
-
-std::vector<std::string> entry_titles(bool fullscreen) {
-    if (fullscreen) {
-        return {" entry (ctrl+f, click here, enter, or type to return) ", " entry (click here to return) ", " entry "};
-    }
-    return {" entry (ctrl+f or click here to fullscreen) ", " entry (click here to fullscreen) ", " entry "};
-}
-
-std::vector<expand::EntryLine> build_entry_lines(const AppState& state, std::uint16_t width) {
+std::vector<expand::EntryLine> entry_lines(const AppState& state, std::uint16_t width) {
     if (state.shown && state.shown->record) {
         return expand::entry_pane_lines(*state.shown, state.choice.notes, expand::EntryLook::Shown, width);
     }
@@ -64,6 +58,24 @@ std::vector<expand::EntryLine> build_entry_lines(const AppState& state, std::uin
     }
     std::vector<expand::EntryLine> lines;
     lines.push_back({term::Line{{term::Span{std::string{placeholder(state)}, expand::grey()}}}, {}});
+    return lines;
+}
+
+}  // namespace
+
+std::vector<std::string> entry_titles(bool fullscreen) {
+    if (fullscreen) {
+        return {" entry (ctrl+f, click here, enter, or type to return) ", " entry (click here to return) ", " entry "};
+    }
+    return {" entry (ctrl+f or click here to fullscreen) ", " entry (click here to fullscreen) ", " entry "};
+}
+
+std::vector<expand::EntryLine> build_entry_lines(const AppState& state, std::uint16_t width) {
+    auto lines = entry_lines(state, width);
+    if (state.query.empty() || !(state.choice.damaged || state.shown_damaged)) return lines;
+    auto told = expand::wrap_with_links("", morphology::damage_message(state.dictionary), {},
+                                        term::Style{}.with_fg(term::Color::Red), width);
+    lines.insert(lines.begin(), std::make_move_iterator(told.begin()), std::make_move_iterator(told.end()));
     return lines;
 }
 

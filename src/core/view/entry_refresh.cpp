@@ -51,16 +51,22 @@ void refresh_entry(AppState& state) {
     auto headword = headword_to_show(state);
     if (!headword) {
         state.shown.reset();
+        state.shown_damaged = false;
         return;
     }
+    const DamageWatch watch;
     auto record = record_to_show(state, *headword);
     const auto& also = state.choice.headword == headword ? state.choice.also : std::nullopt;
     const bool same_also = state.shown && (state.shown->also.empty() ? !also : also && state.shown->also.front().headword == *also);
     // The expansion depends on the headword and its record alone: an
     // unchanged entry keeps it, and its scroll position.
-    if (state.shown && state.shown->headword == *headword && state.shown->record == record && same_also) return;
+    if (state.shown && state.shown->headword == *headword && state.shown->record == record && same_also) {
+        state.shown_damaged = state.shown_damaged || watch.met();
+        return;
+    }
     state.shown = expand::build_entry(state.dictionary, std::move(*headword), std::move(record));
     if (also) state.shown->also.push_back(expand::build_entry(state.dictionary, *also, state.dictionary.gloss_record(*also)));
+    state.shown_damaged = watch.met();
     state.entry_scroll = 0;
 }
 
@@ -93,6 +99,9 @@ void on_query_changed(AppState& state) {
             state.shows_choice = !first_match;
         }
     }
+    // A word that could not be read shows no entry until a row is chosen:
+    // the first row would stand in for it.
+    if (state.choice.damaged) state.shows_choice = true;
     state.no_results = has_query && state.matches.empty() && state.candidates.empty() && !state.choice.headword;
     refresh_entry(state);
 }

@@ -49,7 +49,8 @@ public:
     Node() = default;
 
     // Reads the node whose state byte is at `address` into this one; false,
-    // leaving it unusable, when its bytes do not fit into the area.
+    // leaving it unusable, when its bytes do not fit into the area or are
+    // damaged (counted as a read that met damage).
     bool read(const NodeArea& area, std::uint64_t address) {
         address_ = address;
         if (address == kEmptyAddress) {
@@ -59,7 +60,7 @@ public:
             final_output_ = 0;
             return true;
         }
-        if (address < area.low || address >= area.high || area.high > area.data.size()) return false;
+        if (address < area.low || address >= area.high || area.high > area.data.size()) return damaged();
         const std::uint8_t state = area.data[address];
         bool fits_area = false;
         switch (state & kKindMask) {
@@ -67,7 +68,8 @@ public:
             case kOneTrans: fits_area = read_one(area, state); break;
             default: fits_area = read_any(area, state); break;
         }
-        return fits_area && area.checks.intact(lowest_, address + 1 - lowest_);
+        if (!fits_area) return damaged();
+        return area.checks.intact(lowest_, address + 1 - lowest_);
     }
 
     std::uint64_t address() const { return address_; }
@@ -103,7 +105,7 @@ public:
             return true;
         }
         const std::uint64_t delta = area.uint_at(deltas_top_ - (i + 1) * std::uint64_t{address_width_}, address_width_);
-        if (delta > lowest_) return false;
+        if (delta > lowest_) return damaged();
         out.target = delta == 0 ? kEmptyAddress : lowest_ - delta;
         out.output = output_width_ == 0 ? 0 : area.uint_at(outputs_top_ - (i + 1) * std::uint64_t{output_width_}, output_width_);
         return true;
@@ -111,6 +113,11 @@ public:
 
 private:
     enum class Kind : std::uint8_t { Empty, OneNext, One, Any };
+
+    static bool damaged() {
+        note_damaged_read();
+        return false;
+    }
 
     // Whether the node bytes [address + 1 - size, address] lie in the node area.
     bool fits(const NodeArea& area, std::uint64_t size) const { return address_ + 1 - area.low >= size; }

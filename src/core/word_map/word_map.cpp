@@ -22,7 +22,7 @@ Result<WordMap> WordMap::open(Bytes bytes, ChunkChecks checks) {
 }
 
 bool WordMap::walk(Bytes path, Node& node, std::uint64_t& sum) const {
-    if (!node.read(area_, root_)) return false;
+    if (!has_nodes() || !node.read(area_, root_)) return false;
     sum = 0;
     Transition t;
     for (const std::uint8_t byte : path) {
@@ -44,7 +44,7 @@ std::optional<std::uint64_t> WordMap::get(Bytes key) const {
 void WordMap::key_prefixes(Bytes text, std::vector<std::size_t>& lengths) const {
     lengths.clear();
     Node node;
-    if (!node.read(area_, root_)) return;
+    if (!has_nodes() || !node.read(area_, root_)) return;
     Transition t;
     for (std::size_t k = 0; k < text.size(); ++k) {
         const std::uint32_t i = node.find(area_, text[k]);
@@ -74,6 +74,7 @@ WordMapStream::WordMapStream(NodeArea area, const Node& start, Bytes prefix, std
 }
 
 std::optional<WordMapEntry> WordMapStream::stop() {
+    note_damaged_read();
     depth_ = 0;
     pending_.reset();
     return std::nullopt;
@@ -81,7 +82,8 @@ std::optional<WordMapEntry> WordMapStream::stop() {
 
 // Each pull does bounded work even over damaged bytes: targets always lie
 // below their node, depth is capped, inputs must ascend, and a non-final node
-// without transitions (which no sound map holds below its root) ends the walk.
+// without transitions (which no sound map holds below its root) ends the walk
+// as one that met damage.
 std::optional<WordMapEntry> WordMapStream::next() {
     if (pending_) {
         const std::uint64_t value = *pending_;

@@ -65,6 +65,8 @@ public:
     std::uint64_t root_address() const { return root_; }
     std::optional<std::uint32_t> checksum() const { return checksum_; }
 
+    // Nothing for a key the map does not hold, and for one that damaged
+    // bytes hide (a DamageWatch tells the two apart).
     std::optional<std::uint64_t> get(Bytes key) const;
     std::optional<std::uint64_t> get(std::string_view key) const { return get(as_bytes(key)); }
 
@@ -80,6 +82,8 @@ public:
     WordMapStream prefix_stream(std::string_view prefix) const { return prefix_stream(as_bytes(prefix)); }
 
 private:
+    // A map opened from a file; the default map has no node to read.
+    bool has_nodes() const { return !area_.data.empty(); }
     // The node reached from the root by the bytes of path, and its output sum.
     bool walk(Bytes path, Node& node, std::uint64_t& sum) const;
 

@@ -55,7 +55,7 @@ TEST_F(Session, StatusCodesOfEveryCommand) {
         {"MATCH fi-en exact qqqq", "552 No match\r\n"},
         {"MATCH fi-en prefix tal", "152 2 matches found\r\nfi-en \"talo\"\r\nfi-en \"talot\"\r\n.\r\n250 ok\r\n"},
         {"match ! exact talo", "152 1 matches found\r\nfi-en \"talo\"\r\n.\r\n250 ok\r\n"},
-        {"SHOW DB", "110 2 databases present\r\nfi-en \"Finnish-English, every form analysed (lomperi)\"\r\n"
+        {"SHOW DB", "110 2 databases present\r\nfi-en \"Finnish-English, forms as listed (lomperi)\"\r\n"
                     "en-fi \"English-Finnish (lomperi)\"\r\n.\r\n250 ok\r\n"},
         {"SHOW INFO *", "550 Invalid database, use \"SHOW DB\" for list of databases\r\n"},
         {"SHOW NOTHING", "501 Syntax error, illegal parameters\r\n"},

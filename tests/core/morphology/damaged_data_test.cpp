@@ -1,12 +1,17 @@
-// Bytes flipped anywhere in a data set with checksums: each look-up gives
-// what the undamaged set gives, or nothing; never another word.
+// Bytes flipped anywhere in a data set with checksums: each read and each
+// answer gives what the undamaged set gives, or nothing; never another word,
+// and an answer lost to damage says so.
 #include <gtest/gtest.h>
 
 #include <fmt/format.h>
 
 #include <random>
+#include <stdexcept>
 
 #include "core/morphology/dictionary.hpp"
+#include "core/morphology/english_search.hpp"
+#include "core/morphology/entry_choice.hpp"
+#include "core/morphology/headword_search.hpp"
 #include "core/morphology/inflection_lookup.hpp"
 #include "support/test_data.hpp"
 
@@ -124,6 +129,109 @@ TEST(DamagedData, AFlippedByteGivesTheSameAnswerOrNone) {
         EXPECT_EQ(changed, 0u);
     }
     EXPECT_GE(files, 9u) << "the word maps, the gloss store, the tables, the English side and the checksums";
+}
+
+// What `lomperi WORD` and `--english WORD` answer: the headword shown and
+// its first meaning, or the Finnish words and meanings, in order.
+struct Answer {
+    std::vector<std::string> items;
+    bool told = false;  // the look-up said it met damaged data
+};
+
+Answer finnish_answer(const Dictionary& dict, std::string_view query) {
+    Answer answer;
+    const auto choice = choose_entry(dict, query);
+    answer.told = choice.damaged;
+    if (const auto record = chosen_record(dict, choice)) answer.items = {*choice.headword, first_meaning(*record).value_or("")};
+    return answer;
+}
+
+Answer english_answer(const Dictionary& dict, std::string_view query) {
+    Answer answer;
+    const DamageWatch watch;
+    for (const auto& match : english_translations(dict, query, kListLimit)) {
+        answer.items.push_back(match.headword);
+        answer.items.push_back(match.meaning);
+    }
+    answer.told = watch.met();
+    return answer;
+}
+
+// Words as typed, forms, and what the fallbacks answer: a capital (read
+// lower-cased), a word that is no key (the first headword that begins
+// with it), an English word that is no key (the prefix search).
+struct Queries {
+    std::vector<std::string> finnish;
+    std::vector<std::string> english;
+};
+
+Queries queries() {
+    Queries out;
+    for (std::size_t k = 0; k < words().size(); k += 3) {
+        out.finnish.push_back(words()[k]);
+        out.finnish.push_back(form_of(k));
+        out.finnish.push_back("S" + words()[k].substr(1));
+        out.english.push_back(fmt::format("thing {}", k));
+    }
+    for (int k = 0; k < 12; ++k) out.finnish.push_back(fmt::format("sana{:02}", k));
+    for (const char* prefix : {"thin", "thing 1", "thing 2", "thing 11"}) out.english.push_back(prefix);
+    return out;
+}
+
+struct FlipCounts {
+    std::size_t another_word = 0;   // an answer that is not the intact one's, nor none
+    std::size_t untold = 0;         // an answer lost without a word of damage
+    std::size_t told = 0;
+};
+
+// Every file of the set, `flips` single bytes each, every query compared with the intact answer.
+FlipCounts flip_and_compare(int flips) {
+    const DataSet data = checked_data_set();
+    const auto intact = load_dictionary(data.files());
+    if (!intact) throw std::runtime_error(intact.error().report());
+    const Queries asked = queries();
+    std::vector<Answer> finnish, english;
+    for (const auto& query : asked.finnish) finnish.push_back(finnish_answer(*intact, query));
+    for (const auto& query : asked.english) english.push_back(english_answer(*intact, query));
+    if (finnish.back().items.empty() || english.back().items.empty()) throw std::runtime_error("the fallbacks answer nothing");
+
+    FlipCounts counts;
+    const auto count = [&](const Answer& got, const Answer& expected, const std::string& query, const char* file, std::size_t at) {
+        if (got.items == expected.items) return;
+        if (!got.items.empty()) {
+            ++counts.another_word;
+            ADD_FAILURE() << "byte " << at << " of " << file << ": " << query << " answered " << got.items.front()
+                          << ", not " << (expected.items.empty() ? "(nothing)" : expected.items.front());
+            return;
+        }
+        ++(got.told ? counts.told : counts.untold);
+    };
+    std::mt19937 random(11);
+    for (const auto& info : kDataFileTable) {
+        if (data[info.file].empty()) continue;
+        for (int flip = 0; flip < flips; ++flip) {
+            DataSet damaged = data;
+            auto& bytes = damaged[info.file];
+            const auto at = std::uniform_int_distribution<std::size_t>(0, bytes.size() - 1)(random);
+            bytes[at] ^= static_cast<std::uint8_t>(std::uniform_int_distribution<int>(1, 255)(random));
+            const auto dict = load_dictionary(damaged.files());
+            if (!dict) continue;
+            for (std::size_t k = 0; k < asked.finnish.size(); ++k) {
+                count(finnish_answer(*dict, asked.finnish[k]), finnish[k], asked.finnish[k], info.name.data(), at);
+            }
+            for (std::size_t k = 0; k < asked.english.size(); ++k) {
+                count(english_answer(*dict, asked.english[k]), english[k], "--english " + asked.english[k], info.name.data(), at);
+            }
+        }
+    }
+    return counts;
+}
+
+TEST(DamagedData, NoFallbackAnswersWithANeighbourOfWhatCouldNotBeRead) {
+    const FlipCounts counts = flip_and_compare(60);
+    EXPECT_EQ(counts.another_word, 0u);
+    EXPECT_EQ(counts.untold, 0u) << "each answer lost to damage says so";
+    EXPECT_GT(counts.told, 0u);
 }
 
 }  // namespace

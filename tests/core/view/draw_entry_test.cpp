@@ -144,6 +144,7 @@ TEST(DrawEntry, NarrowPaneWrapsAndSplitsATwoWordLink) {
 struct PlaceholderCase {
     const char* query;
     std::string text;
+    bool damaged = false;  // said in red in the row above
 };
 
 // The kehu dictionary with the record of kehune undecodable: a match without an entry.
@@ -151,11 +152,13 @@ testing::TestDictionary kehu_without_kehune_record() {
     return testing::with_undecodable_records(testing::make_kehu_dictionary(), {"kehune"});
 }
 
+// A record that does not decode is damaged data, which the pane says above the placeholder.
 TEST(DrawEntry, PlaceholdersInGrey) {
+    const std::string damage = "damaged data: what is damaged reads as absent; reinstall lomperi";
     const PlaceholderCase cases[] = {
         {"", "(type to search, Tab to switch)"},
         {"xyz", "(no matches)"},
-        {"kehune", "(no entry)"},
+        {"kehune", "(no entry)", true},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);
@@ -163,10 +166,15 @@ TEST(DrawEntry, PlaceholdersInGrey) {
         scene.type(c.query);
         scene.state.left_pct = 30;
         const auto frame = scene.frame(120, 20);
-        EXPECT_EQ(testing::picture(frame, wide_inner(2)), (std::vector<std::string>{c.text, ""}));
-        EXPECT_EQ(testing::styles_at(frame, 37, 1, 40),
+        const std::uint16_t row = c.damaged ? 2 : 1;
+        const std::vector<std::string> rows = c.damaged ? std::vector<std::string>{damage, c.text} : std::vector<std::string>{c.text, ""};
+        EXPECT_EQ(testing::picture(frame, wide_inner(2)), rows);
+        EXPECT_EQ(testing::styles_at(frame, 37, row, 40),
                   std::string(code_point_count(c.text), 'g') + std::string(40 - c.text.size(), '.'));
-        EXPECT_EQ(scene.cache.link_rows, (std::vector<std::vector<LinkRegion>>{{}}));
+        if (c.damaged) {
+            EXPECT_EQ(testing::styles_at(frame, 37, 1, 40), std::string(40, 'r'));
+        }
+        EXPECT_EQ(scene.cache.link_rows.size(), c.damaged ? 2u : 1u);
     }
 }
 

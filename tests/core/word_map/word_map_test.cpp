@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -336,6 +337,27 @@ TEST(WordMap, DamagedSubtreeEndsStreamAfterEarlierKeys) {
     EXPECT_EQ(streamed, Pairs(keys.begin(), keys.end() - 1));
     EXPECT_EQ(map->get("mbq"), 'b');
     EXPECT_EQ(map->get("zzzz"), std::nullopt);
+
+    // A key behind the damaged node is not read; one that is no key is absent.
+    const struct {
+        const char* key;
+        std::optional<std::uint64_t> value;
+        bool damaged;
+    } cases[] = {{"mbq", 'b', false}, {"mzq", std::nullopt, false}, {"a", std::nullopt, false},
+                 {"zzzz", std::nullopt, true}, {"z", std::nullopt, true}};
+    for (const auto& c : cases) {
+        const DamageWatch watch;
+        EXPECT_EQ(map->get(c.key), c.value) << c.key;
+        EXPECT_EQ(watch.met(), c.damaged) << c.key;
+    }
+    for (const auto& [prefix, damaged] : {std::pair{"m", false}, {"", true}, {"z", true}}) {
+        const DamageWatch watch;
+        drain(map->prefix_stream(prefix));
+        EXPECT_EQ(watch.met(), damaged) << "keys beginning with " << prefix;
+    }
+    const DamageWatch watch;
+    EXPECT_EQ(WordMap().get("a"), std::nullopt);
+    EXPECT_FALSE(watch.met()) << "the default map has no keys, and no damage";
 }
 
 }  // namespace

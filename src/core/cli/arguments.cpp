@@ -32,7 +32,8 @@ constexpr OptionRow kOptions[] = {
     {"--json", "", "", Role::Json,
      "with words or with --gloss: print JSON Lines, one object per word: \"word\", \"headword\" (whose entry is "
      "shown), \"meaning\" (its first meaning), \"read_as\" when the word was read as another spelling "
-     "(\"Talo\" as \"talo\") and \"readings\", best first, each with \"lemma\", \"class\" and those of "
+     "(\"Talo\" as \"talo\"), \"damaged\": true when the look-up met damaged data, and \"readings\", best "
+     "first, each with \"lemma\", \"class\" and those of "
      "\"case\", \"number\", \"person\", \"mood\", \"tense\", \"infinitive\", \"participle\", "
      "\"comparison\", \"possessive\", \"clitics\", \"negative\" and \"parts\" that apply"},
     {"--interlinear", "", "", Role::Interlinear,

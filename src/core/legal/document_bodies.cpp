@@ -92,7 +92,8 @@ What Lomperi reads
 ------------------
 
   - its layout file, from the same two places;
-  - words.tsv, before a word is added to it, so that a word is saved once;
+  - the end of words.tsv (its last megabyte), before a word is added to
+    it, so that a word is saved once;
   - a text you open with --read, or paste;
   - the environment variables HOME and XDG_DATA_HOME, to find your home
     directory and where words.tsv is kept;

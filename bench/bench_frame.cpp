@@ -37,13 +37,14 @@ std::unique_ptr<view::AppState> typed_state() {
     }
     auto state = std::make_unique<view::AppState>(std::move(*loaded));
     state->query = query();
-    state->matches = morphology::search_headwords(state->dictionary.glosses, state->query, morphology::kListLimit);
-    state->candidates = morphology::inflection_candidates(state->dictionary, state->query);
-    if (state->matches.empty()) {
+    view::DictionaryScreen& lists = *state->dictionary_screen();
+    lists.matches = morphology::search_headwords(state->dictionary.glosses, state->query, morphology::kListLimit);
+    lists.candidates = morphology::inflection_candidates(state->dictionary, state->query);
+    if (lists.matches.empty()) {
         std::fprintf(stderr, "no headword begins with %s\n", state->query.c_str());
         std::exit(1);
     }
-    const std::string& headword = state->matches.front().headword;
+    const std::string& headword = lists.matches.front().headword;
     state->shown = expand::build_entry(state->dictionary, headword, state->dictionary.gloss_record(headword));
     return state;
 }
@@ -66,7 +67,7 @@ void run_frames(benchmark::State& bench, bool rebuild, bool full_repaint) {
         out.clear();
         if (rebuild) ++state.revision;
         if (full_repaint) renderer.invalidate();
-        state.selected[0] = frames % 2;
+        state.dictionary_screen()->selected[0] = frames % 2;
         view::draw_frame(renderer.next_frame(kScreen), state, cache);
         if (!renderer.present()) bench.SkipWithError("renderer failed");
         bytes += out.size();

@@ -71,7 +71,7 @@ void BM_OpenTextToFirstFrame(benchmark::State& bench_state) {
         });
     }
     samples.report(bench_state);
-    const auto& reading = *state.reading;
+    const auto& reading = *state.reading();
     const double bytes = static_cast<double>(reading.text.text().capacity() +
                                              reading.text.index_bytes() +
                                              reading.layout.lines().capacity() * sizeof(reading::DisplayLine) +
@@ -123,7 +123,7 @@ void BM_OpenWordList(benchmark::State& bench_state) {
         });
     }
     samples.report(bench_state);
-    bench_state.counters["lines"] = static_cast<double>(state.reading->layout.line_count());
+    bench_state.counters["lines"] = static_cast<double>(state.reading()->layout.line_count());
 }
 
 // A frame after the screen turned narrower and back: the list wrapped again.

@@ -6,6 +6,7 @@
 #include "base/utf8.hpp"
 #include "core/legal/documents.hpp"
 #include "core/view/entry_refresh.hpp"
+#include "core/view/overloaded.hpp"
 #include "core/view/reading_actions.hpp"
 
 namespace lomperi::view {
@@ -17,28 +18,50 @@ inline std::uint16_t saturating_step(std::uint16_t value, std::int64_t step) {
     return static_cast<std::uint16_t>(std::clamp<std::int64_t>(moved, 0, 65535));
 }
 
-template <class... F>
-struct Overloaded : F... {
-    using F::operator()...;
-};
-// Spelled out for compilers without deduction for aggregates (clang 16).
-template <class... F>
-Overloaded(F...) -> Overloaded<F...>;
-
 // While the viewer is open only scrolling, switching and closing do anything.
-void apply_in_viewer(AppState& state, const Action& action) {
+void apply_in_documents(AppState& state, const Action& action) {
+    DocumentsView& documents = *state.documents;
     std::visit(Overloaded{
-                   [&](const action::MoveSelection& a) { state.doc_scroll = saturating_step(state.doc_scroll, a.step); },
-                   [&](const action::ScrollEntry& a) { state.doc_scroll = saturating_step(state.doc_scroll, a.step); },
-                   [&](const action::OpenDocuments&) { state.doc = kDocumentsClosed; },
-                   [&](const action::CloseDocuments&) { state.doc = kDocumentsClosed; },
+                   [&](const action::MoveSelection& a) { documents.scroll = saturating_step(documents.scroll, a.step); },
+                   [&](const action::ScrollEntry& a) { documents.scroll = saturating_step(documents.scroll, a.step); },
+                   [&](const action::OpenDocuments&) { state.documents.reset(); },
+                   [&](const action::CloseDocuments&) { state.documents.reset(); },
                    [&](const action::SwitchFocus&) {
-                       state.doc = legal::next_document(state.doc);
-                       state.doc_scroll = 0;
+                       documents.doc = legal::next_document(documents.doc);
+                       documents.scroll = 0;
                    },
                    [](const auto&) {},
                },
                action);
+}
+
+// The entry pane works alike beside either screen; false for the actions of
+// the screen.
+bool apply_in_entry_pane(AppState& state, const Action& action) {
+    return std::visit(Overloaded{
+                          [&](const action::ScrollEntry& a) {
+                              state.entry_scroll = saturating_step(state.entry_scroll, a.step);
+                              return true;
+                          },
+                          [&](const action::ToggleFullscreen&) {
+                              state.fullscreen = !state.fullscreen;
+                              state.entry_scroll = 0;
+                              return true;
+                          },
+                          [&](const action::OpenDocuments&) {
+                              state.documents = DocumentsView{};
+                              return true;
+                          },
+                          [](const action::CloseDocuments&) { return true; },
+                          // A link followed.
+                          [&](const action::SetQuery& a) {
+                              state.query = a.word;
+                              on_query_changed(state);
+                              return true;
+                          },
+                          [](const auto&) { return false; },
+                      },
+                      action);
 }
 
 // As readline's Ctrl+W: the spaces before the end, then the word before them.
@@ -53,19 +76,19 @@ void leave_fullscreen(AppState& state) {
     state.entry_scroll = 0;
 }
 
-void move_selection(AppState& state, std::int64_t step) {
+void move_selection(AppState& state, DictionaryScreen& lists, std::int64_t step) {
     if (state.fullscreen) {
         state.entry_scroll = saturating_step(state.entry_scroll, step);
         return;
     }
-    const auto k = static_cast<std::size_t>(state.focus);
-    const std::size_t n = k == 0 ? state.matches.size() : state.candidates.size();
+    const auto k = static_cast<std::size_t>(lists.focus);
+    const std::size_t n = k == 0 ? lists.matches.size() : lists.candidates.size();
     if (n == 0) return;
-    state.shows_choice = false;
-    const auto current = static_cast<std::int64_t>(std::min(state.selected[k], n - 1));
+    lists.shows_choice = false;
+    const auto current = static_cast<std::int64_t>(std::min(lists.selected[k], n - 1));
     const std::int64_t last = static_cast<std::int64_t>(n - 1);
     const std::int64_t target = step > last - current ? last : (step < -current ? 0 : current + step);
-    state.selected[k] = static_cast<std::size_t>(target);
+    lists.selected[k] = static_cast<std::size_t>(target);
     refresh_entry(state);
 }
 
@@ -75,93 +98,61 @@ void keep_shown_entry(AppState& state) {
     state.shown.reset();
 }
 
-void confirm(AppState& state) {
+void confirm(AppState& state, DictionaryScreen& lists) {
     if (state.fullscreen) {
         leave_fullscreen(state);
         return;
     }
-    if (state.focus == Focus::Inflections) {
-        if (state.selected[1] >= state.candidates.size()) return;
-        state.query = state.candidates[state.selected[1]].base;
+    if (lists.focus == Focus::Inflections) {
+        if (lists.selected[1] >= lists.candidates.size()) return;
+        state.query = lists.candidates[lists.selected[1]].base;
         on_query_changed(state);
         return;
     }
     keep_shown_entry(state);
     state.query.clear();
     state.choice = {};
-    state.shows_choice = false;
-    state.matches.clear();
     state.shown.reset();
-    state.selected = {0, 0};
     state.no_results = false;
     state.entry_scroll = 0;
-    state.candidates.clear();
-    state.focus = Focus::Matches;
+    const Direction direction = lists.direction;
+    lists = {};
+    lists.direction = direction;
 }
 
-void apply_on_main_screen(AppState& state, const Action& action) {
+// The query changed by typing: full-screen mode ends.
+void edit_query(AppState& state, const auto& edit) {
+    leave_fullscreen(state);
+    edit(state.query);
+    on_query_changed(state);
+}
+
+void select_row(AppState& state, DictionaryScreen& lists, Focus focus, std::size_t index) {
+    lists.shows_choice = false;
+    lists.selected[static_cast<std::size_t>(focus)] = index;
+    lists.focus = focus;
+    refresh_entry(state);
+}
+
+void apply_in_dictionary(AppState& state, DictionaryScreen& lists, const Action& action) {
     std::visit(Overloaded{
-                   [&](const action::InsertChar& a) {
-                       leave_fullscreen(state);
-                       append_utf8(state.query, a.ch);
-                       on_query_changed(state);
-                   },
-                   [&](const action::InsertText& a) {
-                       leave_fullscreen(state);
-                       state.query += a.text;
-                       on_query_changed(state);
-                   },
-                   [&](const action::DeleteBack&) {
-                       leave_fullscreen(state);
-                       pop_last_char(state.query);
-                       on_query_changed(state);
-                   },
-                   [&](const action::MoveSelection& a) { move_selection(state, a.step); },
-                   [&](const action::ScrollEntry& a) { state.entry_scroll = saturating_step(state.entry_scroll, a.step); },
-                   [&](const action::Confirm&) { confirm(state); },
+                   [&](const action::InsertChar& a) { edit_query(state, [&](std::string& q) { append_utf8(q, a.ch); }); },
+                   [&](const action::InsertText& a) { edit_query(state, [&](std::string& q) { q += a.text; }); },
+                   [&](const action::DeleteBack&) { edit_query(state, pop_last_char); },
+                   [&](const action::ClearQuery&) { edit_query(state, [](std::string& q) { q.clear(); }); },
+                   [&](const action::DeleteWord&) { edit_query(state, delete_last_word); },
+                   [&](const action::MoveSelection& a) { move_selection(state, lists, a.step); },
+                   [&](const action::Confirm&) { confirm(state, lists); },
                    [&](const action::SwitchFocus&) {
-                       const bool to_inflections = state.focus == Focus::Matches && !state.candidates.empty();
+                       const bool to_inflections = lists.focus == Focus::Matches && !lists.candidates.empty();
                        set_focus(state, to_inflections ? Focus::Inflections : Focus::Matches);
                    },
                    [&](const action::FocusPane& a) { set_focus(state, a.focus); },
-                   [&](const action::ToggleFullscreen&) {
-                       state.fullscreen = !state.fullscreen;
-                       state.entry_scroll = 0;
-                   },
-                   [&](const action::SelectMatch& a) {
-                       state.shows_choice = false;
-                       state.selected[0] = a.index;
-                       state.focus = Focus::Matches;
-                       refresh_entry(state);
-                   },
-                   [&](const action::SelectInflection& a) {
-                       state.shows_choice = false;
-                       state.selected[1] = a.index;
-                       state.focus = Focus::Inflections;
-                       refresh_entry(state);
-                   },
-                   [&](const action::SetQuery& a) {
-                       state.query = a.word;
-                       on_query_changed(state);
-                   },
-                   [&](const action::OpenDocuments&) {
-                       state.doc_scroll = 0;
-                       state.doc = 0;
-                   },
-                   [](const action::CloseDocuments&) {},
-                   [&](const action::ClearQuery&) {
-                       leave_fullscreen(state);
-                       state.query.clear();
-                       on_query_changed(state);
-                   },
-                   [&](const action::DeleteWord&) {
-                       leave_fullscreen(state);
-                       delete_last_word(state.query);
-                       on_query_changed(state);
-                   },
+                   [&](const action::SelectMatch& a) { select_row(state, lists, Focus::Matches, a.index); },
+                   [&](const action::SelectInflection& a) { select_row(state, lists, Focus::Inflections, a.index); },
                    [&](const action::ToggleDirection&) {
                        if (!state.english_available()) return;
-                       state.english = !state.english;
+                       lists.direction = lists.english() ? Direction::FinnishToEnglish : Direction::EnglishToFinnish;
                        on_query_changed(state);
                    },
                    [](const auto&) {},
@@ -173,16 +164,20 @@ void apply_on_main_screen(AppState& state, const Action& action) {
 
 void apply_action(AppState& state, const Action& action) {
     ++state.revision;
-    if (state.documents_open()) {
-        apply_in_viewer(state, action);
+    if (state.documents) {
+        apply_in_documents(state, action);
         return;
     }
     if (const auto* open = std::get_if<action::OpenReading>(&action)) {
         open_reading(state, *open);
         return;
     }
-    if (state.reading_open() && apply_in_reading(state, action)) return;
-    apply_on_main_screen(state, action);
+    if (apply_in_entry_pane(state, action)) return;
+    if (ReadingState* reading = state.reading()) {
+        apply_in_reading(state, *reading, action);
+        return;
+    }
+    apply_in_dictionary(state, std::get<DictionaryScreen>(state.screen), action);
 }
 
 }  // namespace lomperi::view

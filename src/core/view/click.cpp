@@ -50,33 +50,46 @@ bool on_title_row(term::Rect area, std::uint16_t column, std::uint16_t row) {
     return area.height >= 1 && row == area.y && column >= area.x && column - area.x < area.width;
 }
 
-}  // namespace
-
-std::optional<Action> click_action(const ViewCache& cache, const AppState& state, std::uint16_t column,
-                                   std::uint16_t row) {
-    if (state.reading) {
-        for (const auto& cell : cache.reading_words) {
-            if (cell.row == row && cell.start <= column && column < cell.end) return action::SelectWord{cell.word};
-        }
-        if (auto link = link_at(cache, state, column, row)) return link;
-        if (on_title_row(cache.entry_area, column, row)) return action::ToggleFullscreen{};
-        return std::nullopt;
-    }
-    if (auto i = list_row(cache.matches_area, state.selected[0], state.matches.size(), column, row)) {
+// A row of either list.
+std::optional<Action> list_click(const ViewCache& cache, const DictionaryScreen& lists, std::uint16_t column,
+                                 std::uint16_t row) {
+    if (auto i = list_row(cache.matches_area, lists.selected[0], lists.matches.size(), column, row)) {
         return action::SelectMatch{*i};
     }
-    if (cache.inflections_shown) {
-        if (auto i = list_row(cache.inflections_area, state.selected[1], state.candidates.size(), column, row)) {
-            return action::SelectInflection{*i};
-        }
+    if (!cache.inflections_shown) return std::nullopt;
+    if (auto i = list_row(cache.inflections_area, lists.selected[1], lists.candidates.size(), column, row)) {
+        return action::SelectInflection{*i};
     }
-    if (auto link = link_at(cache, state, column, row)) return link;
-    if (on_title_row(cache.entry_area, column, row)) return action::ToggleFullscreen{};
+    return std::nullopt;
+}
+
+std::optional<Action> word_click(const ViewCache& cache, std::uint16_t column, std::uint16_t row) {
+    for (const auto& cell : cache.reading_words) {
+        if (cell.row == row && cell.start <= column && column < cell.end) return action::SelectWord{cell.word};
+    }
+    return std::nullopt;
+}
+
+// Elsewhere in a list pane, as the last draw left them: the focus.
+std::optional<Action> pane_click(const ViewCache& cache, std::uint16_t column, std::uint16_t row) {
     if (cache.matches_area.contains(column, row)) return action::FocusPane{Focus::Matches};
     if (cache.inflections_shown && cache.inflections_area.contains(column, row)) {
         return action::FocusPane{Focus::Inflections};
     }
     return std::nullopt;
+}
+
+}  // namespace
+
+std::optional<Action> click_action(const ViewCache& cache, const AppState& state, std::uint16_t column,
+                                   std::uint16_t row) {
+    const DictionaryScreen* lists = state.dictionary_screen();
+    if (auto chosen = lists != nullptr ? list_click(cache, *lists, column, row) : word_click(cache, column, row)) {
+        return chosen;
+    }
+    if (auto link = link_at(cache, state, column, row)) return link;
+    if (on_title_row(cache.entry_area, column, row)) return action::ToggleFullscreen{};
+    return pane_click(cache, column, row);
 }
 
 }  // namespace lomperi::view

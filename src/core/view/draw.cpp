@@ -11,24 +11,20 @@
 namespace lomperi::view {
 namespace {
 
-void draw_reading(term::Buffer& buffer, AppState& state, ViewCache& cache) {
+void draw_reading(term::Buffer& buffer, AppState& state, ReadingState& reading, ViewCache& cache) {
     const auto panes = layout::compute_layout(buffer.area(), state.layout_config(), false);
-    draw_reading_column(buffer, panes.title_box, panes.matches, state, cache);
+    draw_reading_column(buffer, panes.title_box, panes.matches, state, reading, cache);
     draw_entry_pane(buffer, panes.entry, state, cache);
 }
 
-void draw_normal(term::Buffer& buffer, AppState& state, ViewCache& cache) {
-    if (state.reading) {
-        draw_reading(buffer, state, cache);
-        return;
-    }
+void draw_lists(term::Buffer& buffer, AppState& state, const DictionaryScreen& lists, ViewCache& cache) {
     const auto panes = layout::compute_layout(buffer.area(), state.layout_config(), state.shows_inflections_pane());
     draw_title_box(buffer, panes.title_box, state);
-    draw_matches_pane(buffer, panes.matches, state);
+    draw_matches_pane(buffer, panes.matches, state, lists);
     cache.matches_area = panes.matches;
     draw_entry_pane(buffer, panes.entry, state, cache);
     if (!panes.inflections) return;
-    draw_inflections_pane(buffer, *panes.inflections, state);
+    draw_inflections_pane(buffer, *panes.inflections, state, lists);
     cache.inflections_area = *panes.inflections;
     cache.inflections_shown = true;
 }
@@ -50,19 +46,21 @@ void draw(term::Buffer& buffer, AppState& state, ViewCache& cache) {
     buffer.reset();
     if (state.fullscreen) {
         draw_fullscreen(buffer, state, cache);
+    } else if (ReadingState* reading = state.reading()) {
+        draw_reading(buffer, state, *reading, cache);
     } else {
-        draw_normal(buffer, state, cache);
+        draw_lists(buffer, state, std::get<DictionaryScreen>(state.screen), cache);
     }
 }
 
 void draw_frame(term::Buffer& buffer, AppState& state, ViewCache& cache) {
-    if (!state.documents_open()) {
+    if (!state.documents) {
         draw(buffer, state, cache);
         return;
     }
     cache.reset_areas(buffer.area());
     buffer.reset();
-    legal::draw_documents(buffer, state.doc, state.doc_scroll);
+    legal::draw_documents(buffer, state.documents->doc, state.documents->scroll);
 }
 
 }  // namespace lomperi::view

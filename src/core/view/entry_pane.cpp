@@ -36,7 +36,8 @@ void refresh_lines(const AppState& state, ViewCache& cache, std::uint16_t width)
 
 std::string_view placeholder(const AppState& state) {
     if (state.query.empty()) return "(type to search, Tab to switch)";
-    if (state.matches.empty()) return "(no matches)";
+    const DictionaryScreen* lists = state.dictionary_screen();
+    if (lists == nullptr || lists->matches.empty()) return "(no matches)";
     return "(no entry)";
 }
 

@@ -6,13 +6,15 @@ namespace lomperi::view {
 namespace {
 
 std::optional<std::string> headword_to_show(const AppState& state) {
-    if (state.shows_choice) return state.choice.headword;
-    if (state.focus == Focus::Inflections) {
-        if (state.selected[1] >= state.candidates.size()) return std::nullopt;
-        return state.candidates[state.selected[1]].base;
+    const DictionaryScreen* lists = state.dictionary_screen();
+    // The reading pane shows no lists: the word's entry is the choice's.
+    if (lists == nullptr || lists->shows_choice) return state.choice.headword;
+    if (lists->focus == Focus::Inflections) {
+        if (lists->selected[1] >= lists->candidates.size()) return std::nullopt;
+        return lists->candidates[lists->selected[1]].base;
     }
-    if (state.selected[0] < state.matches.size()) return state.matches[state.selected[0]].headword;
-    if (state.english) return std::nullopt;
+    if (lists->selected[0] < lists->matches.size()) return lists->matches[lists->selected[0]].headword;
+    if (lists->english()) return std::nullopt;
     return state.choice.headword;
 }
 
@@ -32,17 +34,43 @@ std::optional<std::size_t> form_row(const std::vector<morphology::InflectionCand
 
 // English words typed: the Finnish headwords whose meanings hold them; no
 // inflections, and nothing to forgive.
-void on_english_query_changed(AppState& state) {
-    state.matches.clear();
+void on_english_query_changed(AppState& state, DictionaryScreen& lists) {
+    lists.matches.clear();
     for (auto& match : morphology::search_english(state.dictionary, state.query, morphology::kListLimit)) {
-        state.matches.push_back({std::move(match.headword), std::move(match.meaning)});
+        lists.matches.push_back({std::move(match.headword), std::move(match.meaning)});
     }
-    state.candidates.clear();
+    lists.candidates.clear();
     state.choice = morphology::EntryChoice{};
     state.choice.listed = state.query;
-    state.selected = {0, 0};
-    state.focus = Focus::Matches;
-    state.no_results = !state.query.empty() && state.matches.empty();
+    lists.selected = {0, 0};
+    lists.focus = Focus::Matches;
+    state.no_results = !state.query.empty() && lists.matches.empty();
+}
+
+// Both lists of what the query begins with, and the row of the chosen entry.
+void search_lists(AppState& state, DictionaryScreen& lists) {
+    const bool has_query = !state.query.empty();
+    lists.matches = has_query ? morphology::search_headwords(state.dictionary.glosses, state.choice.listed,
+                                                             morphology::kListLimit)
+                              : std::vector<morphology::HeadwordMatch>{};
+    lists.candidates = has_query ? morphology::inflection_candidates(state.dictionary, state.choice.listed)
+                                 : std::vector<morphology::InflectionCandidate>{};
+    lists.selected = {0, 0};
+    lists.focus = Focus::Matches;
+    lists.shows_choice = false;
+    if (state.choice.focus == Focus::Inflections && state.choice.headword) {
+        if (const auto row = form_row(lists.candidates, state.choice.listed, *state.choice.headword)) {
+            lists.focus = Focus::Inflections;
+            lists.selected[1] = *row;
+        } else {
+            // No row holds the word the analysis chose: it is shown without one.
+            const bool first_match = !lists.matches.empty() && lists.matches.front().headword == *state.choice.headword;
+            lists.shows_choice = !first_match;
+        }
+    }
+    // A word that could not be read shows no entry until a row is chosen:
+    // the first row would stand in for it.
+    if (state.choice.damaged) lists.shows_choice = true;
 }
 
 }  // namespace
@@ -72,45 +100,26 @@ void refresh_entry(AppState& state) {
 
 void on_query_changed(AppState& state) {
     state.kept.reset();
-    if (state.english) {
-        on_english_query_changed(state);
+    DictionaryScreen* lists = state.dictionary_screen();
+    if (lists != nullptr && lists->english()) {
+        on_english_query_changed(state, *lists);
         refresh_entry(state);
         return;
     }
     state.choice = morphology::choose_entry(state.dictionary, state.query);
-    const bool has_query = !state.query.empty();
-    // The reading pane shows no lists: the word's entry is the choice's.
-    const bool lists = has_query && !state.reading;
-    state.matches = lists ? morphology::search_headwords(state.dictionary.glosses, state.choice.listed,
-                                                             morphology::kListLimit)
-                              : std::vector<morphology::HeadwordMatch>{};
-    state.candidates = lists ? morphology::inflection_candidates(state.dictionary, state.choice.listed)
-                                 : std::vector<morphology::InflectionCandidate>{};
-    state.selected = {0, 0};
-    state.focus = Focus::Matches;
-    state.shows_choice = false;
-    if (state.choice.focus == Focus::Inflections && state.choice.headword) {
-        if (const auto row = form_row(state.candidates, state.choice.listed, *state.choice.headword)) {
-            state.focus = Focus::Inflections;
-            state.selected[1] = *row;
-        } else {
-            // No row holds the word the analysis chose: it is shown without one.
-            const bool first_match = !state.matches.empty() && state.matches.front().headword == *state.choice.headword;
-            state.shows_choice = !first_match;
-        }
-    }
-    // A word that could not be read shows no entry until a row is chosen:
-    // the first row would stand in for it.
-    if (state.choice.damaged) state.shows_choice = true;
-    state.no_results = has_query && state.matches.empty() && state.candidates.empty() && !state.choice.headword;
+    if (lists != nullptr) search_lists(state, *lists);
+    const bool listed = lists != nullptr && (!lists->matches.empty() || !lists->candidates.empty());
+    state.no_results = !state.query.empty() && !listed && !state.choice.headword;
     refresh_entry(state);
 }
 
 void set_focus(AppState& state, Focus focus) {
-    if (focus == Focus::Inflections && state.candidates.empty()) return;
-    if (focus == state.focus && !state.shows_choice) return;
-    state.shows_choice = false;
-    state.focus = focus;
+    DictionaryScreen* lists = state.dictionary_screen();
+    if (lists == nullptr) return;
+    if (focus == Focus::Inflections && lists->candidates.empty()) return;
+    if (focus == lists->focus && !lists->shows_choice) return;
+    lists->shows_choice = false;
+    lists->focus = focus;
     refresh_entry(state);
 }
 

@@ -5,13 +5,15 @@
 
 namespace lomperi::view {
 
-// Recomputes both lists after `query` changed, then refreshes the entry.
+// Chooses the entry again after `query` changed, and on the dictionary
+// screen searches both lists, then refreshes the entry.
 void on_query_changed(AppState& state);
 
 // Chooses the headword to show and expands its entry when it changed.
 void refresh_entry(AppState& state);
 
-// Moves the focus, refusing Inflections while that list is empty.
+// Moves the dictionary screen's focus, refusing Inflections while that list
+// is empty.
 void set_focus(AppState& state, Focus focus);
 
 }  // namespace lomperi::view

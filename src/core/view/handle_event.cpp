@@ -9,30 +9,17 @@
 #include "core/view/apply_action.hpp"
 #include "core/view/border_drag.hpp"
 #include "core/view/click.hpp"
+#include "core/view/key_table.hpp"
 
 namespace lomperi::view {
 namespace {
 
-using term::KeyCode;
-
-bool quits(const AppState& state, const term::KeyEvent& key) {
-    if (state.documents_open()) return false;
-    // Esc leaves a text opened from the dictionary, and quits one opened with --read.
-    if (key.code == KeyCode::Esc) return !state.reading || !state.reading->from_dictionary;
-    return key.code == KeyCode::Char && key.has(term::Ctrl) && key.ch == U'c';
-}
-
-bool saves_word(const AppState& state, const term::KeyEvent& key) {
-    return state.reading && !state.documents_open() && key.code == KeyCode::Char && !key.has(term::Ctrl) &&
-           !key.has(term::Alt) && (key.ch == U's' || key.ch == U'S');
-}
-
 // Appends the current word to words.tsv; the title tells how it went.
 void save_current_word(AppState& state) {
-    const ReadingState& reading = *state.reading;
-    if (reading.text.word_count() == 0) return;
-    const auto word = reading.text.word(reading.current);
-    const auto entry = reading::review_entry(state.dictionary, word, reading.text.sentence_of(reading.current));
+    const ReadingState* reading = state.reading();
+    if (reading == nullptr || reading->text.word_count() == 0) return;
+    const auto word = reading->text.word(reading->current);
+    const auto entry = reading::review_entry(state.dictionary, word, reading->text.sentence_of(reading->current));
     const auto saved = reading::save_review_line(reading::word_list_path(), reading::review_line(entry));
     if (!saved) {
         const Error& error = saved.error();
@@ -44,32 +31,9 @@ void save_current_word(AppState& state) {
     apply_action(state, action::SetReadingStatus{said + " " + std::string(word), false});
 }
 
-std::optional<Action> reading_key_action(const term::KeyEvent& key) {
-    using action::MoveReading;
-    using action::ReadingUnit;
-    const bool ctrl = key.has(term::Ctrl);
-    switch (key.code) {
-        case KeyCode::Esc: return action::LeaveReading{};
-        case KeyCode::Left: return MoveReading{ReadingUnit::Word, -1};
-        case KeyCode::Right: return MoveReading{ReadingUnit::Word, 1};
-        case KeyCode::Up: return ctrl ? Action(action::ScrollEntry{-1}) : Action(MoveReading{ReadingUnit::Line, -1});
-        case KeyCode::Down: return ctrl ? Action(action::ScrollEntry{1}) : Action(MoveReading{ReadingUnit::Line, 1});
-        case KeyCode::PageUp: return MoveReading{ReadingUnit::Page, -1};
-        case KeyCode::PageDown: return MoveReading{ReadingUnit::Page, 1};
-        case KeyCode::Home: return MoveReading{ReadingUnit::Text, -1};
-        case KeyCode::End: return MoveReading{ReadingUnit::Text, 1};
-        case KeyCode::Char:
-            if (!ctrl) return key.ch == U' ' ? std::optional<Action>(MoveReading{ReadingUnit::Word, 1}) : std::nullopt;
-            if (key.ch == U'f') return action::ToggleFullscreen{};
-            if (key.ch == U'l') return action::OpenDocuments{};
-            return std::nullopt;
-        default: return std::nullopt;
-    }
-}
-
 // A pasted text of more than one word opens in the reading pane; a word is typed.
 std::optional<Action> paste_action(const AppState& state, const term::Paste& paste) {
-    if (state.reading || state.documents_open()) return std::nullopt;
+    if (state.dictionary_screen() == nullptr || state.documents) return std::nullopt;
     reading::TextWords words(paste.text);
     const auto first = words.next();
     if (!first) return std::nullopt;
@@ -77,34 +41,20 @@ std::optional<Action> paste_action(const AppState& state, const term::Paste& pas
     return action::InsertText{std::string(*first)};
 }
 
-std::optional<Action> ctrl_char_action(const AppState& state, char32_t ch) {
-    switch (ch) {
-        case U'c': return action::CloseDocuments{};
-        case U'e': return state.english_available() ? std::optional<Action>(action::ToggleDirection{}) : std::nullopt;
-        case U'f': return action::ToggleFullscreen{};
-        case U'l': return action::OpenDocuments{};
-        case U'u': return action::ClearQuery{};
-        case U'w': return action::DeleteWord{};
-        default: return std::nullopt;
-    }
-}
-
-bool suspends(const term::KeyEvent& key) {
-    return key.code == KeyCode::Char && key.has(term::Ctrl) && key.ch == U'z';
-}
-
 Answer apply_key(AppState& state, const term::KeyEvent& key) {
     if (key.kind != term::KeyKind::Press) return Answer::NoRedraw;
-    if (quits(state, key)) return Answer::Quit;
-    if (suspends(key)) return Answer::Suspend;
-    if (saves_word(state, key)) {
-        save_current_word(state);
+    const auto command = key_command(state, key);
+    if (!command) return Answer::NoRedraw;
+    if (const auto* action = std::get_if<Action>(&*command)) {
+        apply_action(state, *action);
         return Answer::Redraw;
     }
-    auto action = key_action(state, key);
-    if (!action) return Answer::NoRedraw;
-    apply_action(state, *action);
-    return Answer::Redraw;
+    switch (std::get<Request>(*command)) {
+        case Request::Quit: return Answer::Quit;
+        case Request::Suspend: return Answer::Suspend;
+        case Request::SaveWord: save_current_word(state); return Answer::Redraw;
+    }
+    return Answer::NoRedraw;
 }
 
 Answer apply_mouse(AppState& state, ViewCache& cache, const term::MouseEvent& mouse) {
@@ -126,7 +76,7 @@ Answer apply_mouse(AppState& state, ViewCache& cache, const term::MouseEvent& mo
         case term::MouseKind::ScrollUp: {
             const std::int64_t step = mouse.kind == term::MouseKind::ScrollDown ? 1 : -1;
             // The wheel scrolls the pane under the pointer.
-            if (state.reading && cache.reading_area.contains(mouse.column, mouse.row)) {
+            if (cache.reading_area.contains(mouse.column, mouse.row)) {
                 apply_action(state, action::ScrollReading{step * 3});
             } else {
                 apply_action(state, action::ScrollEntry{step});
@@ -141,18 +91,11 @@ Answer apply_mouse(AppState& state, ViewCache& cache, const term::MouseEvent& mo
 }  // namespace
 
 std::optional<Action> key_action(const AppState& state, const term::KeyEvent& key) {
-    if (state.reading && !state.documents_open()) return reading_key_action(key);
-    const bool ctrl = key.has(term::Ctrl);
-    switch (key.code) {
-        case KeyCode::Esc: return state.documents_open() ? std::optional<Action>(action::CloseDocuments{}) : std::nullopt;
-        case KeyCode::Char: return ctrl ? ctrl_char_action(state, key.ch) : std::optional<Action>(action::InsertChar{key.ch});
-        case KeyCode::Backspace: return action::DeleteBack{};
-        case KeyCode::Enter: return action::Confirm{};
-        case KeyCode::Up: return ctrl ? Action(action::ScrollEntry{-1}) : Action(action::MoveSelection{-1});
-        case KeyCode::Down: return ctrl ? Action(action::ScrollEntry{1}) : Action(action::MoveSelection{1});
-        case KeyCode::Tab: return action::SwitchFocus{};
-        default: return std::nullopt;
-    }
+    auto command = key_command(state, key);
+    if (!command) return std::nullopt;
+    auto* action = std::get_if<Action>(&*command);
+    if (action == nullptr) return std::nullopt;
+    return std::move(*action);
 }
 
 namespace {
@@ -160,7 +103,7 @@ namespace {
 // The character a plain typed key inserts.
 std::optional<char32_t> typed_char(const AppState& state, const term::Event& event) {
     const auto* key = std::get_if<term::KeyEvent>(&event);
-    if (key == nullptr || key->kind != term::KeyKind::Press || quits(state, *key)) return std::nullopt;
+    if (key == nullptr || key->kind != term::KeyKind::Press) return std::nullopt;
     const auto action = key_action(state, *key);
     if (!action) return std::nullopt;
     const auto* insert = std::get_if<action::InsertChar>(&*action);

@@ -24,7 +24,8 @@ struct Handled {
 };
 Handled handle_events(AppState& state, ViewCache& cache, std::span<const term::Event> events);
 
-// The action a key press asks for; none for keys that do nothing.
+// The action a key press asks for on the screen shown (key_table.hpp); none
+// for keys that do nothing or ask for more than an action.
 std::optional<Action> key_action(const AppState& state, const term::KeyEvent& key);
 
 }  // namespace lomperi::view

@@ -43,7 +43,7 @@ std::string prompt_line(std::string_view query, std::size_t width) {
 }  // namespace
 
 void draw_title_box(term::Buffer& buffer, term::Rect area, const AppState& state) {
-    const std::string_view direction = !state.english_available() ? "" : state.english ? "en→fi" : "fi→en";
+    const std::string_view direction = !state.english_available() ? "" : state.english() ? "en→fi" : "fi→en";
     const auto titles = title_box_titles(state.dictionary.glosses.len(), state.dictionary.inflections.len(), direction);
     const term::Style style = state.no_results ? term::Style{}.with_fg(term::Color::Red) : term::Style{};
     const term::Rect inner = term::draw_box(buffer, area, term::Box{term::choose_title(titles, area.width), style, {}});
@@ -91,10 +91,10 @@ std::vector<std::string> inflections_titles(bool query_empty) {
     return {" inflections ", " infl "};
 }
 
-void draw_matches_pane(term::Buffer& buffer, term::Rect area, const AppState& state) {
+void draw_matches_pane(term::Buffer& buffer, term::Rect area, const AppState& state, const DictionaryScreen& lists) {
     std::vector<term::Line> rows;
-    rows.reserve(state.matches.size());
-    for (const auto& match : state.matches) {
+    rows.reserve(lists.matches.size());
+    for (const auto& match : lists.matches) {
         term::Line row{{term::Span{match.headword, {}}}};
         if (!match.meaning.empty()) {
             row.spans.push_back(term::Span{"  ", {}});
@@ -102,22 +102,22 @@ void draw_matches_pane(term::Buffer& buffer, term::Rect area, const AppState& st
         }
         rows.push_back(std::move(row));
     }
-    draw_list_pane(buffer, area, matches_titles(state.query.empty(), state.english), rows, state.selected[0],
-                   state.focus == Focus::Matches, !state.shows_choice);
+    draw_list_pane(buffer, area, matches_titles(state.query.empty(), lists.english()), rows, lists.selected[0],
+                   lists.focus == Focus::Matches, !lists.shows_choice);
 }
 
-void draw_inflections_pane(term::Buffer& buffer, term::Rect area, const AppState& state) {
+void draw_inflections_pane(term::Buffer& buffer, term::Rect area, const AppState& state, const DictionaryScreen& lists) {
     std::vector<term::Line> rows;
-    rows.reserve(state.candidates.size());
-    for (const auto& candidate : state.candidates) {
+    rows.reserve(lists.candidates.size());
+    for (const auto& candidate : lists.candidates) {
         rows.push_back(term::Line{{
             term::Span{candidate.form, {}},
             term::Span{"  ~> ", expand::grey()},
             term::Span{candidate.base, term::Style{}.with_fg(term::Color::Cyan)},
         }});
     }
-    draw_list_pane(buffer, area, inflections_titles(state.query.empty()), rows, state.selected[1],
-                   state.focus == Focus::Inflections, !state.shows_choice);
+    draw_list_pane(buffer, area, inflections_titles(state.query.empty()), rows, lists.selected[1],
+                   lists.focus == Focus::Inflections, !lists.shows_choice);
 }
 
 }  // namespace lomperi::view

@@ -26,7 +26,7 @@ std::vector<std::string> matches_titles(bool query_empty, bool english = false);
 std::vector<std::string> inflections_titles(bool query_empty);
 
 // Each pane shows its selection; only the focused one highlights it and has a cyan border.
-void draw_matches_pane(term::Buffer& buffer, term::Rect area, const AppState& state);
-void draw_inflections_pane(term::Buffer& buffer, term::Rect area, const AppState& state);
+void draw_matches_pane(term::Buffer& buffer, term::Rect area, const AppState& state, const DictionaryScreen& lists);
+void draw_inflections_pane(term::Buffer& buffer, term::Rect area, const AppState& state, const DictionaryScreen& lists);
 
 }  // namespace lomperi::view

@@ -4,12 +4,12 @@
 
 namespace lomperi::view {
 
-// Opens the text, its first word shown as if typed.
+// Opens the text in place of either screen, its first word shown as if
+// typed. Its words are looked up as Finnish, whatever the dictionary searched.
 void open_reading(AppState& state, const action::OpenReading& open);
 
-// The actions of the reading pane; false for those of the entry pane beside
-// it, which the main screen's rules apply to. The rest do nothing there.
-bool apply_in_reading(AppState& state, const Action& action);
+// The actions of the reading pane; the others do nothing there.
+void apply_in_reading(AppState& state, ReadingState& reading, const Action& action);
 
 // Moves the first shown line so that the current word is on screen.
 void keep_current_word_in_view(ReadingState& reading);

@@ -6,14 +6,13 @@
 
 #include "core/morphology/analysis.hpp"
 #include "core/morphology/entry_choice.hpp"
+#include "core/view/key_table.hpp"
 #include "core/view/reading_actions.hpp"
 #include "term/char_width.hpp"
 #include "term/widgets.hpp"
 
 namespace lomperi::view {
 namespace {
-
-constexpr std::string_view kHint = "s: save word · Esc: back · ←→↑↓: move";
 
 // Most words are read by the analyser as a word with an entry, which is
 // quick to tell from the readings kept for the words in use.
@@ -49,9 +48,8 @@ term::Style word_style(const ReadingState& reading, std::size_t word) {
     return {};
 }
 
-void draw_line(term::Buffer& buffer, term::Rect inner, std::uint16_t row, std::size_t line_index, AppState& state,
-               ViewCache& cache) {
-    ReadingState& reading = *state.reading;
+void draw_line(term::Buffer& buffer, term::Rect inner, std::uint16_t row, std::size_t line_index,
+               const morphology::Dictionary& dictionary, ReadingState& reading, ViewCache& cache) {
     const reading::DisplayLine& line = reading.layout.lines()[line_index];
     const std::string_view all(reading.text.text());
     const std::string_view shown = all.substr(line.start, line.end - line.start);
@@ -59,7 +57,7 @@ void draw_line(term::Buffer& buffer, term::Rect inner, std::uint16_t row, std::s
     const auto [first, end] = reading.layout.words_on_line(reading.text, line_index);
     for (std::size_t w = first; w < end; ++w) {
         const reading::TextWord word = reading.text.at(w);
-        if (reading.reach.get(w) == Reach::Unknown) reading.reach.set(w, reach_of(state.dictionary, reading.text.word(w)));
+        if (reading.reach.get(w) == Reach::Unknown) reading.reach.set(w, reach_of(dictionary, reading.text.word(w)));
         const std::size_t column = term::display_width(all.substr(line.start, word.offset - line.start));
         if (column >= inner.width) break;
         const std::size_t length = std::min<std::size_t>(word.length, line.end - word.offset);
@@ -83,15 +81,14 @@ std::vector<std::string> reading_titles(const ReadingState& reading) {
     };
 }
 
-void draw_reading_column(term::Buffer& buffer, term::Rect title_box, term::Rect text_pane, AppState& state,
-                         ViewCache& cache) {
-    ReadingState& reading = *state.reading;
+void draw_reading_column(term::Buffer& buffer, term::Rect title_box, term::Rect text_pane, const AppState& state,
+                         ReadingState& reading, ViewCache& cache) {
     const term::Style status_style = reading.status_failed ? term::Style{}.with_fg(term::Color::Red) : term::Style{};
     const auto titles = reading_titles(reading);
     const term::Rect title_inner =
         term::draw_box(buffer, title_box, term::Box{term::choose_title(titles, title_box.width), status_style, {}});
     if (!title_inner.empty()) {
-        const std::string_view said = reading.status.empty() ? kHint : std::string_view(reading.status);
+        const std::string said = reading.status.empty() ? key_hint(keys_of(state)) : reading.status;
         buffer.set_string(title_inner.x, title_inner.y, said, reading.status.empty() ? term::Style{}.adding(term::Dim) : status_style,
                           title_inner.width);
     }
@@ -102,7 +99,7 @@ void draw_reading_column(term::Buffer& buffer, term::Rect title_box, term::Rect 
     fit_layout(reading, inner);
     const std::size_t lines = reading.layout.line_count();
     for (std::uint16_t row = 0; row < inner.height && reading.top_line + row < lines; ++row) {
-        draw_line(buffer, inner, static_cast<std::uint16_t>(inner.y + row), reading.top_line + row, state, cache);
+        draw_line(buffer, inner, static_cast<std::uint16_t>(inner.y + row), reading.top_line + row, state.dictionary, reading, cache);
     }
 }
 

@@ -14,7 +14,7 @@ std::vector<std::string> reading_titles(const ReadingState& reading);
 
 // Rewraps the text when the pane's width changed, keeping the current word
 // in view, and learns which shown words reach an entry.
-void draw_reading_column(term::Buffer& buffer, term::Rect title_box, term::Rect text_pane, AppState& state,
-                         ViewCache& cache);
+void draw_reading_column(term::Buffer& buffer, term::Rect title_box, term::Rect text_pane, const AppState& state,
+                         ReadingState& reading, ViewCache& cache);
 
 }  // namespace lomperi::view

@@ -3,11 +3,13 @@
 // draw left (the text wrapped to the pane, which words reach an entry).
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "core/reading/reading_layout.hpp"
 #include "core/reading/reading_text.hpp"
+#include "core/view/dictionary_screen.hpp"
 
 namespace lomperi::view {
 
@@ -36,7 +38,9 @@ struct ReadingState {
     reading::ReadingText text;
     std::size_t current = 0;   // the word shown in the entry pane
     std::size_t top_line = 0;  // the first display line shown
-    bool from_dictionary = false;
+    // The direction of the dictionary that Esc goes back to; none for a text
+    // opened with --read, which Esc quits. The text's words are Finnish either way.
+    std::optional<Direction> back_to;
     std::string status;        // what the last save did
     bool status_failed = false;
 

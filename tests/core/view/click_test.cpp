@@ -7,6 +7,8 @@
 namespace lomperi::view {
 namespace {
 
+using testing::lists;
+
 // A cache as a draw of a 100 x 30 screen with the default layout leaves it.
 ViewCache recorded_cache() {
     ViewCache cache;
@@ -26,8 +28,8 @@ protected:
     ViewCache cache = recorded_cache();
 
     void SetUp() override {
-        for (int i = 0; i < 60; ++i) state.matches.push_back({"sana" + std::to_string(100 + i), {}});
-        state.candidates = {{"talon", "talo"}, {"talossa", "talo"}};
+        for (int i = 0; i < 60; ++i) lists(state).matches.push_back({"sana" + std::to_string(100 + i), {}});
+        lists(state).candidates = {{"talon", "talo"}, {"talossa", "talo"}};
     }
     std::optional<Action> click(std::uint16_t column, std::uint16_t row) {
         return click_action(cache, state, column, row);
@@ -51,13 +53,13 @@ TEST_F(Clicks, ListRowsFollowTheDrawnWindow) {
         {70, 4, 40},  // a selection past the end is drawn on the last item
     };
     for (const auto& r : rows) {
-        state.selected[0] = r.selected;
+        lists(state).selected[0] = r.selected;
         EXPECT_EQ(as<action::SelectMatch>(click(10, r.row)).index, r.expected) << r.selected << "/" << r.row;
     }
 }
 
 TEST_F(Clicks, BordersAndEmptyRowsFocusThePane) {
-    state.matches.resize(3);
+    lists(state).matches.resize(3);
     EXPECT_EQ(as<action::FocusPane>(click(10, 10)).focus, Focus::Matches) << "below the last item";
     EXPECT_EQ(as<action::FocusPane>(click(0, 10)).focus, Focus::Matches) << "left border";
     EXPECT_EQ(as<action::FocusPane>(click(10, 3)).focus, Focus::Matches) << "top border";

@@ -118,7 +118,8 @@ TEST(DrawScreen, DocumentViewerReplacesTheScreen) {
     scene.apply(action::ScrollEntry{65535});
     const auto frame = scene.frame(80, 20);
     EXPECT_NE(testing::picture(frame)[0].find("License"), std::string::npos) << testing::picture(frame)[0];
-    EXPECT_LT(scene.state.doc_scroll, 65535);
+    ASSERT_TRUE(scene.state.documents);
+    EXPECT_LT(scene.state.documents->scroll, 65535);
     EXPECT_EQ(scene.cache.screen_area, (term::Rect{0, 0, 80, 20}));
     EXPECT_EQ(scene.cache.matches_area, term::Rect{});
     EXPECT_EQ(scene.cache.entry_area, term::Rect{});

@@ -60,7 +60,7 @@ TEST(ReadingPane, KeysMoveTheCurrentWord) {
     };
     for (const auto& step : steps) {
         EXPECT_EQ(handle_event(scene.state, cache, step.key), Answer::Redraw);
-        EXPECT_EQ(scene.state.reading->current, step.current);
+        EXPECT_EQ(scene.state.reading()->current, step.current);
         EXPECT_EQ(scene.state.query, step.query);
     }
     // Typed letters are no query here; Esc quits a text opened with --read.
@@ -85,7 +85,7 @@ TEST(ReadingPane, AClickSelectsTheWordAndTheWheelScrollsThePaneUnderIt) {
     (void)scene.frame(60, 10);
     const auto clicked = term::MouseEvent{.kind = term::MouseKind::Down, .column = 8, .row = 6};  // "hyvin"
     EXPECT_EQ(handle_event(scene.state, scene.cache, clicked), Answer::Redraw);
-    EXPECT_EQ(scene.state.reading->current, 4u);
+    EXPECT_EQ(scene.state.reading()->current, 4u);
     EXPECT_EQ(scene.state.query, "hyvin");
     const auto wheel = term::MouseEvent{.kind = term::MouseKind::ScrollDown, .column = 40, .row = 5};
     (void)handle_event(scene.state, scene.cache, wheel);
@@ -98,7 +98,7 @@ TEST(ReadingPane, ANarrowerPaneRewrapsAndKeepsTheCurrentWordInView) {
     scene.apply(action::MoveReading{action::ReadingUnit::Text, 1});
     (void)scene.frame(60, 10);
     scene.frame_buffer = scene.frame(30, 6);
-    const ReadingState& reading = *scene.state.reading;
+    const ReadingState& reading = *scene.state.reading();
     const std::size_t line = reading.layout.line_of_word(reading.text, reading.current);
     EXPECT_GE(line, reading.top_line);
     EXPECT_LT(line, reading.top_line + reading.page_height);
@@ -115,7 +115,7 @@ TEST(ReadingPane, AResizeKeepsTheCurrentWordInViewWithoutRewrapping) {
     scene.apply(action::MoveReading{action::ReadingUnit::Text, 1});
     for (const auto& [width, height] : {std::pair{60, 30}, {60, 8}, {40, 6}, {80, 5}}) {
         (void)scene.frame(static_cast<std::uint16_t>(width), static_cast<std::uint16_t>(height));
-        const ReadingState& reading = *scene.state.reading;
+        const ReadingState& reading = *scene.state.reading();
         const std::size_t line = reading.layout.line_of_word(reading.text, reading.current);
         EXPECT_EQ(line, 99u);
         EXPECT_GE(line, reading.top_line) << height;
@@ -127,15 +127,36 @@ TEST(ReadingPane, APasteOfATextOpensItAndEscGoesBack) {
     Scene scene(testing::view_dictionary());
     ViewCache& cache = scene.cache;
     EXPECT_EQ(handle_event(scene.state, cache, term::Paste{"talossa\n"}), Answer::Redraw);
-    EXPECT_FALSE(scene.state.reading);
+    EXPECT_FALSE(scene.state.reading());
     EXPECT_EQ(scene.state.query, "talossa");
     EXPECT_EQ(handle_event(scene.state, cache, term::Paste{"kissa on talossa"}), Answer::Redraw);
-    ASSERT_TRUE(scene.state.reading);
-    EXPECT_EQ(scene.state.reading->text.name(), "pasted text");
+    ASSERT_TRUE(scene.state.reading());
+    EXPECT_EQ(scene.state.reading()->text.name(), "pasted text");
     EXPECT_EQ(scene.state.query, "kissa");
     EXPECT_EQ(handle_event(scene.state, cache, term::key(term::KeyCode::Esc)), Answer::Redraw);
-    EXPECT_FALSE(scene.state.reading);
+    EXPECT_FALSE(scene.state.reading());
     EXPECT_EQ(scene.state.query, "");
+}
+
+// Searching by English words, "talo" begins "talon" (kynsi) and "on" is
+// edelleen's; the words of a pasted text are Finnish all the same, and Esc
+// goes back to the English search.
+TEST(ReadingPane, APasteWhileSearchingByEnglishReadsFinnish) {
+    Scene scene(testing::make_test_dictionary(
+        {{"talo", {{"noun", {"house"}}}}, {"kynsi", {{"noun", {"nail, talon"}}}},
+         {"on", {{"verb", {"is"}}}}, {"edelleen", {{"adv", {"still, on"}}}}, {"kissa", {{"noun", {"cat"}}}}},
+        {}, {{"house", {{"talo", 0}}}, {"talon", {{"kynsi", 0}}}, {"on", {{"edelleen", 0}}}, {"cat", {{"kissa", 0}}}}));
+    ViewCache& cache = scene.cache;
+    ASSERT_EQ(handle_event(scene.state, cache, term::char_key(U'e', term::Ctrl)), Answer::Redraw);
+    ASSERT_TRUE(scene.state.english());
+    EXPECT_EQ(handle_event(scene.state, cache, term::Paste{"talo on kissa"}), Answer::Redraw);
+    ASSERT_TRUE(scene.state.reading());
+    EXPECT_EQ(testing::shown_headword(scene.state), "talo");
+    (void)handle_event(scene.state, cache, term::key(term::KeyCode::Right));
+    EXPECT_EQ(testing::shown_headword(scene.state), "on");
+    EXPECT_EQ(handle_event(scene.state, cache, term::key(term::KeyCode::Esc)), Answer::Redraw);
+    EXPECT_FALSE(scene.state.reading());
+    EXPECT_TRUE(scene.state.english()) << "back to the search as it was";
 }
 
 // A paste the terminal's input cut short says so where a save's outcome is said, until the next move.
@@ -143,12 +164,12 @@ TEST(ReadingPane, APasteCutShortIsSaid) {
     for (const bool cut : {false, true}) {
         Scene scene(testing::view_dictionary());
         (void)handle_event(scene.state, scene.cache, term::Paste{"kissa on talossa", cut});
-        ASSERT_TRUE(scene.state.reading);
+        ASSERT_TRUE(scene.state.reading());
         const auto shown = testing::picture(scene.frame(80, 10));
         EXPECT_EQ(shown[1].find("paste cut to its first 1 MB") != std::string::npos, cut) << shown[1];
-        EXPECT_EQ(scene.state.reading->status_failed, cut);
+        EXPECT_EQ(scene.state.reading()->status_failed, cut);
         scene.apply(action::MoveReading{action::ReadingUnit::Word, 1});
-        EXPECT_EQ(scene.state.reading->status, "");
+        EXPECT_EQ(scene.state.reading()->status, "");
     }
 }
 

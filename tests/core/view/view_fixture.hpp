@@ -22,6 +22,12 @@ inline TestDictionary view_dictionary() {
     return make_test_dictionary(headwords, forms);
 }
 
+// The lists of the dictionary screen; the test fails on another screen.
+inline view::DictionaryScreen& lists(view::AppState& state) { return std::get<view::DictionaryScreen>(state.screen); }
+inline const view::DictionaryScreen& lists(const view::AppState& state) {
+    return std::get<view::DictionaryScreen>(state.screen);
+}
+
 inline std::optional<std::string> shown_headword(const view::AppState& state) {
     if (!state.shown) return std::nullopt;
     return state.shown->headword;

@@ -68,8 +68,6 @@ struct AppState {
     }
     bool inflections_available() const { return dictionary.inflections.len() != 0; }
     bool english_available() const { return morphology::has_english(dictionary); }
-    // Searching by English finds no word forms: the matches take the whole column.
-    bool shows_inflections_pane() const { return inflections_available() && dictionary_screen() != nullptr && !english(); }
     layout::LayoutConfig layout_config() const { return {left_pct, matches_pct}; }
 };
 

@@ -145,9 +145,9 @@ void apply_in_dictionary(AppState& state, DictionaryScreen& lists, const Action&
                    [&](const action::Confirm&) { confirm(state, lists); },
                    [&](const action::SwitchFocus&) {
                        const bool to_inflections = lists.focus == Focus::Matches && !lists.candidates.empty();
-                       set_focus(state, to_inflections ? Focus::Inflections : Focus::Matches);
+                       set_focus(state, lists, to_inflections ? Focus::Inflections : Focus::Matches);
                    },
-                   [&](const action::FocusPane& a) { set_focus(state, a.focus); },
+                   [&](const action::FocusPane& a) { set_focus(state, lists, a.focus); },
                    [&](const action::SelectMatch& a) { select_row(state, lists, Focus::Matches, a.index); },
                    [&](const action::SelectInflection& a) { select_row(state, lists, Focus::Inflections, a.index); },
                    [&](const action::ToggleDirection&) {
@@ -173,11 +173,11 @@ void apply_action(AppState& state, const Action& action) {
         return;
     }
     if (apply_in_entry_pane(state, action)) return;
-    if (ReadingState* reading = state.reading()) {
-        apply_in_reading(state, *reading, action);
-        return;
-    }
-    apply_in_dictionary(state, std::get<DictionaryScreen>(state.screen), action);
+    std::visit(Overloaded{
+                   [&](DictionaryScreen& lists) { apply_in_dictionary(state, lists, action); },
+                   [&](ReadingState& reading) { apply_in_reading(state, reading, action); },
+               },
+               state.screen);
 }
 
 }  // namespace lomperi::view

@@ -6,6 +6,7 @@
 #include "core/legal/draw_documents.hpp"
 #include "core/view/entry_pane.hpp"
 #include "core/view/left_column.hpp"
+#include "core/view/overloaded.hpp"
 #include "core/view/reading_pane.hpp"
 
 namespace lomperi::view {
@@ -15,14 +16,18 @@ void draw_reading(term::Buffer& buffer, AppState& state, ReadingState& reading, 
     const auto panes = layout::compute_layout(buffer.area(), state.layout_config(), false);
     draw_reading_column(buffer, panes.title_box, panes.matches, state, reading, cache);
     draw_entry_pane(buffer, panes.entry, state, cache);
+    cache.borders_shown = true;
 }
 
 void draw_lists(term::Buffer& buffer, AppState& state, const DictionaryScreen& lists, ViewCache& cache) {
-    const auto panes = layout::compute_layout(buffer.area(), state.layout_config(), state.shows_inflections_pane());
+    // Searching by English finds no word forms: the matches take the whole column.
+    const bool inflections = state.inflections_available() && !lists.english();
+    const auto panes = layout::compute_layout(buffer.area(), state.layout_config(), inflections);
     draw_title_box(buffer, panes.title_box, state);
     draw_matches_pane(buffer, panes.matches, state, lists);
     cache.matches_area = panes.matches;
     draw_entry_pane(buffer, panes.entry, state, cache);
+    cache.borders_shown = true;
     if (!panes.inflections) return;
     draw_inflections_pane(buffer, *panes.inflections, state, lists);
     cache.inflections_area = *panes.inflections;
@@ -46,11 +51,13 @@ void draw(term::Buffer& buffer, AppState& state, ViewCache& cache) {
     buffer.reset();
     if (state.fullscreen) {
         draw_fullscreen(buffer, state, cache);
-    } else if (ReadingState* reading = state.reading()) {
-        draw_reading(buffer, state, *reading, cache);
-    } else {
-        draw_lists(buffer, state, std::get<DictionaryScreen>(state.screen), cache);
+        return;
     }
+    std::visit(Overloaded{
+                   [&](const DictionaryScreen& lists) { draw_lists(buffer, state, lists, cache); },
+                   [&](ReadingState& reading) { draw_reading(buffer, state, reading, cache); },
+               },
+               state.screen);
 }
 
 void draw_frame(term::Buffer& buffer, AppState& state, ViewCache& cache) {

@@ -5,18 +5,19 @@
 namespace lomperi::view {
 namespace {
 
-std::optional<std::string> headword_to_show(const AppState& state) {
-    const DictionaryScreen* lists = state.dictionary_screen();
-    // The reading pane shows no lists: the word's entry is the choice's.
-    if (lists == nullptr || lists->shows_choice) return state.choice.headword;
-    if (lists->focus == Focus::Inflections) {
-        if (lists->selected[1] >= lists->candidates.size()) return std::nullopt;
-        return lists->candidates[lists->selected[1]].base;
+std::optional<std::string> headword_to_show(const AppState& state, const DictionaryScreen& lists) {
+    if (lists.shows_choice) return state.choice.headword;
+    if (lists.focus == Focus::Inflections) {
+        if (lists.selected[1] >= lists.candidates.size()) return std::nullopt;
+        return lists.candidates[lists.selected[1]].base;
     }
-    if (lists->selected[0] < lists->matches.size()) return lists->matches[lists->selected[0]].headword;
-    if (lists->english()) return std::nullopt;
+    if (lists.selected[0] < lists.matches.size()) return lists.matches[lists.selected[0]].headword;
+    if (lists.english()) return std::nullopt;
     return state.choice.headword;
 }
+
+// The reading pane shows no lists: the word's entry is the choice's.
+std::optional<std::string> headword_to_show(const AppState& state, const ReadingState&) { return state.choice.headword; }
 
 std::optional<format::GlossRecord> record_to_show(const AppState& state, const std::string& headword) {
     if (state.choice.built && state.choice.headword == headword) return state.choice.built;
@@ -49,6 +50,7 @@ void on_english_query_changed(AppState& state, DictionaryScreen& lists) {
 
 // Both lists of what the query begins with, and the row of the chosen entry.
 void search_lists(AppState& state, DictionaryScreen& lists) {
+    state.choice = morphology::choose_entry(state.dictionary, state.query);
     const bool has_query = !state.query.empty();
     lists.matches = has_query ? morphology::search_headwords(state.dictionary.glosses, state.choice.listed,
                                                              morphology::kListLimit)
@@ -71,12 +73,27 @@ void search_lists(AppState& state, DictionaryScreen& lists) {
     // A word that could not be read shows no entry until a row is chosen:
     // the first row would stand in for it.
     if (state.choice.damaged) lists.shows_choice = true;
+    state.no_results = has_query && lists.matches.empty() && lists.candidates.empty() && !state.choice.headword;
+}
+
+void query_changed(AppState& state, DictionaryScreen& lists) {
+    if (lists.english()) {
+        on_english_query_changed(state, lists);
+    } else {
+        search_lists(state, lists);
+    }
+}
+
+// A word of the text: no lists to search.
+void query_changed(AppState& state, ReadingState&) {
+    state.choice = morphology::choose_entry(state.dictionary, state.query);
+    state.no_results = !state.query.empty() && !state.choice.headword;
 }
 
 }  // namespace
 
 void refresh_entry(AppState& state) {
-    auto headword = headword_to_show(state);
+    auto headword = std::visit([&](const auto& screen) { return headword_to_show(state, screen); }, state.screen);
     if (!headword) {
         state.shown.reset();
         state.shown_damaged = false;
@@ -100,26 +117,15 @@ void refresh_entry(AppState& state) {
 
 void on_query_changed(AppState& state) {
     state.kept.reset();
-    DictionaryScreen* lists = state.dictionary_screen();
-    if (lists != nullptr && lists->english()) {
-        on_english_query_changed(state, *lists);
-        refresh_entry(state);
-        return;
-    }
-    state.choice = morphology::choose_entry(state.dictionary, state.query);
-    if (lists != nullptr) search_lists(state, *lists);
-    const bool listed = lists != nullptr && (!lists->matches.empty() || !lists->candidates.empty());
-    state.no_results = !state.query.empty() && !listed && !state.choice.headword;
+    std::visit([&](auto& screen) { query_changed(state, screen); }, state.screen);
     refresh_entry(state);
 }
 
-void set_focus(AppState& state, Focus focus) {
-    DictionaryScreen* lists = state.dictionary_screen();
-    if (lists == nullptr) return;
-    if (focus == Focus::Inflections && lists->candidates.empty()) return;
-    if (focus == lists->focus && !lists->shows_choice) return;
-    lists->shows_choice = false;
-    lists->focus = focus;
+void set_focus(AppState& state, DictionaryScreen& lists, Focus focus) {
+    if (focus == Focus::Inflections && lists.candidates.empty()) return;
+    if (focus == lists.focus && !lists.shows_choice) return;
+    lists.shows_choice = false;
+    lists.focus = focus;
     refresh_entry(state);
 }
 

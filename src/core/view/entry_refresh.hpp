@@ -14,6 +14,6 @@ void refresh_entry(AppState& state);
 
 // Moves the dictionary screen's focus, refusing Inflections while that list
 // is empty.
-void set_focus(AppState& state, Focus focus);
+void set_focus(AppState& state, DictionaryScreen& lists, Focus focus);
 
 }  // namespace lomperi::view

@@ -69,8 +69,11 @@ void leave_reading(AppState& state, const ReadingState& reading) {
 
 // The direction the dictionary searches in now, for a text opened from it.
 Direction dictionary_direction(const AppState& state) {
-    if (const DictionaryScreen* lists = state.dictionary_screen()) return lists->direction;
-    return state.reading()->back_to.value_or(Direction::FinnishToEnglish);
+    return std::visit(Overloaded{
+                          [](const DictionaryScreen& lists) { return lists.direction; },
+                          [](const ReadingState& reading) { return reading.back_to.value_or(Direction::FinnishToEnglish); },
+                      },
+                      state.screen);
 }
 
 }  // namespace

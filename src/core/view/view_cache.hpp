@@ -20,6 +20,8 @@ struct ViewCache {
     term::Rect matches_area;
     term::Rect entry_area;
     term::Rect screen_area;
+    // The column border drawn, and the lists' border when the inflections are.
+    bool borders_shown = false;
     bool inflections_shown = false;
     term::Rect inflections_area;
     layout::DragTarget drag = layout::DragTarget::None;
@@ -38,6 +40,7 @@ struct ViewCache {
     void reset_areas(term::Rect screen) {
         matches_area = {};
         entry_area = {};
+        borders_shown = false;
         inflections_shown = false;
         reading_area = {};
         reading_words.clear();

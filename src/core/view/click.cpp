@@ -52,7 +52,7 @@ bool on_title_row(term::Rect area, std::uint16_t column, std::uint16_t row) {
 
 // A row of either list, or a word of the text.
 std::optional<Action> screen_click(const ViewCache& cache, const DictionaryScreen& lists, std::uint16_t column,
-                                 std::uint16_t row) {
+                                   std::uint16_t row) {
     if (auto i = list_row(cache.matches_area, lists.selected[0], lists.matches.size(), column, row)) {
         return action::SelectMatch{*i};
     }
@@ -63,7 +63,8 @@ std::optional<Action> screen_click(const ViewCache& cache, const DictionaryScree
     return std::nullopt;
 }
 
-std::optional<Action> screen_click(const ViewCache& cache, const ReadingState&, std::uint16_t column, std::uint16_t row) {
+std::optional<Action> screen_click(const ViewCache& cache, const ReadingState&, std::uint16_t column,
+                                   std::uint16_t row) {
     for (const auto& cell : cache.reading_words) {
         if (cell.row == row && cell.start <= column && column < cell.end) return action::SelectWord{cell.word};
     }
@@ -83,8 +84,8 @@ std::optional<Action> pane_click(const ViewCache& cache, std::uint16_t column, s
 
 std::optional<Action> click_action(const ViewCache& cache, const AppState& state, std::uint16_t column,
                                    std::uint16_t row) {
-    const auto chosen = std::visit([&](const auto& screen) { return screen_click(cache, screen, column, row); }, state.screen);
-    if (chosen) return chosen;
+    const auto on_screen = [&](const auto& screen) { return screen_click(cache, screen, column, row); };
+    if (auto chosen = std::visit(on_screen, state.screen)) return chosen;
     if (auto link = link_at(cache, state, column, row)) return link;
     if (on_title_row(cache.entry_area, column, row)) return action::ToggleFullscreen{};
     return pane_click(cache, column, row);

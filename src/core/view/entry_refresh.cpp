@@ -17,7 +17,9 @@ std::optional<std::string> headword_to_show(const AppState& state, const Diction
 }
 
 // The reading pane shows no lists: the word's entry is the choice's.
-std::optional<std::string> headword_to_show(const AppState& state, const ReadingState&) { return state.choice.headword; }
+std::optional<std::string> headword_to_show(const AppState& state, const ReadingState&) {
+    return state.choice.headword;
+}
 
 std::optional<format::GlossRecord> record_to_show(const AppState& state, const std::string& headword) {
     if (state.choice.built && state.choice.headword == headword) return state.choice.built;

@@ -67,16 +67,17 @@ constexpr std::string_view kSuspends = "stop and give the terminal back (fg cont
 
 const std::vector<KeyRow> kDictionaryRows = {
     {{typed(0)}, "character", "type the search text", "", type_char},
-    {{any_ctrl(KeyCode::Backspace)}, "Backspace", "delete its last character", "", act<action::DeleteBack>},
+    {{any_ctrl(KeyCode::Backspace)}, "Backspace", "delete the last character", "", act<action::DeleteBack>},
     {{ctrl_char(U'u')}, "Ctrl+U", "clear the search text", "", act<action::ClearQuery>},
-    {{ctrl_char(U'w')}, "Ctrl+W", "delete its last word", "", act<action::DeleteWord>},
+    {{ctrl_char(U'w')}, "Ctrl+W", "delete the last word", "", act<action::DeleteWord>},
     {{ctrl_char(U'e')}, "Ctrl+E", "search by English words, and back", "", switch_direction},
     {{plain(KeyCode::Up), plain(KeyCode::Down)}, "Up, Down", "move in the focused list (full-screen: scroll)", "",
      step<action::MoveSelection>},
     {{with_ctrl(KeyCode::Up), with_ctrl(KeyCode::Down)}, "Ctrl+Up, Ctrl+Down", "scroll the entry", "",
      step<action::ScrollEntry>},
     {{any_ctrl(KeyCode::Tab)}, "Tab", "switch between matches and inflections", "", act<action::SwitchFocus>},
-    {{any_ctrl(KeyCode::Enter)}, "Enter", "keep the entry, clear the search (a form: its base)", "", act<action::Confirm>},
+    {{any_ctrl(KeyCode::Enter)}, "Enter", "keep the entry and clear the search (a form: its base)", "",
+     act<action::Confirm>},
     {{ctrl_char(U'f')}, "Ctrl+F", "entry full-screen, and back", "", act<action::ToggleFullscreen>},
     {{ctrl_char(U'l')}, "Ctrl+L", "open the document viewer", "", act<action::OpenDocuments>},
     {{any_ctrl(KeyCode::Esc), ctrl_char(U'c')}, "Esc, Ctrl+C", "quit", "", ask<Request::Quit>},
@@ -111,11 +112,10 @@ const std::vector<KeyRow> kDocumentRows = {
     {{ctrl_char(U'z')}, "Ctrl+Z", kSuspends, "", ask<Request::Suspend>},
 };
 
-const std::array<KeyTable, 3> kTables = {{
-    {"the dictionary", kDictionaryRows},
-    {"the reading pane", kReadingRows},
-    {"the document viewer", kDocumentRows},
-}};
+const KeyTable kDictionary{"the dictionary", kDictionaryRows};
+const KeyTable kReading{"the reading pane", kReadingRows};
+const KeyTable kDocuments{"the document viewer", kDocumentRows};
+const std::array<KeyTable, 3> kTables = {kDictionary, kReading, kDocuments};
 
 bool matches(const Key& wanted, const term::KeyEvent& key) {
     if (wanted.code != key.code) return false;
@@ -133,8 +133,8 @@ bool matches(const Key& wanted, const term::KeyEvent& key) {
 std::span<const KeyTable> key_tables() { return kTables; }
 
 const KeyTable& keys_of(const AppState& state) {
-    if (state.documents) return kTables[2];
-    return state.reading() != nullptr ? kTables[1] : kTables[0];
+    if (state.documents) return kDocuments;
+    return state.reading() != nullptr ? kReading : kDictionary;
 }
 
 std::optional<KeyCommand> key_command(const AppState& state, const term::KeyEvent& key) {

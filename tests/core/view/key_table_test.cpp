@@ -1,8 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
+#include <map>
 #include <set>
-#include <sstream>
 
 #include "core/view/apply_action.hpp"
 #include "core/view/key_help.hpp"

@@ -6,8 +6,9 @@
 
 namespace lomperi::view {
 
-// The main screen over the whole buffer: the title box, the two lists and the
-// entry pane, or the title box and the entry alone in full-screen mode. Fills
+// The screen over the whole buffer: the title box, the two lists (or the text
+// of the reading pane) and the entry pane, or the title box and the entry
+// alone in full-screen mode. Fills
 // the cache's rectangles and entry lines, and lowers `entry_scroll` to the
 // last useful line.
 void draw(term::Buffer& buffer, AppState& state, ViewCache& cache);

@@ -26,7 +26,7 @@ std::int64_t step_of(const term::KeyEvent& key) {
     return back ? -1 : 1;
 }
 
-// MoveSelection and ScrollEntry.
+// The actions that are a step alone: MoveSelection, ScrollEntry.
 template <class A>
 Command step(const AppState&, const term::KeyEvent& key) {
     return Action(A{step_of(key)});
@@ -51,7 +51,7 @@ Command leave_text(const AppState& state, const term::KeyEvent&) {
     return Request::Quit;
 }
 
-// Alt+S is no save.
+// A plain s or S; Alt+S does nothing.
 Command save_word(const AppState&, const term::KeyEvent& key) {
     if (key.has(term::Alt)) return std::nullopt;
     return Request::SaveWord;

@@ -198,7 +198,7 @@ std::string interlinear_lines(std::string_view line, std::size_t width,
         }
     }
     if (!run.empty()) add_run(out, run);
-    if (out.empty()) out = "\n";
+    if (out.empty()) out.push_back('\n');
     return out;
 }
 

@@ -78,18 +78,18 @@ void WordMapBuilder::compile_from(std::size_t depth) {
     std::optional<std::uint64_t> address;
     while (depth + 1 < depth_) {
         Unfinished& top = stack_[depth_ - 1];
-        if (address && top.has_last) {
-            top.node.transitions.push_back({top.last_input, top.last_output, *address});
-            top.has_last = false;
-        }
+        if (address) freeze_last(top, *address);
         address = compile(top.node);
         --depth_;
     }
-    Unfinished& top = stack_[depth_ - 1];
-    if (address && top.has_last) {
-        top.node.transitions.push_back({top.last_input, top.last_output, *address});
-        top.has_last = false;
-    }
+    if (address) freeze_last(stack_[depth_ - 1], *address);
+}
+
+// The transition towards the newest key gets its target, now written at `address`.
+void WordMapBuilder::freeze_last(Unfinished& unfinished, std::uint64_t address) {
+    if (!unfinished.has_last) return;
+    unfinished.node.transitions.push_back({unfinished.last_input, unfinished.last_output, address});
+    unfinished.has_last = false;
 }
 
 void WordMapBuilder::add_suffix(Bytes suffix, std::uint64_t output) {

@@ -40,6 +40,7 @@ private:
     std::size_t shared_prefix_and_move_outputs(Bytes key, std::uint64_t& output);
     void add_output_prefix(Unfinished& unfinished, std::uint64_t prefix);
     void compile_from(std::size_t depth);
+    static void freeze_last(Unfinished& unfinished, std::uint64_t address);
     void add_suffix(Bytes suffix, std::uint64_t output);
     Unfinished& push_unfinished();
     std::uint64_t compile(const BuilderNode& node);

@@ -52,7 +52,8 @@ TEST(Pipeline, TheDataSetItWritesLoadsAndLeadsFormsToTheirWords) {
                     {"kissakin", "kotitalo", "oli", "TALON", "talossa"},
                     {"oli", "talossa", "ovat"},
                     transducer,
-                    {"house", "cat"}};
+                    {"house", "cat"},
+                    {}};
     auto built = build_data_set(std::move(sources), [] { return fixture_analyzer(); }, 2);
     ASSERT_TRUE(built.has_value()) << built.error().report();
     for (const auto& info : morphology::kDataFileTable) {

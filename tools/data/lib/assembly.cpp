@@ -333,7 +333,7 @@ std::optional<std::string_view> form_meaning_base(std::string_view meaning) {
         const std::string_view word = what.substr(0, end);
         if (!word.empty()) {
             if (!kGrammar.contains(word)) return std::nullopt;
-            grammatical = grammatical || word != "and" && word != "or";
+            grammatical = grammatical || (word != "and" && word != "or");
         }
         if (end == std::string_view::npos) break;
         what.remove_prefix(end + 1);

@@ -162,10 +162,13 @@ Result<BuiltDataSet> build_data_set(Sources sources, const AnalyzerFactory& anal
                      paradigms.plain.size()));
 
     const std::vector<std::string> frequent = sources.frequency;
-    AssemblyInput input{std::move(merged.entries), std::move(sources.listed_forms), std::move(sources.frequency),
-                        std::move(paradigms.all), std::move(paradigms.plain)};
-    input.inverted_only = std::move(merged.inverted_only);
-    input.threads = threads;
+    AssemblyInput input{.dictionary = std::move(merged.entries),
+                        .listed = std::move(sources.listed_forms),
+                        .frequency = std::move(sources.frequency),
+                        .paradigms = std::move(paradigms.all),
+                        .plain_paradigms = std::move(paradigms.plain),
+                        .inverted_only = std::move(merged.inverted_only),
+                        .threads = threads};
     tell(fmt::format("{} headwords; analysing {} listed and {} generated forms", input.dictionary.size(),
                      input.listed.size(), input.paradigms.size() + input.plain_paradigms.size()));
     Assembly assembly = assemble(std::move(input), analyzers);

@@ -119,14 +119,11 @@ std::string capitalized(std::string_view text) {
 
 bool is_all_capitals(std::string_view text) {
     std::size_t capitals = 0;
-    while (!text.empty()) {
-        const Utf8Step step = decode_utf8(text);
-        if (step.status == Utf8Step::Ok) {
-            const auto ch = static_cast<UChar32>(step.code_point);
-            if (u_islower(ch)) return false;
-            if (u_isupper(ch)) ++capitals;
-        }
-        text.remove_prefix(std::max<std::size_t>(step.length, 1));
+    for (const CodePoint& point : code_points(text)) {
+        if (!point.valid()) continue;
+        const auto ch = static_cast<UChar32>(point.value);
+        if (u_islower(ch)) return false;
+        if (u_isupper(ch)) ++capitals;
     }
     return capitals >= 2;
 }
@@ -144,13 +141,10 @@ std::size_t last_char_start(std::string_view text, std::size_t end) {
 }
 
 std::size_t leading_of(std::string_view word, bool (*is_mark)(char32_t)) {
-    std::size_t at = 0;
-    while (at < word.size()) {
-        const Utf8Step step = decode_utf8(word.substr(at));
-        if (step.status != Utf8Step::Ok || !is_mark(step.code_point)) break;
-        at += step.length;
+    for (const CodePoint& point : code_points(word)) {
+        if (!point.valid() || !is_mark(point.value)) return point.offset;
     }
-    return at;
+    return word.size();
 }
 
 std::size_t trailing_of(std::string_view word, bool (*is_mark)(char32_t)) {

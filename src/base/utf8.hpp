@@ -3,6 +3,7 @@
 // code-point counting that all text widths use.
 #include <cstddef>
 #include <cstdint>
+#include <iterator>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -25,6 +26,73 @@ struct Utf8Step {
 // Decodes the first character of a non-empty byte string, refusing overlong
 // forms, surrogates and values beyond U+10FFFF.
 Utf8Step decode_utf8(std::string_view text);
+
+// One character of a byte string: where it starts, the bytes it takes (at
+// least one) and its code point, U+FFFD for bytes that are not UTF-8.
+struct CodePoint {
+    std::size_t offset = 0;
+    std::size_t length = 0;
+    char32_t value = 0;
+    Utf8Step::Status status = Utf8Step::Ok;
+
+    bool valid() const { return status == Utf8Step::Ok; }
+    std::size_t end() const { return offset + length; }
+};
+
+// The characters of a byte string, front to back:
+//   for (const CodePoint& ch : code_points(text)) ...
+// Each maximal invalid subpart, and a sequence cut off by the end, is one
+// U+FFFD, so that every byte belongs to exactly one character.
+class CodePoints {
+public:
+    class Iterator {
+    public:
+        using value_type = CodePoint;
+        using difference_type = std::ptrdiff_t;
+
+        Iterator() = default;
+        Iterator(std::string_view text, std::size_t at) : text_(text) { read(at); }
+
+        const CodePoint& operator*() const { return current_; }
+        const CodePoint* operator->() const { return &current_; }
+        Iterator& operator++() {
+            read(current_.end());
+            return *this;
+        }
+        Iterator operator++(int) {
+            Iterator before = *this;
+            read(current_.end());
+            return before;
+        }
+        bool operator==(std::default_sentinel_t) const { return current_.offset >= text_.size(); }
+
+    private:
+        void read(std::size_t at) {
+            current_.offset = at;
+            if (at >= text_.size()) return;
+            // Most text is ASCII: a byte compare, without a call.
+            if (const auto byte = static_cast<unsigned char>(text_[at]); byte < 0x80) {
+                current_ = {at, 1, byte, Utf8Step::Ok};
+                return;
+            }
+            const Utf8Step step = decode_utf8(text_.substr(at));
+            current_ = {at, step.length > 0 ? step.length : 1, step.status == Utf8Step::Ok ? step.code_point : U'\uFFFD',
+                        step.status};
+        }
+
+        std::string_view text_;
+        CodePoint current_;
+    };
+
+    explicit CodePoints(std::string_view text) : text_(text) {}
+    Iterator begin() const { return Iterator(text_, 0); }
+    std::default_sentinel_t end() const { return {}; }
+
+private:
+    std::string_view text_;
+};
+
+inline CodePoints code_points(std::string_view text) { return CodePoints(text); }
 
 // Validates bytes as UTF-8. The error says either "invalid utf-8 sequence of
 // {} bytes from index {}" (the length of the maximal invalid subpart and the

@@ -71,10 +71,9 @@ std::uint16_t Buffer::set_string(std::uint16_t x, std::uint16_t y, std::string_v
     const Style cell_style = resolved(style);
     std::size_t column = x;
     std::optional<std::size_t> last;  // the cell of the last character written
-    while (!text.empty() && column < limit) {
-        const Utf8Step u = decode_utf8(text);
-        const char32_t ch = u.status == Utf8Step::Ok ? displayable(u.code_point) : kReplacementChar;
-        text.remove_prefix(std::max<std::size_t>(u.length, 1));
+    for (const CodePoint& point : code_points(text)) {
+        if (column >= limit) break;
+        const char32_t ch = displayable(point.value);
         if (char_width(ch) == 0) {
             if (last) add_mark(cells_[*last], ch);
             continue;

@@ -222,41 +222,19 @@ std::uint8_t char_width(char32_t ch) {
     return in_ranges(kWide, ch) ? 2 : 1;
 }
 
-namespace {
-
-// A character as the buffer stores it.
-char32_t shown_char(const Utf8Step& step) {
-    return step.status == Utf8Step::Ok ? displayable(step.code_point) : kReplacementChar;
-}
-
-}  // namespace
-
 std::size_t display_width(std::string_view text) {
     std::size_t cells = 0;
-    while (!text.empty()) {
-        if (static_cast<unsigned char>(text.front()) < 0x80) {
-            cells += 1;
-            text.remove_prefix(1);
-            continue;
-        }
-        const Utf8Step step = decode_utf8(text);
-        cells += char_width(shown_char(step));
-        text.remove_prefix(std::max<std::size_t>(step.length, 1));
-    }
+    for (const CodePoint& ch : code_points(text)) cells += char_width(displayable(ch.value));
     return cells;
 }
 
 std::size_t display_prefix(std::string_view text, std::size_t cells) {
     std::size_t used = 0;
-    std::size_t at = 0;
-    while (at < text.size()) {
-        const Utf8Step step = decode_utf8(text.substr(at));
-        const std::size_t width = char_width(shown_char(step));
-        if (used + width > cells) break;
-        used += width;
-        at += std::max<std::size_t>(step.length, 1);
+    for (const CodePoint& ch : code_points(text)) {
+        used += char_width(displayable(ch.value));
+        if (used > cells) return ch.offset;
     }
-    return at;
+    return text.size();
 }
 
 std::size_t display_suffix_start(std::string_view text, std::size_t cells) {

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "base/utf8.hpp"
 #include "term/char_width.hpp"
 
 namespace lomperi::term {
@@ -45,23 +44,16 @@ std::size_t list_first_visible(std::optional<std::size_t> selected, std::uint16_
 namespace {
 
 // The cells a line takes on the terminal.
-std::size_t display_width(const Line& line) {
+std::size_t line_width(const Line& line) {
     std::size_t width = 0;
-    for (const Span& span : line.spans) {
-        std::string_view text = span.text;
-        while (!text.empty()) {
-            const Utf8Step step = decode_utf8(text);
-            width += step.status == Utf8Step::Ok ? char_width(step.code_point) : 1;
-            text.remove_prefix(std::max<std::size_t>(step.length, 1));
-        }
-    }
+    for (const Span& span : line.spans) width += display_width(span.text);
     return width;
 }
 
 // A row that does not fit ends in an ellipsis instead of a silent cut.
 void draw_row(Buffer& buffer, std::uint16_t x, std::uint16_t y, const Line& line, std::uint16_t width) {
     if (width == 0) return;
-    if (display_width(line) <= width) {
+    if (line_width(line) <= width) {
         buffer.set_line(x, y, line, width);
         return;
     }

@@ -109,5 +109,64 @@ TEST(Utf8, EveryScalarValueRoundTrips) {
     }
 }
 
+// Every byte belongs to one character; bytes that are not UTF-8 come as
+// U+FFFD, a maximal invalid subpart or a sequence cut off by the end each one.
+TEST(CodePoints, WalkEveryByteOnce) {
+    using S = Utf8Step;
+    struct Row {
+        const char* name;
+        std::string text;
+        std::vector<CodePoint> expected;  // offset, length, value, status
+    };
+    const Row rows[] = {
+        {"empty", "", {}},
+        {"ascii", "ab", {{0, 1, U'a', S::Ok}, {1, 1, U'b', S::Ok}}},
+        {"letters of two to four bytes", "\xC3\xA4\xE2\x82\xAC\xF0\x9D\x84\x9E",
+         {{0, 2, U'\u00E4', S::Ok}, {2, 3, U'\u20AC', S::Ok}, {5, 4, U'\U0001D11E', S::Ok}}},
+        {"NUL is a character", std::string("a\0b", 3), {{0, 1, U'a', S::Ok}, {1, 1, 0, S::Ok}, {2, 1, U'b', S::Ok}}},
+        {"lone continuation", "a\x80" "b", {{0, 1, U'a', S::Ok}, {1, 1, U'\uFFFD', S::Invalid}, {2, 1, U'b', S::Ok}}},
+        {"an overlong start, then a lone continuation", "\xE0\x80x", {{0, 1, U'\uFFFD', S::Invalid}, {1, 1, U'\uFFFD', S::Invalid},
+                                                          {2, 1, U'x', S::Ok}}},
+        {"a sequence broken by ascii", "\xE2\x82x", {{0, 2, U'\uFFFD', S::Invalid}, {2, 1, U'x', S::Ok}}},
+        {"cut off by the end", "x\xF0\x9D\x84", {{0, 1, U'x', S::Ok}, {1, 3, U'\uFFFD', S::Incomplete}}},
+        {"bytes never in UTF-8", "\xFF\xFE", {{0, 1, U'\uFFFD', S::Invalid}, {1, 1, U'\uFFFD', S::Invalid}}},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        std::vector<CodePoint> seen;
+        for (const CodePoint& ch : code_points(row.text)) seen.push_back(ch);
+        ASSERT_EQ(seen.size(), row.expected.size());
+        for (std::size_t k = 0; k < seen.size(); ++k) {
+            EXPECT_EQ(seen[k].offset, row.expected[k].offset) << k;
+            EXPECT_EQ(seen[k].length, row.expected[k].length) << k;
+            EXPECT_EQ(seen[k].value, row.expected[k].value) << k;
+            EXPECT_EQ(seen[k].status, row.expected[k].status) << k;
+        }
+    }
+}
+
+// Over every input of up to two bytes and many of three, the walk agrees with
+// the validator and covers the input without a gap.
+TEST(CodePoints, AgreeWithTheValidator) {
+    const auto check = [](const std::string& text) {
+        std::size_t next = 0;
+        bool all_valid = true;
+        for (const CodePoint& ch : code_points(text)) {
+            ASSERT_EQ(ch.offset, next);
+            ASSERT_GE(ch.length, 1u);
+            all_valid = all_valid && ch.valid();
+            next = ch.end();
+        }
+        ASSERT_EQ(next, text.size());
+        ASSERT_EQ(all_valid, is_utf8(text));
+    };
+    for (int a = 0; a < 256; ++a) {
+        for (int b = 0; b < 256; ++b) {
+            check({static_cast<char>(a), static_cast<char>(b)});
+            check({static_cast<char>(a), static_cast<char>(b), static_cast<char>(0x80 + (a + b) % 64)});
+        }
+    }
+}
+
 }  // namespace
 }  // namespace lomperi

@@ -116,6 +116,16 @@ TEST(ListWidget, RowsThatDoNotFitEndInAnEllipsisAndEmptyListsDrawNothing) {
     EXPECT_EQ(style_row(empty, 0), ".....");
 }
 
+// A row is measured as the buffer draws it: a character that cannot be shown
+// takes the cell of its replacement, so that a row it makes too wide still
+// ends in an ellipsis.
+TEST(ListWidget, RowsAreMeasuredAsDrawn) {
+    const auto items = plain_lines({"ab\u202Ec", "a\u0301bc", "\x01" "bc"});
+    Buffer b(Rect{0, 0, 5, 3});
+    draw_list(b, b.area(), List{items, 0, Style{}});
+    EXPECT_EQ(rows(b), (Lines{"> ab\u2026", "  a\u0301bc", "  \uFFFDbc"}));
+}
+
 TEST(ParagraphWidget, ScrollAndCutAtTheRightEdge) {
     const auto lines = plain_lines({"one", "two is long", "three", "four"});
     struct Case {

@@ -173,20 +173,12 @@ Result<void> Output::finish(std::string_view name) {
 }
 
 void append_printable(std::string& out, std::string_view text) {
-    while (!text.empty()) {
-        if (const auto byte = static_cast<unsigned char>(text.front()); byte >= 0x20 && byte < 0x7f) {
-            out += static_cast<char>(byte);
-            text.remove_prefix(1);
-            continue;
-        }
-        const Utf8Step step = decode_utf8(text);
-        const std::size_t length = std::max<std::size_t>(step.length, 1);
-        if (step.status == Utf8Step::Ok && term::is_displayable(step.code_point)) {
-            out.append(text.substr(0, length));
+    for (const CodePoint& ch : code_points(text)) {
+        if (ch.valid() && term::is_displayable(ch.value)) {
+            out.append(text.substr(ch.offset, ch.length));
         } else {
             append_utf8(out, term::kReplacementChar);
         }
-        text.remove_prefix(length);
     }
 }
 

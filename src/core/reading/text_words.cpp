@@ -15,16 +15,8 @@ bool is_control(char32_t ch) { return ch < 0x20 || (ch >= 0x7f && ch < 0xa0); }
 // byte that is not UTF-8, or at the token's end. Also the bytes that part it
 // from the next piece.
 std::pair<std::size_t, std::size_t> piece_end(std::string_view text, std::size_t at, std::size_t end) {
-    while (at < end) {
-        const auto byte = static_cast<unsigned char>(text[at]);
-        if (byte >= 0x20 && byte < 0x7f) {
-            ++at;
-            continue;
-        }
-        const Utf8Step step = decode_utf8(text.substr(at, end - at));
-        const std::size_t length = std::max<std::size_t>(step.length, 1);
-        if (step.status != Utf8Step::Ok || is_control(step.code_point)) return {at, length};
-        at += length;
+    for (const CodePoint& ch : code_points(text.substr(at, end - at))) {
+        if (!ch.valid() || is_control(ch.value)) return {at + ch.offset, ch.length};
     }
     return {end, 0};
 }

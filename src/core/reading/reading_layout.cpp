@@ -3,21 +3,23 @@
 #include <algorithm>
 #include <string_view>
 
-#include "base/utf8.hpp"
 #include "term/char_width.hpp"
+#include "term/line_filler.hpp"
 
 namespace lomperi::reading {
 namespace {
 
-// Fills display lines from one line of the text, [start, end) of `all`.
-class LineFiller {
+// Fills display lines from one line of the text, [start, end) of `all`:
+// its chunks between spaces, each after as many cells as spaces drawn before it.
+class TextLineFiller {
 public:
-    LineFiller(std::string_view all, std::uint16_t width, std::vector<DisplayLine>& lines)
-        : all_(all), width_(std::max<std::uint16_t>(width, 1)), lines_(lines) {}
+    TextLineFiller(std::string_view all, std::uint16_t width, std::vector<DisplayLine>& lines)
+        : all_(all), filler_(width), lines_(lines) {}
 
     void fill(std::size_t start, std::size_t end) {
         std::size_t whole = 0;  // the line's width from its first chunk to its last
         std::size_t previous_end = start;
+        filler_.break_line();
         for (std::size_t at = start; at < end;) {
             if (all_[at] == ' ') {
                 ++at;
@@ -25,51 +27,32 @@ public:
             }
             std::size_t chunk_end = all_.substr(0, end).find(' ', at);
             if (chunk_end == std::string_view::npos) chunk_end = end;
-            const std::size_t width = term::display_width(all_.substr(at, chunk_end - at));
-            const std::size_t spaces = open_ ? at - previous_end : 0;
-            whole += spaces + width;
-            add_chunk(at, chunk_end, spaces, width);
+            const std::size_t spaces = filler_.open() ? at - previous_end : 0;
+            whole += spaces + filler_.add(all_.substr(at, chunk_end - at), spaces, [&](std::string_view piece, Place place) {
+                const auto piece_start = static_cast<std::uint32_t>(piece.data() - all_.data());
+                const auto piece_end = static_cast<std::uint32_t>(piece_start + piece.size());
+                if (place == Place::OpenLine) {
+                    lines_.back().end = piece_end;
+                } else {
+                    lines_.push_back({piece_start, piece_end});
+                }
+            });
             previous_end = chunk_end;
             at = chunk_end;
         }
-        if (!open_) lines_.push_back({static_cast<std::uint32_t>(start), static_cast<std::uint32_t>(start)});
+        if (!filler_.open()) lines_.push_back({static_cast<std::uint32_t>(start), static_cast<std::uint32_t>(start)});
         widest_ = std::max(widest_, whole);
-        open_ = false;
     }
 
     // The widest line of the text, in cells.
     std::size_t widest() const { return widest_; }
 
 private:
-    // A chunk goes on the open line, after the spaces before it, when all of
-    // it fits there as it is drawn.
-    void add_chunk(std::size_t at, std::size_t end, std::size_t spaces, std::size_t width) {
-        if (open_ && used_ + spaces + width <= width_) {
-            lines_.back().end = static_cast<std::uint32_t>(end);
-            used_ += spaces + width;
-            return;
-        }
-        // A chunk wider than a line is cut at the width.
-        while (width > width_) {
-            const std::string_view rest = all_.substr(at, end - at);
-            std::size_t cut = term::display_prefix(rest, width_);
-            // A character wider than the line has a line of its own.
-            if (cut == 0) cut = std::max<std::size_t>(decode_utf8(rest).length, 1);
-            const std::size_t used = term::display_width(rest.substr(0, cut));
-            lines_.push_back({static_cast<std::uint32_t>(at), static_cast<std::uint32_t>(at + cut)});
-            at += cut;
-            width = width > used ? width - used : 0;
-        }
-        lines_.push_back({static_cast<std::uint32_t>(at), static_cast<std::uint32_t>(end)});
-        used_ = width;
-        open_ = true;
-    }
+    using Place = term::LineFiller::Place;
 
     std::string_view all_;
-    std::size_t width_;
+    term::LineFiller filler_;
     std::vector<DisplayLine>& lines_;
-    std::size_t used_ = 0;
-    bool open_ = false;
     std::size_t widest_ = 0;
 };
 
@@ -95,7 +78,7 @@ ReadingLayout ReadingLayout::wrap(const ReadingText& text, std::uint16_t width, 
     layout.width_ = width;
     const std::string_view all(text.text());
     layout.lines_.reserve(most_lines(all, width));
-    LineFiller filler(all, width, layout.lines_);
+    TextLineFiller filler(all, width, layout.lines_);
     for (std::size_t start = 0, count = 1; start <= all.size(); ++count) {
         std::size_t end = all.find('\n', start);
         if (end == std::string_view::npos) end = all.size();

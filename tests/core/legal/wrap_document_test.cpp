@@ -44,6 +44,7 @@ TEST(WrapDocument, Cases) {
         {"multi-byte cut between characters", "ääääå\n", 2, {"ää", "ää", "å"}},
         {"wide characters take two cells", "😀😀😀 x\n", 2, {"😀", "😀", "😀", "x"}},
         {"a wide character where one cell is left", "a漢字\n", 2, {"a", "漢", "字"}},
+        {"a wide character on a line of one cell", "x 漢 y 漢\n", 1, {"x", "漢", "y", "漢"}},
         {"url", "    https://example.org/a/very/long/path here\n", 16,
          {"    https://exam", "    ple.org/a/ve", "    ry/long/path", "    here"}},
     };

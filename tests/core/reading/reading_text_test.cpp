@@ -100,6 +100,14 @@ TEST(ReadingLayout, WrapsAtSpacesKeepsEmptyLinesAndCutsLongWords) {
     EXPECT_EQ(layout.column_of_word(text, 1), 5u);
 }
 
+// A character wider than the line has a line of its own, and no empty line
+// follows it.
+TEST(ReadingLayout, AWideCharacterOnANarrowLineTakesOneLine) {
+    const ReadingText text("t", "\u6f22 a \u6f22\u5b57b");
+    EXPECT_EQ(lines_of(text, ReadingLayout::wrap(text, 1)),
+              (std::vector<std::string>{"\u6f22", "a", "\u6f22", "\u5b57", "b"}));
+}
+
 // A word list: lines without spaces, each its own display line; and a text
 // without a space cut at the width all through.
 TEST(ReadingLayout, LongTextsWithoutSpaces) {

@@ -48,19 +48,6 @@ constexpr std::string_view kStrategies[][2] = {
 
 constexpr std::string_view kMimeHeaders = "Content-type: text/plain; charset=utf-8\nContent-transfer-encoding: 8bit\n\n";
 
-constexpr std::string_view kHelp =
-    "DEFINE database word         -- look up word in database\n"
-    "MATCH database strategy word -- match words in database using strategy\n"
-    "SHOW DB                      -- list all accessible databases\n"
-    "SHOW STRAT                   -- list available matching strategies\n"
-    "SHOW INFO database           -- provide information about the database\n"
-    "SHOW SERVER                  -- provide site-specific information\n"
-    "OPTION MIME                  -- use MIME headers\n"
-    "CLIENT info                  -- identify client to server\n"
-    "STATUS                       -- display timing information\n"
-    "HELP                         -- display this help information\n"
-    "QUIT                         -- terminate connection\n";
-
 std::string quoted(std::string_view text) {
     std::string out = "\"";
     for (const char c : text) {
@@ -153,7 +140,7 @@ std::string DictSession::definition(std::string_view database, std::string_view 
     return cli::own_entry_text(dictionary_, word, cli::OutputStyle{80, false}).value_or("");
 }
 
-Reply DictSession::define(const std::vector<std::string>& words) const {
+Reply DictSession::define(const Words& words) {
     if (words.size() != 3) return status("501 Syntax error, illegal parameters");
     const auto databases = named_databases(dictionary_, words[1]);
     if (databases.empty()) return status("550 Invalid database, use \"SHOW DB\" for list of databases");
@@ -171,7 +158,7 @@ Reply DictSession::define(const std::vector<std::string>& words) const {
     return {fmt::format("150 {} definitions retrieved\r\n", count) + body + ok(), false};
 }
 
-Reply DictSession::match(const std::vector<std::string>& words) const {
+Reply DictSession::match(const Words& words) {
     if (words.size() != 4) return status("501 Syntax error, illegal parameters");
     const auto databases = named_databases(dictionary_, words[1]);
     if (databases.empty()) return status("550 Invalid database, use \"SHOW DB\" for list of databases");
@@ -190,7 +177,7 @@ Reply DictSession::match(const std::vector<std::string>& words) const {
     return {fmt::format("152 {} matches found\r\n", count) + text_block(lines) + ok(), false};
 }
 
-Reply DictSession::show(const std::vector<std::string>& words) const {
+Reply DictSession::show(const Words& words) {
     if (words.size() < 2) return status("501 Syntax error, illegal parameters");
     const std::string what = lower_case(words[1]);
     if ((what == "db" || what == "databases") && words.size() == 2) {
@@ -229,31 +216,58 @@ Reply DictSession::answer(std::string_view line) {
     return reply;
 }
 
+const DictSession::Verb DictSession::kVerbs[] = {
+    {"define", "DEFINE database word", "look up word in database", &DictSession::define},
+    {"match", "MATCH database strategy word", "match words in database using strategy", &DictSession::match},
+    {"show", "SHOW DB", "list all accessible databases", &DictSession::show},
+    {"show", "SHOW STRAT", "list available matching strategies", &DictSession::show},
+    {"show", "SHOW INFO database", "provide information about the database", &DictSession::show},
+    {"show", "SHOW SERVER", "provide site-specific information", &DictSession::show},
+    {"option", "OPTION MIME", "use MIME headers", &DictSession::option},
+    {"client", "CLIENT info", "identify client to server", &DictSession::client},
+    {"status", "STATUS", "display timing information", &DictSession::uptime},
+    {"help", "HELP", "display this help information", &DictSession::help},
+    {"quit", "QUIT", "terminate connection", &DictSession::quit},
+    {"auth", "", "", &DictSession::not_implemented},
+    {"saslauth", "", "", &DictSession::not_implemented},
+    {"saslresp", "", "", &DictSession::not_implemented},
+};
+
 Reply DictSession::answer_command(std::string_view line) {
     const auto words = command_words(line);
     if (!words) return status("501 Syntax error, illegal parameters");
     if (words->empty()) return status("500 Syntax error, command not recognized");
-    const std::string command = lower_case((*words)[0]);
-    if (command == "define") return define(*words);
-    if (command == "match") return match(*words);
-    if (command == "show") return show(*words);
-    if (command == "client") return {ok(), false};
-    if (command == "option") {
-        if (words->size() == 2 && lower_case((*words)[1]) == "mime") {
-            mime_ = true;
-            return status("250 ok - using MIME headers");
-        }
-        return status("501 Syntax error, illegal parameters");
+    const std::string name = lower_case((*words)[0]);
+    for (const Verb& verb : kVerbs) {
+        if (verb.name == name) return (this->*verb.answer)(*words);
     }
-    if (command == "status") {
-        const auto now = std::chrono::duration_cast<std::chrono::seconds>(
-                             std::chrono::system_clock::now().time_since_epoch()).count();
-        return status(fmt::format("210 up {} seconds", now - static_cast<std::int64_t>(facts_.started)));
-    }
-    if (command == "help") return {"113 help text follows\r\n" + text_block(kHelp) + ok(), false};
-    if (command == "quit") return status("221 Closing Connection", true);
-    if (command == "auth" || command == "saslauth" || command == "saslresp") return status("502 Command not implemented");
     return status("500 Syntax error, command not recognized");
 }
+
+Reply DictSession::option(const Words& words) {
+    if (words.size() != 2 || lower_case(words[1]) != "mime") return status("501 Syntax error, illegal parameters");
+    mime_ = true;
+    return status("250 ok - using MIME headers");
+}
+
+Reply DictSession::client(const Words&) { return {ok(), false}; }
+
+Reply DictSession::uptime(const Words&) {
+    const auto now =
+        std::chrono::duration_cast<std::chrono::seconds>(std::chrono::system_clock::now().time_since_epoch()).count();
+    return status(fmt::format("210 up {} seconds", now - static_cast<std::int64_t>(facts_.started)));
+}
+
+Reply DictSession::help(const Words&) {
+    std::string text;
+    for (const Verb& verb : kVerbs) {
+        if (!verb.usage.empty()) text += fmt::format("{:29}-- {}\n", verb.usage, verb.help);
+    }
+    return {"113 help text follows\r\n" + text_block(text) + ok(), false};
+}
+
+Reply DictSession::quit(const Words&) { return status("221 Closing Connection", true); }
+
+Reply DictSession::not_implemented(const Words&) { return status("502 Command not implemented"); }
 
 }  // namespace lomperi::dict_server

@@ -42,10 +42,27 @@ public:
     const std::string& damage() const { return damage_; }
 
 private:
+    using Words = std::vector<std::string>;
+    // A command of the protocol, one row per line of HELP; the first row of a
+    // verb answers it, and a row without usage is not told.
+    struct Verb {
+        std::string_view name;   // lower case; the client's is read in any case
+        std::string_view usage;  // "DEFINE database word"
+        std::string_view help;
+        Reply (DictSession::*answer)(const Words& words);
+    };
+    static const Verb kVerbs[];
+
     Reply answer_command(std::string_view line);
-    Reply define(const std::vector<std::string>& words) const;
-    Reply match(const std::vector<std::string>& words) const;
-    Reply show(const std::vector<std::string>& words) const;
+    Reply define(const Words& words);
+    Reply match(const Words& words);
+    Reply show(const Words& words);
+    Reply option(const Words& words);
+    Reply client(const Words& words);
+    Reply uptime(const Words& words);
+    Reply help(const Words& words);
+    Reply quit(const Words& words);
+    Reply not_implemented(const Words& words);
     std::string definition(std::string_view database, std::string_view word) const;
 
     const morphology::Dictionary& dictionary_;

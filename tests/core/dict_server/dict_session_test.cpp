@@ -75,6 +75,27 @@ TEST_F(Session, StatusCodesOfEveryCommand) {
     EXPECT_TRUE(quit.close);
 }
 
+// HELP tells every command the server answers, in the words of RFC 2229's
+// example, and no command it does not implement.
+TEST_F(Session, HelpTellsEveryCommand) {
+    EXPECT_EQ(say("help"),
+              "113 help text follows\r\n"
+              "DEFINE database word         -- look up word in database\r\n"
+              "MATCH database strategy word -- match words in database using strategy\r\n"
+              "SHOW DB                      -- list all accessible databases\r\n"
+              "SHOW STRAT                   -- list available matching strategies\r\n"
+              "SHOW INFO database           -- provide information about the database\r\n"
+              "SHOW SERVER                  -- provide site-specific information\r\n"
+              "OPTION MIME                  -- use MIME headers\r\n"
+              "CLIENT info                  -- identify client to server\r\n"
+              "STATUS                       -- display timing information\r\n"
+              "HELP                         -- display this help information\r\n"
+              "QUIT                         -- terminate connection\r\n"
+              ".\r\n250 ok\r\n");
+    EXPECT_EQ(say("SASLAUTH x"), "502 Command not implemented\r\n");
+    EXPECT_EQ(say("Option Mime"), "250 ok - using MIME headers\r\n");
+}
+
 // DEFINE gives the word's own definitions only (a form's lemma's among
 // them); a headword that merely begins like it is what MATCH prefix finds.
 TEST_F(Session, DefineIsTheWordsOwnAndNeverAWordThatBeginsLikeIt) {

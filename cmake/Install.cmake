@@ -1,6 +1,7 @@
 # Installation and the Debian package. Only the dictionary executable is
-# installed, with its man page, its licence, the provenance of its data and
-# a systemd user unit for its DICT server (not enabled).
+# installed, with its man page, its shell completions, its licence, the
+# provenance of its data and a systemd user unit for its DICT server (not
+# enabled).
 include(GNUInstallDirs)
 
 # The man page is installed compressed, as Debian expects; -n keeps the
@@ -18,6 +19,10 @@ add_custom_target(lomperi_man ALL DEPENDS "${LOMPERI_MAN_GZ}")
 add_dependencies(lomperi lomperi_man)
 
 install(TARGETS lomperi RUNTIME DESTINATION "${CMAKE_INSTALL_BINDIR}")
+# The shells' completions, written when the program is linked (src/).
+install(FILES "${LOMPERI_COMPLETIONS}/lomperi" DESTINATION "${CMAKE_INSTALL_DATADIR}/bash-completion/completions")
+install(FILES "${LOMPERI_COMPLETIONS}/_lomperi" DESTINATION "${CMAKE_INSTALL_DATADIR}/zsh/vendor-completions")
+install(FILES "${LOMPERI_COMPLETIONS}/lomperi.fish" DESTINATION "${CMAKE_INSTALL_DATADIR}/fish/vendor_completions.d")
 install(FILES "${LOMPERI_MAN_GZ}" DESTINATION "${CMAKE_INSTALL_MANDIR}/man1")
 install(FILES LICENSE cmake/debian/copyright DESTINATION "${CMAKE_INSTALL_DOCDIR}")
 install(FILES data/README.md DESTINATION "${CMAKE_INSTALL_DOCDIR}" RENAME DATA-SOURCES.md)

@@ -10,6 +10,7 @@
 #include "base/composition.hpp"
 #include "base/utf8.hpp"
 #include "core/cli/gloss.hpp"
+#include "core/cli/help_text.hpp"
 #include "core/cli/text_io.hpp"
 #include "core/expand/entry_lines.hpp"
 #include "core/morphology/damage_report.hpp"
@@ -60,10 +61,10 @@ std::uint16_t width_from(const char* columns) {
 
 // The lines of each file (standard input for none or "-"), glossed as they
 // come and written at once, so that the command works as a filter.
-Result<int> gloss_files(const morphology::Dictionary& dictionary, const Gloss& gloss, Output& out) {
-    std::vector<std::string> files = gloss.files;
+Result<int> gloss_files(const morphology::Dictionary& dictionary, const Options& options, Output& out) {
+    std::vector<std::string> files = options.operands;
     if (files.empty()) files.push_back("-");
-    const GlossStyle style = gloss.json ? GlossStyle::Json : gloss.interlinear ? GlossStyle::Interlinear : GlossStyle::Lines;
+    const GlossStyle style = options.json ? GlossStyle::Json : options.interlinear ? GlossStyle::Interlinear : GlossStyle::Lines;
     Glosser glosser(dictionary, style, output_style_from_environment().width);
     std::string glossed;
     for (const auto& file : files) {
@@ -185,14 +186,12 @@ Result<int> finish(Output& out, int status) {
     return status;
 }
 
-Result<int> print_word_list() {
-    const auto path = reading::word_list_path();
-    if (path.empty()) return fail("no place for words.tsv: neither XDG_DATA_HOME nor HOME is set");
-    auto count = reading::count_review_lines(path);
-    if (!count) return forward(count);
+Result<int> print_answers(std::string_view text, int status, std::string_view errors) {
     Output out(STDOUT_FILENO);
-    out.write(fmt::format("{}\t{} {}\n", printable(path.string()), *count, *count == 1 ? "word" : "words"));
-    return finish(out, kAllFound);
+    out.write(text);
+    auto finished = finish(out, status);
+    write_out(stderr, errors);
+    return finished;
 }
 
 // A word given here may be pasted from a PDF or be a macOS file name, its
@@ -204,46 +203,10 @@ std::vector<std::string> composed_words(const std::vector<std::string>& words) {
     return out;
 }
 
-Result<int> answer(const Command& command, const morphology::Dictionary& dictionary) {
-    Output out(STDOUT_FILENO);
-    if (const auto* gloss = std::get_if<Gloss>(&command)) {
-        auto status = gloss_files(dictionary, *gloss, out);
-        if (!status) {
-            (void)out.finish("standard output");
-            return status;
-        }
-        return finish(out, *status);
-    }
-    std::string text;
-    std::string errors;
-    int status = kAllFound;
-    if (const auto* english = std::get_if<English>(&command)) {
-        if (!morphology::has_english(dictionary)) return fail("this data set has no English side");
-        status = translate_english(dictionary, composed_words(english->words), text, errors);
-    } else if (const auto& lookup = std::get<LookUp>(command); lookup.json) {
-        for (const auto& word : composed_words(lookup.words)) {
-            const Glossed glossed = gloss_word(dictionary, word);
-            if (!glossed.meaning) status = kSomeNotFound;
-            text += gloss_line_of(word, glossed, true);
-        }
-    } else {
-        status = look_up(dictionary, composed_words(lookup.words), output_style_from_environment(), text, errors);
-    }
-    out.write(text);
-    auto finished = finish(out, status);
-    write_out(stderr, errors);
-    return finished;
-}
-
-// Damage met while answering is an error of the data set, said once after the answers.
-Result<int> run_with_dictionary(const Command& command, const morphology::Dictionary& dictionary) {
-    if (std::holds_alternative<Version>(command)) {
-        Output out(STDOUT_FILENO);
-        out.write(version_text(dictionary));
-        return finish(out, kAllFound);
-    }
+template <typename Answer>
+Result<int> watching_damage(const morphology::Dictionary& dictionary, const Answer& answer) {
     const DamageWatch watch;
-    auto status = answer(command, dictionary);
+    auto status = answer();
     if (status && (watch.met() || !morphology::files_found_damaged(dictionary).empty())) {
         return fail(morphology::damage_message(dictionary));
     }
@@ -252,25 +215,68 @@ Result<int> run_with_dictionary(const Command& command, const morphology::Dictio
 
 }  // namespace
 
-Result<int> run_command(const Command& command, const morphology::DataFiles& files) {
-    if (std::holds_alternative<Help>(command)) {
+Result<int> run_look_up(const Context& context) {
+    const morphology::Dictionary& dictionary = *context.dictionary;
+    return watching_damage(dictionary, [&]() -> Result<int> {
+        const auto words = composed_words(context.options.operands);
+        std::string text;
+        std::string errors;
+        int status = kAllFound;
+        if (context.options.json) {
+            for (const auto& word : words) {
+                const Glossed glossed = gloss_word(dictionary, word);
+                if (!glossed.meaning) status = kSomeNotFound;
+                text += gloss_line_of(word, glossed, true);
+            }
+        } else {
+            status = look_up(dictionary, words, output_style_from_environment(), text, errors);
+        }
+        return print_answers(text, status, errors);
+    });
+}
+
+Result<int> run_gloss(const Context& context) {
+    return watching_damage(*context.dictionary, [&]() -> Result<int> {
         Output out(STDOUT_FILENO);
-        out.write(help_text(!files[morphology::DataFile::mor_vfst].empty()));
-        return finish(out, kAllFound);
-    }
-    if (std::holds_alternative<Words>(command)) return print_word_list();
-    if (const auto* usage = std::get_if<UsageError>(&command)) {
-        write_out(stderr, fmt::format("lomperi: {}\nUsage: lomperi [WORD... | --gloss [FILE...] | --read FILE | --words | --english WORD... | --help | --version]\n",
-                                      printable(usage->message)));
-        return kUsageError;
-    }
-    auto dictionary = morphology::load_dictionary(files);
-    if (!dictionary) return forward(dictionary);
-    try {
-        return run_with_dictionary(command, *dictionary);
-    } catch (const std::bad_alloc&) {
-        return fail("out of memory");
-    }
+        auto status = gloss_files(*context.dictionary, context.options, out);
+        if (!status) {
+            (void)out.finish("standard output");
+            return status;
+        }
+        return finish(out, *status);
+    });
+}
+
+Result<int> run_english(const Context& context) {
+    const morphology::Dictionary& dictionary = *context.dictionary;
+    return watching_damage(dictionary, [&]() -> Result<int> {
+        if (!morphology::has_english(dictionary)) return fail("this data set has no English side");
+        std::string text;
+        std::string errors;
+        const int status = translate_english(dictionary, composed_words(context.options.operands), text, errors);
+        return print_answers(text, status, errors);
+    });
+}
+
+Result<int> run_version(const Context& context) { return print_text(version_text(*context.dictionary)); }
+
+Result<int> run_word_list(const Context&) {
+    const auto path = reading::word_list_path();
+    if (path.empty()) return fail("no place for words.tsv: neither XDG_DATA_HOME nor HOME is set");
+    auto count = reading::count_review_lines(path);
+    if (!count) return forward(count);
+    return print_text(fmt::format("{}\t{} {}\n", printable(path.string()), *count, *count == 1 ? "word" : "words"));
+}
+
+Result<int> print_text(std::string_view text) {
+    Output out(STDOUT_FILENO);
+    out.write(text);
+    return finish(out, kAllFound);
+}
+
+int tell_usage_error(CommandTable table, const UsageError& error) {
+    write_out(stderr, fmt::format("lomperi: {}\n{}\n", printable(error.message), usage_line(table)));
+    return kUsageError;
 }
 
 }  // namespace lomperi::cli

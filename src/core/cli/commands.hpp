@@ -49,8 +49,19 @@ int translate_english(const morphology::Dictionary& dictionary, const std::vecto
 // The version line and the size of the data set.
 std::string version_text(const morphology::Dictionary& dictionary);
 
-// Runs a command other than the full-screen dictionary and writes its
-// output; the exit status, or an error that the caller prints (status 1).
-Result<int> run_command(const Command& command, const morphology::DataFiles& files);
+// The commands of the command line that answer here (see core/app's table).
+// Damage met while answering is an error of the data set, said once after
+// the answers.
+Result<int> run_look_up(const Context& context);
+Result<int> run_gloss(const Context& context);
+Result<int> run_english(const Context& context);
+Result<int> run_version(const Context& context);
+Result<int> run_word_list(const Context& context);
+
+// Writes the text to standard output; kAllFound, or the error of the write.
+Result<int> print_text(std::string_view text);
+
+// Tells the usage error and the usage line on standard error; kUsageError.
+int tell_usage_error(CommandTable table, const UsageError& error);
 
 }  // namespace lomperi::cli

@@ -12,45 +12,6 @@
 namespace lomperi::cli {
 namespace {
 
-TEST(Arguments, ParseToCommands) {
-    struct Row {
-        std::vector<std::string> args;
-        std::size_t kind;  // the index of the Command alternative
-        std::vector<std::string> items;
-    };
-    const std::vector<Row> rows = {
-        {{}, 0, {}},
-        {{"talo"}, 1, {"talo"}},
-        {{"talo", "kissa"}, 1, {"talo", "kissa"}},
-        {{"--", "-kin"}, 1, {"-kin"}},
-        {{"-"}, 1, {"-"}},
-        {{"--gloss"}, 2, {}},
-        {{"--gloss", "a.txt", "-"}, 2, {"a.txt", "-"}},
-        {{"--help"}, 3, {}},
-        {{"-h"}, 3, {}},
-        {{"--version"}, 4, {}},
-        {{"--bogus"}, 5, {}},
-        {{"talo", "-x"}, 5, {}},
-        {{"--gloss", "--help"}, 5, {}},
-        {{"--"}, 5, {}},
-        {{"--english"}, 5, {}},
-        {{"--english", "to be", "cat"}, 6, {"to be", "cat"}},
-    };
-    for (const auto& row : rows) {
-        const Command command = parse_arguments(row.args);
-        EXPECT_EQ(command.index(), row.kind) << ::testing::PrintToString(row.args);
-        if (const auto* lookup = std::get_if<LookUp>(&command)) {
-            EXPECT_EQ(lookup->words, row.items);
-        }
-        if (const auto* gloss = std::get_if<Gloss>(&command)) {
-            EXPECT_EQ(gloss->files, row.items);
-        }
-        if (const auto* english = std::get_if<English>(&command)) {
-            EXPECT_EQ(english->words, row.items);
-        }
-    }
-}
-
 TEST(Commands, LookUpPrintsTheEntryLinesAndReportsMisses) {
     std::string out, errors;
     const int status = look_up(testing::make_kehu_dictionary().dict, {"kehun", "zzz", "kehuja"}, {60, false}, out, errors);

@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include "core/cli/arguments.hpp"
-
 namespace lomperi::cli {
 namespace {
 
@@ -37,18 +35,6 @@ TEST(ListenAddress, HostAndAPortFromZeroTo65535) {
         EXPECT_EQ(parsed->port, expected->second) << text;
         EXPECT_EQ(shown(*parsed), text);
     }
-}
-
-TEST(ListenAddress, ABadOneIsAUsageErrorNamingIt) {
-    for (const std::string bad : {"127.0.0.1:99999", "127.0.0.1:", "[::1]:"}) {
-        const Command command = parse_arguments({"--serve", "--listen", bad});
-        const auto* usage = std::get_if<UsageError>(&command);
-        ASSERT_NE(usage, nullptr) << bad;
-        EXPECT_TRUE(usage->message.starts_with("--listen " + bad + " is no HOST:PORT")) << usage->message;
-    }
-    const Command good = parse_arguments({"--serve", "--listen", "127.0.0.1:0", "--listen", "[::1]:2628"});
-    ASSERT_TRUE(std::holds_alternative<Serve>(good));
-    EXPECT_EQ(std::get<Serve>(good).listen, (std::vector<std::string>{"127.0.0.1:0", "[::1]:2628"}));
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 
 #include <fmt/format.h>
 
+#include "base/file_descriptor.hpp"
 #include "term/signal_pipe.hpp"
 
 namespace lomperi::term {
@@ -36,33 +37,22 @@ Result<void> wait_writable(int fd) {
 }  // namespace
 
 Result<void> write_all(int fd, std::string_view bytes) {
-    while (!bytes.empty()) {
-        // A signal that asks the program to end cuts a blocked write short.
-        if (pending_termination() != 0) return interrupted();
-        const ssize_t n = ::write(fd, bytes.data(), bytes.size());
-        if (n > 0) {
-            bytes.remove_prefix(static_cast<std::size_t>(n));
-            continue;
-        }
-        if (n == 0) return fail("failed to write whole buffer");
-        if (errno == EINTR) continue;
-        if (errno == EAGAIN || errno == EWOULDBLOCK) {
-            if (auto ready = wait_writable(fd); !ready) return ready;
-            continue;
-        }
-        return fail(std::strerror(errno));
+    // A signal that asks the program to end cuts a blocked write short.
+    const StopWriting ending = [] { return pending_termination() != 0; };
+    for (;;) {
+        const Written written = lomperi::write_all(fd, bytes, ending);
+        if (written.whole()) return {};
+        bytes.remove_prefix(written.bytes);
+        if (written.error == EINTR) return interrupted();
+        if (written.error != EAGAIN && written.error != EWOULDBLOCK) return fail(std::strerror(written.error));
+        if (auto ready = wait_writable(fd); !ready) return ready;
     }
-    return {};
 }
 
 void write_without_waiting(int fd, std::string_view bytes) {
     const int flags = ::fcntl(fd, F_GETFL);
     if (flags >= 0) ::fcntl(fd, F_SETFL, flags | O_NONBLOCK);
-    while (!bytes.empty()) {
-        const ssize_t n = ::write(fd, bytes.data(), bytes.size());
-        if (n <= 0) break;
-        bytes.remove_prefix(static_cast<std::size_t>(n));
-    }
+    (void)lomperi::write_all(fd, bytes);
     // The descriptor's flags are shared with whoever started the program.
     if (flags >= 0) ::fcntl(fd, F_SETFL, flags);
 }

@@ -11,6 +11,7 @@
 
 #include <fmt/format.h>
 
+#include "base/file_descriptor.hpp"
 #include "base/utf8.hpp"
 #include "term/char_width.hpp"
 
@@ -152,17 +153,7 @@ void Output::end_line() {
 }
 
 void Output::flush() {
-    std::string_view rest = buffer_;
-    while (!rest.empty() && error_ == 0) {
-        const ssize_t put = ::write(fd_, rest.data(), rest.size());
-        if (put > 0) {
-            rest.remove_prefix(static_cast<std::size_t>(put));
-        } else if (put < 0 && errno != EINTR) {
-            error_ = errno;
-        } else if (put == 0) {
-            error_ = EIO;
-        }
-    }
+    if (error_ == 0) error_ = write_all(fd_, buffer_).error;
     buffer_.clear();
 }
 

@@ -47,6 +47,10 @@ void tell_damage_once(const std::string& message) {
     if (!told.exchange(true)) std::fputs(fmt::format("lomperi: {}\n", message).c_str(), stderr);
 }
 
+// Not FileDescriptor's write_all: an answer has one deadline however it is
+// cut, and send() is told per call never to wait (MSG_DONTWAIT) nor to raise
+// SIGPIPE (MSG_NOSIGNAL), which write() cannot be. A send that takes nothing
+// fails the answer, as a write that takes nothing does.
 bool send_before(int fd, std::string_view bytes, Clock::time_point deadline) {
     while (!bytes.empty()) {
         const ssize_t n = ::send(fd, bytes.data(), bytes.size(), MSG_NOSIGNAL | MSG_DONTWAIT);

@@ -18,35 +18,10 @@ std::optional<std::string> read_whole_file(const std::filesystem::path& path, st
     if (file.get() < 0) return std::nullopt;
     struct stat info {};
     if (::fstat(file.get(), &info) != 0 || !S_ISREG(info.st_mode)) return std::nullopt;
-    std::string text;
-    char chunk[4096];
-    while (text.size() <= limit) {
-        const ssize_t got = ::read(file.get(), chunk, sizeof chunk);
-        if (got == 0) return text;
-        if (got < 0) {
-            if (errno == EINTR) continue;
-            return std::nullopt;
-        }
-        text.append(chunk, static_cast<std::size_t>(got));
-    }
-    return text;
+    auto text = file.read_limited(limit);
+    if (!text) return std::nullopt;
+    return std::move(*text);
 }
-
-namespace {
-
-bool write_all_to(int fd, std::string_view text) {
-    while (!text.empty()) {
-        const ssize_t put = ::write(fd, text.data(), text.size());
-        if (put < 0) {
-            if (errno == EINTR) continue;
-            return false;
-        }
-        text.remove_prefix(static_cast<std::size_t>(put));
-    }
-    return true;
-}
-
-}  // namespace
 
 std::optional<std::int64_t> modified_time(const std::filesystem::path& path) {
     struct stat info {};
@@ -84,7 +59,7 @@ bool replace_file(const std::filesystem::path& link, std::string_view text) {
     ::unlink(temporary.c_str());  // left by an earlier process of the same number
     FileDescriptor file(::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
     if (file.get() < 0) return false;
-    const bool written = write_all_to(file.get(), text) && ::fsync(file.get()) == 0 && file.close();
+    const bool written = file.write_all(text).whole() && ::fsync(file.get()) == 0 && file.close();
     if (written && ::rename(temporary.c_str(), path.c_str()) == 0) return true;
     ::unlink(temporary.c_str());
     return false;

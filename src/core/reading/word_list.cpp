@@ -76,21 +76,13 @@ bool has_same_line(std::string_view content, bool whole_file, std::string_view l
     return false;
 }
 
-Result<void> append_whole(int fd, const std::filesystem::path& path, std::string_view line, off_t size) {
-    std::string_view rest = line;
-    while (!rest.empty()) {
-        const ssize_t n = ::write(fd, rest.data(), rest.size());
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) {
-            const int error = n < 0 ? errno : ENOSPC;
-            // What went out of the line is taken back.
-            while (::ftruncate(fd, size) != 0 && errno == EINTR) {
-            }
-            return std::unexpected(cannot_save(path, error));
-        }
-        rest.remove_prefix(static_cast<std::size_t>(n));
+Result<void> append_whole(const FileDescriptor& fd, const std::filesystem::path& path, std::string_view line, off_t size) {
+    const Written written = fd.write_all(line);
+    if (written.whole()) return {};
+    // What went out of the line is taken back.
+    while (::ftruncate(fd.get(), size) != 0 && errno == EINTR) {
     }
-    return {};
+    return std::unexpected(cannot_save(path, written.error));
 }
 
 }  // namespace
@@ -120,7 +112,7 @@ Result<Saved> save_review_line(const std::filesystem::path& path, std::string_vi
     const bool needs_feed = !tail->empty() && !tail->ends_with('\n');
     std::string whole(needs_feed ? "\n" : "");
     whole += line;
-    if (auto appended = append_whole(fd.get(), path, whole, size); !appended) {
+    if (auto appended = append_whole(fd, path, whole, size); !appended) {
         return std::unexpected(appended.error());
     }
     return Saved::Added;

@@ -64,12 +64,15 @@ public:
             read(current_.end());
             return before;
         }
-        bool operator==(std::default_sentinel_t) const { return current_.offset >= text_.size(); }
+        bool operator==(std::default_sentinel_t) const { return current_.length == 0; }
 
     private:
+        // Past the end, the length is 0: every character has at least one byte.
         void read(std::size_t at) {
-            current_.offset = at;
-            if (at >= text_.size()) return;
+            if (at >= text_.size()) {
+                current_ = {at, 0, 0, Utf8Step::Ok};
+                return;
+            }
             // Most text is ASCII: a byte compare, without a call.
             if (const auto byte = static_cast<unsigned char>(text_[at]); byte < 0x80) {
                 current_ = {at, 1, byte, Utf8Step::Ok};

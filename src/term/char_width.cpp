@@ -224,7 +224,7 @@ std::uint8_t char_width(char32_t ch) {
 
 std::size_t display_width(std::string_view text) {
     std::size_t cells = 0;
-    for (const CodePoint& ch : code_points(text)) cells += char_width(displayable(ch.value));
+    for (const CodePoint& ch : code_points(text)) cells += ch.value < 0x80 ? 1 : char_width(displayable(ch.value));
     return cells;
 }
 

@@ -13,30 +13,30 @@
 #include <vector>
 
 #include "base/bytes.hpp"
-#include "core/morphology/analyser.hpp"
-#include "core/morphology/reading.hpp"
+#include "core/analysis/analyser.hpp"
+#include "core/analysis/reading.hpp"
 
 namespace {
 
 using namespace lomperi;
 
-void read_all(const morphology::Analyser& analyser, std::string_view word) {
+void read_all(const analysis::Analyser& analyser, std::string_view word) {
     const auto raw = analyser.raw_analyses(word);
-    if (raw.size() > morphology::kMaxRawAnalyses) std::abort();
+    if (raw.size() > analysis::kMaxRawAnalyses) std::abort();
     const auto readings =
-        morphology::readings_of(word, raw, [&](std::string_view stem) { return analyser.raw_analyses(stem); });
+        analysis::readings_of(word, raw, [&](std::string_view stem) { return analyser.raw_analyses(stem); });
     for (const auto& reading : readings) {
         if (reading.lemma.size() > 4096) std::abort();
     }
 }
 
-const std::optional<morphology::Analyser>& real_analyser() {
+const std::optional<analysis::Analyser>& real_analyser() {
     static const std::vector<std::uint8_t> bytes = [] {
         std::ifstream in(LOMPERI_MOR_VFST, std::ios::binary);
         return std::vector<std::uint8_t>(std::istreambuf_iterator<char>(in), {});
     }();
-    static const std::optional<morphology::Analyser> analyser = [] {
-        auto opened = morphology::Analyser::open(bytes);
+    static const std::optional<analysis::Analyser> analyser = [] {
+        auto opened = analysis::Analyser::open(bytes);
         return opened ? std::optional(std::move(*opened)) : std::nullopt;
     }();
     return analyser;
@@ -72,7 +72,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     }
     const auto bytes = small_transducer(data + 1, size - 1);
-    const auto analyser = morphology::Analyser::open(bytes);
+    const auto analyser = analysis::Analyser::open(bytes);
     if (!analyser) return 0;
     for (const char* word : {"a", "ab", "aab", "ä-b", "abababab", "b"}) read_all(*analyser, word);
     return 0;

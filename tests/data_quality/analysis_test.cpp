@@ -1,5 +1,6 @@
 // The analyser over the embedded transducer: its readings against a table
 // of libvoikko's, and the ranking and entry choice a reader relies on.
+#include <fmt/format.h>
 #include <gtest/gtest.h>
 
 #include <fstream>
@@ -8,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "core/analysis/labels.hpp"
 #include "core/cli/gloss.hpp"
 #include "core/morphology/analysis.hpp"
 #include "core/morphology/entry_choice.hpp"
@@ -18,31 +20,35 @@ namespace {
 
 // "class=noun;case=inessive;…" in the table's order; of the clitics only
 // those libvoikko tells.
-std::string attributes(const Reading& r) {
+std::string attributes(const analysis::Reading& reading) {
+    using analysis::label;
+    const analysis::Form& r = reading.form;
     std::string out;
-    const auto add = [&](std::string_view name, const std::string& value) {
+    const auto add = [&](std::string_view name, std::string_view value) {
         if (value.empty()) return;
         if (!out.empty()) out += ';';
-        out += std::string(name) + "=" + value;
+        out += fmt::format("{}={}", name, value);
     };
-    add("class", r.word_class);
-    add("case", r.grammatical_case);
-    add("number", r.number);
-    add("person", r.person);
-    add("mood", r.mood);
-    add("tense", r.tense);
-    add("infinitive", r.infinitive);
-    add("participle", r.participle);
-    add("comparison", r.comparison);
-    add("possessive", r.possessive);
+    add("class", label(r.word_class).json);
+    add("case", label(r.grammatical_case).json);
+    add("number", label(r.number).json);
+    add("person", label(r.person, r.number).json);
+    add("mood", label(r.mood).json);
+    add("tense", label(r.tense).json);
+    add("infinitive", label(r.infinitive).json);
+    add("participle", label(r.participle).json);
+    add("comparison", label(r.comparison).json);
+    add("possessive", label(r.possessive).json);
     std::set<std::string> told;
-    for (const auto& clitic : r.clitics) {
-        if (clitic == "kin" || clitic == "kaan" || clitic == "ko") told.insert(clitic);
+    for (const auto clitic : r.clitics) {
+        if (clitic == analysis::Clitic::Kin || clitic == analysis::Clitic::Kaan || clitic == analysis::Clitic::Ko) {
+            told.insert(std::string(label(clitic).json));
+        }
     }
     std::string clitics;
     for (const auto& clitic : told) clitics += (clitics.empty() ? "" : ",") + clitic;
     add("clitics", clitics);
-    if (r.negative) add("negative", *r.negative ? "true" : "false");
+    if (r.negative != analysis::Negative::None) add("negative", r.negative == analysis::Negative::Yes ? "true" : "false");
     return out;
 }
 
@@ -169,7 +175,7 @@ TEST(Analysis, InterlinearGlossOfASentence) {
 TEST(Analysis, APossessiveFormIsNoCompound) {
     const auto readings = analyse(embedded_dictionary(), "taloansa");
     ASSERT_FALSE(readings.empty());
-    EXPECT_EQ(readings.front().possessive, "3");
+    EXPECT_EQ(readings.front().form.possessive, analysis::Possessive::Third);
     EXPECT_EQ(readings.front().compound_parts, 1u);
 }
 

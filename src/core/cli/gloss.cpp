@@ -3,6 +3,7 @@
 #include "base/composition.hpp"
 #include "base/text.hpp"
 #include "base/utf8.hpp"
+#include "core/analysis/form_text.hpp"
 #include "core/cli/interlinear.hpp"
 #include "core/cli/json.hpp"
 #include "core/cli/text_io.hpp"
@@ -39,7 +40,7 @@ std::string gloss_line_of(std::string_view word, const Glossed& glossed, bool js
     out += '\t';
     append_printable(out, glossed.meaning.value_or(""));
     out += '\t';
-    if (glossed.meaning && !glossed.readings.empty()) append_printable(out, morphology::form_labels(glossed.readings.front()));
+    if (glossed.meaning && !glossed.readings.empty()) append_printable(out, analysis::form_labels(glossed.readings.front().form));
     out += '\n';
     return out;
 }

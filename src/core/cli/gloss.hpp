@@ -9,7 +9,7 @@
 
 #include "base/error.hpp"
 #include "core/morphology/dictionary.hpp"
-#include "core/morphology/reading.hpp"
+#include "core/analysis/reading.hpp"
 
 namespace lomperi::cli {
 
@@ -18,7 +18,7 @@ namespace lomperi::cli {
 struct Glossed {
     std::optional<std::string> headword;
     std::optional<std::string> meaning;
-    std::vector<morphology::Reading> readings;
+    std::vector<analysis::Reading> readings;
     std::string read_as;  // the spelling the readings are of, when not the word as written
     bool damaged = false;  // the look-up met damaged data (EntryChoice::damaged)
 };

@@ -8,6 +8,7 @@
 
 #include "base/text.hpp"
 #include "base/utf8.hpp"
+#include "core/analysis/form_text.hpp"
 #include "core/cli/text_io.hpp"
 #include "core/morphology/analysis.hpp"
 #include "core/reading/text_words.hpp"
@@ -25,20 +26,6 @@ bool has_letter(std::string_view text) {
     return false;
 }
 
-struct Person {
-    std::string_view label;
-    std::string_view gloss;
-};
-constexpr Person kPersons[] = {{"I", "1sg"},  {"you", "2sg"},      {"he", "3sg"}, {"she", "3sg"},
-                               {"we", "1pl"}, {"you (pl.)", "2pl"}, {"they", "3pl"}};
-
-std::string_view person_gloss(std::string_view item) {
-    for (const Person& person : kPersons) {
-        if (person.label == item) return person.gloss;
-    }
-    return {};
-}
-
 void add_piece(std::string& out, std::string_view piece) {
     if (piece.empty() || out.ends_with(piece)) return;
     if (!out.empty()) out += '.';
@@ -52,7 +39,7 @@ std::string dotted(std::string text) {
 }
 
 // The gloss of a morph without a label: the meaning of the word it is a part of.
-std::string stem_gloss(const morphology::Dictionary& dictionary, const morphology::Reading& reading, std::size_t part) {
+std::string stem_gloss(const morphology::Dictionary& dictionary, const analysis::Reading& reading, std::size_t part) {
     const bool derived = reading.derivations > 0 && !morphology::has_entry(dictionary, reading);
     const std::string& lemma = part < reading.parts.size() && (reading.compound_parts > 1 || derived)
                                    ? reading.parts[part].lemma
@@ -91,35 +78,8 @@ void add_run(std::string& out, const std::vector<Column>& run) {
 
 }  // namespace
 
-std::string gloss_label(std::string_view label) {
-    std::string out;
-    std::string_view rest = label;
-    if (const auto person = person_gloss(label); !person.empty()) return std::string(person);
-    while (!rest.empty()) {
-        const std::size_t comma = rest.find(", ");
-        std::string_view item = rest.substr(0, comma);
-        rest = comma == std::string_view::npos ? std::string_view{} : rest.substr(comma + 2);
-        if (const auto person = person_gloss(item); !person.empty()) {
-            add_piece(out, person);
-            continue;
-        }
-        // Of words that say the same in other words ("I wonder, you know"), the first.
-        if (item.find(' ') != std::string_view::npos && !out.empty()) continue;
-        for (std::size_t at = 0; at <= item.size();) {
-            std::size_t end = item.find(' ', at);
-            if (end == std::string_view::npos) end = item.size();
-            std::string_view piece = item.substr(at, end - at);
-            while (!piece.empty() && (piece.front() == '(' || piece.front() == '-')) piece.remove_prefix(1);
-            while (!piece.empty() && (piece.back() == ')' || piece.back() == '-' || piece.back() == '.')) piece.remove_suffix(1);
-            add_piece(out, piece);
-            at = end + 1;
-        }
-    }
-    return out;
-}
-
 InterlinearWord interlinear_word(const morphology::Dictionary& dictionary, std::string_view word,
-                                 const morphology::Reading* best, std::string_view meaning) {
+                                 const analysis::Reading* best, std::string_view meaning) {
     if (best == nullptr && !meaning.empty()) {
         return {printable(word), printable(dotted(morphology::short_meaning(meaning)))};
     }
@@ -128,8 +88,7 @@ InterlinearWord interlinear_word(const morphology::Dictionary& dictionary, std::
     for (const auto& morph : best->morphs) spelled += morph.text;
     if (lower_case(spelled) != lower_case(word) || best->morphs.empty()) {
         std::string gloss = stem_gloss(dictionary, *best, 0);
-        const std::string labels = gloss_label(morphology::form_labels(*best));
-        if (labels != "basic.form") add_piece(gloss, labels);
+        add_piece(gloss, analysis::form_gloss(best->form));
         return {printable(word), printable(gloss)};
     }
     InterlinearWord out;
@@ -138,13 +97,14 @@ InterlinearWord interlinear_word(const morphology::Dictionary& dictionary, std::
         // The first morph of each compound part is its stem: the part's meaning, then any label.
         const bool stem = part != morph.part;
         part = morph.part;
-        if (!stem && morph.label.empty()) {
+        const bool labelled = analysis::has_cue(morph.form);
+        if (!stem && !labelled) {
             // Letters that add nothing of their own ("kiss" + "a") stay with the morph before.
             out.cut += printable(morph.text);
             continue;
         }
         std::string gloss = stem ? stem_gloss(dictionary, *best, morph.part) : std::string();
-        if (!morph.label.empty()) add_piece(gloss, gloss_label(morph.label));
+        if (labelled) add_piece(gloss, analysis::morph_gloss(morph.form));
         if (morph.text.empty()) {
             // A form that adds no letters ("ota", imperative) is told after the stem.
             add_piece(out.gloss, gloss);

@@ -11,7 +11,7 @@
 #include <string_view>
 
 #include "core/morphology/dictionary.hpp"
-#include "core/morphology/reading.hpp"
+#include "core/analysis/reading.hpp"
 
 namespace lomperi::cli {
 
@@ -25,10 +25,7 @@ struct InterlinearWord {
     std::string gloss;
 };
 InterlinearWord interlinear_word(const morphology::Dictionary& dictionary, std::string_view word,
-                                 const morphology::Reading* best, std::string_view meaning = {});
-
-// A label as a gloss: "he, she" is "3sg", "in (plural)" is "in.pl".
-std::string gloss_label(std::string_view label);
+                                 const analysis::Reading* best, std::string_view meaning = {});
 
 // The three lines of each run of words that fits `width` (a word wider
 // than that stands alone), every line ending in a line feed, and an empty

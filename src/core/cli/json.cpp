@@ -2,6 +2,7 @@
 
 #include <fmt/format.h>
 
+#include "core/analysis/labels.hpp"
 #include "core/cli/text_io.hpp"
 
 namespace lomperi::cli {
@@ -32,28 +33,32 @@ void append_field(std::string& out, std::string_view name, std::string_view valu
     append_string(out, value);
 }
 
-std::string reading_json(const morphology::Reading& r) {
+std::string reading_json(const analysis::Reading& r) {
+    using analysis::label;
+    const analysis::Form& form = r.form;
     std::string out = "{\"lemma\":";
     append_string(out, r.lemma);
-    append_field(out, "class", r.word_class);
-    append_field(out, "case", r.grammatical_case);
-    append_field(out, "number", r.number);
-    append_field(out, "person", r.person);
-    append_field(out, "mood", r.mood);
-    append_field(out, "tense", r.tense);
-    append_field(out, "infinitive", r.infinitive);
-    append_field(out, "participle", r.participle);
-    append_field(out, "comparison", r.comparison);
-    append_field(out, "possessive", r.possessive);
-    if (!r.clitics.empty()) {
+    append_field(out, "class", label(form.word_class).json);
+    append_field(out, "case", label(form.grammatical_case).json);
+    append_field(out, "number", label(form.number).json);
+    append_field(out, "person", label(form.person, form.number).json);
+    append_field(out, "mood", label(form.mood).json);
+    append_field(out, "tense", label(form.tense).json);
+    append_field(out, "infinitive", label(form.infinitive).json);
+    append_field(out, "participle", label(form.participle).json);
+    append_field(out, "comparison", label(form.comparison).json);
+    append_field(out, "possessive", label(form.possessive).json);
+    if (!form.clitics.empty()) {
         out += ",\"clitics\":[";
-        for (std::size_t k = 0; k < r.clitics.size(); ++k) {
-            if (k > 0) out += ',';
-            append_string(out, r.clitics[k]);
+        for (const analysis::Clitic clitic : form.clitics) {
+            if (!out.ends_with('[')) out += ',';
+            append_string(out, label(clitic).json);
         }
         out += ']';
     }
-    if (r.negative) out += *r.negative ? ",\"negative\":true" : ",\"negative\":false";
+    if (form.negative != analysis::Negative::None) {
+        out += form.negative == analysis::Negative::Yes ? ",\"negative\":true" : ",\"negative\":false";
+    }
     if (r.compound_parts > 1 || r.derivations > 0) {
         out += ",\"parts\":[";
         for (std::size_t k = 0; k < r.parts.size(); ++k) {

@@ -6,19 +6,25 @@
 #include <unordered_map>
 
 #include "base/text.hpp"
+#include "core/analysis/form_text.hpp"
 
 namespace lomperi::morphology {
 namespace {
 
+using analysis::Case;
+using analysis::Reading;
+using analysis::WordClass;
+
 bool starts_with_capital(std::string_view text) { return !text.empty() && lower_case_first(text) != text; }
 
 std::size_t rarity(const Reading& reading) {
+    const analysis::Form& form = reading.form;
     // "minä" is "I" far more often than "as what", the essive of "mikä".
-    const bool pronoun_essive = reading.word_class == "pronoun" && reading.grammatical_case == "essive";
-    const bool rare_case = reading.grammatical_case == "instructive" || reading.grammatical_case == "comitative" ||
-                           reading.grammatical_case == "abessive" || reading.grammatical_case == "accusative" ||
+    const bool pronoun_essive = form.word_class == WordClass::Pronoun && form.grammatical_case == Case::Essive;
+    const bool rare_case = form.grammatical_case == Case::Instructive || form.grammatical_case == Case::Comitative ||
+                           form.grammatical_case == Case::Abessive || form.grammatical_case == Case::Accusative ||
                            pronoun_essive;
-    return (rare_case ? 1 : 0) + (reading.possessive.empty() ? 0 : 1);
+    return (rare_case ? 1 : 0) + (form.possessive == analysis::Possessive::None ? 0 : 1);
 }
 
 // "jälkeen" (after) is also an illative of "jälki" (track), "ilman" (without)
@@ -26,8 +32,9 @@ std::size_t rarity(const Reading& reading) {
 // the everyday reading, though the other lemma's forms are used more. Its
 // entry must be of that word, not of a noun spelt the same ("luo": "Luo").
 bool is_particle_as_written(const Dictionary& dictionary, const Reading& reading, std::string_view word) {
-    const bool particle = reading.word_class == "adverb" || reading.word_class == "adposition" ||
-                          reading.word_class == "conjunction";
+    const WordClass word_class = reading.form.word_class;
+    const bool particle =
+        word_class == WordClass::Adverb || word_class == WordClass::Adposition || word_class == WordClass::Conjunction;
     if (!particle || !is_basic_form(reading) || reading.lemma != lower_case_first(word)) return false;
     const auto record = dictionary.gloss_record(reading.lemma);
     if (!record) return false;
@@ -86,8 +93,8 @@ private:
 
 std::vector<Reading> analyse_afresh(const Dictionary& dictionary, std::string_view word) {
     if (!dictionary.analyser.available()) return {};
-    const Analyser& analyser = dictionary.analyser;
-    std::vector<Reading> readings = readings_of(word, analyser.raw_analyses(word),
+    const analysis::Analyser& analyser = dictionary.analyser;
+    std::vector<Reading> readings = analysis::readings_of(word, analyser.raw_analyses(word),
                                                 [&](std::string_view stem) { return analyser.raw_analyses(stem); });
     const bool capital = starts_with_capital(word);
     std::vector<std::tuple<bool, bool, std::size_t, std::size_t, bool, std::size_t, std::uint16_t, std::size_t>> keys;
@@ -96,7 +103,7 @@ std::vector<Reading> analyse_afresh(const Dictionary& dictionary, std::string_vi
         // A derived word with an entry of its own is a word like any other ("valinta").
         const bool entry = has_entry(dictionary, r);
         // "tehdä" is the infinitive before it is the passive's negative form.
-        const bool form_of_itself = r.person == "passive" && r.lemma == lower_case_first(word);
+        const bool form_of_itself = r.form.person == analysis::Person::Passive && r.lemma == lower_case_first(word);
         keys.emplace_back(!entry, !capital && starts_with_capital(r.lemma), r.compound_parts,
                           entry ? 0 : r.derivations, !is_particle_as_written(dictionary, r, word),
                           rarity(r) + (form_of_itself ? 1 : 0), lemma_rank(dictionary, r), k);
@@ -166,9 +173,10 @@ NoteLine reading_line(const Dictionary& dictionary, std::string_view word, const
     }
     const std::size_t last_part = reading.compound_parts - 1;
     bool labelled = false;
-    for (const Morph& morph : reading.morphs) {
-        if (morph.part < last_part || morph.label.empty()) continue;
-        line.text += morph.text.empty() ? " · " + morph.label : " · -" + morph.text + " " + morph.label;
+    for (const analysis::Morph& morph : reading.morphs) {
+        if (morph.part < last_part || !analysis::has_cue(morph.form)) continue;
+        const std::string cue = analysis::morph_cue(morph.form);
+        line.text += morph.text.empty() ? " · " + cue : " · -" + morph.text + " " + cue;
         labelled = true;
     }
     if (!labelled) line.text += ": basic form";

@@ -6,7 +6,7 @@
 
 #include "core/morphology/dictionary.hpp"
 #include "core/morphology/note_line.hpp"
-#include "core/morphology/reading.hpp"
+#include "core/analysis/reading.hpp"
 
 namespace lomperi::morphology {
 
@@ -20,12 +20,12 @@ inline constexpr std::size_t kMaxReadings = 16;
 // lemma whose forms are used more; then the analyser's order. Empty without
 // an analyser or for a word it does not know.
 // The readings of the words analysed last are kept (per thread).
-std::vector<Reading> analyse(const Dictionary& dictionary, std::string_view word);
+std::vector<analysis::Reading> analyse(const Dictionary& dictionary, std::string_view word);
 // The same, found afresh.
-std::vector<Reading> analyse_afresh(const Dictionary& dictionary, std::string_view word);
+std::vector<analysis::Reading> analyse_afresh(const Dictionary& dictionary, std::string_view word);
 
 // Whether the reading's lemma is a headword with an entry.
-bool has_entry(const Dictionary& dictionary, const Reading& reading);
+bool has_entry(const Dictionary& dictionary, const analysis::Reading& reading);
 
 inline constexpr std::size_t kMaxAnalysisLines = 4;
 
@@ -34,7 +34,7 @@ inline constexpr std::size_t kMaxAnalysisLines = 4;
 // ("house")", the lemma and a compound's parts clickable. None when it would
 // tell nothing: one reading, the word's own basic form.
 std::vector<NoteLine> analysis_lines(const Dictionary& dictionary, std::string_view word,
-                                     const std::vector<Reading>& readings);
+                                     const std::vector<analysis::Reading>& readings);
 
 // The first meaning of a headword's entry; empty without one.
 std::string first_meaning(const Dictionary& dictionary, std::string_view headword);

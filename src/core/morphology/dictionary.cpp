@@ -155,9 +155,9 @@ Result<Dictionary> load_dictionary(const DataFiles& files) {
     if (!inflection_half) return forward(inflection_half);
     auto english = load_english(files[DataFile::english_fst], files[DataFile::english_bin], checks);
     if (!english) return forward(english);
-    auto analyser = Analyser{};
+    auto analyser = analysis::Analyser{};
     if (const Bytes transducer = files[DataFile::mor_vfst]; !transducer.empty()) {
-        auto opened = Analyser::open(transducer, checks_of(checks, DataFile::mor_vfst));
+        auto opened = analysis::Analyser::open(transducer, checks_of(checks, DataFile::mor_vfst));
         if (!opened) return forward(opened, "parsing mor.vfst");
         analyser = std::move(*opened);
     }

@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-#include "core/morphology/analyser.hpp"
+#include "core/analysis/analyser.hpp"
 #include "core/morphology/data_files.hpp"
 #include "core/morphology/gloss_store.hpp"
 #include "core/word_map/word_map.hpp"
@@ -56,7 +56,7 @@ struct Dictionary {
     HeadwordList headwords;  // every glosses key in key order; index = base id
     word_map::WordMap inflections;                 // word form -> inflection target
     std::optional<EnglishIndex> english;           // absent in data sets without english.fst
-    Analyser analyser;                             // without mor.vfst, no word has an analysis
+    analysis::Analyser analyser;                             // without mor.vfst, no word has an analysis
     format::HeadwordRanks ranks;                   // without headword-ranks.bin, every headword unranked
     DataChecks checks{};                           // shared with the parts above: what they found damaged
     // Tells this data set from any other loaded in the process, for what is

@@ -6,10 +6,12 @@
 #include "core/morphology/forgiving_lookup.hpp"
 #include "core/morphology/headword_search.hpp"
 #include "core/morphology/inflection_lookup.hpp"
-#include "core/morphology/spoken_forms.hpp"
+#include "core/analysis/spoken_forms.hpp"
 
 namespace lomperi::morphology {
 namespace {
+
+using analysis::Reading;
 
 bool nothing_begins_with(const Dictionary& dictionary, std::string_view query) {
     return search_headwords(dictionary.glosses, query, 1).empty() && search_inflections(dictionary, query, 1).empty();
@@ -45,7 +47,7 @@ bool names_form_of_reading(std::string_view meaning, const std::vector<Reading>&
 // tieto"); the data build puts such a meaning first. A pronoun's forms are
 // read as the pronoun ("sillä": "with it", not the source's "intention").
 bool is_lexicalised(const Dictionary& dictionary, std::string_view headword, const std::vector<Reading>& readings) {
-    if (readings.empty() || readings.front().word_class == "pronoun") return false;
+    if (readings.empty() || readings.front().form.word_class == analysis::WordClass::Pronoun) return false;
     if (std::ranges::any_of(readings, [&](const Reading& r) { return r.lemma == headword; })) return false;
     const auto record = dictionary.gloss_record(headword);
     if (!record) return false;
@@ -87,7 +89,7 @@ std::optional<std::string_view> described_verb(const Dictionary& dictionary, std
                                                const std::vector<Reading>& readings) {
     if (readings.empty()) return std::nullopt;
     const Reading& top = readings.front();
-    if (top.participle.empty() || top.parts.empty()) return std::nullopt;
+    if (top.form.participle == analysis::Participle::None || top.parts.empty()) return std::nullopt;
     const std::string_view verb = top.parts.front().lemma;
     if (verb == headword || !dictionary.glosses.get(verb)) return std::nullopt;
     if (!only_describes_form_of(dictionary, headword, verb)) return std::nullopt;
@@ -145,7 +147,7 @@ void choose_as_listed(const Dictionary& dictionary, EntryChoice& choice) {
 
 // The standard word of a spoken form that is no word with an entry as written.
 std::optional<std::string_view> spoken_standard(const Dictionary& dictionary, std::string_view query) {
-    const auto standard = standard_of_spoken(query);
+    const auto standard = analysis::standard_of_spoken(query);
     if (!standard) return std::nullopt;
     const auto readings = analyse(dictionary, query);
     if (std::ranges::any_of(readings, [&](const Reading& r) { return has_entry(dictionary, r); })) return std::nullopt;

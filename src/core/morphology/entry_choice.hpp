@@ -9,7 +9,7 @@
 
 #include "core/morphology/dictionary.hpp"
 #include "core/morphology/note_line.hpp"
-#include "core/morphology/reading.hpp"
+#include "core/analysis/reading.hpp"
 #include "format/gloss.hpp"
 
 namespace lomperi::morphology {
@@ -35,7 +35,7 @@ struct EntryChoice {
     // is an inflected form that has an entry of its own.
     std::optional<std::string> also;
     // The readings of `listed`, best first.
-    std::vector<Reading> readings;
+    std::vector<analysis::Reading> readings;
     // The headword is only the first that begins with the query, which
     // reaches no entry itself: a neighbour in the list, not the word's own.
     bool only_begins_alike = false;

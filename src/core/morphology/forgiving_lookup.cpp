@@ -174,7 +174,7 @@ bool analysis_reaches_entry(const Dictionary& dictionary, std::string_view text)
     for (const auto& reading : analyse(dictionary, text)) {
         if (has_entry(dictionary, reading)) return true;
         if (reading.compound_parts > 1 &&
-            std::ranges::all_of(reading.parts, [&](const ReadingPart& part) { return dictionary.glosses.get(part.lemma).has_value(); })) {
+            std::ranges::all_of(reading.parts, [&](const analysis::ReadingPart& part) { return dictionary.glosses.get(part.lemma).has_value(); })) {
             return true;
         }
     }

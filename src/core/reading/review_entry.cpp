@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "core/morphology/entry_choice.hpp"
-#include "core/morphology/reading.hpp"
+#include "core/analysis/form_text.hpp"
 
 namespace lomperi::reading {
 namespace {
@@ -56,7 +56,7 @@ ReviewEntry review_entry(const morphology::Dictionary& dictionary, std::string_v
     const auto choice = morphology::choose_entry(dictionary, word);
     if (!choice.readings.empty()) {
         entry.lemma = choice.readings.front().lemma;
-        entry.labels = morphology::form_labels(choice.readings.front());
+        entry.labels = analysis::form_labels(choice.readings.front().form);
     } else if (choice.headword) {
         entry.lemma = *choice.headword;
     }

@@ -10,13 +10,38 @@
 namespace lomperi::cli {
 namespace {
 
+// Each morph is glossed by what it adds; the stem, without an entry, by its lemma.
 TEST(Interlinear, LabelsBecomeShortGlosses) {
-    const std::pair<std::string_view, std::string_view> cases[] = {
-        {"he, she", "3sg"},      {"we", "1pl"},         {"in (plural)", "in.plural"},
-        {"would, I", "would.1sg"}, {"un- -ed", "un.ed"}, {"I wonder, you know", "I.wonder"},
-        {"(command), you", "command.2sg"},
+    using namespace analysis;
+    const morphology::Dictionary none;
+    const auto morph = [](std::string text, Form form) { return Morph{std::move(text), form, 0}; };
+    Form han;
+    han.clitics.push_back(Clitic::Han);
+    const struct {
+        std::string word;
+        std::vector<Morph> morphs;
+        InterlinearWord expected;
+    } cases[] = {
+        {"taloissa", {morph("talo", {}), morph("issa", {.grammatical_case = Case::Inessive, .number = Number::Plural})},
+         {"talo-issa", "talo-in.plural"}},
+        {"lukisin",
+         {morph("luk", {}), morph("isin", {.person = Person::First, .mood = Mood::Conditional})},
+         {"luk-isin", "talo-would.1sg"}},
+        {"lukee", {morph("luke", {}), morph("e", {.number = Number::Singular, .person = Person::Third})}, {"luke-e", "talo-3sg"}},
+        {"luemme", {morph("lue", {}), morph("mme", {.number = Number::Plural, .person = Person::First})}, {"lue-mme", "talo-1pl"}},
+        {"lukematon", {morph("luke", {}), morph("maton", {.participle = Participle::Negative})}, {"luke-maton", "talo-un.ed"}},
+        {"talohan", {morph("talo", {}), morph("han", han)}, {"talo-han", "talo-I.wonder"}},
+        // A form that adds no letters is told after the stem.
+        {"lue", {morph("lue", {}), morph("", {.person = Person::Second, .mood = Mood::Imperative})}, {"lue", "talo.command.2sg"}},
     };
-    for (const auto& [label, gloss] : cases) EXPECT_EQ(gloss_label(label), gloss) << label;
+    for (const auto& c : cases) {
+        Reading reading;
+        reading.lemma = "talo";
+        reading.morphs = c.morphs;
+        const InterlinearWord got = interlinear_word(none, c.word, &reading);
+        EXPECT_EQ(got.cut, c.expected.cut) << c.word;
+        EXPECT_EQ(got.gloss, c.expected.gloss) << c.word;
+    }
 }
 
 TEST(Interlinear, ColumnsAlignAndRunsWrapAtTheWidth) {

@@ -12,7 +12,7 @@
 #include "core/morphology/dictionary.hpp"
 #include "core/morphology/inflection_lookup.hpp"
 #include "fixtures.hpp"
-#include "test_transducer.hpp"
+#include "support/test_transducer.hpp"
 
 namespace lomperi::data_build {
 namespace {
@@ -28,7 +28,7 @@ std::vector<DictdRecord> fixture_database(const std::string& name) {
 // t-a-l-o, final, then an optional n: the paradigm "talo", "talon".
 std::vector<std::uint8_t> talo_transducer() {
     const std::vector<std::string> symbols = {"", "t", "a", "l", "o", "n", "[Ln]"};
-    return testing::transducer(symbols, {
+    return lomperi::testing::transducer(symbols, {
                                             {false, {{0, 6, 1}}},
                                             {false, {{1, 1, 2}}},
                                             {false, {{2, 2, 3}}},

@@ -1,6 +1,6 @@
 #include "vfst.hpp"
 
-#include "test_transducer.hpp"
+#include "support/test_transducer.hpp"
 
 #include <gtest/gtest.h>
 
@@ -11,8 +11,8 @@
 namespace lomperi::data_build {
 namespace {
 
-using testing::TestState;
-using testing::transducer;
+using lomperi::testing::TestState;
+using lomperi::testing::transducer;
 
 // Symbols: 0 epsilon, 1-2 flags, then letters and tags.
 const std::vector<std::string> kSymbols = {"", "@P.X.ON@", "@R.X.ON@", "a", "b", "c", "[T]", "[Bc]", "1"};

@@ -16,7 +16,7 @@
 #include "base/error.hpp"
 #include "format/vfst.hpp"
 
-namespace lomperi::morphology {
+namespace lomperi::analysis {
 
 // Bounds on the work of one word, as voikko's own reader has them.
 inline constexpr std::size_t kMaxAnalysedChars = 255;
@@ -53,4 +53,4 @@ private:
     mutable std::shared_ptr<std::atomic<std::uint8_t>> state_ = std::make_shared<std::atomic<std::uint8_t>>(kUnchecked);
 };
 
-}  // namespace lomperi::morphology
+}  // namespace lomperi::analysis

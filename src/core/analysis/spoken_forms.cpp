@@ -1,4 +1,4 @@
-#include "core/morphology/spoken_forms.hpp"
+#include "core/analysis/spoken_forms.hpp"
 
 #include <algorithm>
 #include <array>
@@ -7,7 +7,7 @@
 
 #include "base/text.hpp"
 
-namespace lomperi::morphology {
+namespace lomperi::analysis {
 namespace {
 
 using Row = std::pair<std::string_view, std::string_view>;
@@ -15,7 +15,7 @@ using Row = std::pair<std::string_view, std::string_view>;
 constexpr auto kSpokenForms = [] {
     std::array rows{
 #define SPOKEN_FORM(spoken, standard) Row{spoken, standard},
-#include "core/morphology/spoken_forms.def"
+#include "core/analysis/spoken_forms.def"
 #undef SPOKEN_FORM
     };
     std::ranges::sort(rows, {}, &Row::first);
@@ -32,4 +32,4 @@ std::optional<std::string_view> standard_of_spoken(std::string_view word) {
     return found->second;
 }
 
-}  // namespace lomperi::morphology
+}  // namespace lomperi::analysis

@@ -9,25 +9,9 @@
 #include <string_view>
 #include <vector>
 
-namespace lomperi::morphology {
+#include "core/analysis/form.hpp"
 
-// The attributes of an analysis, with voikko's own codes: the letters of
-// the tags ("n" for [Ln], "ine" for [Sine], "1m" for [O1m] ...).
-struct VoikkoAttributes {
-    std::string word_class;  // n l nl h ee es ep em t a s u ur r c d k p
-    std::string grammatical_case;  // n g p es tr ine ela ill ade abl all ab ko in sti ak
-    std::string number;      // y m
-    std::string person;      // 1 2 3 4
-    std::string mood;        // t e k m, n1..n5 (the infinitives)
-    std::string tense;       // p i
-    std::string participle;  // v a u t m e
-    std::string comparison;  // c s, or "positive"
-    std::string possessive;  // 1y 2y 1m 2m 3
-    std::string focus;       // kin kaan
-    bool question = false;   // -kO
-    std::string negative;    // t f b
-    friend bool operator==(const VoikkoAttributes&, const VoikkoAttributes&) = default;
-};
+namespace lomperi::analysis {
 
 // One part of a word as voikko's WORDBASES tells it: the letters of the
 // part, and its base form (the base of a derivational suffix starts with "+").
@@ -38,7 +22,7 @@ struct VoikkoPart {
 };
 
 struct VoikkoAnalysis {
-    VoikkoAttributes attributes;
+    Form form;  // its attributes
     std::string base_form;
     std::vector<VoikkoPart> parts;
     std::size_t output = 0;  // the raw analysis it was read from
@@ -48,4 +32,4 @@ struct VoikkoAnalysis {
 // an organisation's name also read as a name, as voikko does.
 std::vector<VoikkoAnalysis> read_voikko_outputs(std::string_view word, const std::vector<std::string>& outputs);
 
-}  // namespace lomperi::morphology
+}  // namespace lomperi::analysis

@@ -7,7 +7,7 @@
 
 #include "base/bytes.hpp"
 
-namespace lomperi::data_build::testing {
+namespace lomperi::testing {
 
 // A transducer in the file format: the symbols, then states as lists of
 // (input, output, target) with a final marker.
@@ -49,4 +49,4 @@ inline std::vector<std::uint8_t> transducer(const std::vector<std::string>& symb
     return out;
 }
 
-}  // namespace lomperi::data_build::testing
+}  // namespace lomperi::testing

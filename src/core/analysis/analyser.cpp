@@ -1,4 +1,4 @@
-#include "core/morphology/analyser.hpp"
+#include "core/analysis/analyser.hpp"
 
 #include <algorithm>
 #include <optional>
@@ -7,7 +7,7 @@
 #include "base/text.hpp"
 #include "base/utf8.hpp"
 
-namespace lomperi::morphology {
+namespace lomperi::analysis {
 namespace {
 
 // The input symbols of a word; nothing when one of its characters is unknown.
@@ -386,4 +386,4 @@ std::vector<std::string> Analyser::raw_analyses(std::string_view word) const {
     return out;
 }
 
-}  // namespace lomperi::morphology
+}  // namespace lomperi::analysis

@@ -3,9 +3,9 @@
 #include <optional>
 #include <string_view>
 
-namespace lomperi::morphology {
+namespace lomperi::analysis {
 
 // The standard word of a spoken form, written in lower case or with a capital.
 std::optional<std::string_view> standard_of_spoken(std::string_view word);
 
-}  // namespace lomperi::morphology
+}  // namespace lomperi::analysis

@@ -1,10 +1,11 @@
-#include "core/morphology/voikko_output.hpp"
+#include "core/analysis/voikko_output.hpp"
 
 #include <cstddef>
 
 #include "base/utf8.hpp"
+#include "core/analysis/voikko_tags.hpp"
 
-namespace lomperi::morphology {
+namespace lomperi::analysis {
 namespace {
 
 using Text = std::u32string;
@@ -142,25 +143,23 @@ bool is_valid(View output) {
     return !required_hyphen_missing && (!starts_with_proper_noun || !ends_with_non_ica_noun);
 }
 
-// The tag's code after its first letter: "[Sine]" at j..i gives "ine".
-std::string code(View output, std::size_t j, std::size_t i) { return to_utf8(output.substr(j + 2, i - j - 2)); }
+// The letters of a tag after its kind: "[Sine]" at j..i gives "ine".
+std::string tag_letters(View output, std::size_t j, std::size_t i) { return to_utf8(output.substr(j + 2, i - j - 2)); }
 
-void set_once(std::string& attribute, const std::string& value) {
-    if (attribute.empty()) attribute = value;
-}
-
-bool in(std::string_view value, std::initializer_list<std::string_view> values) {
-    for (const auto v : values) {
-        if (v == value) return true;
-    }
-    return false;
+template <class Code>
+void set_once(Code& attribute, Code value) {
+    if (attribute == Code{}) attribute = value;
 }
 
 // Tags read right to left, the rightmost of each kind winning: a compound
 // takes its last part's class and case; mood and comparison count only
 // right of the rightmost class tag; a participle only in the last part.
-VoikkoAttributes basic_attributes(View output) {
-    VoikkoAttributes a;
+Form basic_attributes(View output) {
+    Form a;
+    MoodTag mood;
+    std::optional<Clitic> focus;
+    bool question = false;
+    char negative = 0;  // t, f, or b: both, which tells neither
     const std::size_t len = output.size();
     bool nl_as_adjective = false;
     bool bc_passed = false;
@@ -171,53 +170,54 @@ VoikkoAttributes basic_attributes(View output) {
         while (j >= 1) {
             --j;
             if (output[j] != U'[') continue;
-            const std::string tag = code(output, j, i);
+            const std::string tag = tag_letters(output, j, i);
             const char32_t kind = output[j + 1];
-            const bool adverb_or_prefix = in(a.word_class, {"p", "s"});
+            const bool adverb_or_prefix = a.word_class == WordClass::Prefix || a.word_class == WordClass::Adverb;
             if (kind == U'L') {
                 if (!class_set || output[j + 2] == U']') {
                     if (at(output, j + 2, U"nl")) {
-                        const bool compared = in(a.comparison, {"c", "s"});
-                        a.word_class = nl_as_adjective || compared || at(output, 0, U"[Lu]") ? "l" : "nl";
-                    } else if (in(tag, {"n", "l", "h", "ee", "es", "ep", "em", "t", "a", "s", "u", "ur", "r", "c", "d", "k", "p"})) {
-                        set_once(a.word_class, tag);
+                        const bool compared = a.comparison != Comparison::None;
+                        a.word_class = nl_as_adjective || compared || at(output, 0, U"[Lu]") ? WordClass::Adjective
+                                                                                             : WordClass::NounAdjective;
+                    } else {
+                        set_once(a.word_class, word_class_tag(tag));
                     }
                     class_set = true;
                 }
             } else if (kind == U'N') {
-                if (!adverb_or_prefix && in(tag, {"y", "m"})) set_once(a.number, tag);
+                if (!adverb_or_prefix) set_once(a.number, number_tag(tag));
             } else if (kind == U'P') {
-                if (in(tag, {"1", "2", "3", "4"})) set_once(a.person, tag);
+                set_once(a.person, person_tag(tag));
             } else if (kind == U'S') {
                 if (!adverb_or_prefix) {
-                    if (in(tag, {"n", "g", "p", "es", "tr", "ine", "ela", "ill", "ade", "abl", "all", "ab", "ko", "in", "sti", "ak"}))
-                        set_once(a.grammatical_case, tag);
+                    set_once(a.grammatical_case, case_tag(tag));
                     if (j + 5 < len && at(output, j + 2, U"sti")) nl_as_adjective = true;
                 }
             } else if (kind == U'T') {
-                if (a.word_class.empty() && in(tag, {"n1", "n2", "n3", "n4", "n5", "t", "e", "k", "m"})) set_once(a.mood, tag);
+                if (a.word_class == WordClass::None && !mood.known()) mood = mood_tag(tag);
             } else if (kind == U'A') {
-                if (in(tag, {"p", "i"})) set_once(a.tense, tag);
+                set_once(a.tense, tense_tag(tag));
             } else if (kind == U'F') {
                 if (at(output, j + 2, U"ko")) {
-                    a.question = true;
-                } else if (in(tag, {"kin", "kaan"})) {
-                    set_once(a.focus, tag);
+                    question = true;
+                } else if (const auto clitic = clitic_tag(tag); clitic && !focus) {
+                    focus = clitic;
                 }
             } else if (kind == U'O') {
-                if (in(tag, {"1y", "2y", "1m", "2m", "3"})) set_once(a.possessive, tag);
+                set_once(a.possessive, possessive_tag(tag));
             } else if (kind == U'C') {
-                if (a.word_class.empty() && in(tag, {"c", "s"})) set_once(a.comparison, tag);
+                if (a.word_class == WordClass::None) set_once(a.comparison, comparison_tag(tag));
             } else if (kind == U'E') {
-                if (in(tag, {"t", "f", "b"})) set_once(a.negative, tag);
+                if (negative == 0 && (tag == "t" || tag == "f" || tag == "b")) negative = tag[0];
             } else if (kind == U'R') {
-                const bool last_part_adjective = a.word_class.empty() || a.word_class == "l" ||
+                const bool last_part_adjective = a.word_class == WordClass::None || a.word_class == WordClass::Adjective ||
                                                  (len >= 4 && output.substr(len - 4) == U"[Ln]");
-                if (!bc_passed && last_part_adjective && in(tag, {"v", "a", "u", "t", "m", "e"})) set_once(a.participle, tag);
+                if (!bc_passed && last_part_adjective) set_once(a.participle, participle_tag(tag));
             } else if (kind == U'B') {
                 if (j >= 5 && output[j + 2] == U'c') {
-                    if (!class_set && a.word_class.empty() && (output[j - 1] == U'-' || at(output, j - 5, U"-[Bh]"))) {
-                        a.word_class.assign(1, 'p');
+                    if (!class_set && a.word_class == WordClass::None &&
+                        (output[j - 1] == U'-' || at(output, j - 5, U"-[Bh]"))) {
+                        a.word_class = WordClass::Prefix;
                         class_set = true;
                     }
                     bc_passed = true;
@@ -229,15 +229,19 @@ VoikkoAttributes basic_attributes(View output) {
         i = j;
     }
     // What voikko settles after reading the tags.
-    if (!a.negative.empty() && ((!a.word_class.empty() && a.word_class != "t") || in(a.mood, {"n4", "n2", "n3"})))
-        a.negative.clear();
-    if (a.participle == "t") a.word_class.assign(1, 'l');
-    if (a.grammatical_case == "sti") a.number.clear();
-    if (a.comparison.empty() && in(a.word_class, {"l", "nl"})) {
-        a.comparison = "positive";
-    } else if (!a.comparison.empty() && a.word_class == "n") {
-        a.comparison.clear();
+    a.mood = mood.mood;
+    a.infinitive = mood.infinitive;
+    const bool nominal_infinitive = a.infinitive == Infinitive::E || a.infinitive == Infinitive::Ma ||
+                                    a.infinitive == Infinitive::Minen;
+    const bool other_class = a.word_class != WordClass::None && a.word_class != WordClass::Verb;
+    if (!other_class && !nominal_infinitive) {
+        a.negative = negative == 't' ? Negative::Yes : negative == 'f' ? Negative::No : Negative::None;
     }
+    if (a.participle == Participle::PastPassive) a.word_class = WordClass::Adjective;
+    if (a.grammatical_case == Case::StiAdverb) a.number = Number::None;
+    if (a.word_class == WordClass::Noun) a.comparison = Comparison::None;
+    if (focus) a.clitics.push_back(*focus);
+    if (question) a.clitics.push_back(Clitic::Ko);
     return a;
 }
 
@@ -593,7 +597,7 @@ std::vector<VoikkoPart> word_parts(View output) {
 // An organisation's name ("Kansaneläkelaitos") is also read as a name, as a
 // second analysis.
 std::optional<VoikkoAnalysis> as_organisation(View output, const VoikkoAnalysis& analysis, View structure) {
-    if (analysis.attributes.word_class != "n") return std::nullopt;
+    if (analysis.form.word_class != WordClass::Noun) return std::nullopt;
     const std::size_t len = output.size();
     if (len < 13 || output[0] == U'-' || at(output, 0, U"[La]")) return std::nullopt;
     for (std::size_t i = len - 5; i >= 8; --i) {
@@ -602,7 +606,7 @@ std::optional<VoikkoAnalysis> as_organisation(View output, const VoikkoAnalysis&
         for (std::size_t j = i - 4; j >= 4; --j) {
             if (!at(output, j, U"[Bc]")) continue;
             VoikkoAnalysis name = analysis;
-            name.attributes.word_class = "em";
+            name.form.word_class = WordClass::Name;
             Text name_structure(structure);
             if (name_structure.size() >= 2) name_structure[1] = U'i';
             const auto base = base_form(output, name_structure);
@@ -624,7 +628,7 @@ std::vector<VoikkoAnalysis> read_voikko_outputs(std::string_view word, const std
         if (output.empty() || !is_valid(output)) continue;
         VoikkoAnalysis analysis;
         analysis.output = k;
-        analysis.attributes = basic_attributes(output);
+        analysis.form = basic_attributes(output);
         Text structure = parse_structure(output, word_length);
         fix_structure(structure, output);
         if (const auto base = base_form(output, structure)) analysis.base_form = to_utf8(*base);
@@ -636,4 +640,4 @@ std::vector<VoikkoAnalysis> read_voikko_outputs(std::string_view word, const std
     return analyses;
 }
 
-}  // namespace lomperi::morphology
+}  // namespace lomperi::analysis

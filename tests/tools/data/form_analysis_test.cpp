@@ -50,6 +50,75 @@ TEST(FormDescription, UsesTheWordingOfEnglishDictionaries) {
     for (const auto& [form, expected] : rows) EXPECT_EQ(describe_all(form), expected) << form;
 }
 
+// Every code of every kind, as libvoikko names it, in the wording of the
+// generated meanings.
+TEST(FormDescription, NamesEveryCode) {
+    const std::string noun = "BASEFORM=talo CLASS=nimisana ";
+    const std::string verb = "BASEFORM=lukea CLASS=teonsana ";
+    const std::string adjective = "BASEFORM=hyvä CLASS=laatusana ";
+    const std::pair<std::string, std::optional<std::string>> rows[] = {
+        {noun + "NUMBER=singular SIJAMUOTO=nimento", std::nullopt},
+        {noun + "NUMBER=plural SIJAMUOTO=nimento", "nominative plural of talo"},
+        {noun + "NUMBER=singular SIJAMUOTO=omanto", "genitive singular of talo"},
+        {noun + "NUMBER=singular SIJAMUOTO=osanto", "partitive singular of talo"},
+        {noun + "NUMBER=singular SIJAMUOTO=olento", "essive singular of talo"},
+        {noun + "NUMBER=singular SIJAMUOTO=tulento", "translative singular of talo"},
+        {noun + "NUMBER=singular SIJAMUOTO=kohdanto", "accusative singular of talo"},
+        {noun + "NUMBER=plural SIJAMUOTO=sisaolento", "inessive plural of talo"},
+        {noun + "NUMBER=singular SIJAMUOTO=sisaeronto", "elative singular of talo"},
+        {noun + "NUMBER=singular SIJAMUOTO=sisatulento", "illative singular of talo"},
+        {noun + "NUMBER=singular SIJAMUOTO=ulkoolento", "adessive singular of talo"},
+        {noun + "NUMBER=singular SIJAMUOTO=ulkoeronto", "ablative singular of talo"},
+        {noun + "NUMBER=singular SIJAMUOTO=ulkotulento", "allative singular of talo"},
+        {noun + "NUMBER=singular SIJAMUOTO=vajanto", "abessive singular of talo"},
+        {noun + "NUMBER=plural SIJAMUOTO=seuranto", "comitative plural of talo"},
+        {noun + "NUMBER=plural SIJAMUOTO=keinonto", "instructive plural of talo"},
+        {noun + "SIJAMUOTO=omanto", "genitive of talo"},
+        {noun + "SIJAMUOTO=nimento", std::nullopt},
+        {noun + "SIJAMUOTO=kerrontosti", std::nullopt},
+        {verb + "MOOD=indicative NUMBER=singular PERSON=1 TENSE=present_simple", "first-person singular present indicative of lukea"},
+        {verb + "MOOD=indicative NUMBER=plural PERSON=1 TENSE=present_simple", "first-person plural present indicative of lukea"},
+        {verb + "MOOD=indicative NUMBER=singular PERSON=2 TENSE=past_imperfective", "second-person singular past indicative of lukea"},
+        {verb + "MOOD=indicative NUMBER=plural PERSON=2", "second-person plural present indicative of lukea"},
+        {verb + "MOOD=indicative NUMBER=singular PERSON=3 TENSE=past_imperfective", "third-person singular past indicative of lukea"},
+        {verb + "MOOD=indicative NUMBER=plural PERSON=3 TENSE=present_simple", "third-person plural present indicative of lukea"},
+        {verb + "MOOD=indicative PERSON=4 TENSE=past_imperfective", "passive past indicative of lukea"},
+        {verb + "MOOD=conditional NUMBER=singular PERSON=1", "first-person singular conditional of lukea"},
+        {verb + "MOOD=imperative NUMBER=plural PERSON=2", "second-person plural imperative of lukea"},
+        {verb + "MOOD=potential PERSON=4", "passive potential of lukea"},
+        {"BASEFORM=ei CLASS=kieltosana MOOD=indicative NUMBER=plural PERSON=3", "third-person plural of ei"},
+        {"BASEFORM=ei CLASS=kieltosana MOOD=imperative NUMBER=plural PERSON=2", "second-person plural imperative of ei"},
+        {verb + "MOOD=A-infinitive", std::nullopt},
+        {verb + "MOOD=A-infinitive SIJAMUOTO=tulento", "translative of the first infinitive of lukea"},
+        {verb + "MOOD=E-infinitive SIJAMUOTO=sisaolento", "inessive of the second infinitive of lukea"},
+        {verb + "MOOD=MA-infinitive SIJAMUOTO=sisaeronto", "elative of the third infinitive of lukea"},
+        {verb + "MOOD=MINEN-infinitive", "fourth infinitive of lukea"},
+        {verb + "MOOD=MAINEN-infinitive", "fifth infinitive of lukea"},
+        {adjective + "PARTICIPLE=present_active WORDBASES=+luke(lukea)+v+a(+a)", "present active participle of lukea"},
+        {adjective + "PARTICIPLE=present_passive NUMBER=singular SIJAMUOTO=nimento WORDBASES=+lue(lukea)", "present passive participle of lukea"},
+        {adjective + "PARTICIPLE=past_active NUMBER=plural SIJAMUOTO=nimento WORDBASES=+luke(lukea)", "nominative plural of the past active participle of lukea"},
+        {adjective + "PARTICIPLE=past_passive NUMBER=singular SIJAMUOTO=osanto WORDBASES=+lue(lukea)", "partitive singular of the past passive participle of lukea"},
+        {adjective + "PARTICIPLE=agent WORDBASES=+luke(lukea)", "agent participle of lukea"},
+        {adjective + "PARTICIPLE=negation WORDBASES=+luke(lukea)", "negative participle of lukea"},
+        {adjective + "COMPARISON=comparative NUMBER=singular SIJAMUOTO=nimento", "comparative degree of hyvä"},
+        {adjective + "COMPARISON=superlative NUMBER=singular SIJAMUOTO=osanto", "partitive singular of the superlative degree of hyvä"},
+        {adjective + "COMPARISON=positive NUMBER=singular SIJAMUOTO=osanto", "partitive singular of hyvä"},
+        {noun + "NUMBER=singular POSSESSIVE=1s SIJAMUOTO=nimento", "talo with the first-person singular possessive suffix"},
+        {noun + "NUMBER=singular POSSESSIVE=2s SIJAMUOTO=nimento", "talo with the second-person singular possessive suffix"},
+        {noun + "NUMBER=singular POSSESSIVE=1p SIJAMUOTO=sisaolento", "inessive singular of talo with the first-person plural possessive suffix"},
+        {noun + "NUMBER=singular POSSESSIVE=2p SIJAMUOTO=nimento", "talo with the second-person plural possessive suffix"},
+        {noun + "NUMBER=singular POSSESSIVE=3 SIJAMUOTO=nimento", "talo with the third-person possessive suffix"},
+        {noun + "FOCUS=kin KYSYMYSLIITE=true NUMBER=singular POSSESSIVE=3 SIJAMUOTO=omanto",
+         "genitive singular of talo with the third-person possessive suffix with the question clitic -ko with the clitic -kin"},
+        {noun + "FOCUS=kaan NUMBER=singular SIJAMUOTO=nimento", "talo with the clitic -kaan"},
+    };
+    for (const auto& [text, expected] : rows) {
+        const auto analysis = parse_analysis(text);
+        ASSERT_TRUE(analysis.has_value()) << text;
+        EXPECT_EQ(describe_form("taloa", *analysis), expected) << text;
+    }
+}
+
 TEST(FormDescription, NeedsEnoughAttributes) {
     const std::vector<std::string> rows{
         "BASEFORM=olla CLASS=teonsana MOOD=indicative PERSON=3",  // no number

@@ -1,5 +1,6 @@
 #include "form_analysis.hpp"
 
+#include "core/analysis/form_text.hpp"
 #include "core/morphology/form_wordings.hpp"
 
 #include <fmt/format.h>
@@ -10,177 +11,92 @@
 namespace lomperi::data_build {
 namespace {
 
-template <std::size_t N>
-std::string_view lookup(const std::array<std::pair<std::string_view, std::string_view>, N>& table,
-                        std::string_view key) {
+template <class Code, std::size_t N>
+Code lookup(const std::array<std::pair<std::string_view, Code>, N>& table, std::string_view name) {
     for (const auto& [from, to] : table) {
-        if (from == key) return to;
+        if (from == name) return to;
     }
-    return {};
+    return Code{};
 }
 
-constexpr std::array<std::pair<std::string_view, std::string_view>, 15> kCases{{
-    {"nimento", "nominative"},
-    {"omanto", "genitive"},
-    {"osanto", "partitive"},
-    {"olento", "essive"},
-    {"tulento", "translative"},
-    {"kohdanto", "accusative"},
-    {"sisaolento", "inessive"},
-    {"sisaeronto", "elative"},
-    {"sisatulento", "illative"},
-    {"ulkoolento", "adessive"},
-    {"ulkoeronto", "ablative"},
-    {"ulkotulento", "allative"},
-    {"vajanto", "abessive"},
-    {"seuranto", "comitative"},
-    {"keinonto", "instructive"},
+// libvoikko's attribute values, by the codes they stand for.
+constexpr std::array<std::pair<std::string_view, analysis::Case>, 16> kCases{{
+    {"nimento", analysis::Case::Nominative},
+    {"omanto", analysis::Case::Genitive},
+    {"osanto", analysis::Case::Partitive},
+    {"olento", analysis::Case::Essive},
+    {"tulento", analysis::Case::Translative},
+    {"kohdanto", analysis::Case::Accusative},
+    {"sisaolento", analysis::Case::Inessive},
+    {"sisaeronto", analysis::Case::Elative},
+    {"sisatulento", analysis::Case::Illative},
+    {"ulkoolento", analysis::Case::Adessive},
+    {"ulkoeronto", analysis::Case::Ablative},
+    {"ulkotulento", analysis::Case::Allative},
+    {"vajanto", analysis::Case::Abessive},
+    {"seuranto", analysis::Case::Comitative},
+    {"keinonto", analysis::Case::Instructive},
+    {"kerrontosti", analysis::Case::StiAdverb},
 }};
 
-constexpr std::array<std::pair<std::string_view, std::string_view>, 3> kPersons{{
-    {"1", "first-person"},
-    {"2", "second-person"},
-    {"3", "third-person"},
+constexpr std::array<std::pair<std::string_view, analysis::WordClass>, 2> kVerbClasses{{
+    {"teonsana", analysis::WordClass::Verb},
+    {"kieltosana", analysis::WordClass::NegationVerb},
 }};
 
-constexpr std::array<std::pair<std::string_view, std::string_view>, 4> kFiniteMoods{{
-    {"indicative", "indicative"},
-    {"conditional", "conditional"},
-    {"imperative", "imperative"},
-    {"potential", "potential"},
+constexpr std::array<std::pair<std::string_view, analysis::Number>, 2> kNumbers{{
+    {"singular", analysis::Number::Singular},
+    {"plural", analysis::Number::Plural},
 }};
 
-constexpr std::array<std::pair<std::string_view, std::string_view>, 5> kInfinitives{{
-    {"A-infinitive", "first infinitive"},
-    {"E-infinitive", "second infinitive"},
-    {"MA-infinitive", "third infinitive"},
-    {"MINEN-infinitive", "fourth infinitive"},
-    {"MAINEN-infinitive", "fifth infinitive"},
+constexpr std::array<std::pair<std::string_view, analysis::Person>, 4> kPersons{{
+    {"1", analysis::Person::First},
+    {"2", analysis::Person::Second},
+    {"3", analysis::Person::Third},
+    {"4", analysis::Person::Passive},
 }};
 
-constexpr std::array<std::pair<std::string_view, std::string_view>, 6> kParticiples{{
-    {"present_active", "present active participle"},
-    {"present_passive", "present passive participle"},
-    {"past_active", "past active participle"},
-    {"past_passive", "past passive participle"},
-    {"agent", "agent participle"},
-    {"negation", "negative participle"},
+constexpr std::array<std::pair<std::string_view, analysis::Mood>, 4> kMoods{{
+    {"indicative", analysis::Mood::Indicative},
+    {"conditional", analysis::Mood::Conditional},
+    {"imperative", analysis::Mood::Imperative},
+    {"potential", analysis::Mood::Potential},
 }};
 
-constexpr std::array<std::pair<std::string_view, std::string_view>, 5> kPossessives{{
-    {"1s", "first-person singular"},
-    {"2s", "second-person singular"},
-    {"1p", "first-person plural"},
-    {"2p", "second-person plural"},
-    {"3", "third-person"},
+constexpr std::array<std::pair<std::string_view, analysis::Infinitive>, 5> kInfinitives{{
+    {"A-infinitive", analysis::Infinitive::A},
+    {"E-infinitive", analysis::Infinitive::E},
+    {"MA-infinitive", analysis::Infinitive::Ma},
+    {"MINEN-infinitive", analysis::Infinitive::Minen},
+    {"MAINEN-infinitive", analysis::Infinitive::Mainen},
 }};
 
-bool is_back_vowel_word(std::string_view form) {
-    return form.find_first_of("aouAOU") != std::string_view::npos;
-}
+constexpr std::array<std::pair<std::string_view, analysis::Tense>, 2> kTenses{{
+    {"present_simple", analysis::Tense::Present},
+    {"past_imperfective", analysis::Tense::Past},
+}};
 
-// The clitic as written after this form: "-ko" after back vowels, "-kö" else.
-std::string clitic_text(std::string_view form, std::string_view clitic) {
-    std::string text(clitic);
-    if (is_back_vowel_word(form)) return text;
-    std::string front;
-    for (char c : text) {
-        if (c == 'a') front += "ä";
-        else if (c == 'o') front += "ö";
-        else front.push_back(c);
-    }
-    return front;
-}
+constexpr std::array<std::pair<std::string_view, analysis::Participle>, 6> kParticiples{{
+    {"present_active", analysis::Participle::PresentActive},
+    {"present_passive", analysis::Participle::PresentPassive},
+    {"past_active", analysis::Participle::PastActive},
+    {"past_passive", analysis::Participle::PastPassive},
+    {"agent", analysis::Participle::Agent},
+    {"negation", analysis::Participle::Negative},
+}};
 
-// " with the first-person singular possessive suffix", " with the clitic -kin".
-std::string suffix_notes(std::string_view form, const Analysis& analysis) {
-    std::string notes;
-    if (const auto possessive = lookup(kPossessives, analysis.get("POSSESSIVE")); !possessive.empty()) {
-        notes += fmt::format(" with the {} possessive suffix", possessive);
-    }
-    if (analysis.get("KYSYMYSLIITE") == "true") {
-        notes += fmt::format(" with the question clitic -{}", clitic_text(form, "ko"));
-    }
-    if (const auto focus = analysis.get("FOCUS"); !focus.empty()) {
-        notes += fmt::format(" with the clitic -{}", clitic_text(form, focus));
-    }
-    return notes;
-}
+constexpr std::array<std::pair<std::string_view, analysis::Comparison>, 2> kComparisons{{
+    {"comparative", analysis::Comparison::Comparative},
+    {"superlative", analysis::Comparison::Superlative},
+}};
 
-std::string case_and_number(const Analysis& analysis) {
-    const auto grammatical_case = lookup(kCases, analysis.get("SIJAMUOTO"));
-    if (grammatical_case.empty()) return {};
-    const auto number = analysis.get("NUMBER");
-    if (number.empty()) return std::string(grammatical_case);
-    return fmt::format("{} {}", grammatical_case, number);
-}
-
-bool is_plain_nominative(const Analysis& analysis) {
-    const auto grammatical_case = analysis.get("SIJAMUOTO");
-    return (grammatical_case.empty() || grammatical_case == "nimento") && analysis.get("NUMBER") != "plural";
-}
-
-// "third-person singular past indicative", "passive present indicative",
-// "second-person singular imperative".
-std::optional<std::string> finite_verb(const Analysis& analysis, bool negative_verb) {
-    const auto mood = lookup(kFiniteMoods, analysis.get("MOOD"));
-    if (mood.empty()) return std::nullopt;
-    const auto person = analysis.get("PERSON");
-    std::string who;
-    if (person == "4") {
-        who = "passive";
-    } else {
-        const auto person_name = lookup(kPersons, person);
-        const auto number = analysis.get("NUMBER");
-        if (person_name.empty() || number.empty()) return std::nullopt;
-        who = fmt::format("{} {}", person_name, number);
-    }
-    if (negative_verb) {
-        if (mood == "indicative") return who;
-        return fmt::format("{} {}", who, mood);
-    }
-    if (mood == "indicative") {
-        const auto tense = analysis.get("TENSE");
-        const std::string_view tense_name = tense == "past_imperfective" ? "past" : "present";
-        return fmt::format("{} {} {}", who, tense_name, mood);
-    }
-    return fmt::format("{} {}", who, mood);
-}
-
-std::optional<std::string> infinitive(const Analysis& analysis) {
-    const auto name = lookup(kInfinitives, analysis.get("MOOD"));
-    if (name.empty()) return std::nullopt;
-    const auto grammatical_case = lookup(kCases, analysis.get("SIJAMUOTO"));
-    if (grammatical_case.empty()) return std::string(name);
-    return fmt::format("{} of the {}", grammatical_case, name);
-}
-
-std::optional<std::string> participle(const Analysis& analysis) {
-    const auto name = lookup(kParticiples, analysis.get("PARTICIPLE"));
-    if (name.empty()) return std::nullopt;
-    if (is_plain_nominative(analysis)) return std::string(name);
-    return fmt::format("{} of the {}", case_and_number(analysis), name);
-}
-
-std::optional<std::string> nominal(const Analysis& analysis) {
-    const auto comparison = analysis.get("COMPARISON");
-    const bool graded = comparison == "comparative" || comparison == "superlative";
-    if (graded && is_plain_nominative(analysis)) return fmt::format("{} degree", comparison);
-    const auto case_number = case_and_number(analysis);
-    if (case_number.empty()) return std::nullopt;
-    if (graded) return fmt::format("{} of the {} degree", case_number, comparison);
-    return case_number;
-}
-
-std::optional<std::string> what_form(const Analysis& analysis) {
-    if (!analysis.get("PARTICIPLE").empty()) return participle(analysis);
-    const auto word_class = analysis.get("CLASS");
-    if (word_class == "teonsana" || word_class == "kieltosana") {
-        if (auto finite = finite_verb(analysis, word_class == "kieltosana")) return finite;
-        return infinitive(analysis);
-    }
-    return nominal(analysis);
-}
+constexpr std::array<std::pair<std::string_view, analysis::Possessive>, 5> kPossessives{{
+    {"1s", analysis::Possessive::FirstSingular},
+    {"2s", analysis::Possessive::SecondSingular},
+    {"1p", analysis::Possessive::FirstPlural},
+    {"2p", analysis::Possessive::SecondPlural},
+    {"3", analysis::Possessive::Third},
+}};
 
 }  // namespace
 
@@ -227,19 +143,40 @@ std::string described_base(const Analysis& analysis) {
     return std::string(bases.substr(open + 1, close - open - 1));
 }
 
+analysis::Form form_of(const Analysis& analysis) {
+    analysis::Form form;
+    form.word_class = lookup(kVerbClasses, analysis.get("CLASS"));
+    form.grammatical_case = lookup(kCases, analysis.get("SIJAMUOTO"));
+    form.number = lookup(kNumbers, analysis.get("NUMBER"));
+    form.person = lookup(kPersons, analysis.get("PERSON"));
+    form.mood = lookup(kMoods, analysis.get("MOOD"));
+    form.infinitive = lookup(kInfinitives, analysis.get("MOOD"));
+    form.tense = lookup(kTenses, analysis.get("TENSE"));
+    form.participle = lookup(kParticiples, analysis.get("PARTICIPLE"));
+    form.comparison = lookup(kComparisons, analysis.get("COMPARISON"));
+    form.possessive = lookup(kPossessives, analysis.get("POSSESSIVE"));
+    if (const auto focus = analysis.get("FOCUS"); focus == "kin") {
+        form.clitics.push_back(analysis::Clitic::Kin);
+    } else if (focus == "kaan") {
+        form.clitics.push_back(analysis::Clitic::Kaan);
+    }
+    if (analysis.get("KYSYMYSLIITE") == "true") form.clitics.push_back(analysis::Clitic::Ko);
+    return form;
+}
+
 std::optional<std::string> describe_form(std::string_view form, const Analysis& analysis) {
     const auto base = described_base(analysis);
     if (base.empty()) return std::nullopt;
-    const auto notes = suffix_notes(form, analysis);
-    auto what = what_form(analysis);
-    if (form == base && notes.empty()) return std::nullopt;
+    const analysis::Form codes = form_of(analysis);
+    const auto suffixes = analysis::suffix_wording(codes, form);
+    if (form == base && suffixes.empty()) return std::nullopt;
+    const auto what = analysis::form_wording(codes);
     if (!what) return std::nullopt;
-    const bool is_base_form = *what == "nominative singular" || *what == "first infinitive" || *what == "nominative";
-    if (is_base_form) {
-        if (notes.empty()) return std::nullopt;
-        return fmt::format("{}{}", base, notes);
+    if (what->basic) {
+        if (suffixes.empty()) return std::nullopt;
+        return base + suffixes;
     }
-    return morphology::form_of_meaning(*what, base) + notes;
+    return morphology::form_of_meaning(what->text, base) + suffixes;
 }
 
 }  // namespace lomperi::data_build

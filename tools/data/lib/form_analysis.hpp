@@ -1,13 +1,14 @@
 #pragma once
 // One morphological analysis of a word form (the analyser's attribute names
-// and values), its text form for fixtures, and what a learner is told about
-// the form: "inessive singular of talo".
+// and values), its text form for fixtures, and the machine-made meaning
+// that names the form: "inessive singular of talo".
 #include <map>
 #include <optional>
 #include <string>
 #include <string_view>
 
 #include "base/error.hpp"
+#include "core/analysis/form.hpp"
 
 namespace lomperi::data_build {
 
@@ -26,6 +27,9 @@ std::string format_analysis(const Analysis& analysis);
 // The word the form is described as a form of: the verb of a participle
 // ("lukeva" -> "lukea"), else the base form.
 std::string described_base(const Analysis& analysis);
+
+// The form's codes, read from libvoikko's attribute names ("SIJAMUOTO=sisaolento").
+analysis::Form form_of(const Analysis& analysis);
 
 // "third-person singular past indicative of olla", "comparative degree of
 // hyvä"; nothing when the analysis is of the base form itself or says too

@@ -4,6 +4,7 @@
 
 #include "core/morphology/analysis.hpp"
 #include "core/morphology/forgiving_lookup.hpp"
+#include "core/morphology/form_wordings.hpp"
 #include "core/morphology/headword_search.hpp"
 #include "core/morphology/inflection_lookup.hpp"
 #include "core/analysis/spoken_forms.hpp"
@@ -23,10 +24,10 @@ bool nothing_begins_with(const Dictionary& dictionary, std::string_view query) {
 bool only_describes_form_of(const Dictionary& dictionary, std::string_view headword, std::string_view lemma) {
     const auto record = dictionary.gloss_record(headword);
     if (!record) return true;
-    const std::string of_lemma = " of " + std::string(lemma);
     for (const auto& group : record->groups) {
         for (const auto& meaning : group.meanings) {
-            if (meaning.find(of_lemma) == std::string::npos) return false;
+            const auto named = read_form_of_meaning(meaning);
+            if (!named || named->word != lemma) return false;
         }
     }
     return true;
@@ -35,7 +36,9 @@ bool only_describes_form_of(const Dictionary& dictionary, std::string_view headw
 // Whether a meaning only names the form the word is of one of its readings'
 // lemmas or their verbs ("second-person singular imperative of ottaa").
 bool names_form_of_reading(std::string_view meaning, const std::vector<Reading>& readings) {
-    const auto of = [&](std::string_view lemma) { return meaning.ends_with(" of " + std::string(lemma)); };
+    const auto named = read_form_of_meaning(meaning);
+    if (!named || !named->suffixes.empty()) return false;
+    const auto of = [&](std::string_view lemma) { return named->word == lemma; };
     return std::ranges::any_of(readings, [&](const Reading& r) {
         return of(r.lemma) || std::ranges::any_of(r.parts, [&](const auto& part) { return of(part.lemma); });
     });

@@ -6,6 +6,19 @@ namespace lomperi::morphology {
 
 std::string form_of_meaning(std::string_view what, std::string_view word) { return fmt::format("{} of {}", what, word); }
 
+std::optional<FormOfMeaning> read_form_of_meaning(std::string_view meaning) {
+    constexpr std::string_view kOf = " of ";
+    constexpr std::string_view kWith = " with the ";
+    const std::size_t of = meaning.rfind(kOf);
+    if (of == std::string_view::npos || of == 0) return std::nullopt;
+    std::string_view word = meaning.substr(of + kOf.size());
+    const std::size_t with = word.find(kWith);
+    const std::string_view suffixes = with == std::string_view::npos ? std::string_view{} : word.substr(with);
+    word = word.substr(0, with);
+    if (word.empty() || word.find(' ') != std::string_view::npos) return std::nullopt;
+    return FormOfMeaning{meaning.substr(0, of), word, suffixes};
+}
+
 std::string compound_meaning(std::span<const std::string> parts) {
     std::string meaning = "compound of ";
     for (std::size_t k = 0; k < parts.size(); ++k) {

@@ -3,6 +3,7 @@
 // the data build and by the compound look-up, and read by the entry
 // expansion, which takes the words they name for Finnish even where they
 // are English words too.
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -12,6 +13,17 @@ namespace lomperi::morphology {
 
 // "{what} of {word}": "inessive singular of talo".
 std::string form_of_meaning(std::string_view what, std::string_view word);
+
+// Such a meaning read back: "inessive singular of talo with the clitic
+// -kin" names the form "inessive singular" of the word "talo", then its
+// suffixes. The word is the one after the last "of", up to its suffixes
+// (" with the ..."); nothing when that is no single word.
+struct FormOfMeaning {
+    std::string_view form;
+    std::string_view word;
+    std::string_view suffixes;  // " with the clitic -kin", or empty
+};
+std::optional<FormOfMeaning> read_form_of_meaning(std::string_view meaning);
 
 // "compound of tekijänoikeus + ehto"
 std::string compound_meaning(std::span<const std::string> parts);

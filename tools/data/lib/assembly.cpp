@@ -8,6 +8,7 @@
 #include <unordered_map>
 
 #include "compounds.hpp"
+#include "core/morphology/form_wordings.hpp"
 #include "pos_names.hpp"
 #include "word_case.hpp"
 
@@ -322,11 +323,9 @@ std::optional<std::string_view> form_meaning_base(std::string_view meaning) {
         "superlative", "degree",    "form",       "possessive",  "and",         "or",          "1st",
         "2nd",        "3rd",        "4th",        "5th",         "instructive", "inflection",
     };
-    const std::size_t of = meaning.rfind(" of ");
-    if (of == std::string_view::npos || of == 0) return std::nullopt;
-    const std::string_view base = meaning.substr(of + 4);
-    if (base.empty() || base.find(' ') != std::string_view::npos) return std::nullopt;
-    std::string_view what = meaning.substr(0, of);
+    const auto named = morphology::read_form_of_meaning(meaning);
+    if (!named || !named->suffixes.empty()) return std::nullopt;
+    std::string_view what = named->form;
     bool grammatical = false;
     while (!what.empty()) {
         const std::size_t end = what.find_first_of(" -,");
@@ -339,7 +338,7 @@ std::optional<std::string_view> form_meaning_base(std::string_view meaning) {
         what.remove_prefix(end + 1);
     }
     if (!grammatical) return std::nullopt;
-    return base;
+    return named->word;
 }
 
 std::vector<std::string> analysis_bases(const Analysis& analysis, const Entries& dictionary) {

@@ -1,11 +1,14 @@
 #pragma once
 // Small transducers in voikko's file format, written state by state.
+#include <algorithm>
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <tuple>
 #include <vector>
 
 #include "base/bytes.hpp"
+#include "base/utf8.hpp"
 
 namespace lomperi::testing {
 
@@ -47,6 +50,45 @@ inline std::vector<std::uint8_t> transducer(const std::vector<std::string>& symb
         }
     }
     return out;
+}
+
+// A tiny dictionary as voikko-fi's analyser would have it: each output
+// ("[Ln][Xp]talo[X]talo[Sine][Ny]ssa") one path from the start, which reads
+// its surface letters and writes them, and writes its tags and the letters
+// of its base forms ([Xp]..[X]) without reading.
+inline std::vector<std::uint8_t> lexicon(const std::vector<std::string>& outputs) {
+    std::vector<std::vector<std::string>> tokens;
+    std::vector<std::string> letters;
+    std::vector<std::string> tags;
+    for (std::string_view output : outputs) {
+        auto& path = tokens.emplace_back();
+        while (!output.empty()) {
+            const std::size_t length = output.front() == '[' ? output.find(']') + 1 : decode_utf8(output).length;
+            path.emplace_back(output.substr(0, length));
+            auto& kind = path.back().front() == '[' ? tags : letters;
+            if (std::find(kind.begin(), kind.end(), path.back()) == kind.end()) kind.push_back(path.back());
+            output.remove_prefix(length);
+        }
+    }
+    std::vector<std::string> symbols{""};
+    symbols.insert(symbols.end(), letters.begin(), letters.end());
+    symbols.insert(symbols.end(), tags.begin(), tags.end());
+    const auto symbol = [&](const std::string& text) {
+        return static_cast<std::uint16_t>(std::find(symbols.begin(), symbols.end(), text) - symbols.begin());
+    };
+    std::vector<TestState> states(1);
+    for (const auto& path : tokens) {
+        states[0].arcs.emplace_back(0, 0, static_cast<std::uint32_t>(states.size()));
+        bool base_form = false;
+        for (const auto& token : path) {
+            if (token.starts_with("[X")) base_form = token != "[X]";
+            const bool reads = !base_form && !token.starts_with('[');
+            const auto next = static_cast<std::uint32_t>(states.size() + 1);
+            states.push_back({false, {{reads ? symbol(token) : std::uint16_t{0}, symbol(token), next}}});
+        }
+        states.push_back({true, {}});
+    }
+    return transducer(symbols, states);
 }
 
 }  // namespace lomperi::testing

@@ -42,6 +42,14 @@ bool cells_intact(const format::Vfst& vfst, const ChunkChecks& checks, std::uint
     return intact((vfst.transition_count(state) + (overflow ? 1 : 0)) * kCell);
 }
 
+// A transducer as one walk reads it: with `checks`, the cells of each state
+// are checked before they are read. `number` tells it from the others.
+struct Transducer {
+    const format::Vfst& vfst;
+    const ChunkChecks* checks;
+    std::uint64_t number;
+};
+
 // What a state can read before reading anything else (through transitions
 // that read nothing, flags not counted), and whether it can end there. The
 // letters of Finnish text have a bit each; any other letter is taken to be
@@ -78,18 +86,18 @@ private:
 
 // The masks are found as they are needed and kept for the thread's later
 // words, in one flat table (a lookup per transition looked at must not miss
-// the cache twice). A state on a cycle of silent transitions, or too deep,
-// can read anything. The table starts afresh when it fills.
+// the cache twice), for one transducer at a time: its number, not its
+// address, which a later one may take. A state on a cycle of silent
+// transitions, or too deep, can read anything. The table starts afresh when
+// it fills.
 class ReachCache {
 public:
     // With `checks`, a state whose cells are damaged can read anything: the
     // walk itself then meets the damage.
-    bool leads_to(const format::Vfst& vfst, const ChunkChecks* checks, std::uint32_t state, std::uint16_t letter) {
-        return (of(vfst, checks, state).bits & letters_->mask_of(letter)) != 0;
+    bool leads_to(const Transducer& transducer, std::uint32_t state, std::uint16_t letter) {
+        return (of(transducer, state).bits & letters_->mask_of(letter)) != 0;
     }
-    bool can_end(const format::Vfst& vfst, const ChunkChecks* checks, std::uint32_t state) {
-        return of(vfst, checks, state).final();
-    }
+    bool can_end(const Transducer& transducer, std::uint32_t state) { return of(transducer, state).final(); }
 
 private:
     static constexpr std::size_t kMaxDepth = 256;
@@ -102,14 +110,14 @@ private:
         ReachMask mask;
     };
 
-    ReachMask of(const format::Vfst& vfst, const ChunkChecks* checks, std::uint32_t state) {
-        if (vfst_ != &vfst) {
-            vfst_ = &vfst;
-            letters_.emplace(vfst);
+    ReachMask of(const Transducer& transducer, std::uint32_t state) {
+        if (number_ != transducer.number) {
+            number_ = transducer.number;
+            letters_.emplace(transducer.vfst);
             reset(kFirstCapacity);
         }
         if (const Slot* found = find(state)) return found->mask;
-        return compute(vfst, checks, state, 0);
+        return compute(transducer.vfst, transducer.checks, state, 0);
     }
 
     ReachMask compute(const format::Vfst& vfst, const ChunkChecks* checks, std::uint32_t state, std::size_t depth) {
@@ -166,7 +174,7 @@ private:
         used_ = 0;
     }
 
-    const format::Vfst* vfst_ = nullptr;
+    std::uint64_t number_ = 0;
     std::optional<LetterBits> letters_;
     std::vector<Slot> slots_;
     std::size_t used_ = 0;
@@ -183,13 +191,13 @@ ReachCache& reach_cache() {
 // the path's feature values allow), backtracking undoes what a flag set.
 class Walk {
 public:
-    // With `checks`, the cells of each state are checked before they are
-    // read, and the walk ends at the first damaged ones.
-    Walk(const format::Vfst& vfst, std::vector<std::uint16_t> input, const ChunkChecks* checks)
-        : vfst_(vfst),
-          checks_(checks),
+    // The walk ends at the first damaged cells it meets.
+    Walk(const Transducer& transducer, std::vector<std::uint16_t> input)
+        : transducer_(transducer),
+          vfst_(transducer.vfst),
+          checks_(transducer.checks),
           input_(std::move(input)),
-          features_(vfst.feature_count(), format::VfstFlag::kNeutral) {
+          features_(transducer.vfst.feature_count(), format::VfstFlag::kNeutral) {
         frames_.reserve(64);
         push(0, 0, false);
     }
@@ -289,8 +297,8 @@ private:
         const std::size_t after = read_ + (vfst_.is_silent(t.input) ? 0 : 1);
         if (!vfst_.is_silent(t.input) && (read_ >= input_.size() || input_[read_] != t.input)) return false;
         ReachCache& reach = reach_cache();
-        return after < input_.size() ? reach.leads_to(vfst_, checks_, t.target, input_[after])
-                                     : reach.can_end(vfst_, checks_, t.target);
+        return after < input_.size() ? reach.leads_to(transducer_, t.target, input_[after])
+                                     : reach.can_end(transducer_, t.target);
     }
 
     bool takes(const format::VfstTransition& t) {
@@ -332,6 +340,7 @@ private:
         return out;
     }
 
+    const Transducer& transducer_;
     const format::Vfst& vfst_;
     const ChunkChecks* checks_;
     bool met_damage_ = false;
@@ -347,7 +356,9 @@ private:
 Result<Analyser> Analyser::open(Bytes file, ChunkChecks checks) {
     auto vfst = format::Vfst::parse(file);
     if (!vfst) return forward(vfst);
+    static std::atomic<std::uint64_t> opened{0};
     Analyser analyser;
+    analyser.number_ = ++opened;
     analyser.symbols_ = file.first(static_cast<std::size_t>(vfst->cells().data() - file.data()));
     analyser.vfst_ = std::move(*vfst);
     analyser.checks_ = std::move(checks);
@@ -376,7 +387,8 @@ std::vector<std::string> Analyser::raw_analyses(std::string_view word) const {
     }
     auto input = input_symbols(vfst_, lower_case(word));
     if (!input) return out;
-    Walk walk(vfst_, std::move(*input), known == kCellsDamaged ? &checks_ : nullptr);
+    const Transducer transducer{vfst_, known == kCellsDamaged ? &checks_ : nullptr, number_};
+    Walk walk(transducer, std::move(*input));
     while (out.size() < kMaxRawAnalyses) {
         auto next = walk.next();
         if (!next) break;

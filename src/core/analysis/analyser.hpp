@@ -47,6 +47,7 @@ private:
     std::uint8_t state() const;
 
     format::Vfst vfst_;
+    std::uint64_t number_ = 0;  // of the transducers opened, this one's: shared by copies
     ChunkChecks checks_;
     Bytes symbols_;  // the header and the symbol table, before the cells
     // Shared by copies, so that the transducer is checked once.

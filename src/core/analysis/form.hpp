@@ -107,7 +107,7 @@ struct Form {
     Participle participle = Participle::None;
     Comparison comparison = Comparison::None;
     Possessive possessive = Possessive::None;
-    Clitics clitics;
+    Clitics clitics{};
     Negative negative = Negative::None;
     friend bool operator==(const Form&, const Form&) = default;
 };

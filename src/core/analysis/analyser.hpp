@@ -2,7 +2,7 @@
 // The morphological analyser: voikko-fi's transducer (mor.vfst), walked on
 // the letters of a word. Each path that reads the whole word gives one raw
 // analysis, its output side: tags such as "[Ln]", "[Sine]" between the
-// surface letters of the word's parts (see reading.hpp for what they mean).
+// surface letters of the word's parts (voikko_tags.hpp reads them).
 #include <cstddef>
 #include <atomic>
 #include <cstdint>

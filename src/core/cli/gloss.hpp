@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "base/error.hpp"
-#include "core/morphology/dictionary.hpp"
 #include "core/analysis/reading.hpp"
+#include "core/morphology/dictionary.hpp"
 
 namespace lomperi::cli {
 

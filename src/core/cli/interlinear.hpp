@@ -10,8 +10,8 @@
 #include <string>
 #include <string_view>
 
-#include "core/morphology/dictionary.hpp"
 #include "core/analysis/reading.hpp"
+#include "core/morphology/dictionary.hpp"
 
 namespace lomperi::cli {
 

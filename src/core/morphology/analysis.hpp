@@ -4,9 +4,9 @@
 #include <string_view>
 #include <vector>
 
+#include "core/analysis/reading.hpp"
 #include "core/morphology/dictionary.hpp"
 #include "core/morphology/note_line.hpp"
-#include "core/analysis/reading.hpp"
 
 namespace lomperi::morphology {
 

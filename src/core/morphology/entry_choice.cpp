@@ -2,12 +2,12 @@
 
 #include <algorithm>
 
+#include "core/analysis/spoken_forms.hpp"
 #include "core/morphology/analysis.hpp"
 #include "core/morphology/forgiving_lookup.hpp"
 #include "core/morphology/form_wordings.hpp"
 #include "core/morphology/headword_search.hpp"
 #include "core/morphology/inflection_lookup.hpp"
-#include "core/analysis/spoken_forms.hpp"
 
 namespace lomperi::morphology {
 namespace {
@@ -24,10 +24,10 @@ bool nothing_begins_with(const Dictionary& dictionary, std::string_view query) {
 bool only_describes_form_of(const Dictionary& dictionary, std::string_view headword, std::string_view lemma) {
     const auto record = dictionary.gloss_record(headword);
     if (!record) return true;
+    const std::string of_lemma = " of " + std::string(lemma);
     for (const auto& group : record->groups) {
         for (const auto& meaning : group.meanings) {
-            const auto named = read_form_of_meaning(meaning);
-            if (!named || named->word != lemma) return false;
+            if (meaning.find(of_lemma) == std::string::npos) return false;
         }
     }
     return true;

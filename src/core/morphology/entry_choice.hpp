@@ -7,9 +7,9 @@
 #include <string_view>
 #include <vector>
 
+#include "core/analysis/reading.hpp"
 #include "core/morphology/dictionary.hpp"
 #include "core/morphology/note_line.hpp"
-#include "core/analysis/reading.hpp"
 #include "format/gloss.hpp"
 
 namespace lomperi::morphology {

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "core/morphology/entry_choice.hpp"
 #include "core/analysis/form_text.hpp"
+#include "core/morphology/entry_choice.hpp"
 
 namespace lomperi::reading {
 namespace {

@@ -83,4 +83,11 @@ Result<GlossRecord> parse_gloss_record(Bytes bytes, std::span<const std::string>
     return record;
 }
 
+std::optional<std::string> first_meaning(const GlossRecord& record) {
+    for (const auto& group : record.groups) {
+        if (!group.meanings.empty()) return group.meanings.front();
+    }
+    return std::nullopt;
+}
+
 }  // namespace lomperi::format

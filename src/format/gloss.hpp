@@ -3,6 +3,7 @@
 // body (a series of frames, see zstd_frames.hpp) in which the gloss records
 // of all headwords lie back to back.
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -32,6 +33,9 @@ struct GlossRecord {
     std::vector<PosGroup> groups;
     friend bool operator==(const GlossRecord&, const GlossRecord&) = default;
 };
+
+// The first meaning of a record: the answer a reader sees first.
+std::optional<std::string> first_meaning(const GlossRecord& record);
 
 // Parses the header of a whole glosses.bin; bytes after the body are ignored.
 Result<GlossHeader> parse_gloss_header(Bytes file);

@@ -251,4 +251,21 @@ std::size_t display_suffix_start(std::string_view text, std::size_t cells) {
     return start;
 }
 
+void append_printable(std::string& out, std::string_view text) {
+    for (const CodePoint& ch : code_points(text)) {
+        if (ch.valid() && term::is_displayable(ch.value)) {
+            out.append(text.substr(ch.offset, ch.length));
+        } else {
+            append_utf8(out, term::kReplacementChar);
+        }
+    }
+}
+
+std::string printable(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    append_printable(out, text);
+    return out;
+}
+
 }  // namespace lomperi::term

@@ -4,6 +4,7 @@
 // gutters and link regions measure by it.
 #include <cstddef>
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 namespace lomperi::term {
@@ -39,5 +40,11 @@ std::size_t display_prefix(std::string_view text, std::size_t cells);
 
 // Where the longest end of `text` that fits into `cells` begins.
 std::size_t display_suffix_start(std::string_view text, std::size_t cells);
+
+// Text from the input or the data made safe for a terminal: every character
+// the screen would not show as it is (controls, bidirectional overrides,
+// bytes that are not UTF-8) becomes U+FFFD.
+std::string printable(std::string_view text);
+void append_printable(std::string& out, std::string_view text);
 
 }  // namespace lomperi::term

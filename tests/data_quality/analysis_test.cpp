@@ -12,7 +12,7 @@
 #include "core/analysis/labels.hpp"
 #include "core/cli/gloss.hpp"
 #include "core/morphology/analysis.hpp"
-#include "core/morphology/entry_choice.hpp"
+#include "core/answer/entry_choice.hpp"
 #include "embedded_dictionary.hpp"
 
 namespace lomperi::morphology {
@@ -151,7 +151,7 @@ TEST(Analysis, SpokenFormsLeadToTheirStandardWord) {
     };
     const auto& dictionary = embedded_dictionary();
     for (const auto& c : cases) {
-        const auto choice = morphology::choose_entry(dictionary, c.word);
+        const auto choice = answer::choose_entry(dictionary, c.word);
         EXPECT_EQ(choice.headword.value_or("(none)"), c.headword) << c.word;
         const std::string note = choice.notes.empty() ? "" : choice.notes.front().text;
         if (std::string_view(c.note).empty()) {

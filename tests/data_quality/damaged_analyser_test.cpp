@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "core/morphology/entry_choice.hpp"
+#include "core/answer/entry_choice.hpp"
 #include "embedded/embedded_data.hpp"
 
 namespace lomperi::morphology {
@@ -24,11 +24,11 @@ std::vector<std::string> frequent_forms() {
 
 // The headword shown and its first meaning; empty for none.
 std::vector<std::string> answer(const Dictionary& dictionary, const std::string& word, bool& told) {
-    const auto choice = choose_entry(dictionary, word);
+    const auto choice = answer::choose_entry(dictionary, word);
     told = choice.damaged;
-    const auto record = chosen_record(dictionary, choice);
+    const auto& record = choice.record;
     if (!record) return {};
-    return {*choice.headword, first_meaning(*record).value_or("")};
+    return {*choice.headword, format::first_meaning(*record).value_or("")};
 }
 
 TEST(DamagedAnalyser, OnlyTheWordsThatReadTheDamagedCellsAreLost) {

@@ -70,6 +70,16 @@ TestDictionary make_test_dictionary(const std::vector<TestHeadword>& headwords, 
     return TestDictionary{std::move(*data), std::move(dict)};
 }
 
+TestDictionary make_analysed_dictionary(const std::vector<TestHeadword>& headwords, const std::vector<TestForm>& forms,
+                                        const std::vector<std::uint8_t>& analyser) {
+    auto builder = test_builder(headwords, forms);
+    builder.set_analyser(analyser);
+    auto data = builder.build();
+    if (!data) throw std::runtime_error("building test data: " + data.error().report());
+    auto dict = load_or_throw(*data);
+    return TestDictionary{std::move(*data), std::move(dict)};
+}
+
 TestDictionary with_undecodable_records(TestDictionary t, const std::vector<std::string>& headwords) {
     const auto header = format::parse_gloss_header(t.data[morphology::DataFile::glosses_bin]);
     if (!header) throw std::runtime_error(header.error().report());

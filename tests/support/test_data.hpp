@@ -53,6 +53,11 @@ morphology::DataSetBuilder test_builder(const std::vector<TestHeadword>& headwor
 TestDictionary make_test_dictionary(const std::vector<TestHeadword>& headwords, const std::vector<TestForm>& forms = {},
                                     std::vector<TestEnglishKey> english = {});
 
+// The same with voikko's analyser as the transducer `analyser` (see
+// test_transducer.hpp's lexicon).
+TestDictionary make_analysed_dictionary(const std::vector<TestHeadword>& headwords, const std::vector<TestForm>& forms,
+                                        const std::vector<std::uint8_t>& analyser);
+
 // `t` with the records of `headwords` damaged so that they do not decode (the
 // byte after each record's start, its first part of speech, set to 0xFF).
 TestDictionary with_undecodable_records(TestDictionary t, const std::vector<std::string>& headwords);

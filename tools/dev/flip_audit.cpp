@@ -16,7 +16,7 @@
 #include "core/morphology/damage_report.hpp"
 #include "core/morphology/dictionary.hpp"
 #include "core/morphology/english_search.hpp"
-#include "core/morphology/entry_choice.hpp"
+#include "core/answer/entry_choice.hpp"
 #include "core/morphology/headword_search.hpp"
 #include "embedded/embedded_data.hpp"
 
@@ -83,11 +83,11 @@ Queries make_queries(const Dictionary& dictionary, std::size_t count) {
 
 Answer finnish_answer(const Dictionary& dictionary, const std::string& word) {
     Answer answer;
-    const auto choice = morphology::choose_entry(dictionary, word);
+    const auto choice = lomperi::answer::choose_entry(dictionary, word);
     answer.told = choice.damaged;
-    if (const auto record = morphology::chosen_record(dictionary, choice)) {
+    if (const auto& record = choice.record) {
         answer.items.push_back(*choice.headword);
-        answer.items.push_back(morphology::first_meaning(*record).value_or(""));
+        answer.items.push_back(format::first_meaning(*record).value_or(""));
     }
     return answer;
 }

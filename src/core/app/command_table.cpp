@@ -3,7 +3,7 @@
 #include "core/cli/commands.hpp"
 #include "core/cli/completions.hpp"
 #include "core/cli/help_text.hpp"
-#include "core/cli/listen_address.hpp"
+#include "core/dict_server/listen_address.hpp"
 #include "core/dict_server/dict_server.hpp"
 #include "core/view/run.hpp"
 
@@ -33,7 +33,7 @@ Result<int> print_completions(const Context& context) {
     return cli::print_text(cli::completion_script(command_table(), *shell));
 }
 
-bool is_listen_address(std::string_view text) { return cli::parse_listen_address(text).has_value(); }
+bool is_listen_address(std::string_view text) { return dict_server::parse_listen_address(text).has_value(); }
 
 constexpr cli::CommandRow kCommands[] = {
     {.takes = Takes::Nothing,

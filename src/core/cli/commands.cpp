@@ -9,13 +9,12 @@
 
 #include "base/composition.hpp"
 #include "base/utf8.hpp"
+#include "core/answer/answer_text.hpp"
 #include "core/cli/gloss.hpp"
 #include "core/cli/help_text.hpp"
 #include "core/cli/text_io.hpp"
-#include "core/expand/entry_lines.hpp"
 #include "core/morphology/damage_report.hpp"
 #include "core/morphology/english_search.hpp"
-#include "core/morphology/entry_choice.hpp"
 #include "core/morphology/headword_search.hpp"
 #include "core/reading/word_list.hpp"
 #include "term/renderer.hpp"
@@ -28,29 +27,6 @@ constexpr std::string_view kDamagedWord = "(damaged data)";
 
 void write_out(std::FILE* stream, std::string_view text) {
     if (!text.empty()) std::fwrite(text.data(), 1, text.size(), stream);
-}
-
-void append_line(std::string& out, const term::Line& line, bool styles) {
-    std::string text;
-    for (const auto& span : line.spans) {
-        const bool styled = styles && span.style != term::Style{};
-        if (styled) text += term::sgr_sequence(span.style);
-        append_printable(text, span.text);
-        if (styled) text += "\x1b[0m";
-    }
-    while (text.ends_with(' ')) text.pop_back();
-    out += text;
-    out += '\n';
-}
-
-// The lines come out as the pane shows them at this inner width.
-void append_entry(const morphology::Dictionary& dictionary, const morphology::EntryChoice& choice,
-                  format::GlossRecord record, const OutputStyle& style, std::string& out) {
-    auto entry = expand::build_entry(dictionary, *choice.headword, std::move(record));
-    if (choice.also) entry.also.push_back(expand::build_entry(dictionary, *choice.also, dictionary.gloss_record(*choice.also)));
-    for (const auto& line : expand::entry_pane_lines(entry, choice.notes, expand::EntryLook::Shown, style.width)) {
-        append_line(out, line.line, style.styles);
-    }
 }
 
 std::uint16_t width_from(const char* columns) {
@@ -105,42 +81,19 @@ int look_up(const morphology::Dictionary& dictionary, const std::vector<std::str
     int status = kAllFound;
     bool first = true;
     for (const auto& word : words) {
-        const auto choice = morphology::choose_entry(dictionary, word);
-        auto record = morphology::chosen_record(dictionary, choice);
-        if (!record) {
-            errors += fmt::format("{}: {}\n", printable(word), choice.damaged ? kDamagedWord : "(no matches)");
+        const auto found = answer::answer(dictionary, word, answer::Detail::Entry);
+        if (!found.entry) {
+            errors += fmt::format("{}: {}\n", printable(word), found.choice.damaged ? kDamagedWord : "(no matches)");
             status = kSomeNotFound;
-            // What the analysis tells of a word without an entry is still worth reading.
-            if (choice.notes.empty()) continue;
-            if (!first) out += "--\n";
-            first = false;
-            for (const auto& line : expand::entry_pane_lines(expand::Entry{}, choice.notes, expand::EntryLook::Shown, style.width)) {
-                append_line(out, line.line, style.styles);
-            }
-            continue;
         }
+        // What the analysis tells of a word without an entry is still worth reading.
+        const std::string text = answer::answer_text(found, style.width, style.styles);
+        if (text.empty()) continue;
         if (!first) out += "--\n";
         first = false;
-        append_entry(dictionary, choice, std::move(*record), style, out);
+        out += text;
     }
     return status;
-}
-
-std::optional<std::string> own_entry_text(const morphology::Dictionary& dictionary, std::string_view word,
-                                          const OutputStyle& style) {
-    const auto choice = morphology::choose_entry(dictionary, word);
-    if (choice.only_begins_alike) return std::nullopt;
-    auto record = morphology::chosen_record(dictionary, choice);
-    if (!record) return std::nullopt;
-    std::string out;
-    append_entry(dictionary, choice, std::move(*record), style, out);
-    return out;
-}
-
-std::string translation_lines(const std::vector<morphology::EnglishMatch>& matches) {
-    std::string out;
-    for (const auto& match : matches) out += printable(match.headword) + "\t" + printable(match.meaning) + "\n";
-    return out;
 }
 
 int translate_english(const morphology::Dictionary& dictionary, const std::vector<std::string>& words, std::string& out,
@@ -157,7 +110,7 @@ int translate_english(const morphology::Dictionary& dictionary, const std::vecto
         }
         if (!first) out += "--\n";
         first = false;
-        out += translation_lines(matches);
+        out += answer::translation_lines(matches);
     }
     return status;
 }

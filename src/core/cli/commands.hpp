@@ -32,15 +32,6 @@ OutputStyle output_style_from_environment();
 int look_up(const morphology::Dictionary& dictionary, const std::vector<std::string>& words, const OutputStyle& style,
             std::string& out, std::string& errors);
 
-// The entry of one word as look_up prints it, when the word reaches an entry
-// of its own (through its analysis, too); nothing for a word that reaches
-// none, or only a headword that begins like it.
-std::optional<std::string> own_entry_text(const morphology::Dictionary& dictionary, std::string_view word,
-                                          const OutputStyle& style);
-
-// "headword TAB meaning" per line.
-std::string translation_lines(const std::vector<morphology::EnglishMatch>& matches);
-
 // The ranked Finnish headwords of each English word, "headword TAB meaning"
 // per line, words separated by "--"; the exit status.
 int translate_english(const morphology::Dictionary& dictionary, const std::vector<std::string>& words, std::string& out,

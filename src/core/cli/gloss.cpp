@@ -4,11 +4,11 @@
 #include "base/text.hpp"
 #include "base/utf8.hpp"
 #include "core/analysis/form_text.hpp"
+#include "core/answer/answer.hpp"
 #include "core/cli/interlinear.hpp"
 #include "core/cli/json.hpp"
 #include "core/cli/text_io.hpp"
 #include "core/expand/meaning_scan.hpp"
-#include "core/morphology/entry_choice.hpp"
 #include "core/reading/text_words.hpp"
 
 namespace lomperi::cli {
@@ -20,14 +20,13 @@ constexpr std::size_t kMaxSeenWords = 1 << 16;
 
 Glossed gloss_word(const morphology::Dictionary& dictionary, std::string_view word) {
     Glossed glossed;
-    auto choice = morphology::choose_entry(dictionary, word);
-    glossed.damaged = choice.damaged;
-    glossed.readings = std::move(choice.readings);
-    if (choice.listed != word) glossed.read_as = choice.listed;
-    const auto record = morphology::chosen_record(dictionary, choice);
-    if (!record) return glossed;
-    glossed.headword = *choice.headword;
-    glossed.meaning = morphology::first_meaning(*record);
+    auto found = answer::answer(dictionary, word, answer::Detail::Meaning);
+    glossed.damaged = found.choice.damaged;
+    glossed.readings = std::move(found.choice.readings);
+    if (found.choice.listed != word) glossed.read_as = found.choice.listed;
+    if (!found.choice.record) return glossed;
+    glossed.headword = *found.choice.headword;
+    glossed.meaning = std::move(found.meaning);
     return glossed;
 }
 

@@ -163,21 +163,4 @@ Result<void> Output::finish(std::string_view name) {
     return {};
 }
 
-void append_printable(std::string& out, std::string_view text) {
-    for (const CodePoint& ch : code_points(text)) {
-        if (ch.valid() && term::is_displayable(ch.value)) {
-            out.append(text.substr(ch.offset, ch.length));
-        } else {
-            append_utf8(out, term::kReplacementChar);
-        }
-    }
-}
-
-std::string printable(std::string_view text) {
-    std::string out;
-    out.reserve(text.size());
-    append_printable(out, text);
-    return out;
-}
-
 }  // namespace lomperi::cli

@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "base/error.hpp"
+#include "term/char_width.hpp"
 
 namespace lomperi::cli {
 
@@ -73,10 +74,7 @@ private:
     int error_ = 0;
 };
 
-// Text from the input or the data made safe for a terminal: every character
-// the screen would not show as it is (controls, bidirectional overrides,
-// bytes that are not UTF-8) becomes U+FFFD.
-std::string printable(std::string_view text);
-void append_printable(std::string& out, std::string_view text);
+using term::append_printable;
+using term::printable;
 
 }  // namespace lomperi::cli

@@ -18,7 +18,7 @@
 #include <vector>
 
 #include "base/file_descriptor.hpp"
-#include "core/cli/listen_address.hpp"
+#include "core/dict_server/listen_address.hpp"
 #include "core/dict_server/accept_loop.hpp"
 #include "core/dict_server/client_pool.hpp"
 #include "core/dict_server/conversation.hpp"
@@ -27,7 +27,7 @@
 namespace lomperi::dict_server {
 namespace {
 
-using cli::ListenAddress;
+
 using Socket = FileDescriptor;
 
 Error os_error(const std::string& what) { return Error(what, Error(std::strerror(errno))); }
@@ -71,7 +71,7 @@ Result<std::vector<Socket>> open_listeners(const ServeOptions& options, std::vec
                  : options.listen;
     std::optional<Error> first_error;
     for (const auto& text : wanted) {
-        const auto address = cli::parse_listen_address(text);
+        const auto address = parse_listen_address(text);
         if (!address) return fail(fmt::format("not an address: {} (HOST:PORT or [IPv6]:PORT)", text));
         auto socket = listen_on(*address);
         if (!socket) {

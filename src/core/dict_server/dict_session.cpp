@@ -6,12 +6,11 @@
 #include <chrono>
 
 #include "base/text.hpp"
-#include "core/cli/commands.hpp"
+#include "core/answer/answer_text.hpp"
 #include "core/dict_server/dict_command.hpp"
 #include "core/morphology/analysis.hpp"
 #include "core/morphology/damage_report.hpp"
 #include "core/morphology/english_search.hpp"
-#include "core/morphology/entry_choice.hpp"
 #include "core/morphology/headword_search.hpp"
 
 namespace lomperi::dict_server {
@@ -45,6 +44,9 @@ constexpr std::string_view kStrategies[][2] = {
     {"prefix", "Match headwords that begin with the word"},
     {"lemma", "Match the lemmas of any inflected form (the default)"},
 };
+
+// Definitions are wrapped as a terminal of 80 columns shows them.
+constexpr std::uint16_t kDefinitionWidth = 80;
 
 constexpr std::string_view kMimeHeaders = "Content-type: text/plain; charset=utf-8\nContent-transfer-encoding: 8bit\n\n";
 
@@ -121,7 +123,7 @@ std::vector<std::string> matches_in(const morphology::Dictionary& dictionary, st
         if (const std::string lower = lower_case(word); lower != word && keys.get(lower)) add(lower);
         return found;
     }
-    const auto choice = morphology::choose_entry(dictionary, word);
+    const auto choice = answer::choose_entry(dictionary, word);
     for (const auto& reading : choice.readings) {
         if (morphology::has_entry(dictionary, reading)) add(reading.lemma);
     }
@@ -135,9 +137,11 @@ std::vector<std::string> matches_in(const morphology::Dictionary& dictionary, st
 // what MATCH with the prefix strategy is for.
 std::string DictSession::definition(std::string_view database, std::string_view word) const {
     if (database == kEnglishFinnish.name) {
-        return cli::translation_lines(morphology::exact_english_translations(dictionary_, word, morphology::kListLimit));
+        return answer::translation_lines(morphology::exact_english_translations(dictionary_, word, morphology::kListLimit));
     }
-    return cli::own_entry_text(dictionary_, word, cli::OutputStyle{80, false}).value_or("");
+    const auto found = answer::answer(dictionary_, word, answer::Detail::Entry);
+    if (found.choice.only_begins_alike || !found.entry) return {};
+    return answer::answer_text(found, kDefinitionWidth, false);
 }
 
 Reply DictSession::define(const Words& words) {

@@ -135,10 +135,7 @@ std::vector<Reading> analyse(const Dictionary& dictionary, std::string_view word
 std::string first_meaning(const Dictionary& dictionary, std::string_view headword) {
     const auto record = dictionary.gloss_record(headword);
     if (!record) return {};
-    for (const auto& group : record->groups) {
-        if (!group.meanings.empty()) return group.meanings.front();
-    }
-    return {};
+    return format::first_meaning(*record).value_or("");
 }
 
 std::string short_meaning(std::string_view meaning) {

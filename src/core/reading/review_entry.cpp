@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "core/analysis/form_text.hpp"
-#include "core/morphology/entry_choice.hpp"
+#include "core/answer/answer.hpp"
 
 namespace lomperi::reading {
 namespace {
@@ -53,16 +53,15 @@ std::string_view last_field(std::string_view line) {
 
 ReviewEntry review_entry(const morphology::Dictionary& dictionary, std::string_view word, std::string sentence) {
     ReviewEntry entry{std::string(word), {}, {}, {}, std::move(sentence)};
-    const auto choice = morphology::choose_entry(dictionary, word);
+    const auto found = answer::answer(dictionary, word, answer::Detail::Meaning);
+    const auto& choice = found.choice;
     if (!choice.readings.empty()) {
         entry.lemma = choice.readings.front().lemma;
         entry.labels = analysis::form_labels(choice.readings.front().form);
     } else if (choice.headword) {
         entry.lemma = *choice.headword;
     }
-    if (const auto record = morphology::chosen_record(dictionary, choice)) {
-        entry.meaning = morphology::first_meaning(*record).value_or("");
-    }
+    entry.meaning = found.meaning.value_or("");
     return entry;
 }
 

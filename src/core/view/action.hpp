@@ -4,11 +4,11 @@
 #include <string>
 #include <variant>
 
-#include "core/morphology/entry_choice.hpp"
+#include "core/answer/entry_choice.hpp"
 
 namespace lomperi::view {
 
-using Focus = morphology::ListFocus;
+using Focus = answer::ListFocus;
 
 // The things input can ask of the application state.
 namespace action {

@@ -8,7 +8,7 @@
 #include "core/layout/layout_config.hpp"
 #include "core/morphology/dictionary.hpp"
 #include "core/morphology/english_search.hpp"
-#include "core/morphology/entry_choice.hpp"
+#include "core/answer/entry_choice.hpp"
 #include "core/view/action.hpp"
 #include "core/view/dictionary_screen.hpp"
 #include "core/view/reading_state.hpp"
@@ -39,7 +39,7 @@ struct AppState {
     // Typed, or the current word of the text.
     std::string query;
     // Which entry the query chose, and the lines that say how it was found.
-    morphology::EntryChoice choice;
+    answer::EntryChoice choice;
     // The entry of the selected row, or of the choice when no row is selected.
     std::optional<expand::Entry> shown;
     // Reading the shown entry met damaged data.

@@ -1,5 +1,6 @@
 #include "core/view/entry_refresh.hpp"
 
+#include "core/answer/answer.hpp"
 #include "core/expand/entry_view.hpp"
 
 namespace lomperi::view {
@@ -22,7 +23,7 @@ std::optional<std::string> headword_to_show(const AppState& state, const Reading
 }
 
 std::optional<format::GlossRecord> record_to_show(const AppState& state, const std::string& headword) {
-    if (state.choice.built && state.choice.headword == headword) return state.choice.built;
+    if (state.choice.headword == headword) return state.choice.record;
     return state.dictionary.gloss_record(headword);
 }
 
@@ -43,22 +44,28 @@ void on_english_query_changed(AppState& state, DictionaryScreen& lists) {
         lists.matches.push_back({std::move(match.headword), std::move(match.meaning)});
     }
     lists.candidates.clear();
-    state.choice = morphology::EntryChoice{};
+    state.choice = answer::EntryChoice{};
     state.choice.listed = state.query;
     lists.selected = {0, 0};
     lists.focus = Focus::Matches;
     state.no_results = !state.query.empty() && lists.matches.empty();
 }
 
+void search_for(const AppState& state, DictionaryScreen& lists, std::string_view spelling) {
+    lists.matches.clear();
+    lists.candidates.clear();
+    if (spelling.empty()) return;
+    lists.matches = morphology::search_headwords(state.dictionary.glosses, spelling, morphology::kListLimit);
+    lists.candidates = morphology::inflection_candidates(state.dictionary, spelling);
+}
+
 // Both lists of what the query begins with, and the row of the chosen entry.
 void search_lists(AppState& state, DictionaryScreen& lists) {
-    state.choice = morphology::choose_entry(state.dictionary, state.query);
     const bool has_query = !state.query.empty();
-    lists.matches = has_query ? morphology::search_headwords(state.dictionary.glosses, state.choice.listed,
-                                                             morphology::kListLimit)
-                              : std::vector<morphology::HeadwordMatch>{};
-    lists.candidates = has_query ? morphology::inflection_candidates(state.dictionary, state.choice.listed)
-                                 : std::vector<morphology::InflectionCandidate>{};
+    search_for(state, lists, state.query);
+    state.choice = answer::answer(state.dictionary, state.query, answer::Detail::Notes, {&lists.matches, &lists.candidates}).choice;
+    // A forgiven spelling's lists are shown: searched again, for that word only.
+    if (state.choice.listed != state.query) search_for(state, lists, state.choice.listed);
     lists.selected = {0, 0};
     lists.focus = Focus::Matches;
     lists.shows_choice = false;
@@ -88,7 +95,7 @@ void query_changed(AppState& state, DictionaryScreen& lists) {
 
 // A word of the text: no lists to search.
 void query_changed(AppState& state, ReadingState&) {
-    state.choice = morphology::choose_entry(state.dictionary, state.query);
+    state.choice = answer::answer(state.dictionary, state.query, answer::Detail::Notes).choice;
     state.no_results = !state.query.empty() && !state.choice.headword;
 }
 
@@ -111,8 +118,7 @@ void refresh_entry(AppState& state) {
         state.shown_damaged = state.shown_damaged || watch.met();
         return;
     }
-    state.shown = expand::build_entry(state.dictionary, std::move(*headword), std::move(record));
-    if (also) state.shown->also.push_back(expand::build_entry(state.dictionary, *also, state.dictionary.gloss_record(*also)));
+    state.shown = answer::entry_with_also(state.dictionary, std::move(*headword), std::move(record), also);
     state.shown_damaged = watch.met();
     state.entry_scroll = 0;
 }

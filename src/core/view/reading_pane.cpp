@@ -5,7 +5,7 @@
 #include <algorithm>
 
 #include "core/morphology/analysis.hpp"
-#include "core/morphology/entry_choice.hpp"
+#include "core/answer/entry_choice.hpp"
 #include "core/view/key_table.hpp"
 #include "core/view/reading_actions.hpp"
 #include "term/char_width.hpp"
@@ -21,7 +21,7 @@ Reach reach_of(const morphology::Dictionary& dictionary, std::string_view word) 
     if (std::ranges::any_of(readings, [&](const auto& r) { return morphology::has_entry(dictionary, r); })) {
         return Reach::Entry;
     }
-    const auto choice = morphology::choose_entry(dictionary, word);
+    const auto choice = answer::choose_entry(dictionary, word);
     return choice.headword || choice.built ? Reach::Entry : Reach::Nothing;
 }
 

@@ -10,7 +10,7 @@
 
 #include "core/morphology/dictionary.hpp"
 #include "core/morphology/english_search.hpp"
-#include "core/morphology/entry_choice.hpp"
+#include "core/answer/entry_choice.hpp"
 #include "core/morphology/headword_search.hpp"
 #include "core/morphology/inflection_lookup.hpp"
 #include "support/test_data.hpp"
@@ -140,9 +140,9 @@ struct Answer {
 
 Answer finnish_answer(const Dictionary& dict, std::string_view query) {
     Answer answer;
-    const auto choice = choose_entry(dict, query);
+    const auto choice = lomperi::answer::choose_entry(dict, query);
     answer.told = choice.damaged;
-    if (const auto record = chosen_record(dict, choice)) answer.items = {*choice.headword, first_meaning(*record).value_or("")};
+    if (const auto& record = choice.record) answer.items = {*choice.headword, format::first_meaning(*record).value_or("")};
     return answer;
 }
 

@@ -398,7 +398,7 @@ TEST(PaneChoice, ThePaneShowsTheChosenEntry) {
     AppState state(std::move(second.dict));
     for (const std::string& query : testing::queries(data, 7)) {
         apply_action(state, action::SetQuery{query});
-        ASSERT_EQ(morphology::choose_entry(t.dict, query).headword, testing::shown_headword(state))
+        ASSERT_EQ(answer::choose_entry(t.dict, query).headword, testing::shown_headword(state))
             << "query [" << query << "]";
     }
 }

@@ -1,8 +1,8 @@
-#include "core/cli/listen_address.hpp"
+#include "core/dict_server/listen_address.hpp"
 
 #include <gtest/gtest.h>
 
-namespace lomperi::cli {
+namespace lomperi::dict_server {
 namespace {
 
 TEST(ListenAddress, HostAndAPortFromZeroTo65535) {
@@ -38,4 +38,4 @@ TEST(ListenAddress, HostAndAPortFromZeroTo65535) {
 }
 
 }  // namespace
-}  // namespace lomperi::cli
+}  // namespace lomperi::dict_server

@@ -1,6 +1,5 @@
 #pragma once
-// Which entry a typed word shows: the one decision behind the entry pane,
-// `lomperi WORD` and `--gloss`.
+// Which entry a typed word shows: the one decision behind every front end.
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -9,13 +8,23 @@
 
 #include "core/analysis/reading.hpp"
 #include "core/morphology/dictionary.hpp"
+#include "core/morphology/headword_search.hpp"
+#include "core/morphology/inflection_lookup.hpp"
 #include "core/morphology/note_line.hpp"
 #include "format/gloss.hpp"
 
-namespace lomperi::morphology {
+namespace lomperi::answer {
 
 // The two lists beside the entry pane.
 enum class ListFocus : std::uint8_t { Matches = 0, Inflections = 1 };
+
+// The lists of what the word as typed begins with, when the caller has
+// searched them already (the pane, for its lists): the choice reads them
+// rather than searching again.
+struct KnownLists {
+    const std::vector<morphology::HeadwordMatch>* matches = nullptr;
+    const std::vector<morphology::InflectionCandidate>* candidates = nullptr;
+};
 
 struct EntryChoice {
     // The spelling whose exact lists are shown: the query, or the spelling
@@ -26,8 +35,11 @@ struct EntryChoice {
     // An entry made for the query instead of a headword's own: a compound
     // told by its parts, a derived word by the word it comes from.
     std::optional<format::GlossRecord> built;
-    // Lines above the entry that say how the query was found and which form it is.
-    std::vector<NoteLine> notes;
+    // The record shown: `built`, or the headword's own.
+    std::optional<format::GlossRecord> record;
+    // Lines above the entry that say how the query was found (the analysis
+    // lines are added by the answer, for the front ends that show them).
+    std::vector<morphology::NoteLine> notes;
     // Where the selection starts: the first match, or the inflections row
     // that pairs `listed` with `headword`.
     ListFocus focus = ListFocus::Matches;
@@ -36,6 +48,9 @@ struct EntryChoice {
     std::optional<std::string> also;
     // The readings of `listed`, best first.
     std::vector<analysis::Reading> readings;
+    // The name of the rule that chose the entry (see entry_rules.hpp); empty
+    // when none did.
+    std::string_view rule;
     // The headword is only the first that begins with the query, which
     // reaches no entry itself: a neighbour in the list, not the word's own.
     bool only_begins_alike = false;
@@ -45,20 +60,10 @@ struct EntryChoice {
     bool damaged = false;
 };
 
-// The word's best reading's lemma when it has an entry (the headword as
-// typed when that is its basic form; an inflected form stored as a headword
-// also shows its own entry after the lemma's); else the headword as typed;
-// else a derived word told by its base word; else a compound told by the
-// analysis of its parts. A word the analyser does not know: the base of the
-// word form that has an entry; else the first headword that begins with it.
-// A look-up that met damaged bytes chooses nothing: what it read may lead
-// to another word than the intact data would.
-EntryChoice choose_entry(const Dictionary& dictionary, std::string_view query);
+// The spelling the entry rules read (a spoken form's standard word, a
+// forgiven spelling, or the word as typed), then the first entry rule that
+// chooses (entry_rules.hpp). A look-up that met damaged bytes chooses
+// nothing: what it read may lead to another word than the intact data would.
+EntryChoice choose_entry(const morphology::Dictionary& dictionary, std::string_view query, const KnownLists& known = {});
 
-// The first meaning of a record: the answer a reader sees first.
-std::optional<std::string> first_meaning(const format::GlossRecord& record);
-
-// The record the choice shows: the one made for the query, or the headword's own.
-std::optional<format::GlossRecord> chosen_record(const Dictionary& dictionary, const EntryChoice& choice);
-
-}  // namespace lomperi::morphology
+}  // namespace lomperi::answer

@@ -1,8 +1,8 @@
-#include "core/cli/listen_address.hpp"
+#include "core/dict_server/listen_address.hpp"
 
 #include <algorithm>
 
-namespace lomperi::cli {
+namespace lomperi::dict_server {
 namespace {
 
 constexpr unsigned kHighestPort = 65535;
@@ -40,4 +40,4 @@ std::string shown(const ListenAddress& address) {
                                                          : "[" + address.host + "]:" + address.port;
 }
 
-}  // namespace lomperi::cli
+}  // namespace lomperi::dict_server

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-namespace lomperi::cli {
+namespace lomperi::dict_server {
 
 struct ListenAddress {
     std::string host;
@@ -19,4 +19,4 @@ std::optional<ListenAddress> parse_listen_address(std::string_view text);
 // "127.0.0.1:2628", "[::1]:2628".
 std::string shown(const ListenAddress& address);
 
-}  // namespace lomperi::cli
+}  // namespace lomperi::dict_server

@@ -1,0 +1,36 @@
+#pragma once
+// One answer for a word, under every front end: the entry pane, the reading
+// pane, `lomperi WORD`, --gloss, --json, --interlinear, words.tsv and the
+// DICT server. Each asks for as much as it shows, as the rest costs time.
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "core/answer/entry_choice.hpp"
+#include "core/expand/entry_view.hpp"
+#include "core/morphology/dictionary.hpp"
+
+namespace lomperi::answer {
+
+enum class Detail : std::uint8_t {
+    Meaning,  // the entry chosen, its record and first meaning
+    Notes,    // and, under the notes, the lines that say which form the word is
+    Entry,    // and the entry expanded, with the entries shown after it
+};
+
+struct Answer {
+    EntryChoice choice;
+    std::optional<std::string> meaning;  // the first meaning of the record shown
+    std::optional<expand::Entry> entry;  // Detail::Entry and a record to show
+};
+
+Answer answer(const morphology::Dictionary& dictionary, std::string_view word, Detail detail,
+              const KnownLists& known = {});
+
+// A headword's entry with the entry shown after it (the word's own, when it
+// is an inflected form that has one).
+expand::Entry entry_with_also(const morphology::Dictionary& dictionary, std::string headword,
+                              std::optional<format::GlossRecord> record, const std::optional<std::string>& also);
+
+}  // namespace lomperi::answer

@@ -1,0 +1,108 @@
+#include "core/answer/entry_choice.hpp"
+
+#include <algorithm>
+
+#include "base/chunk_checks.hpp"
+#include "core/analysis/spoken_forms.hpp"
+#include "core/answer/entry_rules.hpp"
+#include "core/morphology/analysis.hpp"
+#include "core/morphology/data_files.hpp"
+#include "core/morphology/forgiving_lookup.hpp"
+#include "core/morphology/headword_search.hpp"
+#include "core/morphology/inflection_lookup.hpp"
+
+namespace lomperi::answer {
+namespace {
+
+using analysis::Reading;
+using morphology::Dictionary;
+using morphology::NoteLine;
+
+bool nothing_begins_with(const Dictionary& dictionary, std::string_view query, const KnownLists& known) {
+    if (known.matches && known.candidates) return known.matches->empty() && known.candidates->empty();
+    return morphology::search_headwords(dictionary.glosses, query, 1).empty() &&
+           morphology::search_inflections(dictionary, query, 1).empty();
+}
+
+// The entry rules over the spelling the choice lists.
+void choose_as_listed(const Dictionary& dictionary, EntryChoice& choice, const KnownLists& known) {
+    const auto best = std::ranges::find_if(choice.readings, [&](const Reading& r) { return morphology::has_entry(dictionary, r); });
+    const RuleInput input{dictionary, choice.listed, choice.readings, best == choice.readings.end() ? nullptr : &*best, known};
+    auto ruled = apply_entry_rules(input);
+    if (!ruled) return;
+    choice.rule = ruled->rule;
+    choice.headword = std::move(ruled->chosen.headword);
+    choice.focus = ruled->chosen.focus;
+    choice.also = std::move(ruled->chosen.also);
+    choice.built = std::move(ruled->chosen.built);
+    choice.only_begins_alike = ruled->chosen.only_begins_alike;
+}
+
+// The standard word of a spoken form that is no word with an entry as written.
+std::optional<std::string_view> spoken_standard(const Dictionary& dictionary, std::string_view query) {
+    const auto standard = analysis::standard_of_spoken(query);
+    if (!standard) return std::nullopt;
+    const auto readings = morphology::analyse(dictionary, query);
+    if (std::ranges::any_of(readings, [&](const Reading& r) { return morphology::has_entry(dictionary, r); })) return std::nullopt;
+    return standard;
+}
+
+NoteLine spoken_note(const Dictionary& dictionary, std::string_view query, std::string_view standard) {
+    NoteLine line{std::string(query) + " = spoken form of ", {}};
+    const std::size_t start = line.text.size();
+    line.text += standard;
+    if (dictionary.glosses.get(standard)) line.links.push_back({std::string(standard), start, line.text.size()});
+    return line;
+}
+
+EntryChoice choose(const Dictionary& dictionary, std::string_view query, const KnownLists& known) {
+    EntryChoice choice;
+    choice.listed = std::string(query);
+    if (query.empty()) return choice;
+    if (const auto standard = spoken_standard(dictionary, query)) {
+        choice.notes.push_back(spoken_note(dictionary, query, *standard));
+        choice.listed = std::string(*standard);
+        choice.readings = morphology::analyse(dictionary, choice.listed);
+        choose_as_listed(dictionary, choice, {});
+        return choice;
+    }
+    // The lists are walked only for a word that needs forgiving: a walk
+    // that meets damage in another word's part of a map is no damage of this one.
+    const bool needs_forgiving = query.size() <= morphology::kMaxKeyBytes && !morphology::reaches_entry(dictionary, query);
+    auto forgiven = needs_forgiving
+                        ? morphology::forgive_query(dictionary, query, nothing_begins_with(dictionary, query, known))
+                        : std::nullopt;
+    if (forgiven) choice.notes.push_back({std::move(forgiven->note), {}});
+    if (forgiven && !forgiven->parts.empty()) {
+        choice.headword = std::string(query);
+        choice.built = morphology::compound_record(dictionary, forgiven->parts);
+        choice.rule = "forgiven spelling";
+        return choice;
+    }
+    if (forgiven) choice.listed = std::move(forgiven->found);
+    if (choice.listed.size() <= morphology::kMaxKeyBytes) choice.readings = morphology::analyse(dictionary, choice.listed);
+    // The caller's lists are of the word as typed, not of a forgiven spelling.
+    choose_as_listed(dictionary, choice, forgiven ? KnownLists{} : known);
+    return choice;
+}
+
+}  // namespace
+
+EntryChoice choose_entry(const Dictionary& dictionary, std::string_view query, const KnownLists& known) {
+    const DamageWatch watch;
+    EntryChoice choice = choose(dictionary, query, known);
+    // The entry is read here as well, so that damage in it is told with the choice.
+    if (choice.built) {
+        choice.record = choice.built;
+    } else if (choice.headword) {
+        choice.record = dictionary.gloss_record(*choice.headword);
+    }
+    if (watch.met()) {
+        choice = EntryChoice{};
+        choice.listed = std::string(query);
+    }
+    choice.damaged = watch.met();
+    return choice;
+}
+
+}  // namespace lomperi::answer

@@ -1,0 +1,188 @@
+#include "core/answer/entry_rules.hpp"
+
+#include <algorithm>
+
+#include "core/morphology/analysis.hpp"
+#include "core/morphology/forgiving_lookup.hpp"
+#include "core/morphology/form_wordings.hpp"
+#include "core/morphology/headword_search.hpp"
+#include "core/morphology/inflection_lookup.hpp"
+
+namespace lomperi::answer {
+namespace {
+
+using analysis::Reading;
+using morphology::Dictionary;
+
+// Whether every meaning of the headword's entry only names the form it is of
+// another word ("inessive singular of talo"): then its entry adds nothing to
+// that word's.
+bool only_describes_form_of(const Dictionary& dictionary, std::string_view headword, std::string_view lemma) {
+    const auto record = dictionary.gloss_record(headword);
+    if (!record) return true;
+    const std::string of_lemma = " of " + std::string(lemma);
+    for (const auto& group : record->groups) {
+        for (const auto& meaning : group.meanings) {
+            if (meaning.find(of_lemma) == std::string::npos) return false;
+        }
+    }
+    return true;
+}
+
+// Whether a meaning only names the form the word is of one of its readings'
+// lemmas or their verbs ("second-person singular imperative of ottaa").
+bool names_form_of_reading(std::string_view meaning, const std::vector<Reading>& readings) {
+    const auto named = morphology::read_form_of_meaning(meaning);
+    if (!named || !named->suffixes.empty()) return false;
+    const auto of = [&](std::string_view lemma) { return named->word == lemma; };
+    return std::ranges::any_of(readings, [&](const Reading& r) {
+        return of(r.lemma) || std::ranges::any_of(r.parts, [&](const auto& part) { return of(part.lemma); });
+    });
+}
+
+Chosen entry_of(std::string headword, ListFocus focus = ListFocus::Matches) {
+    Chosen chosen;
+    chosen.headword = std::move(headword);
+    chosen.focus = focus;
+    return chosen;
+}
+
+bool has_own_entry(const RuleInput& in) { return in.dictionary.glosses.get(in.listed).has_value(); }
+
+// The word's best reading is the word itself: its basic form, or no reading
+// that reaches an entry.
+std::optional<Chosen> headword_as_written(const RuleInput& in) {
+    if (!has_own_entry(in)) return std::nullopt;
+    if (in.best && in.best->lemma != in.listed && !analysis::is_basic_form(*in.best)) return std::nullopt;
+    return entry_of(std::string(in.listed));
+}
+
+// A headword that is only ever an inflected form of other words keeps its
+// own entry when that entry starts with a meaning of its own ("esimerkiksi":
+// "for example"), not with the form it is ("tiedot": "nominative plural of
+// tieto"); the data build puts such a meaning first. A pronoun's forms are
+// read as the pronoun ("sillä": "with it", not the source's "intention").
+std::optional<Chosen> lexicalised_form(const RuleInput& in) {
+    if (!has_own_entry(in) || in.readings.empty()) return std::nullopt;
+    if (in.readings.front().form.word_class == analysis::WordClass::Pronoun) return std::nullopt;
+    if (std::ranges::any_of(in.readings, [&](const Reading& r) { return r.lemma == in.listed; })) return std::nullopt;
+    const auto record = in.dictionary.gloss_record(in.listed);
+    if (!record) return std::nullopt;
+    const auto first = format::first_meaning(*record);
+    if (!first || names_form_of_reading(*first, in.readings)) return std::nullopt;
+    return entry_of(std::string(in.listed));
+}
+
+// The best reading's lemma; the word's own entry after it when it says more
+// than the form the word is.
+std::optional<Chosen> lemma_with_entry(const RuleInput& in) {
+    if (!in.best) return std::nullopt;
+    Chosen chosen = entry_of(in.best->lemma, ListFocus::Inflections);
+    if (has_own_entry(in) && !only_describes_form_of(in.dictionary, in.listed, in.best->lemma)) {
+        chosen.also = std::string(in.listed);
+    }
+    return chosen;
+}
+
+// A derived word without an entry of its own ("tuettu", "sumennus") is told
+// by the word it is derived from: its own lemma as the headword, the base
+// word's meanings as its entry (the analysis line says which form it is).
+std::optional<Chosen> derived_word(const RuleInput& in) {
+    for (const Reading& reading : in.readings) {
+        if (reading.derivations == 0 || reading.compound_parts != 1 || reading.parts.empty()) continue;
+        const std::string& base = reading.parts.front().lemma;
+        if (!in.dictionary.glosses.get(base)) continue;
+        Chosen chosen = entry_of(reading.lemma, ListFocus::Inflections);
+        chosen.built = in.dictionary.gloss_record(base);
+        return chosen;
+    }
+    return std::nullopt;
+}
+
+// The compound reading whose parts all have entries, told by them.
+std::optional<Chosen> compound(const RuleInput& in) {
+    for (const Reading& reading : in.readings) {
+        if (reading.compound_parts < 2) continue;
+        std::vector<morphology::CompoundPart> parts;
+        for (const auto& part : reading.parts) {
+            if (!in.dictionary.glosses.get(part.lemma)) break;
+            parts.push_back({part.text, part.lemma});
+        }
+        if (parts.size() != reading.parts.size()) continue;
+        Chosen chosen = entry_of(std::string(in.listed));
+        chosen.built = morphology::compound_record(in.dictionary, parts);
+        return chosen;
+    }
+    return std::nullopt;
+}
+
+// A word the analyser knows is not some other word that begins the same or
+// ends like a form of one: better no entry than a wrong one.
+std::optional<Chosen> analysed_without_entry(const RuleInput& in) {
+    if (in.readings.empty()) return std::nullopt;
+    return Chosen{};
+}
+
+// A word form the lists hold, with the base that has an entry.
+std::optional<Chosen> form_in_the_lists(const RuleInput& in) {
+    auto base = morphology::fallback_headword(in.dictionary, in.listed);
+    if (!base) return std::nullopt;
+    return entry_of(std::move(*base), ListFocus::Inflections);
+}
+
+std::optional<Chosen> neighbour(const RuleInput& in) {
+    const auto searched = in.known.matches ? std::vector<morphology::HeadwordMatch>{}
+                                           : morphology::search_headwords(in.dictionary.glosses, in.listed, 1);
+    const auto& matches = in.known.matches ? *in.known.matches : searched;
+    if (matches.empty()) return std::nullopt;
+    Chosen chosen = entry_of(matches.front().headword);
+    chosen.only_begins_alike = true;
+    return chosen;
+}
+
+constexpr NamedRule kEntryRules[] = {
+    {"headword as written", headword_as_written},
+    {"lexicalised form", lexicalised_form},
+    {"lemma with entry", lemma_with_entry},
+    {"derived word", derived_word},
+    {"compound", compound},
+    {"analysed, no entry", analysed_without_entry},
+    {"form in the lists", form_in_the_lists},
+    {"neighbour", neighbour},
+};
+
+constexpr std::size_t kRulesWithDescribedVerb = 3;
+
+// The verb of a participle whose chosen entry only names the form it is
+// ("määritelty": "past passive participle of määrittää"): its entry is the
+// answer, not a second look-up.
+std::optional<std::string_view> described_verb(const RuleInput& in, std::string_view headword) {
+    if (in.readings.empty()) return std::nullopt;
+    const Reading& top = in.readings.front();
+    if (top.form.participle == analysis::Participle::None || top.parts.empty()) return std::nullopt;
+    const std::string_view verb = top.parts.front().lemma;
+    if (verb == headword || !in.dictionary.glosses.get(verb)) return std::nullopt;
+    if (!only_describes_form_of(in.dictionary, headword, verb)) return std::nullopt;
+    return verb;
+}
+
+}  // namespace
+
+std::span<const NamedRule> entry_rules() { return kEntryRules; }
+
+std::optional<RuledChoice> apply_entry_rules(const RuleInput& input) {
+    for (std::size_t k = 0; k < std::size(kEntryRules); ++k) {
+        auto chosen = kEntryRules[k].rule(input);
+        if (!chosen) continue;
+        if (k < kRulesWithDescribedVerb && chosen->headword) {
+            if (const auto verb = described_verb(input, *chosen->headword)) {
+                chosen->headword = std::string(*verb);
+                chosen->focus = ListFocus::Inflections;
+            }
+        }
+        return RuledChoice{std::move(*chosen), kEntryRules[k].name};
+    }
+    return std::nullopt;
+}
+
+}  // namespace lomperi::answer

@@ -9,6 +9,7 @@
 // the 1,000 words (the distribution of words in running text).
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <fstream>
 #include <random>
@@ -16,6 +17,7 @@
 #include <vector>
 
 #include "bench_support.hpp"
+#include "core/answer/answer.hpp"
 #include "core/cli/gloss.hpp"
 #include "core/reading/text_words.hpp"
 #include "core/morphology/analysis.hpp"
@@ -53,6 +55,19 @@ const std::vector<std::string>& running_text() {
         for (std::string line; std::getline(in, line);) {
             for (const auto word : reading::text_words(line)) out.emplace_back(word);
         }
+        return out;
+    }();
+    return words;
+}
+
+// Each distinct word of the running text once, shuffled: words never seen
+// before, as a new text brings them.
+const std::vector<std::string>& distinct_words() {
+    static const std::vector<std::string> words = [] {
+        std::vector<std::string> out = running_text();
+        std::ranges::sort(out);
+        out.erase(std::unique(out.begin(), out.end()), out.end());
+        std::shuffle(out.begin(), out.end(), std::mt19937(2628));
         return out;
     }();
     return words;
@@ -97,7 +112,31 @@ void BM_AnalyseRunningText(benchmark::State& state) {
     benchmark::DoNotOptimize(readings);
 }
 
+// The whole answer --gloss gives each word (the entry chosen, its record read,
+// its first meaning) for words never seen before: every cache empty, the data
+// set loaded afresh for each round as a new process would. Budget: no more
+// than libvoikko's analysis alone of the same words (BM_LibvoikkoColdWords).
+void BM_ColdAnswer(benchmark::State& state) {
+    const auto& words = distinct_words();
+    std::size_t found = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        {
+            const morphology::Dictionary dictionary = bench::load_embedded_dictionary();
+            state.ResumeTiming();
+            for (const auto& word : words) {
+                found += answer::answer(dictionary, word, answer::Detail::Meaning).meaning.has_value() ? 1 : 0;
+            }
+            state.PauseTiming();
+        }
+        state.ResumeTiming();
+    }
+    per_word(state, words.size());
+    benchmark::DoNotOptimize(found);
+}
+
 BENCHMARK(BM_AnalyseAfresh)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ColdAnswer)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RawAnalyses)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_AnalyseRunningText)->Unit(benchmark::kMillisecond);
 
@@ -128,8 +167,10 @@ void libvoikko(benchmark::State& state, const std::vector<std::string>& words) {
 
 void BM_Libvoikko(benchmark::State& state) { libvoikko(state, frequent_words()); }
 void BM_LibvoikkoRunningText(benchmark::State& state) { libvoikko(state, running_text()); }
+void BM_LibvoikkoColdWords(benchmark::State& state) { libvoikko(state, distinct_words()); }
 BENCHMARK(BM_Libvoikko)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_LibvoikkoRunningText)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_LibvoikkoColdWords)->Unit(benchmark::kMillisecond);
 #endif
 
 }  // namespace

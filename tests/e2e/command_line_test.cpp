@@ -45,6 +45,10 @@ TEST(CommandLine, ModesAndExitStatus) {
     const auto help = run_program(kProgram, {"--help"});
     EXPECT_EQ(help.status, 0);
     EXPECT_NE(help.out.find("Exit status:"), std::string::npos);
+    // The keys come from the screens' key tables, each screen's under its heading.
+    for (const auto* heading : {"Keys in the dictionary:\n", "Keys in the reading pane:\n", "Keys in the document viewer:\n"}) {
+        EXPECT_NE(help.out.find(heading), std::string::npos) << heading;
+    }
 
     const auto version = run_program(kProgram, {"--version"});
     EXPECT_EQ(version.status, 0);

@@ -5,6 +5,7 @@
 #include "core/cli/help_text.hpp"
 #include "core/dict_server/listen_address.hpp"
 #include "core/dict_server/dict_server.hpp"
+#include "core/view/key_help.hpp"
 #include "core/view/run.hpp"
 
 namespace lomperi::app {
@@ -24,7 +25,8 @@ Result<int> serve(const Context& context) {
 }
 
 Result<int> print_help(const Context& context) {
-    return cli::print_text(cli::help_text(command_table(), !context.files[morphology::DataFile::mor_vfst].empty()));
+    const bool has_analyser = !context.files[morphology::DataFile::mor_vfst].empty();
+    return cli::print_text(cli::help_text(command_table(), has_analyser, view::key_help()));
 }
 
 Result<int> print_completions(const Context& context) {
@@ -86,8 +88,7 @@ constexpr cli::CommandRow kCommands[] = {
      .summary = "read a text word by word on the terminal",
      .help = "open FILE (or standard input for \"-\", the keys then read from the terminal) in the reading pane "
              "of the full-screen dictionary: the text in the left column, the entry of the current word beside "
-             "it; Left and Right move by word, Up and Down by line, PageUp, PageDown, Home and End as usual, a "
-             "click selects a word, s saves the word for review, Esc quits"},
+             "it; a click selects a word, and the keys are those of the reading pane below"},
     {.name = "--words",
      .takes = Takes::Nothing,
      .wrong_operands = "--words takes no words",
@@ -104,8 +105,9 @@ constexpr cli::CommandRow kCommands[] = {
      .modifiers = {"--listen"},
      .summary = "serve DICT protocol clients",
      .help = "serve the dictionary to DICT protocol clients (RFC 2229: GoldenDict, Emacs's dictionary mode, dict) "
-             "on 127.0.0.1 and ::1, port 2628, until SIGINT or SIGTERM; databases fi-en (every form analysed) "
-             "and en-fi, strategies exact, prefix and lemma"},
+             "on 127.0.0.1 and ::1, port 2628, until SIGINT or SIGTERM; databases fi-en "
+             "(Finnish-English) and en-fi (English-Finnish, when the data set has an English side), strategies "
+             "exact, prefix and lemma"},
     {.name = "--listen",
      .operands = "HOST:PORT",
      .takes = Takes::Value,

@@ -91,7 +91,7 @@ std::string option_lines(CommandTable table) {
 
 }  // namespace
 
-std::string help_text(CommandTable table, bool has_analyser) {
+std::string help_text(CommandTable table, bool has_analyser, std::span<const std::string> key_lines) {
     std::string text = usage_lines(table);
     text += R"help(
 A Finnish-English dictionary. With no arguments it opens the full-screen
@@ -110,10 +110,9 @@ Output is wrapped to the terminal's width, or to $COLUMNS (else 80) when
 standard output is no terminal; colours and text styles are used only on a
 terminal and never when NO_COLOR is set.
 
-In the full-screen dictionary Ctrl+E switches between searching Finnish
-words and searching by English words, when the data set has an English side,
-and Ctrl+Z stops the program (fg continues it). A search text too long for
-the title box shows its end after an ellipsis ("> …ä huomenta").
+In the full-screen dictionary, Ctrl+E searches by English words when the
+data set has an English side. A search text too long for the title box
+shows its end after an ellipsis ("> …ä huomenta").
 
 Exit status:
   0  every word was found
@@ -127,6 +126,9 @@ Exit status:
 In the dictionary, pasting a text of more than one word opens it in the
 reading pane; Esc there goes back to the dictionary.
 
+)help";
+    for (const auto& line : key_lines) text += line + '\n';
+    text += R"help(
 Files:
   lomperi.toml beside the executable, or ~/.config/lomperi/lomperi.toml:
   the pane sizes of the full-screen dictionary.

@@ -24,6 +24,16 @@ std::optional<std::vector<std::uint16_t>> input_symbols(const format::Vfst& vfst
     return symbols;
 }
 
+// Where the first character the transducer has no symbol for is, in letters.
+std::size_t first_unknown_letter(const format::Vfst& vfst, std::string_view word) {
+    std::size_t letters = 0;
+    for (const CodePoint& ch : code_points(word)) {
+        if (!ch.valid() || !vfst.input_symbol(ch.value)) return letters;
+        ++letters;
+    }
+    return letters;
+}
+
 // Whether the cells of a state are intact: its first cell and the next
 // (which holds a count past 254) before its count is read, then all of them.
 // A walk that reads them counts damage; a look ahead does not.
@@ -203,6 +213,9 @@ public:
     }
 
     bool met_damage() const { return met_damage_; }
+    // The most letters a path has read, and whether a bound cut the walk short.
+    std::size_t most_read() const { return most_read_; }
+    bool cut_short() const { return cut_short_; }
 
     // The next path's output; nothing when there is none, or a bound was reached.
     std::optional<std::string> next() {
@@ -223,10 +236,14 @@ public:
                 continue;
             }
             if (!leads_on(t) || !takes(t)) continue;
-            if (frames_.size() + 1 >= kMaxPathDepth) return std::nullopt;
+            if (frames_.size() + 1 >= kMaxPathDepth) {
+                cut_short_ = true;
+                return std::nullopt;
+            }
             descend(t);
             ++steps;
         }
+        cut_short_ = true;
         return std::nullopt;
     }
 
@@ -314,7 +331,7 @@ private:
 
     void descend(const format::VfstTransition& t) {
         const bool reads = !vfst_.is_silent(t.input);
-        if (reads) ++read_;
+        if (reads) most_read_ = std::max(most_read_, ++read_);
         push(t.target, vfst_.is_silent(t.output) ? 0 : t.output, reads);
     }
 
@@ -349,6 +366,8 @@ private:
     std::vector<Frame> frames_;
     std::vector<Undo> undo_;
     std::size_t read_ = 0;
+    std::size_t most_read_ = 0;
+    bool cut_short_ = false;
 };
 
 }  // namespace
@@ -396,6 +415,20 @@ std::vector<std::string> Analyser::raw_analyses(std::string_view word) const {
     }
     if (walk.met_damage()) out.clear();
     return out;
+}
+
+std::size_t Analyser::deciding_letters(std::string_view word) const {
+    const std::string lower = lower_case(word);
+    const std::size_t letters = code_point_count(lower);
+    if (!available() || word.empty() || letters > kMaxAnalysedChars || state() != kIntact) return letters;
+    const auto input = input_symbols(vfst_, lower);
+    if (!input) return first_unknown_letter(vfst_, lower) + 1;
+    const Transducer transducer{vfst_, nullptr, number_};
+    Walk walk(transducer, *input);
+    if (walk.next() || walk.cut_short()) return letters;
+    // No path read letter most_read, or none that read it could go on to
+    // the letter after it: that letter and the one after decide.
+    return std::min(letters, walk.most_read() + 2);
 }
 
 }  // namespace lomperi::analysis

@@ -40,6 +40,13 @@ public:
     // that met damage (DamageWatch).
     std::vector<std::string> raw_analyses(std::string_view word) const;
 
+    // How many letters from the start of a word without analyses decide that
+    // it has none: no word that begins with these letters has one either
+    // (a walk reads a letter only towards a state that can read the next).
+    // The word's length in letters when it has an analysis, or when a bound
+    // cut the walk short.
+    std::size_t deciding_letters(std::string_view word) const;
+
 private:
     // What the first analysis finds of the file, checking every chunk: when
     // it is all intact, walks read without checks.

@@ -52,6 +52,17 @@ std::vector<char32_t> alternatives(char32_t ch) {
     }
 }
 
+// How many letters two words begin with alike.
+std::size_t same_letters(std::string_view a, std::string_view b) {
+    std::size_t letters = 0;
+    auto left = CodePoints(a).begin();
+    auto right = CodePoints(b).begin();
+    for (; left != std::default_sentinel && right != std::default_sentinel; ++left, ++right, ++letters) {
+        if ((*left).value != (*right).value) break;
+    }
+    return letters;
+}
+
 std::vector<std::string> letter_variants(std::string_view query) {
     const std::vector<char32_t> points = code_points(query);
     std::vector<std::size_t> positions;
@@ -194,8 +205,12 @@ std::optional<ForgivenQuery> forgive_query(const Dictionary& dictionary, std::st
     // real word is another word ("tyylisiltä" is no "tyylisilta").
     const std::string lower = spellings.empty() ? std::string(query) : spellings.back();
     if (dictionary.analyser.available() && !analyse(dictionary, lower).empty()) return std::nullopt;
+    // A variant that differs only after the letters that decide the word has
+    // no analysis is not analysed: it has none either.
+    const std::size_t deciding = dictionary.analyser.deciding_letters(lower);
     for (const auto& variant : letter_variants(lower)) {
-        if (reaches_entry(dictionary, variant) || analysis_reaches_entry(dictionary, variant)) {
+        const bool may_analyse = same_letters(variant, lower) < deciding;
+        if (reaches_entry(dictionary, variant) || (may_analyse && analysis_reaches_entry(dictionary, variant))) {
             return ForgivenQuery{variant, fmt::format("{} → {}", query, variant), {}};
         }
     }

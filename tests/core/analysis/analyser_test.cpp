@@ -131,6 +131,33 @@ TEST(Analyser, TheWorkOfAWordIsBounded) {
     EXPECT_TRUE(looping.analyser.raw_analyses("a").empty());
 }
 
+// The letters that decide a word has no analysis: every word that begins
+// with them has none either.
+TEST(Analyser, TheLettersThatDecideAWordHasNoAnalysis) {
+    const Opened opened = open(lexicon({"[Ln][Xp]talo[X]talo[Sn][Ny]", "[Ln][Xp]talo[X]talo[Sine][Ny]ssa",
+                                        "[Ln][Xp]kissa[X]kissa[Sn][Ny]", "[Ln][Xp]tuoli[X]tuoli[Sn][Ny]"}));
+    const Analyser& analyser = opened.analyser;
+    const std::vector<std::pair<std::string, std::size_t>> rows = {
+        {"talossa", 7},      // read: all of it
+        {"taloissa", 5},     // no path reads "talo" on to an "i"
+        {"tallitalo", 4},    // nor "tal" on to a second "l"
+        {"kissoissa", 5},
+        {"Tuolissa", 6},     // lower-cased as analysed
+        {"talotxssa", 6},    // a letter the transducer lacks decides where it is
+        {"ta", 2},           // no word is longer than itself
+    };
+    for (const auto& [word, deciding] : rows) {
+        EXPECT_EQ(analyser.deciding_letters(word), deciding) << word;
+        const bool has_analysis = !analyser.raw_analyses(word).empty();
+        if (has_analysis || deciding >= word.size()) continue;
+        // Whatever follows the deciding letters, the word has no analysis.
+        const std::string start = word.substr(0, deciding);
+        for (const std::string rest : {"", "a", "ssa", "lo", "oli"}) {
+            EXPECT_TRUE(analyser.raw_analyses(start + rest).empty()) << start + rest;
+        }
+    }
+}
+
 TEST(Analyser, WithoutATransducerNoWordHasAnAnalysis) {
     const Analyser none;
     EXPECT_FALSE(none.available());

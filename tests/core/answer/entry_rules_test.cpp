@@ -4,62 +4,18 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
 #include "core/answer/answer.hpp"
 #include "core/answer/answer_text.hpp"
-#include "support/test_data.hpp"
-#include "support/test_transducer.hpp"
+#include "support/analysed_data.hpp"
 
 namespace lomperi::answer {
 namespace {
 
-using testing::TestHeadword;
-
-format::PosGroup group(std::string pos, std::vector<std::string> meanings) { return {std::move(pos), std::move(meanings)}; }
-
-const testing::TestDictionary& dictionary() {
-    static const testing::TestDictionary t = testing::make_analysed_dictionary(
-        {
-            {"esimerkiksi", {group("adverb", {"for example"})}},
-            {"esimerkki", {group("noun", {"example"})}},
-            {"hyvä", {group("adjective", {"good"})}},
-            {"kirja", {group("noun", {"book"})}},
-            {"kissa", {group("noun", {"cat"})}},
-            {"minä", {group("pronoun", {"I"})}},
-            {"määritelty", {group("adjective", {"past passive participle of määrittää"})}},
-            {"määrittää", {group("verb", {"define"})}},
-            {"palkki", {group("noun", {"bar, beam"})}},
-            {"se", {group("pronoun", {"it"})}},
-            {"sillä", {group("conjunction", {"because"})}},
-            {"sumentaa", {group("verb", {"blur"})}},
-            {"talo", {group("noun", {"house"})}},
-            {"talot", {group("noun", {"nominative plural of talo"})}},
-            {"tiedot", {group("noun", {"nominative plural of tieto", "information, data"})}},
-            {"tieto", {group("noun", {"knowledge"})}},
-            {"ylä", {group("noun", {"top"})}},
-        },
-        {{"kirjoja", {"kirja"}}},
-        testing::lexicon({
-            "[Ln][Xp]esimerkki[X]esimerki[Str][Ny]ksi",
-            "[Ln][Xp]esimerkki[X]esimerkki[Sn][Ny]",
-            "[Ll][Xp]hyvä[X]hyvä[Sn][Ny]",
-            "[Ln][Xp]kissa[X]kissa[Sn][Ny]",
-            "[Lr][Xp]minä[X]minä[Sn][Ny]",
-            "[Lt][Xp]määrittää[X]määritel[Ll][Rt]ty[Xj][X][Sn][Ny]",
-            "[Lr][Xp]se[X]si[Sade][Ny]llä",
-            "[Lt][Xp]sumentaa[X]sumen[Ln][Xj]nus[X]nus[Sn][Ny]",
-            "[Ln][Xp]talo[X]talo[Sn][Ny]",
-            "[Ln][Xp]talo[X]talo[Sine][Ny]ssa",
-            "[Ln][Xp]talo[X]talo[Sn][Nm]t",
-            "[Ln][Xp]tieto[X]tiedo[Sn][Nm]t",
-            "[Ln][Xp]ylä[X]ylä[Sn][Ny][Bh][Bc][Ln][Xp]palkki[X]palkki[Sn][Ny]",
-            "[Ln][Xp]zorro[X]zorro[Sn][Ny]",
-            "[Ln][Xp]zorro[X]zorro[Sine][Ny]ssa",
-        }));
-    return t;
-}
+using testing::analysed_dictionary;
 
 struct Expected {
     std::string word;
@@ -98,7 +54,7 @@ const std::vector<Expected>& examples() {
 }
 
 TEST(EntryRules, EachRuleWithItsExampleWords) {
-    const auto& dict = dictionary().dict;
+    const auto& dict = analysed_dictionary().dict;
     for (const auto& row : examples()) {
         const EntryChoice choice = choose_entry(dict, row.word);
         EXPECT_EQ(choice.rule, row.rule) << row.word;
@@ -122,7 +78,7 @@ TEST(EntryRules, EveryRuleHasAnExampleAndANameOfItsOwn) {
 // The pane passes the lists it has searched for the word as typed: the
 // choice is the same as one that searches them itself.
 TEST(EntryRules, TheCallersListsChooseAsASearchWould) {
-    const auto& dict = dictionary().dict;
+    const auto& dict = analysed_dictionary().dict;
     for (const auto& row : examples()) {
         const auto matches = morphology::search_headwords(dict.glosses, row.word, morphology::kListLimit);
         const auto candidates = morphology::inflection_candidates(dict, row.word);
@@ -136,7 +92,7 @@ TEST(EntryRules, TheCallersListsChooseAsASearchWould) {
 }
 
 TEST(Answer, EachDetailAddsWhatItNames) {
-    const auto& dict = dictionary().dict;
+    const auto& dict = analysed_dictionary().dict;
     const Answer meaning = answer(dict, "tiedot", Detail::Meaning);
     EXPECT_EQ(meaning.meaning, "knowledge");
     EXPECT_TRUE(meaning.choice.notes.empty());
@@ -158,7 +114,7 @@ TEST(Answer, EachDetailAddsWhatItNames) {
 }
 
 TEST(Answer, AWordWithoutEntryHasNoMeaningAndNoText) {
-    const auto& dict = dictionary().dict;
+    const auto& dict = analysed_dictionary().dict;
     const Answer none = answer(dict, "qqq", Detail::Entry);
     EXPECT_FALSE(none.meaning);
     EXPECT_FALSE(none.entry);

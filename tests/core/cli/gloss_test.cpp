@@ -1,0 +1,49 @@
+// --gloss and its JSON over a small analysed dictionary: each way a word
+// finds its entry gives one line with that entry's headword and first meaning.
+#include "core/cli/gloss.hpp"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "support/analysed_data.hpp"
+
+namespace lomperi::cli {
+namespace {
+
+using testing::analysed_dictionary;
+
+TEST(Gloss, EachWordALineWithItsEntrysHeadwordAndFirstMeaning) {
+    const std::vector<std::pair<std::string, std::string>> rows = {
+        {"Talossa", "Talossa\ttalo\thouse\tinessive singular\n"},
+        {"tiedot", "tiedot\ttieto\tknowledge\tnominative plural\n"},
+        {"esimerkiksi", "esimerkiksi\tesimerkiksi\tfor example\ttranslative singular\n"},
+        {"sumennus", "sumennus\tsumennus\tblur\tbasic form\n"},
+        {"yläpalkki", "yläpalkki\tyläpalkki\tylä, a part of the compound\tbasic form\n"},
+        {"hyva", "hyva\thyvä\tgood\tbasic form\n"},
+        {"zorrossa", "zorrossa\t\t\t\n"},
+        {"qqq", "qqq\t\t\t\n"},
+    };
+    for (const auto& [word, line] : rows) {
+        std::string out;
+        Glosser glosser(analysed_dictionary().dict);
+        glosser.gloss_line(word, out);
+        EXPECT_EQ(out, line) << word;
+        EXPECT_EQ(glosser.all_found(), !line.ends_with("\t\t\t\n")) << word;
+    }
+}
+
+TEST(Gloss, JsonSaysWhichSpellingWasReadAndWhatIsMissing) {
+    std::string out;
+    Glosser glosser(analysed_dictionary().dict, true);
+    glosser.gloss_line("hyva qqq", out);
+    EXPECT_EQ(out,
+              "{\"word\":\"hyva\",\"headword\":\"hyvä\",\"meaning\":\"good\",\"read_as\":\"hyvä\",\"readings\":"
+              "[{\"lemma\":\"hyvä\",\"class\":\"adjective\",\"case\":\"nominative\",\"number\":\"singular\"}]}\n"
+              "{\"word\":\"qqq\",\"headword\":null,\"meaning\":null,\"readings\":[]}\n");
+    EXPECT_FALSE(glosser.all_found());
+}
+
+}  // namespace
+}  // namespace lomperi::cli

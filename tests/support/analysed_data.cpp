@@ -1,0 +1,54 @@
+#include "support/analysed_data.hpp"
+
+#include "support/test_transducer.hpp"
+
+namespace lomperi::testing {
+namespace {
+
+format::PosGroup group(std::string pos, std::vector<std::string> meanings) { return {std::move(pos), std::move(meanings)}; }
+
+}  // namespace
+
+const TestDictionary& analysed_dictionary() {
+    static const TestDictionary t = make_analysed_dictionary(
+        {
+            {"esimerkiksi", {group("adverb", {"for example"})}},
+            {"esimerkki", {group("noun", {"example"})}},
+            {"hyvä", {group("adjective", {"good"})}},
+            {"kirja", {group("noun", {"book"})}},
+            {"kissa", {group("noun", {"cat"})}},
+            {"minä", {group("pronoun", {"I"})}},
+            {"määritelty", {group("adjective", {"past passive participle of määrittää"})}},
+            {"määrittää", {group("verb", {"define"})}},
+            {"palkki", {group("noun", {"bar, beam"})}},
+            {"se", {group("pronoun", {"it"})}},
+            {"sillä", {group("conjunction", {"because"})}},
+            {"sumentaa", {group("verb", {"blur"})}},
+            {"talo", {group("noun", {"house"})}},
+            {"talot", {group("noun", {"nominative plural of talo"})}},
+            {"tiedot", {group("noun", {"nominative plural of tieto", "information, data"})}},
+            {"tieto", {group("noun", {"knowledge"})}},
+            {"ylä", {group("noun", {"top"})}},
+        },
+        {{"kirjoja", {"kirja"}}},
+        lexicon({
+            "[Ln][Xp]esimerkki[X]esimerki[Str][Ny]ksi",
+            "[Ln][Xp]esimerkki[X]esimerkki[Sn][Ny]",
+            "[Ll][Xp]hyvä[X]hyvä[Sn][Ny]",
+            "[Ln][Xp]kissa[X]kissa[Sn][Ny]",
+            "[Lr][Xp]minä[X]minä[Sn][Ny]",
+            "[Lt][Xp]määrittää[X]määritel[Ll][Rt]ty[Xj][X][Sn][Ny]",
+            "[Lr][Xp]se[X]si[Sade][Ny]llä",
+            "[Lt][Xp]sumentaa[X]sumen[Ln][Xj]nus[X]nus[Sn][Ny]",
+            "[Ln][Xp]talo[X]talo[Sn][Ny]",
+            "[Ln][Xp]talo[X]talo[Sine][Ny]ssa",
+            "[Ln][Xp]talo[X]talo[Sn][Nm]t",
+            "[Ln][Xp]tieto[X]tiedo[Sn][Nm]t",
+            "[Ln][Xp]ylä[X]ylä[Sn][Ny][Bh][Bc][Ln][Xp]palkki[X]palkki[Sn][Ny]",
+            "[Ln][Xp]zorro[X]zorro[Sn][Ny]",
+            "[Ln][Xp]zorro[X]zorro[Sine][Ny]ssa",
+        }));
+    return t;
+}
+
+}  // namespace lomperi::testing

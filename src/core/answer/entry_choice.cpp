@@ -24,6 +24,31 @@ bool nothing_begins_with(const Dictionary& dictionary, std::string_view query, c
            morphology::search_inflections(dictionary, query, 1).empty();
 }
 
+// The word class a part of speech of the entries names, for the particles a
+// lexicalised form is.
+analysis::WordClass particle_class(std::string_view pos) {
+    if (pos == "adv") return analysis::WordClass::Adverb;
+    if (pos == "postp" || pos == "prep") return analysis::WordClass::Adposition;
+    if (pos == "conj") return analysis::WordClass::Conjunction;
+    return analysis::WordClass::None;
+}
+
+// The analyser reads a lexicalised particle only as the form it was
+// ("lisäksi": the translative of "lisä"): its own entry is its first reading,
+// so that the form shown, --json and the interlinear gloss tell the word shown.
+void put_lexicalised_reading_first(const Dictionary& dictionary, EntryChoice& choice) {
+    const auto record = dictionary.gloss_record(*choice.headword);
+    if (!record || record->groups.empty()) return;
+    const analysis::WordClass word_class = particle_class(record->groups.front().pos);
+    if (word_class == analysis::WordClass::None) return;
+    Reading own;
+    own.lemma = *choice.headword;
+    own.form.word_class = word_class;
+    own.parts = {{choice.listed, *choice.headword}};
+    own.morphs = {{choice.listed, {}, 0}};
+    choice.readings.insert(choice.readings.begin(), std::move(own));
+}
+
 // The entry rules over the spelling the choice lists.
 void choose_as_listed(const Dictionary& dictionary, EntryChoice& choice, const KnownLists& known) {
     const auto best = std::ranges::find_if(choice.readings, [&](const Reading& r) { return morphology::has_entry(dictionary, r); });
@@ -35,7 +60,7 @@ void choose_as_listed(const Dictionary& dictionary, EntryChoice& choice, const K
     choice.focus = ruled->chosen.focus;
     choice.also = std::move(ruled->chosen.also);
     choice.built = std::move(ruled->chosen.built);
-    choice.only_begins_alike = ruled->chosen.only_begins_alike;
+    if (choice.rule == "lexicalised form") put_lexicalised_reading_first(dictionary, choice);
 }
 
 // The standard word of a spoken form that is no word with an entry as written.

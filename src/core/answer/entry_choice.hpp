@@ -51,9 +51,6 @@ struct EntryChoice {
     // The name of the rule that chose the entry (see entry_rules.hpp); empty
     // when none did.
     std::string_view rule;
-    // The headword is only the first that begins with the query, which
-    // reaches no entry itself: a neighbour in the list, not the word's own.
-    bool only_begins_alike = false;
     // The look-up met damaged data: nothing is chosen, for what damaged
     // bytes hid may have led elsewhere, and no other spelling, split or
     // word that begins the same may stand in for the word.

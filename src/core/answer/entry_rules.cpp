@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "base/text.hpp"
 #include "core/morphology/analysis.hpp"
 #include "core/morphology/forgiving_lookup.hpp"
 #include "core/morphology/form_wordings.hpp"
@@ -29,11 +30,21 @@ bool only_describes_form_of(const Dictionary& dictionary, std::string_view headw
     return true;
 }
 
+// Whether each meaning of the headword's entry is only its own name ("sai": "sai").
+bool only_repeats_its_name(const Dictionary& dictionary, std::string_view headword) {
+    const auto record = dictionary.gloss_record(headword);
+    if (!record) return true;
+    for (const auto& group : record->groups) {
+        if (std::ranges::any_of(group.meanings, [&](const std::string& meaning) { return meaning != headword; })) return false;
+    }
+    return true;
+}
+
 // Whether a meaning only names the form the word is of one of its readings'
 // lemmas or their verbs ("second-person singular imperative of ottaa").
 bool names_form_of_reading(std::string_view meaning, const std::vector<Reading>& readings) {
     const auto named = morphology::read_form_of_meaning(meaning);
-    if (!named || !named->suffixes.empty()) return false;
+    if (!named) return false;
     const auto of = [&](std::string_view lemma) { return named->word == lemma; };
     return std::ranges::any_of(readings, [&](const Reading& r) {
         return of(r.lemma) || std::ranges::any_of(r.parts, [&](const auto& part) { return of(part.lemma); });
@@ -49,6 +60,14 @@ Chosen entry_of(std::string headword, ListFocus focus = ListFocus::Matches) {
 
 bool has_own_entry(const RuleInput& in) { return in.dictionary.glosses.get(in.listed).has_value(); }
 
+// The word's own headword: as written, or in lower case when only that is one.
+std::optional<std::string> own_headword(const RuleInput& in) {
+    if (has_own_entry(in)) return std::string(in.listed);
+    std::string lower = lower_case_first(in.listed);
+    if (lower == in.listed || !in.dictionary.glosses.get(lower)) return std::nullopt;
+    return lower;
+}
+
 // The word's best reading is the word itself: its basic form, or no reading
 // that reaches an entry.
 std::optional<Chosen> headword_as_written(const RuleInput& in) {
@@ -62,15 +81,19 @@ std::optional<Chosen> headword_as_written(const RuleInput& in) {
 // "for example"), not with the form it is ("tiedot": "nominative plural of
 // tieto"); the data build puts such a meaning first. A pronoun's forms are
 // read as the pronoun ("sillä": "with it", not the source's "intention").
+// Whatever the capital it is written with ("Lisäksi" at the start of a
+// sentence); an entry that only repeats the word's name ("sai": "sai") says
+// nothing of its own.
 std::optional<Chosen> lexicalised_form(const RuleInput& in) {
-    if (!has_own_entry(in) || in.readings.empty()) return std::nullopt;
-    if (in.readings.front().form.word_class == analysis::WordClass::Pronoun) return std::nullopt;
-    if (std::ranges::any_of(in.readings, [&](const Reading& r) { return r.lemma == in.listed; })) return std::nullopt;
-    const auto record = in.dictionary.gloss_record(in.listed);
+    if (in.readings.empty() || in.readings.front().form.word_class == analysis::WordClass::Pronoun) return std::nullopt;
+    const auto own = own_headword(in);
+    if (!own) return std::nullopt;
+    if (std::ranges::any_of(in.readings, [&](const Reading& r) { return r.lemma == *own; })) return std::nullopt;
+    const auto record = in.dictionary.gloss_record(*own);
     if (!record) return std::nullopt;
     const auto first = format::first_meaning(*record);
-    if (!first || names_form_of_reading(*first, in.readings)) return std::nullopt;
-    return entry_of(std::string(in.listed));
+    if (!first || *first == *own || names_form_of_reading(*first, in.readings)) return std::nullopt;
+    return entry_of(*own);
 }
 
 // The best reading's lemma; the word's own entry after it when it says more
@@ -78,7 +101,8 @@ std::optional<Chosen> lexicalised_form(const RuleInput& in) {
 std::optional<Chosen> lemma_with_entry(const RuleInput& in) {
     if (!in.best) return std::nullopt;
     Chosen chosen = entry_of(in.best->lemma, ListFocus::Inflections);
-    if (has_own_entry(in) && !only_describes_form_of(in.dictionary, in.listed, in.best->lemma)) {
+    if (has_own_entry(in) && !only_describes_form_of(in.dictionary, in.listed, in.best->lemma) &&
+        !only_repeats_its_name(in.dictionary, in.listed)) {
         chosen.also = std::string(in.listed);
     }
     return chosen;
@@ -130,16 +154,6 @@ std::optional<Chosen> form_in_the_lists(const RuleInput& in) {
     return entry_of(std::move(*base), ListFocus::Inflections);
 }
 
-std::optional<Chosen> neighbour(const RuleInput& in) {
-    const auto searched = in.known.matches ? std::vector<morphology::HeadwordMatch>{}
-                                           : morphology::search_headwords(in.dictionary.glosses, in.listed, 1);
-    const auto& matches = in.known.matches ? *in.known.matches : searched;
-    if (matches.empty()) return std::nullopt;
-    Chosen chosen = entry_of(matches.front().headword);
-    chosen.only_begins_alike = true;
-    return chosen;
-}
-
 constexpr NamedRule kEntryRules[] = {
     {"headword as written", headword_as_written},
     {"lexicalised form", lexicalised_form},
@@ -148,7 +162,6 @@ constexpr NamedRule kEntryRules[] = {
     {"compound", compound},
     {"analysed, no entry", analysed_without_entry},
     {"form in the lists", form_in_the_lists},
-    {"neighbour", neighbour},
 };
 
 constexpr std::size_t kRulesWithDescribedVerb = 3;

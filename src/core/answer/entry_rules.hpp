@@ -4,14 +4,16 @@
 // is one row and one function.
 //
 //   headword as written   kissa, talo: the word is its own best reading
-//   lexicalised form      esimerkiksi: a form of another word whose own
-//                         entry says something of its own
+//   lexicalised form      esimerkiksi, Lisäksi: a form of another word
+//                         whose own entry says something of its own
 //   lemma with entry      talossa → talo; tiedot → tieto, then tiedot's own
 //   derived word          tuettu → tukea's meanings under tuettu
 //   compound              yläpalkki → ylä + palkki, each part's entry
 //   analysed, no entry    a word the analyser reads is no other word
 //   form in the lists     a word form the lists hold → its base
-//   neighbour             the first headword that begins like the word
+//
+// None shows a headword that only begins like the word: that is a neighbour
+// in the list, never the word's entry.
 //
 // After the first three, a participle whose entry only names its form
 // ("määritelty": "past passive participle of määrittää") shows its verb
@@ -43,7 +45,6 @@ struct Chosen {
     ListFocus focus = ListFocus::Matches;
     std::optional<std::string> also;
     std::optional<format::GlossRecord> built;
-    bool only_begins_alike = false;
 };
 
 using EntryRule = std::optional<Chosen> (*)(const RuleInput&);

@@ -127,7 +127,7 @@ std::vector<std::string> matches_in(const morphology::Dictionary& dictionary, st
     for (const auto& reading : choice.readings) {
         if (morphology::has_entry(dictionary, reading)) add(reading.lemma);
     }
-    if (choice.headword && !choice.only_begins_alike && dictionary.glosses.get(*choice.headword)) add(*choice.headword);
+    if (choice.headword && dictionary.glosses.get(*choice.headword)) add(*choice.headword);
     return found;
 }
 
@@ -140,7 +140,7 @@ std::string DictSession::definition(std::string_view database, std::string_view 
         return answer::translation_lines(morphology::exact_english_translations(dictionary_, word, morphology::kListLimit));
     }
     const auto found = answer::answer(dictionary_, word, answer::Detail::Entry);
-    if (found.choice.only_begins_alike || !found.entry) return {};
+    if (!found.entry) return {};
     return answer::answer_text(found, kDefinitionWidth, false);
 }
 

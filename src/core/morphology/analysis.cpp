@@ -97,6 +97,15 @@ std::vector<Reading> analyse_afresh(const Dictionary& dictionary, std::string_vi
     std::vector<Reading> readings = analysis::readings_of(word, analyser.raw_analyses(word),
                                                 [&](std::string_view stem) { return analyser.raw_analyses(stem); });
     const bool capital = starts_with_capital(word);
+    // A present indicative spelt like a past or an imperative of the same
+    // verb ("voi", "voivat", "saa") is far more common than either.
+    const auto present_twin = [&](const Reading& r) {
+        const bool past_or_command = r.form.tense == analysis::Tense::Past || r.form.mood == analysis::Mood::Imperative;
+        return past_or_command && std::ranges::any_of(readings, [&](const Reading& other) {
+                   return other.lemma == r.lemma && other.form.tense == analysis::Tense::Present &&
+                          other.form.mood == analysis::Mood::Indicative;
+               });
+    };
     std::vector<std::tuple<bool, bool, std::size_t, std::size_t, bool, std::size_t, std::uint16_t, std::size_t>> keys;
     for (std::size_t k = 0; k < readings.size(); ++k) {
         const Reading& r = readings[k];
@@ -106,7 +115,7 @@ std::vector<Reading> analyse_afresh(const Dictionary& dictionary, std::string_vi
         const bool form_of_itself = r.form.person == analysis::Person::Passive && r.lemma == lower_case_first(word);
         keys.emplace_back(!entry, !capital && starts_with_capital(r.lemma), r.compound_parts,
                           entry ? 0 : r.derivations, !is_particle_as_written(dictionary, r, word),
-                          rarity(r) + (form_of_itself ? 1 : 0), lemma_rank(dictionary, r), k);
+                          rarity(r) + (form_of_itself ? 1 : 0) + (present_twin(r) ? 1 : 0), lemma_rank(dictionary, r), k);
     }
     std::vector<std::size_t> order(readings.size());
     for (std::size_t k = 0; k < order.size(); ++k) order[k] = k;

@@ -33,6 +33,10 @@ const std::vector<Expected>& examples() {
         // A participle whose entry only names its form shows its verb.
         {"määritelty", "headword as written", "määrittää"},
         {"esimerkiksi", "lexicalised form", "esimerkiksi"},
+        // Whatever its capital, as at the start of a sentence.
+        {"Esimerkiksi", "lexicalised form", "esimerkiksi"},
+        // An entry that only repeats its name says nothing: the lemma's.
+        {"sai", "lemma with entry", "saada"},
         {"talossa", "lemma with entry", "talo"},
         // Its own entry only names the form: nothing after the lemma's.
         {"talot", "lemma with entry", "talo"},
@@ -44,7 +48,8 @@ const std::vector<Expected>& examples() {
         {"yläpalkki", "compound", "yläpalkki", std::nullopt, true},
         {"zorro", "analysed, no entry", std::nullopt},
         {"kirjoja", "form in the lists", "kirja"},
-        {"kis", "neighbour", "kissa"},
+        // A headword that only begins like the word is no answer for it.
+        {"kis", "", std::nullopt},
         // Respellings first: the rules read the standard word.
         {"mä", "headword as written", "minä", std::nullopt, false, "minä"},
         {"hyva", "headword as written", "hyvä", std::nullopt, false, "hyvä"},
@@ -62,9 +67,24 @@ TEST(EntryRules, EachRuleWithItsExampleWords) {
         EXPECT_EQ(choice.also, row.also) << row.word;
         EXPECT_EQ(choice.built.has_value(), row.built) << row.word;
         EXPECT_EQ(choice.listed, row.listed.empty() ? row.word : row.listed) << row.word;
-        EXPECT_EQ(choice.only_begins_alike, row.rule == "neighbour") << row.word;
         EXPECT_EQ(choice.record.has_value(), row.headword.has_value()) << row.word;
     }
+}
+
+// A lexicalised word's own entry is its first reading, so that the form
+// told is the word's; a present spelt like a past or a command comes first.
+TEST(EntryRules, TheFirstReadingIsOfTheWordShown) {
+    const auto& dict = analysed_dictionary().dict;
+    const EntryChoice lexicalised = choose_entry(dict, "esimerkiksi");
+    ASSERT_FALSE(lexicalised.readings.empty());
+    EXPECT_EQ(lexicalised.readings.front().lemma, "esimerkiksi");
+    EXPECT_EQ(lexicalised.readings.front().form.word_class, analysis::WordClass::Adverb);
+    EXPECT_EQ(lexicalised.readings.size(), 2u) << "the reading as a form stays, second";
+
+    const EntryChoice voi = choose_entry(dict, "voi");
+    ASSERT_EQ(voi.readings.size(), 3u);
+    EXPECT_EQ(voi.readings.front().form.tense, analysis::Tense::Present);
+    EXPECT_EQ(voi.readings.front().form.mood, analysis::Mood::Indicative);
 }
 
 TEST(EntryRules, EveryRuleHasAnExampleAndANameOfItsOwn) {

@@ -18,7 +18,7 @@ TEST(Gloss, EachWordALineWithItsEntrysHeadwordAndFirstMeaning) {
     const std::vector<std::pair<std::string, std::string>> rows = {
         {"Talossa", "Talossa\ttalo\thouse\tinessive singular\n"},
         {"tiedot", "tiedot\ttieto\tknowledge\tnominative plural\n"},
-        {"esimerkiksi", "esimerkiksi\tesimerkiksi\tfor example\ttranslative singular\n"},
+        {"esimerkiksi", "esimerkiksi\tesimerkiksi\tfor example\tbasic form\n"},
         {"sumennus", "sumennus\tsumennus\tblur\tbasic form\n"},
         {"yläpalkki", "yläpalkki\tyläpalkki\tylä, a part of the compound\tbasic form\n"},
         {"hyva", "hyva\thyvä\tgood\tbasic form\n"},

@@ -193,7 +193,8 @@ FlipCounts flip_and_compare(int flips) {
     std::vector<Answer> finnish, english;
     for (const auto& query : asked.finnish) finnish.push_back(finnish_answer(*intact, query));
     for (const auto& query : asked.english) english.push_back(english_answer(*intact, query));
-    if (finnish.back().items.empty() || english.back().items.empty()) throw std::runtime_error("the fallbacks answer nothing");
+    // A Finnish word that only begins headwords has no answer; an English one is looked up as a beginning.
+    if (english.back().items.empty()) throw std::runtime_error("the fallbacks answer nothing");
 
     FlipCounts counts;
     const auto count = [&](const Answer& got, const Answer& expected, const std::string& query, const char* file, std::size_t at) {

@@ -77,6 +77,10 @@ public:
         key_prefixes(as_bytes(text), lengths);
     }
 
+    // The nodes and the root, for walks of their own (approximate_search.hpp).
+    const NodeArea& node_area() const { return area_; }
+    bool read_root(Node& node) const { return has_nodes() && node.read(area_, root_); }
+
     WordMapStream stream() const { return prefix_stream(Bytes{}); }
     WordMapStream prefix_stream(Bytes prefix) const;
     WordMapStream prefix_stream(std::string_view prefix) const { return prefix_stream(as_bytes(prefix)); }

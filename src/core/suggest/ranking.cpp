@@ -1,0 +1,67 @@
+#include "core/suggest/ranking.hpp"
+
+#include <algorithm>
+#include <cmath>
+#include <tuple>
+
+#include "core/morphology/inflection_lookup.hpp"
+
+namespace lomperi::suggest {
+namespace {
+
+// A base's rank on a log scale: the most used words are told apart by a
+// fraction of a cheap error, and an unranked base ranks after every ranked
+// one.
+constexpr double kRarityPerDoubling = 4.0;
+constexpr std::uint32_t kUnrankedRarity = 60;
+
+// The first suggestion stands out when the next scores this much more: more
+// than any one cheap error, so that a word is not shown as the answer when a
+// single learner's error tells it from another.
+constexpr std::uint32_t kClearMargin = 60;
+
+}  // namespace
+
+std::optional<Candidate> form_candidate(const morphology::Dictionary& dictionary, std::string word, std::uint64_t value,
+                                        EditCost cost) {
+    const auto bases = morphology::resolve_bases(dictionary, value);
+    if (!bases || bases->empty()) return std::nullopt;
+    Candidate candidate{std::move(word), cost, std::string(bases->front()), format::kUnranked};
+    for (const std::string_view base : *bases) {
+        const auto id = morphology::base_id(dictionary, base);
+        const std::uint16_t rank = id ? dictionary.ranks.rank(*id) : format::kUnranked;
+        if (rank < candidate.rank) {
+            candidate.rank = rank;
+            candidate.headword = std::string(base);
+        }
+    }
+    return candidate;
+}
+
+std::uint32_t rarity(std::uint16_t rank) {
+    if (rank == format::kUnranked) return kUnrankedRarity;
+    return static_cast<std::uint32_t>(std::lround(kRarityPerDoubling * std::log2(rank + 2.0)));
+}
+
+Suggestions rank_candidates(std::string_view typed, std::vector<Candidate> candidates) {
+    std::vector<Suggestion> ranked;
+    ranked.reserve(candidates.size());
+    for (auto& candidate : candidates) {
+        if (candidate.word == typed) continue;
+        const std::uint32_t score = std::uint32_t{candidate.cost} + rarity(candidate.rank);
+        ranked.push_back({std::move(candidate.word), std::move(candidate.headword), candidate.cost, score});
+    }
+    std::ranges::sort(ranked, [](const Suggestion& a, const Suggestion& b) {
+        return std::tie(a.score, a.cost, a.word) < std::tie(b.score, b.cost, b.word);
+    });
+    Suggestions out;
+    for (auto& suggestion : ranked) {
+        if (out.words.size() == kMaxSuggestions) break;
+        if (std::ranges::any_of(out.words, [&](const Suggestion& s) { return s.word == suggestion.word; })) continue;
+        out.words.push_back(std::move(suggestion));
+    }
+    out.clearly_best = out.words.size() == 1 || (out.words.size() > 1 && out.words[1].score >= out.words[0].score + kClearMargin);
+    return out;
+}
+
+}  // namespace lomperi::suggest

@@ -1,0 +1,85 @@
+#include "core/suggest/suggester.hpp"
+
+#include "base/utf8.hpp"
+#include "core/morphology/analysis.hpp"
+#include "core/word_map/approximate_search.hpp"
+
+namespace lomperi::suggest {
+namespace {
+
+// Enough near words to rank, and a walk that stays within a few
+// milliseconds on the data set's 20 million forms.
+constexpr std::size_t kMaxCandidates = 64;
+constexpr std::size_t kMaxSteps = 300'000;
+// Respellings the analyser reads, at most, beyond the word map's forms:
+// those of one cheap error.
+constexpr std::size_t kMaxAnalysed = 32;
+constexpr EditCost kMaxAnalysedCost = 50;
+
+std::string text_of(std::u32string_view letters) {
+    std::string out;
+    for (const char32_t letter : letters) append_utf8(out, letter);
+    return out;
+}
+
+void add_forms(const morphology::Dictionary& dictionary, const LearnerCosts& costs, std::vector<Candidate>& out) {
+    const word_map::ApproximateLimits limits{max_cost(costs.typed().size()), kMaxCandidates, kMaxSteps};
+    auto found = word_map::approximate_search(dictionary.inflections, costs.typed(), costs, limits);
+    for (auto& match : found.matches) {
+        if (auto candidate = form_candidate(dictionary, std::move(match.key), match.value, match.cost)) {
+            out.push_back(std::move(*candidate));
+        }
+    }
+}
+
+}  // namespace
+
+std::vector<Candidate> analysed_respellings(const morphology::Dictionary& dictionary, std::u32string_view typed) {
+    std::vector<Candidate> out;
+    if (!dictionary.analyser.available()) return out;
+    std::size_t analysed = 0;
+    for (const auto& respelling : cheap_respellings(typed, kMaxAnalysedCost)) {
+        if (analysed == kMaxAnalysed) break;
+        std::string word = text_of(respelling.letters);
+        if (dictionary.inflections.get(word)) continue;  // a key: the search meets it
+        ++analysed;
+        for (const auto& reading : morphology::analyse(dictionary, word)) {
+            if (!morphology::has_entry(dictionary, reading)) continue;
+            Candidate candidate{std::move(word), respelling.cost, reading.lemma, format::kUnranked};
+            if (const auto id = morphology::base_id(dictionary, reading.lemma)) candidate.rank = dictionary.ranks.rank(*id);
+            out.push_back(std::move(candidate));
+            break;
+        }
+    }
+    return out;
+}
+
+std::optional<std::u32string> typed_letters(std::string_view typed) {
+    std::u32string out;
+    while (!typed.empty()) {
+        const Utf8Step step = decode_utf8(typed);
+        if (step.status != Utf8Step::Ok || out.size() == kMaxTypedLetters) return std::nullopt;
+        out.push_back(step.code_point);
+        typed.remove_prefix(step.length);
+    }
+    if (out.size() < 2) return std::nullopt;
+    return out;
+}
+
+EditCost max_cost(std::size_t letters) {
+    if (letters <= 3) return kPlainEdit;
+    if (letters <= 5) return kPlainEdit + kPlainEdit / 2;
+    return kMaxSuggestionCost;
+}
+
+Suggestions suggest(const morphology::Dictionary& dictionary, std::string_view typed) {
+    const auto letters = typed_letters(typed);
+    if (!letters) return {};
+    const LearnerCosts costs(*letters);
+    std::vector<Candidate> candidates;
+    add_forms(dictionary, costs, candidates);
+    for (auto& candidate : analysed_respellings(dictionary, *letters)) candidates.push_back(std::move(candidate));
+    return rank_candidates(typed, std::move(candidates));
+}
+
+}  // namespace lomperi::suggest

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <tuple>
 
+#include "base/utf8.hpp"
 #include "core/morphology/inflection_lookup.hpp"
 
 namespace lomperi::suggest {
@@ -14,6 +15,19 @@ namespace {
 // one.
 constexpr double kRarityPerDoubling = 4.0;
 constexpr std::uint32_t kUnrankedRarity = 60;
+// A form with an entry of its own is a dictionary's word or one of the most
+// frequent forms: more likely meant than another form of its base.
+constexpr std::uint32_t kWithoutOwnEntry = 15;
+
+std::u32string folded(std::string_view word) {
+    std::u32string out;
+    while (!word.empty()) {
+        const Utf8Step step = decode_utf8(word);
+        out.push_back(fold_case(step.code_point));
+        word.remove_prefix(std::max<std::size_t>(step.length, 1));
+    }
+    return out;
+}
 
 // The first suggestion stands out when the next scores this much more: more
 // than any one cheap error, so that a word is not shown as the answer when a
@@ -26,7 +40,8 @@ std::optional<Candidate> form_candidate(const morphology::Dictionary& dictionary
                                         EditCost cost) {
     const auto bases = morphology::resolve_bases(dictionary, value);
     if (!bases || bases->empty()) return std::nullopt;
-    Candidate candidate{std::move(word), cost, std::string(bases->front()), format::kUnranked};
+    const bool own_entry = dictionary.glosses.get(word).has_value();
+    Candidate candidate{std::move(word), cost, std::string(bases->front()), format::kUnranked, own_entry};
     for (const std::string_view base : *bases) {
         const auto id = morphology::base_id(dictionary, base);
         const std::uint16_t rank = id ? dictionary.ranks.rank(*id) : format::kUnranked;
@@ -38,9 +53,10 @@ std::optional<Candidate> form_candidate(const morphology::Dictionary& dictionary
     return candidate;
 }
 
-std::uint32_t rarity(std::uint16_t rank) {
-    if (rank == format::kUnranked) return kUnrankedRarity;
-    return static_cast<std::uint32_t>(std::lround(kRarityPerDoubling * std::log2(rank + 2.0)));
+std::uint32_t rarity(const Candidate& candidate) {
+    const std::uint32_t form = candidate.own_entry ? 0 : kWithoutOwnEntry;
+    if (candidate.rank == format::kUnranked) return form + kUnrankedRarity;
+    return form + static_cast<std::uint32_t>(std::lround(kRarityPerDoubling * std::log2(candidate.rank + 2.0)));
 }
 
 Suggestions rank_candidates(std::string_view typed, std::vector<Candidate> candidates) {
@@ -48,16 +64,19 @@ Suggestions rank_candidates(std::string_view typed, std::vector<Candidate> candi
     ranked.reserve(candidates.size());
     for (auto& candidate : candidates) {
         if (candidate.word == typed) continue;
-        const std::uint32_t score = std::uint32_t{candidate.cost} + rarity(candidate.rank);
+        const std::uint32_t score = std::uint32_t{candidate.cost} + rarity(candidate);
         ranked.push_back({std::move(candidate.word), std::move(candidate.headword), candidate.cost, score});
     }
     std::ranges::sort(ranked, [](const Suggestion& a, const Suggestion& b) {
         return std::tie(a.score, a.cost, a.word) < std::tie(b.score, b.cost, b.word);
     });
     Suggestions out;
+    std::vector<std::u32string> taken;
     for (auto& suggestion : ranked) {
         if (out.words.size() == kMaxSuggestions) break;
-        if (std::ranges::any_of(out.words, [&](const Suggestion& s) { return s.word == suggestion.word; })) continue;
+        std::u32string word = folded(suggestion.word);
+        if (std::ranges::find(taken, word) != taken.end()) continue;
+        taken.push_back(std::move(word));
         out.words.push_back(std::move(suggestion));
     }
     out.clearly_best = out.words.size() == 1 || (out.words.size() > 1 && out.words[1].score >= out.words[0].score + kClearMargin);

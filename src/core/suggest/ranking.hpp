@@ -21,6 +21,7 @@ struct Candidate {
     EditCost cost = 0;
     std::string headword;  // its base that is used most
     std::uint16_t rank = format::kUnranked;  // that base's rank
+    bool own_entry = false;  // the word is a headword: a dictionary's word or a frequent form
 };
 
 struct Suggestion {
@@ -43,10 +44,11 @@ struct Suggestions {
 std::optional<Candidate> form_candidate(const morphology::Dictionary& dictionary, std::string word, std::uint64_t value,
                                         EditCost cost);
 
-// How rare a word of a base of this rank is, in the units of error costs.
-std::uint32_t rarity(std::uint16_t rank);
+// How rare a candidate is, in the units of error costs.
+std::uint32_t rarity(const Candidate& candidate);
 
-// The candidates best first, each word once, `typed` itself left out.
+// The candidates best first, each word once (in either case of its letters:
+// the best-scored spelling), `typed` itself left out.
 Suggestions rank_candidates(std::string_view typed, std::vector<Candidate> candidates);
 
 }  // namespace lomperi::suggest

@@ -13,13 +13,33 @@ constexpr std::size_t kMaxCandidates = 64;
 constexpr std::size_t kMaxSteps = 300'000;
 // Respellings the analyser reads, at most, beyond the word map's forms:
 // those of one cheap error.
-constexpr std::size_t kMaxAnalysed = 32;
+constexpr std::size_t kMaxAnalysed = 80;
 constexpr EditCost kMaxAnalysedCost = 50;
 
 std::string text_of(std::u32string_view letters) {
     std::string out;
     for (const char32_t letter : letters) append_utf8(out, letter);
     return out;
+}
+
+// A reading that reaches an entry, as a candidate: its lemma's entry, or
+// for a compound or a derived word whose every part has an entry, its last
+// part's ("liukuvärihakupolkuun": polku, "vastusteli": vastustaa). Such a
+// word is ranked as rare: the analyser reads almost any respelling of a
+// compound as another compound.
+std::optional<Candidate> reading_candidate(const morphology::Dictionary& dictionary, const morphology::Reading& reading) {
+    Candidate candidate;
+    if (morphology::has_entry(dictionary, reading)) {
+        candidate.headword = reading.lemma;
+        if (const auto id = morphology::base_id(dictionary, reading.lemma)) candidate.rank = dictionary.ranks.rank(*id);
+        return candidate;
+    }
+    if (reading.parts.empty()) return std::nullopt;
+    for (const auto& part : reading.parts) {
+        if (!dictionary.glosses.get(part.lemma)) return std::nullopt;
+    }
+    candidate.headword = reading.parts.back().lemma;
+    return candidate;
 }
 
 void add_forms(const morphology::Dictionary& dictionary, const LearnerCosts& costs, std::vector<Candidate>& out) {
@@ -44,10 +64,11 @@ std::vector<Candidate> analysed_respellings(const morphology::Dictionary& dictio
         if (dictionary.inflections.get(word)) continue;  // a key: the search meets it
         ++analysed;
         for (const auto& reading : morphology::analyse(dictionary, word)) {
-            if (!morphology::has_entry(dictionary, reading)) continue;
-            Candidate candidate{std::move(word), respelling.cost, reading.lemma, format::kUnranked};
-            if (const auto id = morphology::base_id(dictionary, reading.lemma)) candidate.rank = dictionary.ranks.rank(*id);
-            out.push_back(std::move(candidate));
+            auto candidate = reading_candidate(dictionary, reading);
+            if (!candidate) continue;
+            candidate->word = std::move(word);
+            candidate->cost = respelling.cost;
+            out.push_back(std::move(*candidate));
             break;
         }
     }

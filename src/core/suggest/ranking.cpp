@@ -21,11 +21,7 @@ constexpr std::uint32_t kWithoutOwnEntry = 15;
 
 std::u32string folded(std::string_view word) {
     std::u32string out;
-    while (!word.empty()) {
-        const Utf8Step step = decode_utf8(word);
-        out.push_back(fold_case(step.code_point));
-        word.remove_prefix(std::max<std::size_t>(step.length, 1));
-    }
+    for (const CodePoint& letter : code_points(word)) out.push_back(fold_case(letter.value));
     return out;
 }
 

@@ -27,7 +27,7 @@ std::string text_of(std::u32string_view letters) {
 // part's ("liukuvärihakupolkuun": polku, "vastusteli": vastustaa). Such a
 // word is ranked as rare: the analyser reads almost any respelling of a
 // compound as another compound.
-std::optional<Candidate> reading_candidate(const morphology::Dictionary& dictionary, const morphology::Reading& reading) {
+std::optional<Candidate> reading_candidate(const morphology::Dictionary& dictionary, const analysis::Reading& reading) {
     Candidate candidate;
     if (morphology::has_entry(dictionary, reading)) {
         candidate.headword = reading.lemma;
@@ -77,11 +77,9 @@ std::vector<Candidate> analysed_respellings(const morphology::Dictionary& dictio
 
 std::optional<std::u32string> typed_letters(std::string_view typed) {
     std::u32string out;
-    while (!typed.empty()) {
-        const Utf8Step step = decode_utf8(typed);
-        if (step.status != Utf8Step::Ok || out.size() == kMaxTypedLetters) return std::nullopt;
-        out.push_back(step.code_point);
-        typed.remove_prefix(step.length);
+    for (const CodePoint& letter : code_points(typed)) {
+        if (!letter.valid() || out.size() == kMaxTypedLetters) return std::nullopt;
+        out.push_back(letter.value);
     }
     if (out.size() < 2) return std::nullopt;
     return out;

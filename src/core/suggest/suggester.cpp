@@ -8,9 +8,10 @@ namespace lomperi::suggest {
 namespace {
 
 // Enough near words to rank, and a walk that stays within a few
-// milliseconds on the data set's 20 million forms.
+// milliseconds on the data set's 20 million forms: the walks of learners'
+// misspellings took at most 14 000 steps, a 40-letter word's about 11 000.
 constexpr std::size_t kMaxCandidates = 64;
-constexpr std::size_t kMaxSteps = 300'000;
+constexpr std::size_t kMaxSteps = 30'000;
 // Respellings the analyser reads, at most, beyond the word map's forms:
 // those of one cheap error.
 constexpr std::size_t kMaxAnalysed = 80;

@@ -19,7 +19,7 @@ inline constexpr std::size_t kMaxTypedLetters = 40;
 // forms (every headword is one), and spellings one cheap error away that
 // the analyser reads as a word with an entry. None for text that is not
 // UTF-8, or is longer than kMaxTypedLetters letters or shorter than two.
-// The work is bounded: a cost of at most two plain edits, a cap on the
+// The work is bounded: a cost of at most kMaxSuggestionCost, a cap on the
 // steps of the search and on the words the analyser reads.
 Suggestions suggest(const morphology::Dictionary& dictionary, std::string_view typed);
 

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "base/text.hpp"
 #include "fixtures.hpp"
 
 namespace lomperi::data_build {
@@ -141,6 +142,55 @@ TEST(GlossMerge, TheEverydayMeaningComesFirst) {
     EXPECT_EQ(merged.counts.labelled_moved, 1u);
     EXPECT_TRUE(merged.inverted_only.contains("asteikko"));
     EXPECT_FALSE(merged.inverted_only.contains("aika"));
+}
+
+TEST(GlossMerge, EvidenceOfUseLeadsWithTheEverydaySenseOnAClearMargin) {
+    const std::vector<DictdRecord> english_finnish{
+        {"state", "n", {{"tila", {}}, {"osavaltio, valtio", {}}}},
+        {"stead", "n", {{"tila", {}}}},
+        {"farm", "n", {{"maatila, tila, farmi", {}}}},
+        {"because of", "preposition", {{"vuoksi, takia", {}}}},
+        {"flood", "n", {{"tulva", {}}}},
+        {"click", "v", {{"napsauttaa", {"press and release (button on a mouse)"}}}},
+        {"snap", "v", {{"katketa", {}}, {"napsauttaa", {}}}},
+        {"go for", "v", {{"koskea", {"to apply equally to"}}}},
+    };
+    std::vector<CataloguePair> catalogues;
+    for (int k = 0; k < 20; ++k) {
+        const std::string n = std::to_string(k);
+        catalogues.push_back({"Click button " + n, "Napsauta painiketta " + n});
+        catalogues.push_back({"Current state " + n, "Nykyinen tila " + n});
+    }
+    const Lemmatizer lemmas = [](const std::string& word) {
+        const std::string lower = lower_case(word);
+        return std::vector<std::string>{lower == "napsauta" ? "napsauttaa" : lower};
+    };
+    const SenseEvidence evidence(EnglishPrimacy(english_finnish), CatalogueCounts(catalogues, lemmas),
+                                 {"the", "of", "go", "for", "because", "state", "click", "snap", "farm", "flood", "touch", "stead"});
+    GlossMerger merger({}, {}, &evidence);
+    // Forward senses: "condition, state" is as primary and of a commoner word, and the catalogues' choice.
+    merger.add_record({"tila", "n", {{"farm, stead", {}}, {"space", {}}, {"condition, state", {}}}});
+    // A group of the Finnish-English side moves first: "because of" is primary and commoner.
+    merger.add_record({"vuoksi", "n", {{"flood, flow", {}}}});
+    merger.add_record({"vuoksi", "postposition", {{"because of", {}}}});
+    // An inverted sense with the catalogues' vote leads; one on general text alone does not.
+    merger.add_record({"napsauttaa", "v", {{"snap", {}}}});
+    merger.add_record({"koskea", "v", {{"touch", {}}}});
+    for (const auto& record : english_finnish) merger.add_inverted_record(record);
+
+    const auto merged = merger.merged();
+    const std::map<std::string, std::vector<std::string>> expected{
+        {"tila", {"noun: condition, state"}},
+        {"vuoksi", {"postp: because of", "noun: flood, flow", "prep: because of"}},
+        {"napsauttaa", {"verb: click (press and release (button on a mouse))"}},
+        {"koskea", {"verb: touch"}},
+    };
+    for (const auto& [headword, firsts] : expected) {
+        EXPECT_EQ(first_meanings(merged.entries.at(headword)), firsts) << headword;
+    }
+    EXPECT_EQ(merged.entries.at("tila")[0].meanings, (std::vector<std::string>{"condition, state", "farm, stead", "space"}));
+    EXPECT_EQ(merged.counts.evidence_led, 3u);
+    EXPECT_EQ(merged.counts.evidence_groups, 1u);
 }
 
 TEST(GlossMerge, LabelsAndEnglishInflectionsAreToldFromTheDescription) {

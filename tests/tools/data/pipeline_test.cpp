@@ -53,7 +53,9 @@ TEST(Pipeline, TheDataSetItWritesLoadsAndLeadsFormsToTheirWords) {
                     {"oli", "talossa", "ovat"},
                     transducer,
                     {"house", "cat"},
-                    {}};
+                    {},
+                    {"house", "cat"},
+                    {{"House", "Talo"}}};
     auto built = build_data_set(std::move(sources), [] { return fixture_analyzer(); }, 2);
     ASSERT_TRUE(built.has_value()) << built.error().report();
     for (const auto& info : morphology::kDataFileTable) {

@@ -1,11 +1,13 @@
 #include "gloss_merge.hpp"
 
 #include <algorithm>
+#include <optional>
 #include <span>
 #include <tuple>
 
 #include "base/text.hpp"
 #include "cleaning.hpp"
+#include "assembly.hpp"
 #include "pos_names.hpp"
 #include "text.hpp"
 
@@ -140,7 +142,7 @@ std::vector<format::PosGroup> GlossMerger::ordered(const std::string& headword, 
         return std::ranges::any_of(g.meanings, [](const Meaning& m) { return !m.names_inflection; });
     });
     using Key = std::tuple<bool, bool, std::size_t, std::size_t, std::size_t, std::size_t>;
-    std::vector<std::pair<bool, format::PosGroup>> out;  // (only inverted meanings, group)
+    std::vector<Kept> out;
     for (const auto& group : groups) {
         std::vector<Key> keys;  // labelled, inverted, commonness, givers, senses, index
         for (std::size_t k = 0; k < group.meanings.size(); ++k) {
@@ -154,7 +156,7 @@ std::vector<format::PosGroup> GlossMerger::ordered(const std::string& headword, 
         std::vector<std::size_t> order(keys.size());
         for (std::size_t k = 0; k < order.size(); ++k) order[k] = k;
         std::ranges::sort(order, [&](std::size_t a, std::size_t b) { return keys[a] < keys[b]; });
-        format::PosGroup kept{group.pos, {}};
+        Kept kept{{group.pos, {}}, {}, false};
         std::size_t inverted = 0;
         for (const std::size_t k : order) {
             const Meaning& m = group.meanings[k];
@@ -162,23 +164,61 @@ std::vector<format::PosGroup> GlossMerger::ordered(const std::string& headword, 
                 ++counts.inverted_dropped;
                 continue;
             }
-            if (m.text.empty() || m.text.size() > kMaxMeaningBytes || kept.meanings.size() >= kMaxMeaningsPerGroup) continue;
+            if (m.text.empty() || m.text.size() > kMaxMeaningBytes || kept.group.meanings.size() >= kMaxMeaningsPerGroup) continue;
             if (m.inverted && inverted >= kMaxInvertedPerGroup) continue;
-            if (std::ranges::find(kept.meanings, m.text) != kept.meanings.end()) continue;
-            kept.meanings.push_back(m.text);
+            if (std::ranges::find(kept.group.meanings, m.text) != kept.group.meanings.end()) continue;
+            kept.group.meanings.push_back(m.text);
+            kept.inverted.push_back(m.inverted);
             if (m.inverted) ++inverted;
         }
         counts.labelled_moved += labelled_before_plain(keys);
-        if (kept.meanings.empty()) continue;
-        const bool only_inverted = std::ranges::all_of(group.meanings, &Meaning::inverted);
-        out.emplace_back(only_inverted, std::move(kept));
+        if (kept.group.meanings.empty()) continue;
+        kept.only_inverted = std::ranges::all_of(group.meanings, &Meaning::inverted);
+        out.push_back(std::move(kept));
     }
     const auto own = own_pos_ ? own_pos_(headword) : std::vector<std::string>{};
     const auto not_own = [&](const format::PosGroup& g) { return std::ranges::find(own, g.pos) == own.end(); };
-    std::ranges::stable_sort(out, {}, [&](const auto& item) { return std::pair(item.first, not_own(item.second)); });
+    std::ranges::stable_sort(out, {}, [&](const Kept& k) { return std::pair(k.only_inverted, not_own(k.group)); });
+    if (evidence_) lead_with_everyday_sense(headword, out, counts);
     std::vector<format::PosGroup> result;
-    for (auto& [only_inverted, group] : out) result.push_back(std::move(group));
+    for (auto& kept : out) result.push_back(std::move(kept.group));
     return result;
+}
+
+void GlossMerger::lead_with_everyday_sense(const std::string& headword, std::vector<Kept>& groups,
+                                           MergeCounts& counts) const {
+    if (groups.empty()) return;
+    const MeaningEvidence first = evidence_->of(headword, groups[0].group.meanings[0]);
+    // (votes, primacy, -rank), then the earlier place
+    std::tuple<std::size_t, std::uint8_t, std::size_t> best_key{0, 0, 0};
+    std::optional<std::pair<std::size_t, std::size_t>> best;
+    for (std::size_t g = 0; g < groups.size(); ++g) {
+        const Kept& kept = groups[g];
+        if (g > 0 && kept.only_inverted) continue;
+        const std::size_t candidates = g == 0 ? kept.group.meanings.size() : 1;
+        for (std::size_t k = g == 0 ? 1 : 0; k < candidates; ++k) {
+            const std::string& meaning = kept.group.meanings[k];
+            if (form_meaning_base(meaning)) continue;
+            const MeaningEvidence evidence = evidence_->of(headword, meaning);
+            const auto votes = votes_to_lead(evidence, kept.inverted[k], first);
+            if (!votes) continue;
+            const std::tuple<std::size_t, std::uint8_t, std::size_t> key{*votes, evidence.primacy, kUnknownRank - evidence.rank};
+            if (best && key <= best_key) continue;
+            best_key = key;
+            best = std::pair(g, k);
+        }
+    }
+    if (!best) return;
+    const auto [g, k] = *best;
+    auto& meanings = groups[g].group.meanings;
+    std::rotate(meanings.begin(), meanings.begin() + static_cast<std::ptrdiff_t>(k), meanings.begin() + static_cast<std::ptrdiff_t>(k) + 1);
+    auto& inverted = groups[g].inverted;
+    const bool moved = inverted[k];
+    inverted.erase(inverted.begin() + static_cast<std::ptrdiff_t>(k));
+    inverted.insert(inverted.begin(), moved);
+    std::rotate(groups.begin(), groups.begin() + static_cast<std::ptrdiff_t>(g), groups.begin() + static_cast<std::ptrdiff_t>(g) + 1);
+    ++counts.evidence_led;
+    if (g > 0) ++counts.evidence_groups;
 }
 
 MergedGlosses GlossMerger::merged() const {

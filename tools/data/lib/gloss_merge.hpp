@@ -12,6 +12,7 @@
 
 #include "dictd.hpp"
 #include "format/gloss.hpp"
+#include "sense_evidence.hpp"
 
 namespace lomperi::data_build {
 
@@ -30,6 +31,8 @@ struct MergeCounts {
     std::size_t inverted_dropped = 0;  // inverted meanings that only name an English inflection, where the headword has others
     std::size_t labelled_moved = 0;    // labelled meanings that came before a plain one of their group
     std::size_t first_changed = 0;     // headwords whose first meaning is another than in the sources' order
+    std::size_t evidence_led = 0;      // headwords whose first meaning the evidence of use chose
+    std::size_t evidence_groups = 0;   // of them, with another part of speech first
 };
 
 struct MergedGlosses {
@@ -41,8 +44,9 @@ struct MergedGlosses {
 
 class GlossMerger {
 public:
-    explicit GlossMerger(EnglishCommonness commonness = {}, OwnPartsOfSpeech own_pos = {})
-        : commonness_(std::move(commonness)), own_pos_(std::move(own_pos)) {}
+    explicit GlossMerger(EnglishCommonness commonness = {}, OwnPartsOfSpeech own_pos = {},
+                         const SenseEvidence* evidence = nullptr)
+        : commonness_(std::move(commonness)), own_pos_(std::move(own_pos)), evidence_(evidence) {}
 
     // A Finnish-English record: each sense's translations are one meaning;
     // the Finnish descriptions are left out.
@@ -61,7 +65,9 @@ public:
     // has, at most kMaxInvertedPerGroup of them; labelled ones (slang,
     // dated, …) after the plain ones. The groups with a Finnish-English
     // meaning first, of them the one of the part of speech the analyser
-    // reads the headword as.
+    // reads the headword as. Then, with evidence of use, a sense that is
+    // clearly more common (votes_to_lead) comes first: one of the first
+    // group, or the first of another group with a Finnish-English meaning.
     MergedGlosses merged() const;
     std::map<std::string, std::vector<format::PosGroup>> entries() const { return merged().entries; }
     std::size_t headword_count() const { return entries_.size(); }
@@ -78,12 +84,21 @@ private:
         std::vector<Meaning> meanings;
         std::set<std::string> words;  // lower-cased translation items of the forward side
     };
+    // A kept group: its meanings in order, which of them are inverted, and
+    // whether all of the source's meanings of the group were.
+    struct Kept {
+        format::PosGroup group;
+        std::vector<bool> inverted;
+        bool only_inverted = false;
+    };
     Group& group_of(const std::string& headword, const std::string& pos);
+    void lead_with_everyday_sense(const std::string& headword, std::vector<Kept>& groups, MergeCounts& counts) const;
     std::vector<format::PosGroup> ordered(const std::string& headword, const std::vector<Group>& groups,
                                           MergeCounts& counts) const;
 
     EnglishCommonness commonness_;
     OwnPartsOfSpeech own_pos_;
+    const SenseEvidence* evidence_ = nullptr;
     std::map<std::string, std::vector<Group>> entries_;
     // (Finnish headword, English word) -> how many English senses give that word.
     std::map<std::pair<std::string, std::string>, std::size_t> givers_;

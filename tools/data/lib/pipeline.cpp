@@ -54,8 +54,13 @@ Result<morphology::DataSet> write_data_set(Assembly& assembly, EnglishSide& engl
     return builder.build();
 }
 
-CountRows count_rows(const AssemblyCounts& counts, const MergeCounts& merge, const morphology::Dictionary& dict,
-                     std::size_t meanings, const EnglishSide& english) {
+struct EvidenceCounts {
+    std::size_t catalogue_messages = 0;
+    std::size_t catalogue_pairs = 0;
+};
+
+CountRows count_rows(const AssemblyCounts& counts, const MergeCounts& merge, const EvidenceCounts& evidence,
+                     const morphology::Dictionary& dict, std::size_t meanings, const EnglishSide& english) {
     return {
         {"headwords (glosses.fst keys)", dict.glosses.len()},
         {"meanings", meanings},
@@ -66,6 +71,10 @@ CountRows count_rows(const AssemblyCounts& counts, const MergeCounts& merge, con
         {"inverted records dropped (they only name an English inflection)", merge.inverted_dropped},
         {"labelled meanings moved after plain ones", merge.labelled_moved},
         {"headwords whose first meaning the ordering changed", merge.first_changed},
+        {"translated messages of the catalogues", evidence.catalogue_messages},
+        {"distinct pairs of at most 12 words a side, counted", evidence.catalogue_pairs},
+        {"headwords whose first meaning the evidence of use chose", merge.evidence_led},
+        {"of them, with another part of speech first", merge.evidence_groups},
         {"form meanings dropped (the analyser does not read the word so)", counts.form_meanings_dropped},
         {"compound entries", counts.compound_entries},
         {"forms of compounds from their last part", counts.compound_forms},
@@ -89,7 +98,7 @@ CountRows count_rows(const AssemblyCounts& counts, const MergeCounts& merge, con
 MergedGlosses merge_glosses(const std::vector<DictdRecord>& finnish_english,
                             const std::vector<DictdRecord>& english_finnish,
                             const std::vector<std::vector<std::string>>& english_by_commonness,
-                            const OwnPartsOfSpeech& own_pos) {
+                            const OwnPartsOfSpeech& own_pos, const SenseEvidence* evidence) {
     std::unordered_map<std::string, std::size_t> tier;
     for (std::size_t k = english_by_commonness.size(); k-- > 0;) {
         for (const auto& word : english_by_commonness[k]) tier[lower_case(word)] = k;
@@ -110,10 +119,24 @@ MergedGlosses merge_glosses(const std::vector<DictdRecord>& finnish_english,
         }
         return any ? least : lists;
     };
-    GlossMerger merger(commonness, own_pos);
+    GlossMerger merger(commonness, own_pos, evidence);
     for (const auto& record : finnish_english) merger.add_record(record);
     for (const auto& record : english_finnish) merger.add_inverted_record(record);
     return merger.merged();
+}
+
+SenseEvidence sense_evidence(const Sources& sources, const Analyzer& analyze) {
+    const auto lemmas = [&analyze](const std::string& word) {
+        std::vector<std::string> out;
+        for (const auto& analysis : analyze(word)) {
+            auto lemma = lower_case(analysis.get("BASEFORM"));
+            if (!lemma.empty() && std::ranges::find(out, lemma) == out.end()) out.push_back(std::move(lemma));
+        }
+        if (out.empty()) out.push_back(lower_case(word));
+        return out;
+    };
+    return SenseEvidence(EnglishPrimacy(sources.english_finnish), CatalogueCounts(sources.catalogues, lemmas),
+                         sources.english_by_frequency);
 }
 
 Paradigms walk_paradigms(const Vfst& vfst) {
@@ -151,8 +174,16 @@ Result<BuiltDataSet> build_data_set(Sources sources, const AnalyzerFactory& anal
         }
         return pos;
     };
-    MergedGlosses merged =
-        merge_glosses(sources.finnish_english, sources.english_finnish, sources.english_by_commonness, own_pos);
+    std::size_t catalogue_pairs = 0;
+    MergedGlosses merged = [&] {
+        const SenseEvidence evidence = sense_evidence(sources, analyzers());
+        catalogue_pairs = evidence.catalogue_pairs();
+        tell(fmt::format("evidence of use: {} of {} catalogue pairs counted", catalogue_pairs, sources.catalogues.size()));
+        return merge_glosses(sources.finnish_english, sources.english_finnish, sources.english_by_commonness, own_pos,
+                             &evidence);
+    }();
+    const std::size_t catalogue_messages = sources.catalogues.size();
+    sources.catalogues.clear();
     sources.finnish_english.clear();
     sources.english_finnish.clear();
     auto transducer = Vfst::parse(sources.transducer);
@@ -185,7 +216,7 @@ Result<BuiltDataSet> build_data_set(Sources sources, const AnalyzerFactory& anal
     if (!data) return forward(data, "building the data set");
     auto dict = morphology::load_dictionary(data->files());
     if (!dict) return forward(dict, "loading the data set just built");
-    auto counts = count_rows(assembly.counts, merged.counts, *dict, meanings, *english);
+    auto counts = count_rows(assembly.counts, merged.counts, {catalogue_messages, catalogue_pairs}, *dict, meanings, *english);
     return BuiltDataSet{std::move(*data), std::move(counts)};
 }
 

@@ -13,9 +13,11 @@
 #include "assembly.hpp"
 #include "base/bytes.hpp"
 #include "base/error.hpp"
+#include "catalogues.hpp"
 #include "core/morphology/data_set.hpp"
 #include "dictd.hpp"
 #include "gloss_merge.hpp"
+#include "sense_evidence.hpp"
 #include "vfst.hpp"
 
 namespace lomperi::data_build {
@@ -30,6 +32,10 @@ struct Sources {
     // English word lists of growing size (a word in a smaller one is more
     // common), for the order of the inverted meanings.
     std::vector<std::vector<std::string>> english_by_commonness;
+    // Evidence of the everyday senses: English words, most frequent first,
+    // and the English messages of software with their Finnish translations.
+    std::vector<std::string> english_by_frequency;
+    std::vector<CataloguePair> catalogues;
 };
 
 // "name | value" rows for data/README.md.
@@ -44,11 +50,16 @@ struct BuiltDataSet {
 using Note = std::function<void(const std::string&)>;
 
 // Steps 1, 2 and 8: the Finnish-English records, the inverted
-// English-Finnish ones, cleaned and ordered.
+// English-Finnish ones, cleaned and ordered, the everyday sense first where
+// `evidence` shows it clearly.
 MergedGlosses merge_glosses(const std::vector<DictdRecord>& finnish_english,
                             const std::vector<DictdRecord>& english_finnish,
                             const std::vector<std::vector<std::string>>& english_by_commonness = {},
-                            const OwnPartsOfSpeech& own_pos = {});
+                            const OwnPartsOfSpeech& own_pos = {}, const SenseEvidence* evidence = nullptr);
+
+// The evidence of the everyday senses from the sources, the catalogues'
+// Finnish words read with `analyze`.
+SenseEvidence sense_evidence(const Sources& sources, const Analyzer& analyze);
 
 // Step 3: the analyser's own paradigms, walked from its transducer: every
 // inflected form without compound boundaries or digits, with one derivation

@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <iterator>
 #include <filesystem>
 #include <memory>
 #include <set>
@@ -64,6 +65,27 @@ std::string thousands(std::size_t value) {
     return out;
 }
 
+// Every .mo file under `directory`, in path order.
+Result<std::vector<CataloguePair>> read_catalogues(const fs::path& directory) {
+    std::vector<fs::path> paths;
+    std::error_code error;
+    for (fs::recursive_directory_iterator it(directory, error), end; !error && it != end; it.increment(error)) {
+        if (it->is_regular_file() && it->path().extension() == ".mo") paths.push_back(it->path());
+    }
+    if (error) return fail(fmt::format("listing {}: {}", directory.string(), error.message()));
+    std::ranges::sort(paths);
+    std::vector<CataloguePair> pairs;
+    for (const auto& path : paths) {
+        auto bytes = read_file(path);
+        if (!bytes) return forward(bytes);
+        auto read = read_mo(as_bytes(*bytes));
+        if (!read) return forward(read, fmt::format("reading {}", path.string()));
+        std::ranges::move(*read, std::back_inserter(pairs));
+    }
+    note(fmt::format("{} catalogues, {} translated messages", paths.size(), pairs.size()));
+    return pairs;
+}
+
 // The sources as tools/data/rebuild extracts them. `transducer` holds the
 // bytes that the sources' view refers to.
 Result<Sources> read_sources(const fs::path& work, std::string& transducer) {
@@ -88,9 +110,14 @@ Result<Sources> read_sources(const fs::path& work, std::string& transducer) {
         if (!list) return forward(list);
         by_commonness.push_back(std::move(*list));
     }
+    auto english_frequency = read_lines(work / "english-frequency.txt");
+    if (!english_frequency) return forward(english_frequency);
+    auto catalogues = read_catalogues(work / "catalogues");
+    if (!catalogues) return forward(catalogues);
     transducer = std::move(*bytes);
-    return Sources{std::move(*finnish_english), std::move(*english_finnish), std::move(*forms), std::move(*frequency),
-                   as_bytes(transducer), std::move(*word_list), std::move(by_commonness)};
+    return Sources{std::move(*finnish_english), std::move(*english_finnish), std::move(*forms),
+                   std::move(*frequency),       as_bytes(transducer),        std::move(*word_list),
+                   std::move(by_commonness),    std::move(*english_frequency), std::move(*catalogues)};
 }
 
 // The 1,000 most frequent forms for the data-quality test, each marked

@@ -166,7 +166,8 @@ TEST(GlossMerge, EvidenceOfUseLeadsWithTheEverydaySenseOnAClearMargin) {
         return std::vector<std::string>{lower == "napsauta" ? "napsauttaa" : lower};
     };
     const SenseEvidence evidence(EnglishPrimacy(english_finnish), CatalogueCounts(catalogues, lemmas),
-                                 {"the", "of", "go", "for", "because", "state", "click", "snap", "farm", "flood", "touch", "stead"});
+                                 {"the", "of", "go", "for", "because", "state", "click", "snap", "farm", "touch", "stead",
+                                  "with", "on", "at", "flood"});
     GlossMerger merger({}, {}, &evidence);
     // Forward senses: "condition, state" is as primary and of a commoner word, and the catalogues' choice.
     merger.add_record({"tila", "n", {{"farm, stead", {}}, {"space", {}}, {"condition, state", {}}}});
@@ -193,6 +194,40 @@ TEST(GlossMerge, EvidenceOfUseLeadsWithTheEverydaySenseOnAClearMargin) {
     EXPECT_EQ(merged.counts.evidence_groups, 1u);
 }
 
+TEST(GlossMerge, EvidenceLeadsWithAFunctionWordsGroupButNeverWithASenseOfAField) {
+    const std::vector<DictdRecord> english_finnish{
+        {"along", "adv", {{"mukaan", {}}}},
+        {"according to", "preposition", {{"mukaan", {}}}},
+        {"as to", "preposition", {{"mukaan", {}}}},
+        {"on the basis of", "preposition", {{"mukaan, perusteella", {}}}},
+        {"in", "preposition", {{"sisään, sisällä", {}}}},
+        {"inside", "preposition", {{"sisällä", {}}}},
+        {"within", "preposition", {{"sisällä", {}}}},
+        {"indoors", "adv", {{"sisällä", {}}}},
+        {"action", "n", {{"toiminto, toiminta", {}}}},
+    };
+    const SenseEvidence evidence(EnglishPrimacy(english_finnish), CatalogueCounts({}, {}),
+                                 {"the", "to", "as", "in", "of", "action", "along", "inside", "within", "basis",
+                                  "according", "operation", "indoors"});
+    GlossMerger merger({}, {}, &evidence);
+    // Three English adpositions name mukaan first, one adverb does.
+    merger.add_record({"mukaan", "adv", {{"with, along", {}}}});
+    merger.add_record({"mukaan", "postposition", {{"according to", {}}}});
+    // Two adpositions against one adverb are not enough.
+    merger.add_record({"sisällä", "adv", {{"indoors", {}}}});
+    merger.add_record({"sisällä", "postposition", {{"inside, within", {}}}});
+    // "action" is primary and commoner, but only in mathematics.
+    merger.add_record({"toiminto", "n", {{"operation, function", {}}, {"action (mathematics: type of mapping)", {}}}});
+    for (const auto& record : english_finnish) merger.add_inverted_record(record);
+
+    const auto merged = merger.merged();
+    EXPECT_EQ(merged.entries.at("mukaan")[0].pos, "postp");
+    EXPECT_EQ(merged.entries.at("sisällä")[0].pos, "adv");
+    EXPECT_EQ(merged.entries.at("toiminto")[0].meanings[0], "operation, function");
+    EXPECT_EQ(merged.counts.evidence_led, 1u);
+    EXPECT_EQ(merged.counts.evidence_groups, 1u);
+}
+
 TEST(GlossMerge, LabelsAndEnglishInflectionsAreToldFromTheDescription) {
     const std::pair<std::string_view, bool> labelled[] = {
         {"dope (slang: inside information)", true}, {"wireless (dated)", true}, {"thee (now rare)", true},
@@ -200,6 +235,16 @@ TEST(GlossMerge, LabelsAndEnglishInflectionsAreToldFromTheDescription) {
         {"house (building)", false},
     };
     for (const auto& [meaning, expected] : labelled) EXPECT_EQ(is_labelled(meaning), expected) << meaning;
+    const std::pair<std::string_view, bool> fields[] = {
+        {"mode (computing: a state of the system)", true},
+        {"default ((electronics, computing) original settings)", true},
+        {"status (social networking: function of instant messaging)", true},
+        {"click (intransitive: click the left button of a mouse)", false},
+        {"set (to compile, to make (a crossword))", false},
+        {"increase (increased amount)", false},
+        {"state", false},
+    };
+    for (const auto& [meaning, expected] : fields) EXPECT_EQ(names_a_field(meaning), expected) << meaning;
     const std::pair<std::string_view, bool> inflections[] = {
         {"third-person plural present indicative of there be", true}, {"plural of this", true},
         {"simple past tense and past participle of run", true},     {"the state of being", false},

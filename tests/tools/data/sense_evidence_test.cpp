@@ -74,6 +74,12 @@ TEST(SenseEvidence, AMeaningsEvidenceComesFromItsEnglishKeys) {
     EXPECT_EQ(decree.rank, 2u);
     EXPECT_EQ(decree.together, 0u);
     EXPECT_EQ(evidence.of("asetus", "unrelated").rank, kUnknownRank);
+    // Where the English-Finnish side names the headword for none of its
+    // words, the meaning is as common as its first word.
+    const auto unnamed = evidence.of("asetus", "go, the");
+    EXPECT_EQ(unnamed.primacy, 0);
+    EXPECT_EQ(unnamed.rank, 3u);
+    EXPECT_EQ(evidence.first_translations("asetus", {"setting", "decree", "setting (placement)"}), 1u);
     // A phrase is as common as its least common word, and half as much again per further word.
     EXPECT_EQ(evidence.rank("go the"), 4u);
     EXPECT_EQ(evidence.rank("decree the go"), 6u);

@@ -83,6 +83,22 @@ bool is_labelled(std::string_view meaning) {
     return false;
 }
 
+bool names_a_field(std::string_view meaning) {
+    // Grammar notes open a parenthesis the way fields do: "(intransitive: …)".
+    static constexpr std::string_view kGrammar[] = {"transitive", "intransitive", "ambitransitive", "reflexive",
+                                                    "figurative", "figuratively", "literally",    "idiomatic"};
+    const std::size_t open = meaning.find('(');
+    if (open == std::string_view::npos) return false;
+    const std::string_view inside = meaning.substr(open + 1);
+    if (inside.starts_with('(')) return true;
+    const std::size_t colon = inside.find(':');
+    if (colon == std::string_view::npos || inside.find_first_of("()") < colon) return false;
+    const std::string label = lower_case(inside.substr(0, colon));
+    const auto words = words_of(label);
+    if (words.empty() || words.size() > 3) return false;
+    return !contains_word(words, kGrammar);
+}
+
 GlossMerger::Group& GlossMerger::group_of(const std::string& headword, const std::string& pos) {
     auto& groups = entries_[headword];
     for (auto& group : groups) {
@@ -185,9 +201,47 @@ std::vector<format::PosGroup> GlossMerger::ordered(const std::string& headword, 
     return result;
 }
 
+namespace {
+
+// Adpositions and conjunctions, the parts of speech of a function word.
+std::string_view function_family(std::string_view pos) {
+    if (pos == "postp" || pos == "prep") return "adposition";
+    if (pos == "conj") return "conjunction";
+    return {};
+}
+
+}  // namespace
+
+bool GlossMerger::lead_with_function_word(const std::string& headword, std::vector<Kept>& groups) const {
+    const auto first_translations = [&](std::string_view family, const Kept* only) {
+        std::vector<std::string> meanings;
+        for (const Kept& kept : groups) {
+            const bool in = only ? &kept == only : function_family(kept.group.pos) == family;
+            if (in) meanings.insert(meanings.end(), kept.group.meanings.begin(), kept.group.meanings.end());
+        }
+        return evidence_->first_translations(headword, meanings);
+    };
+    const std::string_view first_family = function_family(groups[0].group.pos);
+    const std::size_t first = first_family.empty() ? first_translations({}, &groups[0]) : first_translations(first_family, nullptr);
+    for (std::size_t g = 1; g < groups.size(); ++g) {
+        const std::string_view family = function_family(groups[g].group.pos);
+        if (family.empty() || family == first_family || groups[g].only_inverted) continue;
+        const std::size_t named = first_translations(family, nullptr);
+        if (named < kFunctionWordFirsts || named < 2 * first) continue;
+        std::rotate(groups.begin(), groups.begin() + static_cast<std::ptrdiff_t>(g), groups.begin() + static_cast<std::ptrdiff_t>(g) + 1);
+        return true;
+    }
+    return false;
+}
+
 void GlossMerger::lead_with_everyday_sense(const std::string& headword, std::vector<Kept>& groups,
                                            MergeCounts& counts) const {
     if (groups.empty()) return;
+    if (lead_with_function_word(headword, groups)) {
+        ++counts.evidence_led;
+        ++counts.evidence_groups;
+        return;
+    }
     const MeaningEvidence first = evidence_->of(headword, groups[0].group.meanings[0]);
     // (votes, primacy, -rank), then the earlier place
     std::tuple<std::size_t, std::uint8_t, std::size_t> best_key{0, 0, 0};
@@ -198,7 +252,7 @@ void GlossMerger::lead_with_everyday_sense(const std::string& headword, std::vec
         const std::size_t candidates = g == 0 ? kept.group.meanings.size() : 1;
         for (std::size_t k = g == 0 ? 1 : 0; k < candidates; ++k) {
             const std::string& meaning = kept.group.meanings[k];
-            if (form_meaning_base(meaning)) continue;
+            if (form_meaning_base(meaning) || names_a_field(meaning)) continue;
             const MeaningEvidence evidence = evidence_->of(headword, meaning);
             const auto votes = votes_to_lead(evidence, kept.inverted[k], first);
             if (!votes) continue;

@@ -17,6 +17,10 @@
 namespace lomperi::data_build {
 
 inline constexpr std::size_t kMaxInvertedPerGroup = 12;
+// A function word's adposition or conjunction group leads when the
+// English-Finnish side gives the headword first for at least this many of
+// its English words, and for at least twice as many as the first group's.
+inline constexpr std::size_t kFunctionWordFirsts = 3;
 
 // How common an English word or phrase is: the index of the smallest of the
 // word lists, in order of size, that has it (a phrase: its least common
@@ -65,9 +69,11 @@ public:
     // has, at most kMaxInvertedPerGroup of them; labelled ones (slang,
     // dated, …) after the plain ones. The groups with a Finnish-English
     // meaning first, of them the one of the part of speech the analyser
-    // reads the headword as. Then, with evidence of use, a sense that is
-    // clearly more common (votes_to_lead) comes first: one of the first
-    // group, or the first of another group with a Finnish-English meaning.
+    // reads the headword as. Then, with evidence of use, a function word's
+    // adposition or conjunction group (kFunctionWordFirsts), or else a sense
+    // that is clearly more common (votes_to_lead) comes first: one of the
+    // first group, or the first of another group with a Finnish-English
+    // meaning, never one of a field (names_a_field).
     MergedGlosses merged() const;
     std::map<std::string, std::vector<format::PosGroup>> entries() const { return merged().entries; }
     std::size_t headword_count() const { return entries_.size(); }
@@ -92,6 +98,7 @@ private:
         bool only_inverted = false;
     };
     Group& group_of(const std::string& headword, const std::string& pos);
+    bool lead_with_function_word(const std::string& headword, std::vector<Kept>& groups) const;
     void lead_with_everyday_sense(const std::string& headword, std::vector<Kept>& groups, MergeCounts& counts) const;
     std::vector<format::PosGroup> ordered(const std::string& headword, const std::vector<Group>& groups,
                                           MergeCounts& counts) const;
@@ -110,6 +117,11 @@ private:
 // Whether an inverted record's description only names an English
 // inflection: "third-person plural present indicative of there be".
 bool describes_english_inflection(std::string_view description);
+
+// Whether a meaning is of a field of knowledge or of use:
+// "mode (computing: …)", "default ((electronics, computing) …)". Such a
+// sense stays where the sources put it, however common its English word.
+bool names_a_field(std::string_view meaning);
 
 // Whether a meaning is marked as vulgar, slang, dated, archaic, obsolete,
 // dialectal, rare or nonstandard: "dope (slang: inside information)".

@@ -149,6 +149,9 @@ MeaningEvidence SenseEvidence::of(std::string_view headword, std::string_view me
     MeaningEvidence evidence;
     const auto keys = morphology::meaning_keys(meaning);
     for (const auto& key : keys) evidence.primacy = std::max(evidence.primacy, primacy_.tier(headword, key.key));
+    // The English-Finnish side lacks many a common sense ("wolf" for susi):
+    // then the sense is as common as the word it is shown by.
+    if (evidence.primacy == 0 && !keys.empty()) evidence.rank = rank(keys.front().key);
     for (const auto& key : keys) {
         if (evidence.primacy > 0 && primacy_.tier(headword, key.key) == evidence.primacy) {
             evidence.rank = std::min(evidence.rank, rank(key.key));
@@ -165,6 +168,16 @@ MeaningEvidence SenseEvidence::of(std::string_view headword, std::string_view me
         }
     }
     return evidence;
+}
+
+std::size_t SenseEvidence::first_translations(std::string_view headword, const std::vector<std::string>& meanings) const {
+    std::set<std::string> keys;
+    for (const auto& meaning : meanings) {
+        for (auto& key : morphology::meaning_keys(meaning)) {
+            if (primacy_.tier(headword, key.key) == 3) keys.insert(std::move(key.key));
+        }
+    }
+    return keys.size();
 }
 
 std::optional<std::size_t> votes_to_lead(const MeaningEvidence& candidate, bool candidate_inverted,

@@ -63,7 +63,8 @@ private:
 
 // One meaning's evidence for one headword, over its English keys
 // (morphology::meaning_keys): the best primacy tier; the frequency rank of
-// the most common key of that tier; the catalogue count of the key the
+// the most common key of that tier (of its first key when none names the
+// headword); the catalogue count of the key the
 // headword translates most often ("settings" counts for "setting"), and the
 // share of that key's messages it makes.
 struct MeaningEvidence {
@@ -81,6 +82,9 @@ public:
     // common word, half as much again for each further word.
     std::size_t rank(std::string_view english) const;
     std::size_t catalogue_pairs() const { return catalogues_.pairs(); }
+    // How many distinct English keys of `meanings` have the headword as
+    // their first translation (primacy tier 3).
+    std::size_t first_translations(std::string_view headword, const std::vector<std::string>& meanings) const;
 
 private:
     EnglishPrimacy primacy_;

@@ -50,6 +50,10 @@ licenses:
     MIT).
   - English words: the SCOWL American English word list (Debian wamerican),
     under its permissive license.
+  - The order of meanings: counts from the zxcvbn-ts English package
+    (@zxcvbn-ts/language-en, MIT; its word list from OpenSubtitles via
+    OPUS, ODC-BY) and from the Finnish translation catalogues of Debian
+    packages (GPL and LGPL).
 
 If you pass on the dictionary data, or a program that carries them, follow
 these licenses as well; the glosses in particular must be credited and
@@ -187,12 +191,17 @@ The list, with the English words and phrases of the glosses, tells which
 words of a gloss are English, and the English-to-Finnish search finds the
 headwords whose glosses hold a word.
 
+Order of meanings
+-----------------
+
+  - @zxcvbn-ts/language-en 4.1.1, MIT (word list: OpenSubtitles, OPUS,
+    ODC-BY); Finnish .mo catalogues of 23 Debian packages, GPL/LGPL
+
 Development builds
 ------------------
 
-Development and test builds may embed a small hand-written sample data set
-instead of the full dictionary. It was written for Lomperi and is covered
-by the program's MIT license.
+Development builds may embed a small hand-written sample data set
+instead, covered by the program's MIT license.
 
 Changes made
 ------------

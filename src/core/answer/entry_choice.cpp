@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "base/chunk_checks.hpp"
+#include "base/text.hpp"
 #include "core/analysis/spoken_forms.hpp"
 #include "core/answer/entry_rules.hpp"
 #include "core/morphology/analysis.hpp"
@@ -33,13 +34,22 @@ analysis::WordClass particle_class(std::string_view pos) {
     return analysis::WordClass::None;
 }
 
+bool is_own_spelling(std::string_view listed, std::string_view headword) {
+    return headword == listed || headword == lower_case_first(listed);
+}
+
 // The analyser reads a lexicalised particle only as the form it was
-// ("lisäksi": the translative of "lisä"): its own entry is its first reading,
+// ("lisäksi": the translative of "lisä", "paljon" the genitive of "paljo"),
+// or not at all: its own entry is its first reading,
 // so that the form shown, --json and the interlinear gloss tell the word shown.
 void put_lexicalised_reading_first(const Dictionary& dictionary, EntryChoice& choice) {
     const auto record = dictionary.gloss_record(*choice.headword);
-    if (!record || record->groups.empty()) return;
-    const analysis::WordClass word_class = particle_class(record->groups.front().pos);
+    if (!record) return;
+    analysis::WordClass word_class = analysis::WordClass::None;
+    for (const auto& group : record->groups) {
+        word_class = particle_class(group.pos);
+        if (word_class != analysis::WordClass::None) break;
+    }
     if (word_class == analysis::WordClass::None) return;
     Reading own;
     own.lemma = *choice.headword;
@@ -60,7 +70,10 @@ void choose_as_listed(const Dictionary& dictionary, EntryChoice& choice, const K
     choice.focus = ruled->chosen.focus;
     choice.also = std::move(ruled->chosen.also);
     choice.built = std::move(ruled->chosen.built);
-    if (choice.rule == "lexicalised form") put_lexicalised_reading_first(dictionary, choice);
+    if (choice.headword && !choice.built && is_own_spelling(choice.listed, *choice.headword) &&
+        std::ranges::none_of(choice.readings, [&](const Reading& r) { return r.lemma == *choice.headword; })) {
+        put_lexicalised_reading_first(dictionary, choice);
+    }
 }
 
 // The standard word of a spoken form that is no word with an entry as written.

@@ -40,6 +40,7 @@ ToldList told_of(const Form& form) {
     told.add(label(form.mood));
     told.add(label(form.tense));
     if (form.person != Person::None) told.add(label(form.person, form.number));
+    told.add(label(form.negative));
     told.add(label(form.grammatical_case));
     if (form.number == Number::Plural && form.person == Person::None) {
         if (told.empty()) {
@@ -96,6 +97,7 @@ Items items_of(const Form& form) {
     items.add(label(form.infinitive).name);
     items.add(label(form.participle).name);
     if (form.mood != Mood::Indicative) items.add(label(form.mood).name);
+    items.add(label(form.negative).name);
     if (form.person != Person::None) {
         items.add(label(form.tense).name);
         items.add(label(form.person, form.number).name);

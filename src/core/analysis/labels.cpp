@@ -125,6 +125,13 @@ constexpr Row<Possessive> kPossessives[] = {
     {Possessive::Third,          {"3",   "his, her, their", {"his", "her", "their"}, "possessive 3",  "third-person"}},
 };
 
+// A verb after a negation verb, the connegative ("en ole"): "negative" in
+// --json is a field of its own.
+constexpr Row<Negative> kNegatives[] = {
+    {Negative::Yes, {"negative", "not", {"not"}, "negative", "connegative"}},
+    {Negative::No,  {"", "", {}, "", ""}},
+};
+
 // Clitics have no None: a form lists those it has.
 constexpr Row<Clitic> kClitics[] = {
     {Clitic::Kin,  {"kin",  "also",               {"also"},       "-kin",  "clitic"}},
@@ -140,7 +147,7 @@ constexpr Row<Clitic> kClitics[] = {
 static_assert(in_code_order(kWordClasses) && in_code_order(kCases) && in_code_order(kNumbers) &&
               in_code_order(kSingularPersons) && in_code_order(kPluralPersons) && in_code_order(kMoods) &&
               in_code_order(kTenses) && in_code_order(kInfinitives) && in_code_order(kParticiples) &&
-              in_code_order(kComparisons) && in_code_order(kPossessives));
+              in_code_order(kComparisons) && in_code_order(kPossessives) && in_code_order(kNegatives));
 static_assert([] {
     for (std::size_t k = 0; k < std::size(kClitics); ++k) {
         if (static_cast<std::size_t>(kClitics[k].code) != k) return false;
@@ -168,6 +175,7 @@ const Label& label(Infinitive code) { return find(kInfinitives, code); }
 const Label& label(Participle code) { return find(kParticiples, code); }
 const Label& label(Comparison code) { return find(kComparisons, code); }
 const Label& label(Possessive code) { return find(kPossessives, code); }
+const Label& label(Negative code) { return find(kNegatives, code); }
 const Label& label(Clitic code) {
     const auto at = static_cast<std::size_t>(code);
     return at < std::size(kClitics) ? kClitics[at].label : kNone;

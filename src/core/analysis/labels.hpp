@@ -38,6 +38,7 @@ const Label& label(Infinitive code);
 const Label& label(Participle code);
 const Label& label(Comparison code);
 const Label& label(Possessive code);
+const Label& label(Negative code);
 const Label& label(Clitic code);
 
 }  // namespace lomperi::analysis

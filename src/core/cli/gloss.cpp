@@ -5,6 +5,7 @@
 #include "base/utf8.hpp"
 #include "core/analysis/form_text.hpp"
 #include "core/answer/answer.hpp"
+#include "core/answer/neighbour_rules.hpp"
 #include "core/cli/interlinear.hpp"
 #include "core/cli/json.hpp"
 #include "core/cli/text_io.hpp"
@@ -53,21 +54,25 @@ const Glossed& Glosser::glossed(std::string_view word) {
 void Glosser::gloss_line(std::string_view raw_line, std::string& out) {
     // Decomposed letters (a PDF's, macOS's) are read as the letters typed.
     const std::string line = composed(raw_line);
+    // Each word is read by the words before it (answer/neighbour_rules.hpp).
+    answer::NeighbourRules neighbours;
+    Glossed current;
+    const auto in_context = [&](std::string_view word) -> const Glossed& {
+        current = glossed(word);
+        neighbours.read(current.readings);
+        if (!current.meaning) all_found_ = false;
+        return current;
+    };
     if (style_ == GlossStyle::Interlinear) {
         out += interlinear_lines(line, width_, [&](std::string_view word) {
-            const Glossed& found = glossed(word);
-            if (!found.meaning) all_found_ = false;
+            const Glossed& found = in_context(word);
             return interlinear_word(dictionary_, word, found.readings.empty() ? nullptr : &found.readings.front(),
                                     found.meaning.value_or(""));
         });
         return;
     }
     reading::TextWords words(line);
-    while (const auto word = words.next()) {
-        const Glossed& found = glossed(*word);
-        if (!found.meaning) all_found_ = false;
-        out += gloss_line_of(*word, found, style_ == GlossStyle::Json);
-    }
+    while (const auto word = words.next()) out += gloss_line_of(*word, in_context(*word), style_ == GlossStyle::Json);
 }
 
 Result<void> gloss_text(const morphology::Dictionary& dictionary, std::string_view text, std::string& out,

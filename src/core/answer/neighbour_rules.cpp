@@ -1,0 +1,77 @@
+#include "core/answer/neighbour_rules.hpp"
+
+#include <algorithm>
+
+namespace lomperi::answer {
+namespace {
+
+using analysis::Form;
+using analysis::Mood;
+using analysis::Negative;
+using analysis::Reading;
+
+bool is_negation(const Reading* reading) {
+    return reading != nullptr && reading->form.word_class == analysis::WordClass::NegationVerb;
+}
+
+// A verb form a negation verb takes: a finite form that may be negative
+// (the present connegative is spelt as the second-person command), or the
+// past active participle (en ollut) and the passive's past (ei tehty).
+bool may_follow_negation(const Form& form) {
+    if (form.word_class != analysis::WordClass::Verb && form.participle == analysis::Participle::None) return false;
+    if (form.negative == Negative::No) return false;
+    if (form.participle == analysis::Participle::PastActive || form.participle == analysis::Participle::PastPassive) {
+        return form.grammatical_case == analysis::Case::Nominative;
+    }
+    return form.mood != Mood::None && form.infinitive == analysis::Infinitive::None;
+}
+
+// The form as the connegative: negative, the person told by the negation
+// verb; a command's spelling after a statement's negation is the present.
+Form as_connegative(Form form, Mood negation_mood) {
+    form.negative = Negative::Yes;
+    if (form.participle != analysis::Participle::None) return form;
+    if (form.mood == Mood::Imperative && negation_mood != Mood::Imperative) {
+        form.mood = Mood::Indicative;
+        form.tense = analysis::Tense::Present;
+    }
+    if (form.person != analysis::Person::Passive) {
+        form.person = analysis::Person::None;
+        form.number = analysis::Number::None;
+    }
+    return form;
+}
+
+// Whether the readings hold one a negation verb takes; if so it is put first, as the connegative.
+bool connegative_after_negation(const Reading& negation, std::vector<Reading>& readings) {
+    const auto found = std::ranges::find_if(readings, [](const Reading& r) { return may_follow_negation(r.form); });
+    if (found == readings.end()) return false;
+    Reading connegative = std::move(*found);
+    readings.erase(found);
+    const Mood mood = negation.form.mood;
+    connegative.form = as_connegative(connegative.form, mood);
+    for (auto& morph : connegative.morphs) {
+        if (morph.form.mood != Mood::None || morph.form.person != analysis::Person::None) {
+            morph.form = as_connegative(morph.form, mood);
+        }
+    }
+    readings.insert(readings.begin(), std::move(connegative));
+    return true;
+}
+
+// "ei hän ole", "en minäkään tiedä": a word or two may stand between.
+constexpr std::size_t kWordsBetween = 2;
+
+}  // namespace
+
+void NeighbourRules::read(std::vector<Reading>& readings) {
+    if (!readings.empty() && is_negation(&readings.front())) {
+        negation_ = readings.front();
+        since_negation_ = 0;
+        return;
+    }
+    if (!negation_) return;
+    if (connegative_after_negation(*negation_, readings) || ++since_negation_ > kWordsBetween) negation_.reset();
+}
+
+}  // namespace lomperi::answer

@@ -1,0 +1,31 @@
+#pragma once
+// How a word of running text is read by the word before it. The rules, in
+// the order they are tried, each with its example words:
+//
+//   after a negation verb   en ole, ei voi, emme tehneet, älä tee, ei hän
+//                           ole: the first verb within two words after it
+//                           is the connegative, told as negative, not as
+//                           the command or the person it is spelt like
+//
+// A rule puts the reading it names first and tells it as what it is there.
+#include <cstddef>
+#include <optional>
+#include <vector>
+
+#include "core/analysis/reading.hpp"
+
+namespace lomperi::answer {
+
+// Reads the words of a line one after another.
+class NeighbourRules {
+public:
+    // `readings`, best first, read after the words before them.
+    void read(std::vector<analysis::Reading>& readings);
+
+private:
+    // The negation verb not yet followed by its verb, and how many words ago.
+    std::optional<analysis::Reading> negation_;
+    std::size_t since_negation_ = 0;
+};
+
+}  // namespace lomperi::answer

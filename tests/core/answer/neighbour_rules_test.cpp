@@ -1,0 +1,62 @@
+// Words of running text read by the words before them, on the small
+// analysed dictionary: each rule with its example word sequences.
+#include "core/answer/neighbour_rules.hpp"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "core/analysis/form_text.hpp"
+#include "core/morphology/analysis.hpp"
+#include "support/analysed_data.hpp"
+
+namespace lomperi::answer {
+namespace {
+
+using analysis::Mood;
+using analysis::Negative;
+
+// The form the last word of the sequence is told as.
+std::string last_read(const std::vector<std::string>& words) {
+    NeighbourRules rules;
+    std::vector<analysis::Reading> readings;
+    for (const auto& word : words) {
+        readings = morphology::analyse(testing::analysed_dictionary().dict, word);
+        rules.read(readings);
+    }
+    return readings.empty() ? "" : analysis::form_labels(readings.front().form);
+}
+
+TEST(NeighbourRules, AfterANegationVerbItsVerbIsTheConnegative) {
+    const std::vector<std::pair<std::vector<std::string>, std::string>> rows = {
+        {{"ole"}, "imperative, present, 2sg"},
+        {{"en", "ole"}, "negative"},
+        // A word or two may stand between.
+        {{"en", "minä", "ole"}, "negative"},
+        {{"en", "minä", "talo", "ole"}, "negative"},
+        {{"en", "minä", "talo", "kissa", "ole"}, "imperative, present, 2sg"},
+        // The command's negation takes the command's connegative.
+        {{"älä", "ole"}, "imperative, negative"},
+        // The negation is taken by its verb: a second verb is read as itself.
+        {{"en", "ole", "ole"}, "imperative, present, 2sg"},
+        // A form the negation verb never takes is left as it is.
+        {{"en", "olen"}, "present, 1sg"},
+    };
+    for (const auto& [words, told] : rows) EXPECT_EQ(last_read(words), told) << words.back() << " of " << words.size();
+}
+
+TEST(NeighbourRules, TheConnegativesMorphsAreToldAsNegativeToo) {
+    NeighbourRules rules;
+    auto negation = morphology::analyse(testing::analysed_dictionary().dict, "en");
+    rules.read(negation);
+    auto readings = morphology::analyse(testing::analysed_dictionary().dict, "ole");
+    rules.read(readings);
+    ASSERT_FALSE(readings.empty());
+    EXPECT_EQ(readings.front().form.negative, Negative::Yes);
+    EXPECT_EQ(readings.front().form.mood, Mood::Indicative);
+    for (const auto& morph : readings.front().morphs) EXPECT_NE(morph.form.mood, Mood::Imperative) << morph.text;
+}
+
+}  // namespace
+}  // namespace lomperi::answer

@@ -99,8 +99,14 @@ std::vector<Morph> cut_into_morphs(std::string_view output) {
 // Compound parts and derivations from voikko's parts: a suffix's base
 // starts with "+" and belongs to the part before it.
 void add_parts(Reading& reading, const std::vector<VoikkoPart>& parts) {
-    for (const auto& part : parts) {
+    for (std::size_t k = 0; k < parts.size(); ++k) {
+        const VoikkoPart& part = parts[k];
         if (part.text == "-" && part.base == "-") continue;
+        // A prefix has no base form of its own: it is written as one ("ylä-" of "yläpalkki").
+        if (k == 0 && part.base.empty() && parts.size() > 1 && !parts[1].base.empty() && !parts[1].base.starts_with('+')) {
+            reading.parts.push_back({part.text, part.text + "-"});
+            continue;
+        }
         // A suffix, or letters that no base form introduces, go with the part before.
         if (part.base.starts_with('+') || (part.base.empty() && !reading.parts.empty())) {
             if (part.base.starts_with('+')) ++reading.derivations;

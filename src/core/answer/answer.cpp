@@ -1,13 +1,48 @@
 #include "core/answer/answer.hpp"
 
 #include "core/morphology/analysis.hpp"
+#include "core/morphology/form_wordings.hpp"
 
 namespace lomperi::answer {
+
+namespace {
+
+// The headwords the meanings of a compound's entry only point to, when they
+// do nothing else: "compound of kuva + ikkuna", or one meaning per part.
+std::vector<std::string_view> pointed_parts(const format::GlossRecord& record) {
+    if (record.groups.empty() || record.groups.front().meanings.empty()) return {};
+    const auto& meanings = record.groups.front().meanings;
+    auto parts = morphology::read_compound_meaning(meanings.front());
+    if (parts.size() > 1) return parts;
+    parts.clear();
+    for (const auto& meaning : meanings) {
+        const auto named = morphology::read_compound_meaning(meaning);
+        if (named.size() != 1) return {};
+        parts.push_back(named.front());
+    }
+    return parts.size() > 1 ? parts : std::vector<std::string_view>{};
+}
+
+// What the entry says first. A compound's entry that only points to its
+// parts says their meanings: "image + window" for kuvaikkuna.
+std::optional<std::string> told_meaning(const morphology::Dictionary& dictionary, const format::GlossRecord& record) {
+    const auto parts = pointed_parts(record);
+    if (parts.empty()) return format::first_meaning(record);
+    std::string told;
+    for (const std::string_view part : parts) {
+        if (!told.empty()) told += " + ";
+        const std::string meaning = morphology::short_meaning(morphology::first_meaning(dictionary, part));
+        told += meaning.empty() ? std::string(part) : meaning;
+    }
+    return told;
+}
+
+}  // namespace
 
 Answer answer(const morphology::Dictionary& dictionary, std::string_view word, Detail detail, const KnownLists& known) {
     Answer found{choose_entry(dictionary, word, known), {}, {}};
     EntryChoice& choice = found.choice;
-    if (choice.record) found.meaning = format::first_meaning(*choice.record);
+    if (choice.record) found.meaning = told_meaning(dictionary, *choice.record);
     if (detail == Detail::Meaning) return found;
     for (auto& line : morphology::analysis_lines(dictionary, choice.listed, choice.readings)) {
         choice.notes.push_back(std::move(line));

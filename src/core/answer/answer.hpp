@@ -21,7 +21,9 @@ enum class Detail : std::uint8_t {
 
 struct Answer {
     EntryChoice choice;
-    std::optional<std::string> meaning;  // the first meaning of the record shown
+    // The first meaning of the record shown; for a compound whose entry only
+    // points to its parts, their meanings ("image + window").
+    std::optional<std::string> meaning;
     std::optional<expand::Entry> entry;  // Detail::Entry and a record to show
 };
 

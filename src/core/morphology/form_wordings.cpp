@@ -2,6 +2,8 @@
 
 #include <fmt/format.h>
 
+#include <algorithm>
+
 namespace lomperi::morphology {
 
 std::string form_of_meaning(std::string_view what, std::string_view word) { return fmt::format("{} of {}", what, word); }
@@ -32,6 +34,29 @@ std::string compound_part_meaning(std::string_view text) { return fmt::format("{
 
 std::string part_form_meaning(std::string_view text, std::string_view headword) {
     return fmt::format("{}, a form of {}", text, headword);
+}
+
+std::vector<std::string_view> read_compound_meaning(std::string_view meaning) {
+    constexpr std::string_view kCompoundOf = "compound of ";
+    constexpr std::string_view kPart = ", a part of the compound";
+    constexpr std::string_view kFormOf = ", a form of ";
+    std::vector<std::string_view> parts;
+    if (meaning.starts_with(kCompoundOf)) {
+        meaning.remove_prefix(kCompoundOf.size());
+        for (std::size_t at = 0; at <= meaning.size();) {
+            const std::size_t end = std::min(meaning.find(" + ", at), meaning.size());
+            parts.push_back(meaning.substr(at, end - at));
+            at = end + 3;
+        }
+    } else if (meaning.ends_with(kPart)) {
+        parts.push_back(meaning.substr(0, meaning.size() - kPart.size()));
+    } else if (const std::size_t form = meaning.find(kFormOf); form != std::string_view::npos) {
+        parts.push_back(meaning.substr(form + kFormOf.size()));
+    }
+    const bool words = std::ranges::all_of(parts, [](std::string_view part) {
+        return !part.empty() && part.find(' ') == std::string_view::npos;
+    });
+    return words ? parts : std::vector<std::string_view>{};
 }
 
 std::vector<bool> finnish_word_slots(std::span<const std::string_view> words) {

@@ -33,6 +33,11 @@ std::string compound_meaning(std::span<const std::string> parts);
 std::string compound_part_meaning(std::string_view text);
 std::string part_form_meaning(std::string_view text, std::string_view headword);
 
+// The headwords a compound's meaning names, read back from either wording:
+// "compound of kuva + ikkuna" names both; "ylä, a form of ylä-" names its
+// part's headword, "palkki, a part of the compound" the part itself.
+std::vector<std::string_view> read_compound_meaning(std::string_view meaning);
+
 // For each word of a meaning, whether one of these wordings puts a Finnish
 // word there: after "of", beside "+", or before ", a form of" and ", a part of".
 std::vector<bool> finnish_word_slots(std::span<const std::string_view> words);

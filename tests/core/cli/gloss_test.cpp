@@ -20,7 +20,7 @@ TEST(Gloss, EachWordALineWithItsEntrysHeadwordAndFirstMeaning) {
         {"tiedot", "tiedot\ttieto\tknowledge\tnominative plural\n"},
         {"esimerkiksi", "esimerkiksi\tesimerkiksi\tfor example\tbasic form\n"},
         {"sumennus", "sumennus\tsumennus\tblur\tbasic form\n"},
-        {"yläpalkki", "yläpalkki\tyläpalkki\tylä, a part of the compound\tbasic form\n"},
+        {"yläpalkki", "yläpalkki\tyläpalkki\ttop + bar\tbasic form\n"},
         {"hyva", "hyva\thyvä\tgood\tbasic form\n"},
         {"zorrossa", "zorrossa\t\t\t\n"},
         {"qqq", "qqq\t\t\t\n"},

@@ -1,0 +1,37 @@
+// Machine-made meanings written and read back: what each wording names.
+#include "core/morphology/form_wordings.hpp"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace lomperi::morphology {
+namespace {
+
+TEST(FormWordings, ACompoundsMeaningNamesItsPartsHeadwords) {
+    const std::vector<std::string> parts = {"kuva", "ikkuna"};
+    const std::vector<std::pair<std::string, std::vector<std::string_view>>> rows = {
+        {compound_meaning(parts), {"kuva", "ikkuna"}},
+        {compound_part_meaning("palkki"), {"palkki"}},
+        {part_form_meaning("ylä", "ylä-"), {"ylä-"}},
+        {part_form_meaning("ehdot", "ehto"), {"ehto"}},
+        {"compound of kuva + ", {}},               // a part without a word
+        {"compound of window + glass pane", {}},  // no single words
+        {"house, home", {}},
+        {"inessive singular of talo", {}},
+    };
+    for (const auto& [meaning, named] : rows) EXPECT_EQ(read_compound_meaning(meaning), named) << meaning;
+}
+
+TEST(FormWordings, AFormsMeaningNamesItsWordAndSuffixes) {
+    const auto read = read_form_of_meaning("inessive singular of talo with the clitic -kin");
+    ASSERT_TRUE(read);
+    EXPECT_EQ(read->form, "inessive singular");
+    EXPECT_EQ(read->word, "talo");
+    EXPECT_EQ(read->suffixes, " with the clitic -kin");
+    EXPECT_FALSE(read_form_of_meaning("of talo"));
+}
+
+}  // namespace
+}  // namespace lomperi::morphology

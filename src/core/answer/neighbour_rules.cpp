@@ -1,6 +1,8 @@
 #include "core/answer/neighbour_rules.hpp"
 
 #include <algorithm>
+#include <iterator>
+#include <string_view>
 
 namespace lomperi::answer {
 namespace {
@@ -59,6 +61,28 @@ bool connegative_after_negation(const Reading& negation, std::vector<Reading>& r
     return true;
 }
 
+// The verbs whose verb is a first infinitive ("voit piilottaa"), as
+// grammars of Finnish list the common ones.
+constexpr std::string_view kModalVerbs[] = {
+    "aikoa", "alkaa", "ehtiä", "haluta", "jaksaa", "kannattaa", "osata", "pitää", "pystyä",
+    "saattaa", "tarvita", "täytyy", "täytyä", "uskaltaa", "viitsiä", "voida", "yrittää",
+};
+
+bool is_modal(const Reading& reading) {
+    return reading.form.word_class == analysis::WordClass::Verb && reading.form.infinitive == analysis::Infinitive::None &&
+           std::ranges::find(kModalVerbs, reading.lemma) != std::end(kModalVerbs);
+}
+
+// Whether the readings hold a first infinitive; if so it is put first.
+bool infinitive_after_modal(std::vector<Reading>& readings) {
+    const auto found = std::ranges::find_if(readings, [](const Reading& r) {
+        return r.form.infinitive == analysis::Infinitive::A && r.form.grammatical_case == analysis::Case::None;
+    });
+    if (found == readings.end()) return false;
+    std::rotate(readings.begin(), found, found + 1);
+    return true;
+}
+
 // "ei hän ole", "en minäkään tiedä": a word or two may stand between.
 constexpr std::size_t kWordsBetween = 2;
 
@@ -70,8 +94,16 @@ void NeighbourRules::read(std::vector<Reading>& readings) {
         since_negation_ = 0;
         return;
     }
-    if (!negation_) return;
-    if (connegative_after_negation(*negation_, readings) || ++since_negation_ > kWordsBetween) negation_.reset();
+    if (negation_) {
+        if (connegative_after_negation(*negation_, readings) || ++since_negation_ > kWordsBetween) negation_.reset();
+        // "en voi tehdä": the connegative may be a modal verb's.
+    } else if (modal_) {
+        if (infinitive_after_modal(readings) || ++since_modal_ > kWordsBetween) modal_ = false;
+    }
+    if (!readings.empty() && is_modal(readings.front())) {
+        modal_ = true;
+        since_modal_ = 0;
+    }
 }
 
 }  // namespace lomperi::answer

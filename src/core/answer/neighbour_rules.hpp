@@ -7,6 +7,11 @@
 //                           is the connegative, told as negative, not as
 //                           the command or the person it is spelt like
 //
+//   after a modal verb      voit piilottaa, haluan tehdä, täytyy myös
+//                           lukea: the first infinitive of the first verb
+//                           within two words, not the person it is spelt
+//                           like
+//
 // A rule puts the reading it names first and tells it as what it is there.
 #include <cstddef>
 #include <optional>
@@ -26,6 +31,9 @@ private:
     // The negation verb not yet followed by its verb, and how many words ago.
     std::optional<analysis::Reading> negation_;
     std::size_t since_negation_ = 0;
+    // The same for a modal verb and its infinitive.
+    bool modal_ = false;
+    std::size_t since_modal_ = 0;
 };
 
 }  // namespace lomperi::answer

@@ -46,6 +46,18 @@ TEST(NeighbourRules, AfterANegationVerbItsVerbIsTheConnegative) {
     for (const auto& [words, told] : rows) EXPECT_EQ(last_read(words), told) << words.back() << " of " << words.size();
 }
 
+TEST(NeighbourRules, AfterAModalVerbItsVerbIsTheFirstInfinitive) {
+    const std::vector<std::pair<std::vector<std::string>, std::string>> rows = {
+        {{"voit", "piilottaa"}, "a infinitive"},
+        {{"voit", "minä", "piilottaa"}, "a infinitive"},
+        {{"voit", "minä", "talo", "kissa", "piilottaa"}, "present, 3sg"},
+        // The connegative of a modal verb takes the infinitive too.
+        {{"en", "voi", "piilottaa"}, "a infinitive"},
+        {{"talo", "piilottaa"}, "present, 3sg"},
+    };
+    for (const auto& [words, told] : rows) EXPECT_EQ(last_read(words), told) << words.front() << " … " << words.back();
+}
+
 TEST(NeighbourRules, TheConnegativesMorphsAreToldAsNegativeToo) {
     NeighbourRules rules;
     auto negation = morphology::analyse(testing::analysed_dictionary().dict, "en");

@@ -10,7 +10,12 @@ format::PosGroup group(std::string pos, std::vector<std::string> meanings) { ret
 }  // namespace
 
 const TestDictionary& analysed_dictionary() {
-    static const TestDictionary t = make_analysed_dictionary(
+    static const TestDictionary t = fresh_analysed_dictionary();
+    return t;
+}
+
+TestDictionary fresh_analysed_dictionary() {
+    return make_analysed_dictionary(
         {
             {"esimerkiksi", {group("adv", {"for example"})}},
             {"ei", {group("verb", {"not"})}},
@@ -65,7 +70,6 @@ const TestDictionary& analysed_dictionary() {
             "[Ln][Xp]zorro[X]zorro[Sn][Ny]",
             "[Ln][Xp]zorro[X]zorro[Sine][Ny]ssa",
         }));
-    return t;
 }
 
 }  // namespace lomperi::testing

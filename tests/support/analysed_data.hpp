@@ -7,5 +7,7 @@
 namespace lomperi::testing {
 
 const TestDictionary& analysed_dictionary();
+// A copy of its own, for a test that takes the dictionary.
+TestDictionary fresh_analysed_dictionary();
 
 }  // namespace lomperi::testing

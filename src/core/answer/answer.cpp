@@ -39,9 +39,11 @@ std::optional<std::string> told_meaning(const morphology::Dictionary& dictionary
 
 }  // namespace
 
-Answer answer(const morphology::Dictionary& dictionary, std::string_view word, Detail detail, const KnownLists& known) {
+Answer answer(const morphology::Dictionary& dictionary, std::string_view word, Detail detail, const KnownLists& known,
+              NeighbourRules* neighbours) {
     Answer found{choose_entry(dictionary, word, known), {}, {}};
     EntryChoice& choice = found.choice;
+    if (neighbours) neighbours->read(choice.readings);
     if (choice.record) found.meaning = told_meaning(dictionary, *choice.record);
     if (detail == Detail::Meaning) return found;
     for (auto& line : morphology::analysis_lines(dictionary, choice.listed, choice.readings)) {

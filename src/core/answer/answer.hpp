@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "core/answer/entry_choice.hpp"
+#include "core/answer/neighbour_rules.hpp"
 #include "core/expand/entry_view.hpp"
 #include "core/morphology/dictionary.hpp"
 
@@ -27,8 +28,10 @@ struct Answer {
     std::optional<expand::Entry> entry;  // Detail::Entry and a record to show
 };
 
+// `neighbours`: for a word of running text, the rules that have read the
+// words before it.
 Answer answer(const morphology::Dictionary& dictionary, std::string_view word, Detail detail,
-              const KnownLists& known = {});
+              const KnownLists& known = {}, NeighbourRules* neighbours = nullptr);
 
 // A headword's entry with the entry shown after it (the word's own, when it
 // is an inflected form that has one).

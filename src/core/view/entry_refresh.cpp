@@ -1,6 +1,7 @@
 #include "core/view/entry_refresh.hpp"
 
 #include "core/answer/answer.hpp"
+#include "core/morphology/analysis.hpp"
 #include "core/expand/entry_view.hpp"
 
 namespace lomperi::view {
@@ -93,9 +94,22 @@ void query_changed(AppState& state, DictionaryScreen& lists) {
     }
 }
 
-// A word of the text: no lists to search.
-void query_changed(AppState& state, ReadingState&) {
-    state.choice = answer::answer(state.dictionary, state.query, answer::Detail::Notes).choice;
+// The rules of running text, having read the few words before the current one.
+answer::NeighbourRules read_words_before(const AppState& state, const ReadingState& reading) {
+    constexpr std::size_t kWordsBefore = 3;
+    answer::NeighbourRules rules;
+    const std::size_t first = reading.current > kWordsBefore ? reading.current - kWordsBefore : 0;
+    for (std::size_t k = first; k < reading.current && k < reading.text.word_count(); ++k) {
+        auto readings = morphology::analyse(state.dictionary, reading.text.word(k));
+        rules.read(readings);
+    }
+    return rules;
+}
+
+// A word of the text, read by the words before it: no lists to search.
+void query_changed(AppState& state, ReadingState& reading) {
+    auto rules = read_words_before(state, reading);
+    state.choice = answer::answer(state.dictionary, state.query, answer::Detail::Notes, {}, &rules).choice;
     state.no_results = !state.query.empty() && !state.choice.headword;
 }
 

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include "core/view/apply_action.hpp"
 #include "core/view/handle_event.hpp"
+#include "support/analysed_data.hpp"
 #include "support/scene.hpp"
 #include "view_fixture.hpp"
 
@@ -171,6 +173,20 @@ TEST(ReadingPane, APasteCutShortIsSaid) {
         scene.apply(action::MoveReading{action::ReadingUnit::Word, 1});
         EXPECT_EQ(scene.state.reading()->status, "");
     }
+}
+
+// The entry of a word of the text is read by the words before it: after a
+// negation verb, its verb is the connegative.
+TEST(ReadingPane, AWordIsReadByTheWordsBeforeIt) {
+    testing::TestDictionary t = testing::fresh_analysed_dictionary();
+    AppState state(std::move(t.dict));
+    apply_action(state, action::OpenReading{"text", "ole. en minä ole", false});
+    ASSERT_FALSE(state.choice.readings.empty());
+    EXPECT_EQ(state.choice.readings.front().form.mood, analysis::Mood::Imperative) << "alone, the command";
+    apply_action(state, action::MoveReading{action::ReadingUnit::Word, 3});
+    ASSERT_EQ(state.query, "ole");
+    ASSERT_FALSE(state.choice.readings.empty());
+    EXPECT_EQ(state.choice.readings.front().form.negative, analysis::Negative::Yes);
 }
 
 }  // namespace

@@ -11,6 +11,7 @@
 #include "core/analysis/form_text.hpp"
 #include "core/cli/text_io.hpp"
 #include "core/morphology/analysis.hpp"
+#include "core/morphology/form_wordings.hpp"
 #include "core/reading/text_words.hpp"
 #include "term/char_width.hpp"
 
@@ -38,12 +39,21 @@ std::string dotted(std::string text) {
     return text;
 }
 
+// A compound or derived word with an entry of its own is glossed as one
+// word ("sähköposti-t": "e-mail-plural", not "electricity-post.office").
+// An entry that only names the compound's parts ("compound of kuva +
+// ikkuna") leaves them to gloss it.
+bool glossed_by_parts(const morphology::Dictionary& dictionary, const analysis::Reading& reading) {
+    if (reading.compound_parts == 1 && reading.derivations == 0) return false;
+    if (!morphology::has_entry(dictionary, reading)) return true;
+    return reading.compound_parts > 1 &&
+           morphology::read_compound_meaning(morphology::first_meaning(dictionary, reading.lemma)).size() > 1;
+}
+
 // The gloss of a morph without a label: the meaning of the word it is a part of.
 std::string stem_gloss(const morphology::Dictionary& dictionary, const analysis::Reading& reading, std::size_t part) {
-    const bool derived = reading.derivations > 0 && !morphology::has_entry(dictionary, reading);
-    const std::string& lemma = part < reading.parts.size() && (reading.compound_parts > 1 || derived)
-                                   ? reading.parts[part].lemma
-                                   : reading.lemma;
+    const bool by_parts = glossed_by_parts(dictionary, reading);
+    const std::string& lemma = part < reading.parts.size() && by_parts ? reading.parts[part].lemma : reading.lemma;
     const std::string gloss = dotted(morphology::short_meaning(morphology::first_meaning(dictionary, lemma)));
     return gloss.empty() ? lemma : gloss;
 }
@@ -93,17 +103,19 @@ InterlinearWord interlinear_word(const morphology::Dictionary& dictionary, std::
     }
     InterlinearWord out;
     std::optional<std::size_t> part;
+    const bool by_parts = glossed_by_parts(dictionary, *best);
     for (const auto& morph : best->morphs) {
         // The first morph of each compound part is its stem: the part's meaning, then any label.
-        const bool stem = part != morph.part;
-        part = morph.part;
+        const std::size_t morph_part = by_parts ? morph.part : 0;
+        const bool stem = part != morph_part;
+        part = morph_part;
         const bool labelled = analysis::has_cue(morph.form);
         if (!stem && !labelled) {
             // Letters that add nothing of their own ("kiss" + "a") stay with the morph before.
             out.cut += printable(morph.text);
             continue;
         }
-        std::string gloss = stem ? stem_gloss(dictionary, *best, morph.part) : std::string();
+        std::string gloss = stem ? stem_gloss(dictionary, *best, morph_part) : std::string();
         if (labelled) add_piece(gloss, analysis::morph_gloss(morph.form));
         if (morph.text.empty()) {
             // A form that adds no letters ("ota", imperative) is told after the stem.

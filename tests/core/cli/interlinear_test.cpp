@@ -7,6 +7,9 @@
 #include <tuple>
 #include <vector>
 
+#include "core/morphology/analysis.hpp"
+#include "support/analysed_data.hpp"
+
 namespace lomperi::cli {
 namespace {
 
@@ -94,6 +97,24 @@ TEST(Interlinear, AWordWithoutAReadingIsGlossedByItsEntry) {
     };
     for (const auto& [word, meaning, expected] : cases) {
         const InterlinearWord got = interlinear_word(none, word, nullptr, meaning);
+        EXPECT_EQ(got.cut, expected.cut) << word;
+        EXPECT_EQ(got.gloss, expected.gloss) << word;
+    }
+}
+
+// A compound with an entry of its own is glossed as one word; one without,
+// part by part.
+TEST(Interlinear, ACompoundWithItsOwnEntryIsOneWord) {
+    const auto& dictionary = testing::analysed_dictionary().dict;
+    const std::vector<std::pair<std::string, InterlinearWord>> rows = {
+        {"tietokoneessa", {"tietokonee-ssa", "computer-in"}},
+        {"yläpalkki", {"ylä-palkki", "top-bar"}},
+        {"talossa", {"talo-ssa", "house-in"}},
+    };
+    for (const auto& [word, expected] : rows) {
+        const auto readings = morphology::analyse(dictionary, word);
+        ASSERT_FALSE(readings.empty()) << word;
+        const InterlinearWord got = interlinear_word(dictionary, word, &readings.front());
         EXPECT_EQ(got.cut, expected.cut) << word;
         EXPECT_EQ(got.gloss, expected.gloss) << word;
     }

@@ -50,6 +50,13 @@ TEST(CommandLine, ModesAndExitStatus) {
         EXPECT_NE(help.out.find(heading), std::string::npos) << heading;
     }
 
+    // A misspelt word: the words it may stand for, on standard error.
+    const auto misspelt = run_program(kProgram, {"kisssa"});
+    EXPECT_EQ(misspelt.status, 3);
+    EXPECT_TRUE(misspelt.err.starts_with("kisssa: (no matches); did you mean: kissa")) << misspelt.err;
+    const auto misspelt_json = run_program(kProgram, {"--json", "kisssa"});
+    EXPECT_NE(misspelt_json.out.find("\"suggestions\":[\"kissa\""), std::string::npos) << misspelt_json.out;
+
     const auto version = run_program(kProgram, {"--version"});
     EXPECT_EQ(version.status, 0);
     EXPECT_NE(version.out.find("headwords"), std::string::npos) << version.out;

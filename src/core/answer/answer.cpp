@@ -2,6 +2,7 @@
 
 #include "core/morphology/analysis.hpp"
 #include "core/morphology/form_wordings.hpp"
+#include "core/suggest/suggester.hpp"
 
 namespace lomperi::answer {
 
@@ -52,6 +53,14 @@ Answer answer(const morphology::Dictionary& dictionary, std::string_view word, D
     if (detail == Detail::Notes || !choice.record) return found;
     found.entry = entry_with_also(dictionary, *choice.headword, choice.record, choice.also);
     return found;
+}
+
+std::vector<std::string> suggestions_for(const morphology::Dictionary& dictionary, std::string_view word,
+                                         const EntryChoice& choice) {
+    if (choice.headword || !choice.readings.empty() || choice.damaged) return {};
+    std::vector<std::string> words;
+    for (auto& suggestion : suggest::suggest(dictionary, word).words) words.push_back(std::move(suggestion.word));
+    return words;
 }
 
 expand::Entry entry_with_also(const morphology::Dictionary& dictionary, std::string headword,

@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "core/answer/entry_choice.hpp"
 #include "core/answer/neighbour_rules.hpp"
@@ -32,6 +33,12 @@ struct Answer {
 // words before it.
 Answer answer(const morphology::Dictionary& dictionary, std::string_view word, Detail detail,
               const KnownLists& known = {}, NeighbourRules* neighbours = nullptr);
+
+// Did you mean: the spellings a word that reaches nothing may stand for, best
+// first, at most five; none for a word with an entry or a reading, or one
+// whose look-up met damaged data. About a millisecond a word.
+std::vector<std::string> suggestions_for(const morphology::Dictionary& dictionary, std::string_view word,
+                                         const EntryChoice& choice);
 
 // A headword's entry with the entry shown after it (the word's own, when it
 // is an inflected form that has one).

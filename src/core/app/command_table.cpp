@@ -70,7 +70,8 @@ constexpr cli::CommandRow kCommands[] = {
              "spelling (\"Talo\" as \"talo\"), \"damaged\": true when the look-up met damaged data, and "
              "\"readings\", best first, each with \"lemma\", \"class\" and those of \"case\", \"number\", "
              "\"person\", \"mood\", \"tense\", \"infinitive\", \"participle\", \"comparison\", \"possessive\", "
-             "\"clitics\", \"negative\" and \"parts\" that apply"},
+             "\"clitics\", \"negative\" and \"parts\" that apply; for a word with neither an entry nor a "
+             "reading, \"suggestions\": the words it may be a misspelling of, best first"},
     {.name = "--interlinear",
      .flag = &Options::interlinear,
      .refused_elsewhere = true,
@@ -107,7 +108,7 @@ constexpr cli::CommandRow kCommands[] = {
      .help = "serve the dictionary to DICT protocol clients (RFC 2229: GoldenDict, Emacs's dictionary mode, dict) "
              "on 127.0.0.1 and ::1, port 2628, until SIGINT or SIGTERM; databases fi-en "
              "(Finnish-English) and en-fi (English-Finnish, when the data set has an English side), strategies "
-             "exact, prefix and lemma"},
+             "exact, prefix, lemma and suggest (did you mean)"},
     {.name = "--listen",
      .operands = "HOST:PORT",
      .takes = Takes::Value,

@@ -29,6 +29,17 @@ void write_out(std::FILE* stream, std::string_view text) {
     if (!text.empty()) std::fwrite(text.data(), 1, text.size(), stream);
 }
 
+// "; did you mean: kaupassa, kaupasta?" after a word that reaches nothing.
+std::string did_you_mean(const std::vector<std::string>& suggestions) {
+    if (suggestions.empty()) return {};
+    std::string text = "; did you mean: ";
+    for (std::size_t k = 0; k < suggestions.size(); ++k) {
+        if (k > 0) text += ", ";
+        text += printable(suggestions[k]);
+    }
+    return text + "?";
+}
+
 std::uint16_t width_from(const char* columns) {
     if (columns == nullptr) return 80;
     const long value = std::strtol(columns, nullptr, 10);
@@ -83,7 +94,8 @@ int look_up(const morphology::Dictionary& dictionary, const std::vector<std::str
     for (const auto& word : words) {
         const auto found = answer::answer(dictionary, word, answer::Detail::Entry);
         if (!found.entry) {
-            errors += fmt::format("{}: {}\n", printable(word), found.choice.damaged ? kDamagedWord : "(no matches)");
+            errors += fmt::format("{}: {}{}\n", printable(word), found.choice.damaged ? kDamagedWord : "(no matches)",
+                                  did_you_mean(answer::suggestions_for(dictionary, word, found.choice)));
             status = kSomeNotFound;
         }
         // What the analysis tells of a word without an entry is still worth reading.
@@ -177,7 +189,7 @@ Result<int> run_look_up(const Context& context) {
         int status = kAllFound;
         if (context.options.json) {
             for (const auto& word : words) {
-                const Glossed glossed = gloss_word(dictionary, word);
+                const Glossed glossed = gloss_word(dictionary, word, true);
                 if (!glossed.meaning) status = kSomeNotFound;
                 text += gloss_line_of(word, glossed, true);
             }

@@ -19,10 +19,11 @@ constexpr std::size_t kMaxSeenWords = 1 << 16;
 
 }  // namespace
 
-Glossed gloss_word(const morphology::Dictionary& dictionary, std::string_view word) {
+Glossed gloss_word(const morphology::Dictionary& dictionary, std::string_view word, bool with_suggestions) {
     Glossed glossed;
     auto found = answer::answer(dictionary, word, answer::Detail::Meaning);
     glossed.damaged = found.choice.damaged;
+    if (with_suggestions) glossed.suggestions = answer::suggestions_for(dictionary, word, found.choice);
     glossed.readings = std::move(found.choice.readings);
     if (found.choice.listed != word) glossed.read_as = found.choice.listed;
     if (!found.choice.record) return glossed;
@@ -48,7 +49,8 @@ std::string gloss_line_of(std::string_view word, const Glossed& glossed, bool js
 const Glossed& Glosser::glossed(std::string_view word) {
     if (const auto found = seen_.find(std::string(word)); found != seen_.end()) return found->second;
     if (seen_.size() >= kMaxSeenWords) seen_.clear();
-    return seen_.emplace(std::string(word), gloss_word(dictionary_, word)).first->second;
+    const bool with_suggestions = style_ == GlossStyle::Json;
+    return seen_.emplace(std::string(word), gloss_word(dictionary_, word, with_suggestions)).first->second;
 }
 
 void Glosser::gloss_line(std::string_view raw_line, std::string& out) {

@@ -21,9 +21,12 @@ struct Glossed {
     std::vector<analysis::Reading> readings;
     std::string read_as;  // the spelling the readings are of, when not the word as written
     bool damaged = false;  // the look-up met damaged data (EntryChoice::damaged)
+    // For a word that reaches nothing, what it may stand for (did you mean);
+    // found only when asked for, as it takes a millisecond.
+    std::vector<std::string> suggestions;
 };
 
-Glossed gloss_word(const morphology::Dictionary& dictionary, std::string_view word);
+Glossed gloss_word(const morphology::Dictionary& dictionary, std::string_view word, bool with_suggestions = false);
 
 // One word as a line: "word TAB headword TAB meaning TAB form" (the fields
 // after the word empty when it reaches no entry); or a JSON object.

@@ -99,7 +99,8 @@ dictionary. With words it prints, for each word, the entry the entry pane
 would show right after typing it, separated by a line "--": the lines that
 say which form the word is (one per reading, best first), then the entry of
 its word; a word without an entry is reported as "WORD: (no matches)" on
-standard error.
+standard error, with the words it may be a misspelling of ("; did you mean:
+kaupassa, kaupasta?").
 
 Options:
 )help";

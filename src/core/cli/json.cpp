@@ -100,7 +100,17 @@ std::string word_json(std::string_view word, const Glossed& glossed) {
         if (k > 0) out += ',';
         out += reading_json(readings[k]);
     }
-    out += "]}\n";
+    out += ']';
+    // A word that reaches nothing: what it may stand for, best first.
+    if (!glossed.headword && readings.empty() && !glossed.damaged) {
+        out += ",\"suggestions\":[";
+        for (std::size_t k = 0; k < glossed.suggestions.size(); ++k) {
+            if (k > 0) out += ',';
+            append_string(out, glossed.suggestions[k]);
+        }
+        out += ']';
+    }
+    out += "}\n";
     return out;
 }
 

@@ -12,6 +12,7 @@
 #include "core/morphology/damage_report.hpp"
 #include "core/morphology/english_search.hpp"
 #include "core/morphology/headword_search.hpp"
+#include "core/suggest/suggester.hpp"
 
 namespace lomperi::dict_server {
 namespace {
@@ -43,6 +44,7 @@ constexpr std::string_view kStrategies[][2] = {
     {"exact", "Match headwords exactly"},
     {"prefix", "Match headwords that begin with the word"},
     {"lemma", "Match the lemmas of any inflected form (the default)"},
+    {"suggest", "Match the words a misspelt word may stand for"},
 };
 
 // Definitions are wrapped as a terminal of 80 columns shows them.
@@ -116,6 +118,10 @@ std::vector<std::string> matches_in(const morphology::Dictionary& dictionary, st
     if (strategy == "prefix") {
         const std::string lower = english ? lower_case(word) : std::string(word);
         for (auto& match : morphology::search_headwords(keys, lower, kMaxMatches)) add(std::move(match.headword));
+        return found;
+    }
+    if (strategy == "suggest" && !english) {
+        for (auto& suggestion : suggest::suggest(dictionary, word).words) add(std::move(suggestion.word));
         return found;
     }
     if (strategy == "exact" || english) {

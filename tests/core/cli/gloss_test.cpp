@@ -41,7 +41,7 @@ TEST(Gloss, JsonSaysWhichSpellingWasReadAndWhatIsMissing) {
     EXPECT_EQ(out,
               "{\"word\":\"hyva\",\"headword\":\"hyvä\",\"meaning\":\"good\",\"read_as\":\"hyvä\",\"readings\":"
               "[{\"lemma\":\"hyvä\",\"class\":\"adjective\",\"case\":\"nominative\",\"number\":\"singular\"}]}\n"
-              "{\"word\":\"qqq\",\"headword\":null,\"meaning\":null,\"readings\":[]}\n");
+              "{\"word\":\"qqq\",\"headword\":null,\"meaning\":null,\"readings\":[],\"suggestions\":[]}\n");
     EXPECT_FALSE(glosser.all_found());
 }
 

@@ -76,6 +76,17 @@ TEST(Interactive, AResizeRedrawsInFull) {
     expect_clean_exit(session, 0);
 }
 
+// A near miss: the pane says what it may stand for once the frame is drawn.
+TEST(Interactive, ANearMissSaysWhatItMayStandFor) {
+    Program program;
+    auto session = program.start(100, 30);
+    ScreenModel screen(100, 30);
+    std::size_t seen = 0;
+    ASSERT_TRUE(shows(session, screen, seen, "(type to search, Tab to switch)"));
+    session.write("kisssa");
+    ASSERT_TRUE(shows(session, screen, seen, "did you mean: kissa")) << screen.picture();
+}
+
 TEST(Interactive, TypeClickFollowAndDrag) {
     Program program;
     auto session = program.start(100, 30);

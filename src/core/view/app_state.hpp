@@ -53,6 +53,9 @@ struct AppState {
     std::uint16_t matches_pct = 60;
     std::uint16_t entry_scroll = 0;
     bool no_results = false;
+    // The query reaches nothing: what it may stand for is found once the
+    // frame is drawn and no key waits (find_suggestions).
+    bool suggestions_pending = false;
     // The entry pane over the whole screen, below the title box, on either screen.
     bool fullscreen = false;
 

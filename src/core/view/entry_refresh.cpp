@@ -2,6 +2,7 @@
 
 #include "core/answer/answer.hpp"
 #include "core/morphology/analysis.hpp"
+#include "core/suggest/suggester.hpp"
 #include "core/expand/entry_view.hpp"
 
 namespace lomperi::view {
@@ -140,7 +141,43 @@ void refresh_entry(AppState& state) {
 void on_query_changed(AppState& state) {
     state.kept.reset();
     std::visit([&](auto& screen) { query_changed(state, screen); }, state.screen);
+    const auto& choice = state.choice;
+    const bool english = state.dictionary_screen() && state.dictionary_screen()->english();
+    state.suggestions_pending =
+        !english && !state.query.empty() && !choice.headword && choice.readings.empty() && !choice.damaged;
     refresh_entry(state);
+}
+
+namespace {
+
+morphology::NoteLine suggestions_line(std::string_view query, const suggest::Suggestions& found) {
+    morphology::NoteLine line{"no entry for " + std::string(query) + " \u2014 did you mean: ", {}};
+    for (std::size_t k = 0; k < found.words.size(); ++k) {
+        if (k > 0) line.text += " \u00b7 ";
+        const std::size_t start = line.text.size();
+        line.text += found.words[k].word;
+        line.links.push_back({found.words[k].headword, start, line.text.size()});
+    }
+    return line;
+}
+
+}  // namespace
+
+bool find_suggestions(AppState& state) {
+    if (!state.suggestions_pending) return false;
+    state.suggestions_pending = false;
+    const suggest::Suggestions found = suggest::suggest(state.dictionary, state.choice.listed);
+    if (found.words.empty()) return false;
+    state.choice.notes.push_back(suggestions_line(state.query, found));
+    if (found.clearly_best) {
+        // The best guess's entry below the line, as the answer until a row is chosen.
+        state.choice.headword = found.words.front().headword;
+        state.choice.record = state.dictionary.gloss_record(*state.choice.headword);
+        if (auto* lists = state.dictionary_screen()) lists->shows_choice = true;
+    }
+    refresh_entry(state);
+    ++state.revision;
+    return true;
 }
 
 void set_focus(AppState& state, DictionaryScreen& lists, Focus focus) {

@@ -9,6 +9,13 @@ namespace lomperi::view {
 // screen searches both lists, then refreshes the entry.
 void on_query_changed(AppState& state);
 
+// Did you mean, for a query that reaches nothing: a line "no entry for
+// kaupasa — did you mean: kaupassa · kaupasta" above the entry, each word a
+// link to its entry, and the best one's entry shown when it is clearly best.
+// Found after the frame, as it takes about a millisecond; true when there
+// was something to find.
+bool find_suggestions(AppState& state);
+
 // Chooses the headword to show and expands its entry when it changed.
 void refresh_entry(AppState& state);
 

@@ -17,6 +17,7 @@
 #include "core/reading/text_source.hpp"
 #include "core/view/apply_action.hpp"
 #include "core/view/draw.hpp"
+#include "core/view/entry_refresh.hpp"
 #include "core/view/handle_event.hpp"
 #include "term/crash_guard.hpp"
 #include "term/output.hpp"
@@ -119,10 +120,16 @@ LoopEnd main_loop(Screen& screen, CursorGuard& cursor, AppState& state, ViewCach
             cursor.hidden();
             if (auto drawn = draw_once(screen.terminal, screen.renderer, state, cache); !drawn) return {drawn.error()};
         }
-        auto event = warming ? screen.terminal.wait_event(std::chrono::milliseconds{0}) : screen.terminal.wait_event();
+        const bool idle_work = warming || state.suggestions_pending;
+        auto event = idle_work ? screen.terminal.wait_event(std::chrono::milliseconds{0}) : screen.terminal.wait_event();
         if (!event) return {event.error()};
         redraw = false;
         if (!*event) {
+            // Did you mean, once the frame of the query is drawn and no key waits.
+            if (state.suggestions_pending) {
+                redraw = find_suggestions(state);
+                continue;
+            }
             if (warming) warming = state.dictionary.gloss_store.decompress_next();
             continue;
         }

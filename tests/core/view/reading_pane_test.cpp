@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "core/view/apply_action.hpp"
+#include "core/view/entry_refresh.hpp"
 #include "core/view/handle_event.hpp"
 #include "support/analysed_data.hpp"
 #include "support/scene.hpp"
@@ -187,6 +188,26 @@ TEST(ReadingPane, AWordIsReadByTheWordsBeforeIt) {
     ASSERT_EQ(state.query, "ole");
     ASSERT_FALSE(state.choice.readings.empty());
     EXPECT_EQ(state.choice.readings.front().form.negative, analysis::Negative::Yes);
+}
+
+// A query that reaches nothing: once the frame is drawn, a line says what
+// it may stand for, each word a link to its entry.
+TEST(DidYouMean, ANearMissNamesTheWordsItMayStandFor) {
+    testing::TestDictionary t = testing::fresh_analysed_dictionary();
+    AppState state(std::move(t.dict));
+    apply_action(state, action::SetQuery{"kisssa"});
+    EXPECT_TRUE(state.suggestions_pending);
+    ASSERT_TRUE(find_suggestions(state));
+    EXPECT_FALSE(state.suggestions_pending);
+    ASSERT_FALSE(state.choice.notes.empty());
+    const auto& line = state.choice.notes.back();
+    EXPECT_TRUE(line.text.starts_with("no entry for kisssa \u2014 did you mean: kissa")) << line.text;
+    ASSERT_FALSE(line.links.empty());
+    EXPECT_EQ(line.links.front().target, "kissa");
+    // A word with an entry has nothing to find.
+    apply_action(state, action::SetQuery{"kissa"});
+    EXPECT_FALSE(state.suggestions_pending);
+    EXPECT_FALSE(find_suggestions(state));
 }
 
 }  // namespace

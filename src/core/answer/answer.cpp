@@ -55,11 +55,16 @@ Answer answer(const morphology::Dictionary& dictionary, std::string_view word, D
     return found;
 }
 
+suggest::Suggestions suggest_for(const morphology::Dictionary& dictionary, std::string_view word,
+                                 const EntryChoice& choice) {
+    if (choice.headword || !choice.readings.empty() || choice.damaged) return {};
+    return suggest::suggest(dictionary, word);
+}
+
 std::vector<std::string> suggestions_for(const morphology::Dictionary& dictionary, std::string_view word,
                                          const EntryChoice& choice) {
-    if (choice.headword || !choice.readings.empty() || choice.damaged) return {};
     std::vector<std::string> words;
-    for (auto& suggestion : suggest::suggest(dictionary, word).words) words.push_back(std::move(suggestion.word));
+    for (auto& suggestion : suggest_for(dictionary, word, choice).words) words.push_back(std::move(suggestion.word));
     return words;
 }
 

@@ -12,6 +12,7 @@
 #include "core/answer/neighbour_rules.hpp"
 #include "core/expand/entry_view.hpp"
 #include "core/morphology/dictionary.hpp"
+#include "core/suggest/suggester.hpp"
 
 namespace lomperi::answer {
 
@@ -39,6 +40,9 @@ Answer answer(const morphology::Dictionary& dictionary, std::string_view word, D
 // whose look-up met damaged data. About a millisecond a word.
 std::vector<std::string> suggestions_for(const morphology::Dictionary& dictionary, std::string_view word,
                                          const EntryChoice& choice);
+// The same with their headwords, and whether the first is clearly best.
+suggest::Suggestions suggest_for(const morphology::Dictionary& dictionary, std::string_view word,
+                                 const EntryChoice& choice);
 
 // A headword's entry with the entry shown after it (the word's own, when it
 // is an inflected form that has one).

@@ -59,7 +59,8 @@ constexpr cli::CommandRow kCommands[] = {
      .help = "read Finnish text from the files, or from standard input without FILE or with \"-\", and print one "
              "line per word: the word as written (outer punctuation stripped), a tab, the headword of its entry, a "
              "tab, that entry's first meaning, a tab, the form the word is (\"partitive plural\", \"past, 3sg\"; "
-             "the other fields empty when the word has no entry); a line at a time, so it works as a filter. "
+             "the other fields empty when the word has no entry; for a misspelling of one word, that word marked "
+             "as a guess, \"?kauppa\", and its meaning); a line at a time, so it works as a filter. "
              "Control characters separate words and are never printed; anything else a terminal could take for a "
              "command is printed as U+FFFD"},
     {.name = "--json",

@@ -10,6 +10,7 @@
 #include "core/cli/json.hpp"
 #include "core/cli/text_io.hpp"
 #include "core/expand/meaning_scan.hpp"
+#include "core/morphology/analysis.hpp"
 #include "core/reading/text_words.hpp"
 
 namespace lomperi::cli {
@@ -17,13 +18,27 @@ namespace {
 
 constexpr std::size_t kMaxSeenWords = 1 << 16;
 
+// "?ravintola": a word the text may mean, marked as a guess.
+std::string as_guess(std::string_view text) {
+    std::string marked(1, '?');
+    marked.append(text);
+    return marked;
+}
+
 }  // namespace
 
 Glossed gloss_word(const morphology::Dictionary& dictionary, std::string_view word, bool with_suggestions) {
     Glossed glossed;
     auto found = answer::answer(dictionary, word, answer::Detail::Meaning);
     glossed.damaged = found.choice.damaged;
-    if (with_suggestions) glossed.suggestions = answer::suggestions_for(dictionary, word, found.choice);
+    if (with_suggestions) {
+        const auto suggested = answer::suggest_for(dictionary, word, found.choice);
+        for (const auto& suggestion : suggested.words) glossed.suggestions.push_back(suggestion.word);
+        if (suggested.clearly_best && !suggested.words.empty()) {
+            glossed.guess = suggested.words.front().headword;
+            glossed.guess_meaning = morphology::first_meaning(dictionary, *glossed.guess);
+        }
+    }
     glossed.readings = std::move(found.choice.readings);
     if (found.choice.listed != word) glossed.read_as = found.choice.listed;
     if (!found.choice.record) return glossed;
@@ -37,9 +52,10 @@ std::string gloss_line_of(std::string_view word, const Glossed& glossed, bool js
     std::string out;
     append_printable(out, word);
     out += '\t';
-    append_printable(out, glossed.headword.value_or(""));
+    // A guess is marked, and its word's form left out: the word is not one.
+    append_printable(out, glossed.guess ? as_guess(*glossed.guess) : glossed.headword.value_or(""));
     out += '\t';
-    append_printable(out, glossed.meaning.value_or(""));
+    append_printable(out, glossed.guess ? glossed.guess_meaning.value_or("") : glossed.meaning.value_or(""));
     out += '\t';
     if (glossed.meaning && !glossed.readings.empty()) append_printable(out, analysis::form_labels(glossed.readings.front().form));
     out += '\n';
@@ -49,8 +65,7 @@ std::string gloss_line_of(std::string_view word, const Glossed& glossed, bool js
 const Glossed& Glosser::glossed(std::string_view word) {
     if (const auto found = seen_.find(std::string(word)); found != seen_.end()) return found->second;
     if (seen_.size() >= kMaxSeenWords) seen_.clear();
-    const bool with_suggestions = style_ == GlossStyle::Json;
-    return seen_.emplace(std::string(word), gloss_word(dictionary_, word, with_suggestions)).first->second;
+    return seen_.emplace(std::string(word), gloss_word(dictionary_, word, true)).first->second;
 }
 
 void Glosser::gloss_line(std::string_view raw_line, std::string& out) {
@@ -68,8 +83,9 @@ void Glosser::gloss_line(std::string_view raw_line, std::string& out) {
     if (style_ == GlossStyle::Interlinear) {
         out += interlinear_lines(line, width_, [&](std::string_view word) {
             const Glossed& found = in_context(word);
+            const std::string guessed = found.guess ? as_guess(found.guess_meaning.value_or(*found.guess)) : "";
             return interlinear_word(dictionary_, word, found.readings.empty() ? nullptr : &found.readings.front(),
-                                    found.meaning.value_or(""));
+                                    found.guess ? guessed : found.meaning.value_or(""));
         });
         return;
     }

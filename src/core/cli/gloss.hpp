@@ -24,6 +24,10 @@ struct Glossed {
     // For a word that reaches nothing, what it may stand for (did you mean);
     // found only when asked for, as it takes a millisecond.
     std::vector<std::string> suggestions;
+    // The headword of the one it clearly stands for, and that entry's first
+    // meaning: a guess, shown marked ("?ravintola").
+    std::optional<std::string> guess;
+    std::optional<std::string> guess_meaning;
 };
 
 Glossed gloss_word(const morphology::Dictionary& dictionary, std::string_view word, bool with_suggestions = false);

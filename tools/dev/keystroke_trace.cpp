@@ -18,9 +18,17 @@
 #include "term/renderer.hpp"
 #include "term/terminal.hpp"
 
-// Present only in a build with coverage counters.
-extern "C" void __gcov_reset() __attribute__((weak));
-extern "C" void __gcov_dump() __attribute__((weak));
+// Only a build with coverage counters has them (tools/dev/keystroke-files
+// defines LOMPERI_COVERAGE).
+#ifdef LOMPERI_COVERAGE
+extern "C" void __gcov_reset();
+extern "C" void __gcov_dump();
+void reset_counters() { __gcov_reset(); }
+void dump_counters() { __gcov_dump(); }
+#else
+void reset_counters() {}
+void dump_counters() {}
+#endif
 
 int main() {
     using namespace lomperi;
@@ -39,14 +47,14 @@ int main() {
     view::draw_frame(renderer.next_frame(kScreen), state, cache);
     (void)renderer.present();
 
-    if (__gcov_reset) __gcov_reset();
+    reset_counters();
     (void)::write(keys[1], "o", 1);
     auto event = terminal->wait_event(std::chrono::milliseconds{100});
     if (!event || !*event) return 1;
     view::handle_event(state, cache, **event);
     view::draw_frame(renderer.next_frame(kScreen), state, cache);
     (void)renderer.present();
-    if (__gcov_dump) __gcov_dump();
+    dump_counters();
     std::printf("%zu bytes written for the frame\n", output.size());
     return 0;
 }

@@ -83,19 +83,19 @@ std::string zsh_described(std::string_view text) {
     return out;
 }
 
-std::string zsh_spec(CommandTable table, const CommandRow& row, std::string_view name) {
-    std::string spec;
-    if (!row.is_modifier()) spec = fmt::format("({})", fmt::join(offered_names(table, is_command), " "));
-    spec += fmt::format("{}[{}]", name, zsh_described(row.summary));
-    if (row.takes == Takes::Value) spec += fmt::format(":{}: ", zsh_described(row.operands));
-    return single_quoted(spec);
+std::string zsh_argument(CommandTable table, const CommandRow& row, std::string_view name) {
+    std::string argument;
+    if (!row.is_modifier()) argument = fmt::format("({})", fmt::join(offered_names(table, is_command), " "));
+    argument += fmt::format("{}[{}]", name, zsh_described(row.summary));
+    if (row.takes == Takes::Value) argument += fmt::format(":{}: ", zsh_described(row.operands));
+    return single_quoted(argument);
 }
 
 std::string zsh_script(CommandTable table) {
-    std::string specs;
+    std::string arguments;
     for (const CommandRow& row : table) {
         if (!offered(row)) continue;
-        for (const auto name : names_of(row)) specs += fmt::format("  {} \\\n", zsh_spec(table, row, name));
+        for (const auto name : names_of(row)) arguments += fmt::format("  {} \\\n", zsh_argument(table, row, name));
     }
     std::vector<std::string> file_commands;
     for (const auto name : offered_names(table, reads_files)) file_commands.push_back(fmt::format("${{words[(I){}]}}", name));
@@ -110,7 +110,7 @@ if [[ $state == operand ]] && (( {} )); then
 fi
 return 1
 )",
-                       specs, fmt::join(file_commands, " + "));
+                       arguments, fmt::join(file_commands, " + "));
 }
 
 // fish's condition that one of the options was given.

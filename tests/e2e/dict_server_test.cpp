@@ -280,6 +280,11 @@ TEST(DictServer, AClientWhoseThreadCannotStartIsToldToComeBackLater) {
 // the queue with the listener ever readable: the server idles, and serves
 // again as soon as clients leave.
 TEST(DictServer, OutOfDescriptorsItIdlesAndServesAgainWhenClientsLeave) {
+#if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_THREAD__)
+    // At the descriptor limit the sanitizers' runtime reports a thread's start
+    // inside the standard library as an invalid object and ends the server.
+    GTEST_SKIP() << "not under the sanitizers";
+#endif
     Program program;
     Server server(program);
     const rlimit old = limit_resource(server.pid(), RLIMIT_NOFILE, open_descriptors(server.pid()) + 4);

@@ -23,18 +23,6 @@ namespace {
 
 using namespace lomperi;
 
-std::u32string letters_of(std::string_view text) {
-    std::u32string out;
-    for (const CodePoint& c : code_points(text)) out.push_back(c.value);
-    return out;
-}
-
-std::string text_of(std::u32string_view letters) {
-    std::string out;
-    for (const char32_t letter : letters) append_utf8(out, letter);
-    return out;
-}
-
 std::u32string with_error(std::u32string word, std::size_t kind, std::mt19937& random) {
     const std::size_t at = random() % word.size();
     switch (kind % 4) {
@@ -68,9 +56,9 @@ std::vector<std::string> made_misspellings() {
     std::vector<std::string> out;
     std::size_t kind = 0;
     for (const auto& form : bench::top_forms(false)) {
-        const std::u32string letters = letters_of(form);
+        const std::u32string letters = to_utf32(form);
         if (letters.size() < 4) continue;
-        std::string typed = text_of(with_error(letters, kind++, random));
+        std::string typed = to_utf8(with_error(letters, kind++, random));
         if (!dictionary.inflections.get(typed)) out.push_back(std::move(typed));
     }
     return out;
@@ -101,7 +89,7 @@ const std::vector<std::string>& random_strings() {
             std::u32string word;
             const std::size_t length = 3 + random() % (suggest::kMaxTypedLetters - 2);
             for (std::size_t i = 0; i < length; ++i) word.push_back(kLetters[random() % kLetters.size()]);
-            out.push_back(text_of(word));
+            out.push_back(to_utf8(word));
         }
         return out;
     }();

@@ -55,6 +55,18 @@ Result<void> check_utf8(Bytes bytes) {
     return {};
 }
 
+std::u32string to_utf32(std::string_view text) {
+    std::u32string out;
+    for (const CodePoint& ch : code_points(text)) out.push_back(ch.value);
+    return out;
+}
+
+std::string to_utf8(std::u32string_view letters) {
+    std::string out;
+    for (const char32_t letter : letters) append_utf8(out, letter);
+    return out;
+}
+
 void append_utf8(std::string& out, char32_t ch) {
     if (ch > 0x10FFFF || (ch >= 0xD800 && ch <= 0xDFFF)) ch = 0xFFFD;
     if (ch < 0x80) {

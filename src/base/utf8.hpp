@@ -116,6 +116,10 @@ inline std::optional<std::string_view> utf8_text(Bytes bytes) {
 // scalar values (surrogates, above U+10FFFF) append U+FFFD instead.
 void append_utf8(std::string& out, char32_t ch);
 
+// A text's characters as code points (U+FFFD for bytes that are not UTF-8), and back.
+std::u32string to_utf32(std::string_view text);
+std::string to_utf8(std::u32string_view letters);
+
 // Removes the last character (one to four bytes) of valid UTF-8 text; does
 // nothing on empty text.
 void pop_last_char(std::string& text);

@@ -17,12 +17,6 @@ constexpr std::size_t kMaxSteps = 30'000;
 constexpr std::size_t kMaxAnalysed = 80;
 constexpr EditCost kMaxAnalysedCost = 50;
 
-std::string text_of(std::u32string_view letters) {
-    std::string out;
-    for (const char32_t letter : letters) append_utf8(out, letter);
-    return out;
-}
-
 // A reading that reaches an entry, as a candidate: its lemma's entry, or
 // for a compound or a derived word whose every part has an entry, its last
 // part's ("liukuvärihakupolkuun": polku, "vastusteli": vastustaa). Such a
@@ -61,7 +55,7 @@ std::vector<Candidate> analysed_respellings(const morphology::Dictionary& dictio
     std::size_t analysed = 0;
     for (const auto& respelling : cheap_respellings(typed, kMaxAnalysedCost)) {
         if (analysed == kMaxAnalysed) break;
-        std::string word = text_of(respelling.letters);
+        std::string word = to_utf8(respelling.letters);
         if (dictionary.inflections.get(word)) continue;  // a key: the search meets it
         ++analysed;
         for (const auto& reading : morphology::analyse(dictionary, word)) {

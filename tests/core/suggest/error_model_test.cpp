@@ -13,18 +13,6 @@
 namespace lomperi::suggest {
 namespace {
 
-std::u32string letters_of(std::string_view text) {
-    std::u32string out;
-    for (const CodePoint& c : code_points(text)) out.push_back(c.value);
-    return out;
-}
-
-std::string text_of(std::u32string_view letters) {
-    std::string out;
-    for (const char32_t letter : letters) append_utf8(out, letter);
-    return out;
-}
-
 // "a → b, c → d" as its pairs.
 std::vector<std::pair<std::string, std::string>> example_pairs(std::string_view example) {
     std::vector<std::pair<std::string, std::string>> out;
@@ -53,7 +41,7 @@ TEST(ErrorModel, EachExampleCostsItsRowsCost) {
 
     for (const auto& row : kErrorCosts) {
         for (const auto& [typed, meant] : example_pairs(row.example)) {
-            const LearnerCosts costs(letters_of(typed));
+            const LearnerCosts costs(to_utf32(typed));
             const auto found =
                 word_map::approximate_search(map, costs.typed(), costs, {kMaxSuggestionCost, 100, 1'000'000});
             const auto match = std::ranges::find(found.matches, meant, &word_map::ApproximateMatch::key);
@@ -119,10 +107,10 @@ TEST(ErrorModel, CheapRespellingsUndoOneCheapError) {
         {"kuule", "kuulee", cost_of(LearnerError::VowelLength)},
     };
     for (const auto& row : rows) {
-        const auto respellings = cheap_respellings(letters_of(row.typed), 50);
+        const auto respellings = cheap_respellings(to_utf32(row.typed), 50);
         EXPECT_TRUE(std::ranges::is_sorted(respellings, {}, &Respelling::cost)) << row.typed;
         EXPECT_TRUE(std::ranges::all_of(respellings, [](const Respelling& r) { return r.cost <= 50; })) << row.typed;
-        const auto found = std::ranges::find_if(respellings, [&](const Respelling& r) { return text_of(r.letters) == row.meant; });
+        const auto found = std::ranges::find_if(respellings, [&](const Respelling& r) { return to_utf8(r.letters) == row.meant; });
         ASSERT_NE(found, respellings.end()) << row.typed;
         EXPECT_EQ(found->cost, row.cost) << row.typed;
     }

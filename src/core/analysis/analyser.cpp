@@ -417,6 +417,10 @@ std::vector<std::string> Analyser::raw_analyses(std::string_view word) const {
     return out;
 }
 
+const format::Vfst* Analyser::intact_transducer() const {
+    return available() && state() == kIntact ? &vfst_ : nullptr;
+}
+
 std::size_t Analyser::deciding_letters(std::string_view word) const {
     const std::string lower = lower_case(word);
     const std::size_t letters = code_point_count(lower);

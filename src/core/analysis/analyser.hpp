@@ -47,6 +47,10 @@ public:
     // cut the walk short.
     std::size_t deciding_letters(std::string_view word) const;
 
+    // The transducer, for walks other than analysis (generator.hpp); none
+    // when there is none or any of its chunks is damaged.
+    const format::Vfst* intact_transducer() const;
+
 private:
     // What the first analysis finds of the file, checking every chunk: when
     // it is all intact, walks read without checks.

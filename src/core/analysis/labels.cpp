@@ -71,15 +71,15 @@ constexpr Row<Number> kNumbers[] = {
 };
 
 constexpr Row<Person> kSingularPersons[] = {
-    {Person::First,   {"1",       "I",         {"1sg"},     "1sg",     "first-person singular"}},
-    {Person::Second,  {"2",       "you",       {"2sg"},     "2sg",     "second-person singular"}},
-    {Person::Third,   {"3",       "he, she",   {"3sg"},     "3sg",     "third-person singular"}},
+    {Person::First,   {"1",       "I",         {"1sg"},     "1sg",     "first-person singular", "1st person singular"}},
+    {Person::Second,  {"2",       "you",       {"2sg"},     "2sg",     "second-person singular", "2nd person singular"}},
+    {Person::Third,   {"3",       "he, she",   {"3sg"},     "3sg",     "third-person singular", "3rd person singular"}},
     {Person::Passive, {"passive", "(passive)", {"passive"}, "passive", "passive"}},
 };
 constexpr Row<Person> kPluralPersons[] = {
-    {Person::First,   {"1",       "we",        {"1pl"},     "1pl",     "first-person plural"}},
-    {Person::Second,  {"2",       "you (pl.)", {"2pl"},     "2pl",     "second-person plural"}},
-    {Person::Third,   {"3",       "they",      {"3pl"},     "3pl",     "third-person plural"}},
+    {Person::First,   {"1",       "we",        {"1pl"},     "1pl",     "first-person plural", "1st person plural"}},
+    {Person::Second,  {"2",       "you (pl.)", {"2pl"},     "2pl",     "second-person plural", "2nd person plural"}},
+    {Person::Third,   {"3",       "they",      {"3pl"},     "3pl",     "third-person plural", "3rd person plural"}},
     {Person::Passive, {"passive", "(passive)", {"passive"}, "passive", "passive"}},
 };
 
@@ -96,11 +96,11 @@ constexpr Row<Tense> kTenses[] = {
 };
 
 constexpr Row<Infinitive> kInfinitives[] = {
-    {Infinitive::A,      {"a",      "to",         {"to"},        "a infinitive",      "first infinitive"}},
-    {Infinitive::E,      {"e",      "while -ing", {"while.ing"}, "e infinitive",      "second infinitive"}},
-    {Infinitive::Ma,     {"ma",     "-ing",       {"ing"},       "ma infinitive",     "third infinitive"}},
-    {Infinitive::Minen,  {"minen",  "the -ing",   {"the.ing"},   "minen infinitive",  "fourth infinitive"}},
-    {Infinitive::Mainen, {"mainen", "about to",   {"about.to"},  "mainen infinitive", "fifth infinitive"}},
+    {Infinitive::A,      {"a",      "to",         {"to"},        "a infinitive",      "first infinitive",  "A infinitive"}},
+    {Infinitive::E,      {"e",      "while -ing", {"while.ing"}, "e infinitive",      "second infinitive", "E infinitive"}},
+    {Infinitive::Ma,     {"ma",     "-ing",       {"ing"},       "ma infinitive",     "third infinitive",  "MA infinitive"}},
+    {Infinitive::Minen,  {"minen",  "the -ing",   {"the.ing"},   "minen infinitive",  "fourth infinitive", "MINEN infinitive"}},
+    {Infinitive::Mainen, {"mainen", "about to",   {"about.to"},  "mainen infinitive", "fifth infinitive",  "MAINEN infinitive"}},
 };
 
 constexpr Row<Participle> kParticiples[] = {

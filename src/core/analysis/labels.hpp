@@ -24,6 +24,9 @@ struct Label {
     // "first infinitive", "third-person singular", "comparative degree";
     // "question clitic" of the meaning "... with the question clitic -ko".
     std::string_view wording;
+    // Its row in an inflection table where that differs from `name`:
+    // "1st person singular", "A infinitive".
+    std::string_view table = {};
 };
 
 // The row of a code; an empty row for None.

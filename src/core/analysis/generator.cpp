@@ -17,6 +17,7 @@ struct PathState {
     bool tag_past_base = false;
     bool letter_after_tag = false;
     std::uint8_t negation_tags = 0;
+    bool after_clitic = false;  // the last thing written was a clitic's tag, whose [E.] follows
     // A derivation is followed only to a participle: one before its tag
     // (puhu-ma-ton), one after it (puhu-v-a).
     bool participle = false;
@@ -109,14 +110,19 @@ private:
     }
 
     bool follows_free(std::string_view symbol, bool tag, PathState& path) const {
+        const bool after_clitic = std::exchange(path.after_clitic, false);
         if (!tag) {
             path.letter_after_tag = path.letter_after_tag || path.tag_past_base;
             return true;
         }
         path.tag_past_base = true;
+        if (after_clitic && symbol.starts_with("[E")) return true;
         if (symbol.starts_with("[B") || symbol.starts_with("[D") || symbol == "[Xp]") return false;
         if (symbol.starts_with("[O")) return rules_.possessives;
-        if (symbol.starts_with("[F")) return rules_.tagged_clitics;
+        if (symbol.starts_with("[F")) {
+            path.after_clitic = true;
+            return rules_.tagged_clitics;
+        }
         // A connegative tag once, before the ending: after the ending's
         // letters it marks an untagged clitic (talo[Sn][Ny]han[Ef]).
         if (symbol.starts_with("[E")) return !path.letter_after_tag && path.negation_tags++ == 0;

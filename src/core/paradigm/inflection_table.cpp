@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <array>
+#include <iterator>
 #include <optional>
 #include <set>
 #include <utility>
@@ -78,6 +79,13 @@ std::optional<Headword> headword_of(std::string_view raw) {
     return word;
 }
 
+// A form with a possessive suffix or a tagged clitic is kept only for the
+// example lines, which show them on the basic form and the present's
+// singular third person: reading each of the others would cost the most.
+bool example_base(std::string_view raw) {
+    return raw.find("[Sn][Ny]") != std::string_view::npos || raw.find("[Tt][Ap][P3][Ny]") != std::string_view::npos;
+}
+
 Candidates candidates(const analysis::Analyser& analyser, const Headword& word, bool with_suffixes) {
     analysis::GenerationRules rules;
     rules.class_tag = word.class_tag;
@@ -85,6 +93,9 @@ Candidates candidates(const analysis::Analyser& analyser, const Headword& word, 
     rules.tagged_clitics = with_suffixes;
     Candidates out;
     for (auto& generated : analysis::generate_forms(analyser, word.lemma, rules).forms) {
+        const std::string_view raw = generated.analysis;
+        const bool suffixed = raw.find("[O") != std::string_view::npos || raw.find("[F") != std::string_view::npos;
+        if (suffixed && !example_base(raw)) continue;
         const auto read = analysis::read_voikko_outputs(generated.form, {generated.analysis});
         if (read.empty()) continue;
         out.push_back({word.prefix + generated.form, read.front().form, std::move(generated.analysis)});
@@ -394,14 +405,15 @@ std::vector<std::string> verb_examples(const analysis::Analyser& analyser, const
 bool is_verb(WordClass c) { return c == WordClass::Verb || c == WordClass::NegationVerb; }
 
 std::optional<InflectionTable> table_of(const analysis::Analyser& analyser, const Headword& word, const FormUse& use) {
-    const Candidates all = candidates(analyser, word, false);
+    const Candidates suffixed = candidates(analyser, word, true);
+    Candidates all;
+    std::ranges::copy_if(suffixed, std::back_inserter(all), [](const Candidate& c) { return plain(c.codes); });
     if (all.empty()) return std::nullopt;
     InflectionTable table;
     table.lemma = word.prefix + word.lemma;
     const auto own = std::ranges::find_if(all, [](const Candidate& c) { return c.codes.participle == Participle::None; });
     table.word_class = own == all.end() ? all.front().codes.word_class : own->codes.word_class;
     table.class_label = analysis::label(table.word_class).json;
-    const Candidates suffixed = candidates(analyser, word, true);
     if (is_verb(table.word_class)) {
         const Candidates negation = candidates(analyser, {"ei", "[Lk]", ""}, false);
         table.sections = verb_sections(all, negation, use);

@@ -85,6 +85,13 @@ TEST(Interactive, ANearMissSaysWhatItMayStandFor) {
     ASSERT_TRUE(shows(session, screen, seen, "(type to search, Tab to switch)"));
     session.write("kisssa");
     ASSERT_TRUE(shows(session, screen, seen, "did you mean: kissa")) << screen.picture();
+    // Ctrl+P: the last suggestion's entry; Ctrl+N from there: round to the first.
+    session.write("\x10");
+    ASSERT_TRUE(shows(session, screen, seen, "- plural of kissa")) << screen.picture();
+    session.write("\x0e");
+    ASSERT_TRUE(wait_for_screen(session, screen, seen, [](const ScreenModel& s) {
+        return !s.contains("- plural of kissa") && s.contains("- cat");
+    })) << screen.picture();
 }
 
 TEST(Interactive, TypeClickFollowAndDrag) {

@@ -30,6 +30,18 @@ std::u32string folded(std::string_view word) {
 // single learner's error tells it from another.
 constexpr std::uint32_t kClearMargin = 60;
 
+// Whether the first leads to the entry meant: no suggestion of another
+// headword comes near it. Forms of the same word (ravintola, ravintolaa)
+// agree on the entry whatever their scores.
+bool stands_out(const std::vector<Suggestion>& words) {
+    if (words.empty()) return false;
+    for (std::size_t k = 1; k < words.size(); ++k) {
+        if (words[k].headword == words[0].headword) continue;
+        return words[k].score >= words[0].score + kClearMargin;
+    }
+    return true;
+}
+
 }  // namespace
 
 std::optional<Candidate> form_candidate(const morphology::Dictionary& dictionary, std::string word, std::uint64_t value,
@@ -75,7 +87,7 @@ Suggestions rank_candidates(std::string_view typed, std::vector<Candidate> candi
         taken.push_back(std::move(word));
         out.words.push_back(std::move(suggestion));
     }
-    out.clearly_best = out.words.size() == 1 || (out.words.size() > 1 && out.words[1].score >= out.words[0].score + kClearMargin);
+    out.clearly_best = stands_out(out.words);
     return out;
 }
 

@@ -29,6 +29,8 @@ struct CloseDocuments {};
 struct ClearQuery {};
 struct DeleteWord {};
 struct ToggleDirection {};
+// Show the entry of the next (or previous) suggestion for a word not found.
+struct StepSuggestion { std::int64_t step; };
 // The reading pane.
 // `cut`: a paste longer than the decoder keeps, its rest dropped.
 struct OpenReading { std::string name; std::string text; bool from_dictionary = false; bool cut = false; };
@@ -45,6 +47,6 @@ using Action = std::variant<action::InsertChar, action::DeleteBack, action::Move
                             action::SelectMatch, action::SelectInflection, action::SetQuery, action::OpenDocuments,
                             action::CloseDocuments, action::ClearQuery, action::DeleteWord,
                             action::ToggleDirection, action::InsertText, action::OpenReading, action::LeaveReading,
-                            action::MoveReading, action::SelectWord, action::ScrollReading, action::SetReadingStatus>;
+                            action::MoveReading, action::SelectWord, action::ScrollReading, action::SetReadingStatus, action::StepSuggestion>;
 
 }  // namespace lomperi::view

@@ -3,12 +3,14 @@
 #include <optional>
 #include <string>
 #include <variant>
+#include <vector>
 
 #include "core/expand/entry_view.hpp"
 #include "core/layout/layout_config.hpp"
 #include "core/morphology/dictionary.hpp"
 #include "core/morphology/english_search.hpp"
 #include "core/answer/entry_choice.hpp"
+#include "core/suggest/ranking.hpp"
 #include "core/view/action.hpp"
 #include "core/view/dictionary_screen.hpp"
 #include "core/view/reading_state.hpp"
@@ -56,6 +58,10 @@ struct AppState {
     // The query reaches nothing: what it may stand for is found once the
     // frame is drawn and no key waits (find_suggestions).
     bool suggestions_pending = false;
+    // What it may stand for, once found, and which of them the entry pane
+    // shows (Ctrl+N, Ctrl+P).
+    std::vector<suggest::Suggestion> suggestions;
+    std::size_t suggestion_shown = 0;
     // The entry pane over the whole screen, below the title box, on either screen.
     bool fullscreen = false;
 

@@ -1,9 +1,12 @@
 #include "core/view/entry_refresh.hpp"
 
+#include <algorithm>
+
 #include "core/answer/answer.hpp"
 #include "core/morphology/analysis.hpp"
 #include "core/suggest/suggester.hpp"
 #include "core/expand/entry_view.hpp"
+#include "term/char_width.hpp"
 
 namespace lomperi::view {
 namespace {
@@ -143,6 +146,8 @@ void on_query_changed(AppState& state) {
     std::visit([&](auto& screen) { query_changed(state, screen); }, state.screen);
     const auto& choice = state.choice;
     const bool english = state.dictionary_screen() && state.dictionary_screen()->english();
+    state.suggestions.clear();
+    state.suggestion_shown = 0;
     state.suggestions_pending =
         !english && !state.query.empty() && !choice.headword && choice.readings.empty() && !choice.damaged;
     refresh_entry(state);
@@ -150,15 +155,44 @@ void on_query_changed(AppState& state) {
 
 namespace {
 
-morphology::NoteLine suggestions_line(std::string_view query, const suggest::Suggestions& found) {
-    morphology::NoteLine line{"no entry for " + std::string(query) + " \u2014 did you mean: ", {}};
-    for (std::size_t k = 0; k < found.words.size(); ++k) {
+// A suggestion's first meaning, cut to a few words: the line holds five.
+constexpr std::size_t kSuggestionMeaningCells = 24;
+
+std::string suggestion_meaning(const morphology::Dictionary& dictionary, const suggest::Suggestion& suggestion) {
+    std::string meaning = morphology::short_meaning(morphology::first_meaning(dictionary, suggestion.headword));
+    if (meaning.empty()) return {};
+    if (term::display_width(meaning) > kSuggestionMeaningCells) {
+        meaning.resize(term::display_prefix(meaning, kSuggestionMeaningCells - 1));
+        meaning += "\u2026";
+    }
+    return " (" + meaning + ")";
+}
+
+morphology::NoteLine suggestions_line(const AppState& state) {
+    morphology::NoteLine line{"no entry for " + state.query + " \u2014 did you mean: ", {}};
+    for (std::size_t k = 0; k < state.suggestions.size(); ++k) {
+        const auto& suggestion = state.suggestions[k];
         if (k > 0) line.text += " \u00b7 ";
         const std::size_t start = line.text.size();
-        line.text += found.words[k].word;
-        line.links.push_back({found.words[k].headword, start, line.text.size()});
+        line.text += suggestion.word;
+        line.links.push_back({suggestion.headword, start, line.text.size()});
+        // Each entry's meaning once, after its first form.
+        const auto earlier = state.suggestions.begin() + static_cast<std::ptrdiff_t>(k);
+        const bool first_of_entry = std::none_of(state.suggestions.begin(), earlier, [&](const auto& other) {
+            return other.headword == suggestion.headword;
+        });
+        if (first_of_entry) line.text += suggestion_meaning(state.dictionary, suggestion);
     }
+    if (state.suggestions.size() > 1) line.text += "   (Ctrl+N: next)";
     return line;
+}
+
+void show_suggestion(AppState& state, std::size_t index) {
+    state.suggestion_shown = index;
+    state.choice.headword = state.suggestions[index].headword;
+    state.choice.record = state.dictionary.gloss_record(*state.choice.headword);
+    if (auto* lists = state.dictionary_screen()) lists->shows_choice = true;
+    refresh_entry(state);
 }
 
 }  // namespace
@@ -168,16 +202,21 @@ bool find_suggestions(AppState& state) {
     state.suggestions_pending = false;
     const suggest::Suggestions found = suggest::suggest(state.dictionary, state.choice.listed);
     if (found.words.empty()) return false;
-    state.choice.notes.push_back(suggestions_line(state.query, found));
-    if (found.clearly_best) {
-        // The best guess's entry below the line, as the answer until a row is chosen.
-        state.choice.headword = found.words.front().headword;
-        state.choice.record = state.dictionary.gloss_record(*state.choice.headword);
-        if (auto* lists = state.dictionary_screen()) lists->shows_choice = true;
-    }
-    refresh_entry(state);
+    state.suggestions = found.words;
+    state.choice.notes.push_back(suggestions_line(state));
+    // The best guess's entry below the line, as the answer until a row is chosen.
+    if (found.clearly_best) show_suggestion(state, 0);
     ++state.revision;
     return true;
+}
+
+void step_suggestion(AppState& state, std::int64_t step) {
+    const auto count = static_cast<std::int64_t>(state.suggestions.size());
+    if (count == 0) return;
+    const bool none_shown = state.choice.headword != state.suggestions[state.suggestion_shown].headword;
+    const std::int64_t from = none_shown ? (step > 0 ? -1 : 0) : static_cast<std::int64_t>(state.suggestion_shown);
+    const std::int64_t to = ((from + step) % count + count) % count;
+    show_suggestion(state, static_cast<std::size_t>(to));
 }
 
 void set_focus(AppState& state, DictionaryScreen& lists, Focus focus) {

@@ -16,6 +16,10 @@ void on_query_changed(AppState& state);
 // was something to find.
 bool find_suggestions(AppState& state);
 
+// Shows the entry of the suggestion `step` places on from the one shown,
+// round the list; from the first when none is shown.
+void step_suggestion(AppState& state, std::int64_t step);
+
 // Chooses the headword to show and expands its entry when it changed.
 void refresh_entry(AppState& state);
 

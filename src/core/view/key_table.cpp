@@ -37,6 +37,11 @@ Command move(const AppState&, const term::KeyEvent& key) {
     return Action(action::MoveReading{U, step_of(key)});
 }
 
+// Ctrl+P goes back, Ctrl+N on.
+Command step_suggestion(const AppState&, const term::KeyEvent& key) {
+    return Action(action::StepSuggestion{key.ch == U'p' ? -1 : 1});
+}
+
 Command type_char(const AppState&, const term::KeyEvent& key) { return Action(action::InsertChar{key.ch}); }
 
 Command switch_direction(const AppState& state, const term::KeyEvent&) {
@@ -79,6 +84,8 @@ const std::vector<KeyRow> kDictionaryRows = {
     {{any_ctrl(KeyCode::Enter)}, "Enter", "keep the entry and clear the search (a form: its base)", "",
      act<action::Confirm>},
     {{ctrl_char(U'f')}, "Ctrl+F", "entry full-screen, and back", "", act<action::ToggleFullscreen>},
+    {{ctrl_char(U'n'), ctrl_char(U'p')}, "Ctrl+N, Ctrl+P", "the next or previous suggestion for a word not found", "",
+     step_suggestion},
     {{ctrl_char(U'l')}, "Ctrl+L", "open the document viewer", "", act<action::OpenDocuments>},
     {{any_ctrl(KeyCode::Esc), ctrl_char(U'c')}, "Esc, Ctrl+C", "quit", "", ask<Request::Quit>},
     {{ctrl_char(U'z')}, "Ctrl+Z", kSuspends, "", ask<Request::Suspend>},
@@ -99,6 +106,8 @@ const std::vector<KeyRow> kReadingRows = {
     {{any_ctrl(KeyCode::Home), any_ctrl(KeyCode::End)}, "Home, End", "first or last word", "",
      move<action::ReadingUnit::Text>},
     {{ctrl_char(U'f')}, "Ctrl+F", "entry full-screen, and back", "", act<action::ToggleFullscreen>},
+    {{ctrl_char(U'n'), ctrl_char(U'p')}, "Ctrl+N, Ctrl+P", "the next or previous suggestion for a word not found", "",
+     step_suggestion},
     {{ctrl_char(U'l')}, "Ctrl+L", "open the document viewer", "", act<action::OpenDocuments>},
     {{ctrl_char(U'c')}, "Ctrl+C", "quit", "", ask<Request::Quit>},
     {{ctrl_char(U'z')}, "Ctrl+Z", kSuspends, "", ask<Request::Suspend>},

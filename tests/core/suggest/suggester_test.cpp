@@ -94,6 +94,28 @@ TEST(Suggester, ClearlyBestOnlyWhenNoOtherWordIsAsNear) {
     EXPECT_FALSE(suggest(t.dict, "tuli").clearly_best);     // two words a cheap error away
 }
 
+TEST(Suggester, FormsOfOneWordDoNotCloudTheBestGuess) {
+    // Scores near each other: forms of one headword agree on the entry to
+    // show; a near word of another headword leaves the choice open.
+    struct Row {
+        const char* second_headword;
+        EditCost second_cost;
+        bool clearly_best;
+    };
+    const Row rows[] = {
+        {"ravintola", 10, true},   // ravintolaa: another form of the same word
+        {"ravinto", 10, false},    // another word as near
+        {"ravinto", 200, true},    // another word, far
+    };
+    for (const auto& row : rows) {
+        std::vector<Candidate> candidates = {{"ravintola", 5, "ravintola", 100, true},
+                                             {"ravintolaa", row.second_cost, "ravintola", 100, true},
+                                             {"ravinnolla", row.second_cost, row.second_headword, 100, true}};
+        EXPECT_EQ(rank_candidates("ravintolla", candidates).clearly_best, row.clearly_best)
+            << row.second_headword << " " << row.second_cost;
+    }
+}
+
 TEST(Suggester, OneSpellingOfAWordInEitherCase) {
     // "karri": kari and Kari are both one consonant too many; the name costs
     // a capital more.

@@ -5,6 +5,7 @@
 #include "core/view/handle_event.hpp"
 #include "support/analysed_data.hpp"
 #include "support/scene.hpp"
+#include "support/test_data.hpp"
 #include "view_fixture.hpp"
 
 namespace lomperi::view {
@@ -208,6 +209,36 @@ TEST(DidYouMean, ANearMissNamesTheWordsItMayStandFor) {
     apply_action(state, action::SetQuery{"kissa"});
     EXPECT_FALSE(state.suggestions_pending);
     EXPECT_FALSE(find_suggestions(state));
+}
+
+// Ctrl+N and Ctrl+P walk the suggestions round, each showing its entry;
+// a new query forgets them.
+TEST(DidYouMean, KeysShowEachSuggestionsEntryInTurn) {
+    // "tuli" is a consonant short of tulli, a vowel short of tuuli.
+    const std::vector<testing::TestHeadword> headwords = {{"tulli", {{"noun", {"customs"}}}},
+                                                          {"tuuli", {{"noun", {"wind"}}}},
+                                                          {"kissa", {{"noun", {"cat"}}}}};
+    testing::TestDictionary t =
+        testing::make_test_dictionary(headwords, {{"tulli", {"tulli"}}, {"tuuli", {"tuuli"}}, {"kissa", {"kissa"}}});
+    AppState state(std::move(t.dict));
+    apply_action(state, action::SetQuery{"tuli"});
+    ASSERT_TRUE(find_suggestions(state));
+    ASSERT_GE(state.suggestions.size(), 2U);
+    const std::size_t count = state.suggestions.size();
+    std::vector<std::string> shown;
+    for (std::size_t k = 0; k <= count; ++k) {
+        apply_action(state, action::StepSuggestion{1});
+        ASSERT_TRUE(state.shown.has_value());
+        shown.push_back(state.shown->headword);
+    }
+    EXPECT_EQ(shown.front(), state.suggestions.front().headword);
+    EXPECT_EQ(shown.back(), shown.front()) << "round the list";
+    apply_action(state, action::StepSuggestion{-1});
+    EXPECT_EQ(state.shown->headword, state.suggestions.back().headword);
+    apply_action(state, action::SetQuery{"kissa"});
+    EXPECT_TRUE(state.suggestions.empty());
+    apply_action(state, action::StepSuggestion{1});
+    EXPECT_EQ(state.shown->headword, "kissa");
 }
 
 }  // namespace

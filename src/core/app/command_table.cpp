@@ -47,7 +47,7 @@ constexpr cli::CommandRow kCommands[] = {
      .wrong_operands = "no word to look up after --",
      .stage = Stage::DataSet,
      .run = cli::run_look_up,
-     .modifiers = {"--json"},
+     .modifiers = {"--json", "--table"},
      .summary = "print the entry of each word"},
     {.name = "--gloss",
      .operands = "[FILE...]",
@@ -73,6 +73,19 @@ constexpr cli::CommandRow kCommands[] = {
              "\"person\", \"mood\", \"tense\", \"infinitive\", \"participle\", \"comparison\", \"possessive\", "
              "\"clitics\", \"negative\" and \"parts\" that apply; for a word with neither an entry nor a "
              "reading, \"suggestions\": the words it may be a misspelling of, best first"},
+    {.name = "--table",
+     .flag = &Options::table,
+     .refused_elsewhere = true,
+     .summary = "print the inflection table of each word",
+     .help = "with words: print the inflection table of each word they are a form of instead of the entry, "
+             "wrapped to the output width: a noun's or an adjective's cases in the singular and the plural (an "
+             "adjective's comparative and superlative too), a verb's moods and tenses by person, affirmative and "
+             "negative, its infinitives and participles, and lines of examples (the perfect, possessive "
+             "suffixes, clitics); a word of two words (kuusi: six, spruce) has a table for each, a compound "
+             "the table of its last part. With --json: one object per table, \"word\", \"lemma\", \"class\", "
+             "\"cells\" (each with \"form\", its variants joined by \", \" in order of use, and those of "
+             "\"case\", \"number\", \"person\", \"mood\", \"tense\", \"negative\", \"infinitive\", "
+             "\"participle\" and \"comparison\" that apply) and \"examples\""},
     {.name = "--interlinear",
      .flag = &Options::interlinear,
      .refused_elsewhere = true,

@@ -25,6 +25,7 @@ struct Options {
     std::vector<std::string> operands;  // the words or files ("-": standard input)
     bool json = false;
     bool interlinear = false;
+    bool table = false;
     std::vector<std::string> listen;  // HOST:PORT; none: the loopback addresses on port 2628
 };
 

@@ -10,6 +10,9 @@
 #include "base/composition.hpp"
 #include "base/utf8.hpp"
 #include "core/answer/answer_text.hpp"
+#include "core/answer/inflection_tables.hpp"
+#include "core/cli/json.hpp"
+#include "core/expand/table_lines.hpp"
 #include "core/cli/gloss.hpp"
 #include "core/cli/help_text.hpp"
 #include "core/cli/text_io.hpp"
@@ -108,6 +111,30 @@ int look_up(const morphology::Dictionary& dictionary, const std::vector<std::str
     return status;
 }
 
+int print_tables(const morphology::Dictionary& dictionary, const std::vector<std::string>& words, bool json,
+                 const OutputStyle& style, std::string& out, std::string& errors) {
+    int status = kAllFound;
+    for (const auto& word : words) {
+        const DamageWatch watch;
+        const auto tables = answer::inflection_tables(dictionary, word);
+        if (tables.empty()) {
+            errors += fmt::format("{}: {}\n", printable(word), watch.met() ? kDamagedWord : "(no inflection table)");
+            status = kSomeNotFound;
+            continue;
+        }
+        if (json) {
+            for (const auto& table : tables) out += table_json(word, table);
+            continue;
+        }
+        if (!out.empty()) out += "--\n";
+        for (const auto& line : expand::table_lines(tables, style.width)) {
+            out += printable(line.text);
+            out += '\n';
+        }
+    }
+    return status;
+}
+
 int translate_english(const morphology::Dictionary& dictionary, const std::vector<std::string>& words, std::string& out,
                       std::string& errors) {
     int status = kAllFound;
@@ -187,7 +214,9 @@ Result<int> run_look_up(const Context& context) {
         std::string text;
         std::string errors;
         int status = kAllFound;
-        if (context.options.json) {
+        if (context.options.table) {
+            status = print_tables(dictionary, words, context.options.json, output_style_from_environment(), text, errors);
+        } else if (context.options.json) {
             for (const auto& word : words) {
                 const Glossed glossed = gloss_word(dictionary, word, true);
                 if (!glossed.meaning) status = kSomeNotFound;

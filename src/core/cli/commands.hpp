@@ -32,6 +32,11 @@ OutputStyle output_style_from_environment();
 int look_up(const morphology::Dictionary& dictionary, const std::vector<std::string>& words, const OutputStyle& style,
             std::string& out, std::string& errors);
 
+// Prints the inflection tables of each word (JSON Lines with `json`), words
+// separated by "--"; the exit status.
+int print_tables(const morphology::Dictionary& dictionary, const std::vector<std::string>& words, bool json,
+                 const OutputStyle& style, std::string& out, std::string& errors);
+
 // The ranked Finnish headwords of each English word, "headword TAB meaning"
 // per line, words separated by "--"; the exit status.
 int translate_english(const morphology::Dictionary& dictionary, const std::vector<std::string>& words, std::string& out,

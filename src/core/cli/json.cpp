@@ -33,12 +33,9 @@ void append_field(std::string& out, std::string_view name, std::string_view valu
     append_string(out, value);
 }
 
-std::string reading_json(const analysis::Reading& r) {
+// The attributes of a form that apply, as fields: "case", "number", …
+void append_form_fields(std::string& out, const analysis::Form& form) {
     using analysis::label;
-    const analysis::Form& form = r.form;
-    std::string out = "{\"lemma\":";
-    append_string(out, r.lemma);
-    append_field(out, "class", label(form.word_class).json);
     append_field(out, "case", label(form.grammatical_case).json);
     append_field(out, "number", label(form.number).json);
     append_field(out, "person", label(form.person, form.number).json);
@@ -59,6 +56,13 @@ std::string reading_json(const analysis::Reading& r) {
     if (form.negative != analysis::Negative::None) {
         out += form.negative == analysis::Negative::Yes ? ",\"negative\":true" : ",\"negative\":false";
     }
+}
+
+std::string reading_json(const analysis::Reading& r) {
+    std::string out = "{\"lemma\":";
+    append_string(out, r.lemma);
+    append_field(out, "class", analysis::label(r.form.word_class).json);
+    append_form_fields(out, r.form);
     if (r.compound_parts > 1 || r.derivations > 0) {
         out += ",\"parts\":[";
         for (std::size_t k = 0; k < r.parts.size(); ++k) {
@@ -111,6 +115,38 @@ std::string word_json(std::string_view word, const Glossed& glossed) {
         out += ']';
     }
     out += "}\n";
+    return out;
+}
+
+std::string table_json(std::string_view word, const paradigm::InflectionTable& table) {
+    std::string out = "{\"word\":";
+    append_string(out, word);
+    out += ",\"lemma\":";
+    append_string(out, table.lemma);
+    append_field(out, "class", analysis::label(table.word_class).json);
+    out += ",\"cells\":[";
+    bool first = true;
+    for (const auto& section : table.sections) {
+        for (const auto& row : section.rows) {
+            for (const auto& cell : row.cells) {
+                if (cell.forms.empty()) continue;
+                if (!first) out += ',';
+                first = false;
+                std::string forms;
+                for (const auto& form : cell.forms) forms += (forms.empty() ? "" : ", ") + form;
+                out += "{\"form\":";
+                append_string(out, forms);
+                append_form_fields(out, cell.form);
+                out += '}';
+            }
+        }
+    }
+    out += "],\"examples\":[";
+    for (std::size_t k = 0; k < table.examples.size(); ++k) {
+        if (k > 0) out += ',';
+        append_string(out, table.examples[k]);
+    }
+    out += "]}\n";
     return out;
 }
 

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "core/cli/gloss.hpp"
+#include "core/paradigm/inflection_table.hpp"
 
 namespace lomperi::cli {
 
@@ -15,5 +16,11 @@ namespace lomperi::cli {
 // when the look-up met damaged data, so that null tells "not read" from
 // "not found".
 std::string word_json(std::string_view word, const Glossed& glossed);
+
+// {"word":…,"lemma":…,"class":…,"cells":[{"form":"omenoiden, omenien",
+// "case":"genitive","number":"plural"},…],"examples":[…]}: one word's
+// table, each cell that holds a form with its attributes, variants joined
+// in order of use.
+std::string table_json(std::string_view word, const paradigm::InflectionTable& table);
 
 }  // namespace lomperi::cli

@@ -29,6 +29,8 @@ struct CloseDocuments {};
 struct ClearQuery {};
 struct DeleteWord {};
 struct ToggleDirection {};
+// The inflection table of the word shown, full-screen, and back.
+struct ToggleTable {};
 // Show the entry of the next (or previous) suggestion for a word not found.
 struct StepSuggestion { std::int64_t step; };
 // The reading pane.
@@ -47,6 +49,7 @@ using Action = std::variant<action::InsertChar, action::DeleteBack, action::Move
                             action::SelectMatch, action::SelectInflection, action::SetQuery, action::OpenDocuments,
                             action::CloseDocuments, action::ClearQuery, action::DeleteWord,
                             action::ToggleDirection, action::InsertText, action::OpenReading, action::LeaveReading,
-                            action::MoveReading, action::SelectWord, action::ScrollReading, action::SetReadingStatus, action::StepSuggestion>;
+                            action::MoveReading, action::SelectWord, action::ScrollReading, action::SetReadingStatus, action::StepSuggestion,
+                            action::ToggleTable>;
 
 }  // namespace lomperi::view

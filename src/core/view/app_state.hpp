@@ -10,6 +10,7 @@
 #include "core/morphology/dictionary.hpp"
 #include "core/morphology/english_search.hpp"
 #include "core/answer/entry_choice.hpp"
+#include "core/paradigm/inflection_table.hpp"
 #include "core/suggest/ranking.hpp"
 #include "core/view/action.hpp"
 #include "core/view/dictionary_screen.hpp"
@@ -64,6 +65,14 @@ struct AppState {
     std::size_t suggestion_shown = 0;
     // The entry pane over the whole screen, below the title box, on either screen.
     bool fullscreen = false;
+    // The inflection tables shown in the entry pane in place of the entry
+    // (Ctrl+T), built when asked for.
+    struct TableView {
+        std::string word;
+        std::vector<paradigm::InflectionTable> tables;
+        bool was_fullscreen = false;  // before the table was opened
+    };
+    std::optional<TableView> table;
 
     DictionaryScreen* dictionary_screen() { return std::get_if<DictionaryScreen>(&screen); }
     const DictionaryScreen* dictionary_screen() const { return std::get_if<DictionaryScreen>(&screen); }

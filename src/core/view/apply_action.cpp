@@ -53,6 +53,10 @@ bool apply_in_entry_pane(AppState& state, const Action& action) {
                               return true;
                           },
                           [](const action::CloseDocuments&) { return true; },
+                          [&](const action::ToggleTable&) {
+                              toggle_table(state);
+                              return true;
+                          },
                           [&](const action::StepSuggestion& a) {
                               step_suggestion(state, a.step);
                               return true;

@@ -41,7 +41,9 @@ std::optional<Action> link_at(const ViewCache& cache, const AppState& state, std
     const std::size_t line = std::size_t{inner->row} + state.entry_scroll;
     if (line >= cache.link_rows.size()) return std::nullopt;
     for (const auto& region : cache.link_rows[line]) {
-        if (region.start <= inner->column && inner->column < region.end) return action::SetQuery{region.target};
+        if (region.start > inner->column || inner->column >= region.end) continue;
+        if (region.kind == expand::LinkRegion::Kind::Table) return action::ToggleTable{};
+        return action::SetQuery{region.target};
     }
     return std::nullopt;
 }
@@ -87,7 +89,10 @@ std::optional<Action> click_action(const ViewCache& cache, const AppState& state
     const auto on_screen = [&](const auto& screen) { return screen_click(cache, screen, column, row); };
     if (auto chosen = std::visit(on_screen, state.screen)) return chosen;
     if (auto link = link_at(cache, state, column, row)) return link;
-    if (on_title_row(cache.entry_area, column, row)) return action::ToggleFullscreen{};
+    if (on_title_row(cache.entry_area, column, row)) {
+        if (state.table) return action::ToggleTable{};
+        return action::ToggleFullscreen{};
+    }
     return pane_click(cache, column, row);
 }
 

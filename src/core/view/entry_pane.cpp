@@ -6,6 +6,7 @@
 
 #include "core/expand/entry_lines.hpp"
 #include "core/expand/entry_styles.hpp"
+#include "core/expand/table_lines.hpp"
 #include "core/expand/wrap_with_links.hpp"
 #include "core/morphology/damage_report.hpp"
 #include "term/widgets.hpp"
@@ -46,9 +47,29 @@ std::uint16_t max_scroll(std::size_t lines, std::uint16_t height) {
     return static_cast<std::uint16_t>(std::min<std::size_t>(lines - height, std::numeric_limits<std::uint16_t>::max()));
 }
 
+// Below an entry: the line that opens the word's inflection table.
+expand::EntryLine table_line() {
+    constexpr std::string_view kText = "inflection table: Ctrl+T";
+    expand::EntryLine line{term::Line{{term::Span{std::string(kText), expand::grey().adding(term::Underlined)}}}, {}};
+    line.links.push_back({0, static_cast<std::uint16_t>(kText.size()), {}, expand::LinkRegion::Kind::Table});
+    return line;
+}
+
 std::vector<expand::EntryLine> entry_lines(const AppState& state, std::uint16_t width) {
+    if (state.table) {
+        if (state.table->tables.empty()) {
+            const std::string text = "(no inflection table for " + state.table->word + ")";
+            return {{term::Line{{term::Span{text, expand::grey()}}}, {}}};
+        }
+        return expand::table_pane_lines(state.table->tables, width);
+    }
     if (state.shown && state.shown->record) {
-        return expand::entry_pane_lines(*state.shown, state.choice.notes, expand::EntryLook::Shown, width);
+        auto lines = expand::entry_pane_lines(*state.shown, state.choice.notes, expand::EntryLook::Shown, width);
+        if (state.dictionary.analyser.available()) {
+            lines.push_back({});
+            lines.push_back(table_line());
+        }
+        return lines;
     }
     if (state.kept) return expand::entry_pane_lines(*state.kept, {}, expand::EntryLook::Kept, width);
     // A word the analysis reads but whose words have no entry: what it tells.
@@ -82,7 +103,10 @@ std::vector<expand::EntryLine> build_entry_lines(const AppState& state, std::uin
 
 void draw_entry_pane(term::Buffer& buffer, term::Rect area, AppState& state, ViewCache& cache) {
     cache.entry_area = area;
-    const term::Box box{term::choose_title(entry_titles(state.fullscreen), area.width), {}, {}};
+    const auto titles = state.table ? std::vector<std::string>{" inflection table (ctrl+t, esc or click here to return) ",
+                                                               " inflection table (esc to return) ", " inflection table "}
+                                    : entry_titles(state.fullscreen);
+    const term::Box box{term::choose_title(titles, area.width), {}, {}};
     const term::Rect inner = term::draw_box(buffer, area, box);
     refresh_lines(state, cache, inner_width(area));
     state.entry_scroll = std::min(state.entry_scroll, max_scroll(cache.wrapped_lines.size(), inner.height));

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "core/answer/answer.hpp"
+#include "core/answer/inflection_tables.hpp"
 #include "core/morphology/analysis.hpp"
 #include "core/suggest/suggester.hpp"
 #include "core/expand/entry_view.hpp"
@@ -141,7 +142,27 @@ void refresh_entry(AppState& state) {
     state.entry_scroll = 0;
 }
 
+void toggle_table(AppState& state) {
+    if (state.table) {
+        close_table(state);
+        return;
+    }
+    const std::string word = state.shown ? state.shown->headword : state.query;
+    if (word.empty()) return;
+    state.table = AppState::TableView{word, answer::inflection_tables(state.dictionary, word), state.fullscreen};
+    state.fullscreen = true;
+    state.entry_scroll = 0;
+}
+
+void close_table(AppState& state) {
+    if (!state.table) return;
+    state.fullscreen = state.table->was_fullscreen;
+    state.table.reset();
+    state.entry_scroll = 0;
+}
+
 void on_query_changed(AppState& state) {
+    close_table(state);
     state.kept.reset();
     std::visit([&](auto& screen) { query_changed(state, screen); }, state.screen);
     const auto& choice = state.choice;

@@ -20,6 +20,11 @@ bool find_suggestions(AppState& state);
 // round the list; from the first when none is shown.
 void step_suggestion(AppState& state, std::int64_t step);
 
+// The inflection tables of the word shown (of the query when no entry is),
+// full-screen; or back to the entry.
+void toggle_table(AppState& state);
+void close_table(AppState& state);
+
 // Chooses the headword to show and expands its entry when it changed.
 void refresh_entry(AppState& state);
 

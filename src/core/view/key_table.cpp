@@ -37,6 +37,12 @@ Command move(const AppState&, const term::KeyEvent& key) {
     return Action(action::MoveReading{U, step_of(key)});
 }
 
+// Esc leaves the inflection table before anything else.
+Command quit(const AppState& state, const term::KeyEvent& key) {
+    if (state.table && key.code == KeyCode::Esc) return Action(action::ToggleTable{});
+    return Request::Quit;
+}
+
 // Ctrl+P goes back, Ctrl+N on.
 Command step_suggestion(const AppState&, const term::KeyEvent& key) {
     return Action(action::StepSuggestion{key.ch == U'p' ? -1 : 1});
@@ -49,8 +55,10 @@ Command switch_direction(const AppState& state, const term::KeyEvent&) {
     return Action(action::ToggleDirection{});
 }
 
-// A text opened from the dictionary goes back to it; one opened with --read has nowhere to go.
+// A text opened from the dictionary goes back to it; one opened with --read
+// has nowhere to go. The inflection table is left first.
 Command leave_text(const AppState& state, const term::KeyEvent&) {
+    if (state.table) return Action(action::ToggleTable{});
     const ReadingState* reading = state.reading();
     if (reading != nullptr && reading->back_to) return Action(action::LeaveReading{});
     return Request::Quit;
@@ -84,10 +92,11 @@ const std::vector<KeyRow> kDictionaryRows = {
     {{any_ctrl(KeyCode::Enter)}, "Enter", "keep the entry and clear the search (a form: its base)", "",
      act<action::Confirm>},
     {{ctrl_char(U'f')}, "Ctrl+F", "entry full-screen, and back", "", act<action::ToggleFullscreen>},
+    {{ctrl_char(U't')}, "Ctrl+T", "the inflection table of the word shown, and back", "", act<action::ToggleTable>},
     {{ctrl_char(U'n'), ctrl_char(U'p')}, "Ctrl+N, Ctrl+P", "the next or previous suggestion for a word not found", "",
      step_suggestion},
     {{ctrl_char(U'l')}, "Ctrl+L", "open the document viewer", "", act<action::OpenDocuments>},
-    {{any_ctrl(KeyCode::Esc), ctrl_char(U'c')}, "Esc, Ctrl+C", "quit", "", ask<Request::Quit>},
+    {{any_ctrl(KeyCode::Esc), ctrl_char(U'c')}, "Esc, Ctrl+C", "quit (Esc: leave the inflection table first)", "", quit},
     {{ctrl_char(U'z')}, "Ctrl+Z", kSuspends, "", ask<Request::Suspend>},
 };
 
@@ -106,6 +115,7 @@ const std::vector<KeyRow> kReadingRows = {
     {{any_ctrl(KeyCode::Home), any_ctrl(KeyCode::End)}, "Home, End", "first or last word", "",
      move<action::ReadingUnit::Text>},
     {{ctrl_char(U'f')}, "Ctrl+F", "entry full-screen, and back", "", act<action::ToggleFullscreen>},
+    {{ctrl_char(U't')}, "Ctrl+T", "the inflection table of the word shown, and back", "", act<action::ToggleTable>},
     {{ctrl_char(U'n'), ctrl_char(U'p')}, "Ctrl+N, Ctrl+P", "the next or previous suggestion for a word not found", "",
      step_suggestion},
     {{ctrl_char(U'l')}, "Ctrl+L", "open the document viewer", "", act<action::OpenDocuments>},

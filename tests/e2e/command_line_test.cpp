@@ -119,6 +119,22 @@ TEST(CommandLine, GlossAnswersLineByLine) {
     EXPECT_EQ(exit_code(*status), 0);
 }
 
+// --table: the cells aligned, a negative with its verb; --json --table: a
+// line per table; a word without one named, status 3.
+TEST(CommandLine, TablesAsTextAndAsData) {
+    const auto text = run_program(LOMPERI_DEFAULT_PROGRAM, {"--table", "kissa", "qqqqzx"});
+    EXPECT_EQ(text.status, 3);
+    EXPECT_EQ(text.err, "qqqqzx: (no inflection table)\n");
+    EXPECT_TRUE(text.out.starts_with("kissa (noun)\n")) << text.out;
+    EXPECT_NE(text.out.find("\ngenitive     kissan    kissojen"), std::string::npos) << text.out;
+    const auto json = run_program(LOMPERI_DEFAULT_PROGRAM, {"--json", "--table", "kissoissa"});
+    EXPECT_EQ(json.status, 0) << json.err;
+    EXPECT_TRUE(json.out.starts_with(R"({"word":"kissoissa","lemma":"kissa","class":"noun","cells":[)")) << json.out;
+    EXPECT_NE(json.out.find(R"({"form":"kissoissa","case":"inessive","number":"plural"})"), std::string::npos);
+    const auto refused = run_program(kProgram, {"--gloss", "--table"});
+    EXPECT_EQ(refused.status, 2);
+}
+
 TEST(CommandLine, EnglishWordsGiveRankedFinnishHeadwords) {
     const auto english = run_program(LOMPERI_DEFAULT_PROGRAM, {"--english", "house", "qqqqzx"});
     EXPECT_EQ(english.status, 3);

@@ -94,6 +94,40 @@ TEST(Interactive, ANearMissSaysWhatItMayStandFor) {
     })) << screen.picture();
 }
 
+// Ctrl+T shows the word's inflection table full-screen; a click on a form
+// looks it up, and the screen is as it was before the table.
+TEST(Interactive, TheInflectionTableOpensByKeyAndEachFormLooksItUp) {
+    Program program(LOMPERI_DEFAULT_PROGRAM);
+    auto session = program.start(100, 40);
+    ScreenModel screen(100, 40);
+    std::size_t seen = 0;
+    ASSERT_TRUE(shows(session, screen, seen, "(type to search, Tab to switch)"));
+    session.write("kissa");
+    ASSERT_TRUE(shows(session, screen, seen, "inflection table: Ctrl+T")) << screen.picture();
+    session.write("\x14");
+    ASSERT_TRUE(shows(session, screen, seen, "inflection table (")) << screen.picture();
+    ASSERT_TRUE(shows(session, screen, seen, "kissa (noun)")) << screen.picture();
+    std::size_t row = 0;
+    std::size_t column = std::string::npos;
+    for (; row < 40 && column == std::string::npos; ++row) {
+        const std::string line = screen.row(row);
+        if (line.find("inessive") != std::string::npos) column = line.find("kissoissa");
+    }
+    ASSERT_NE(column, std::string::npos) << screen.picture();
+    // The row's text is UTF-8: count the columns of the box's border before it.
+    const std::string before = screen.row(row - 1).substr(0, column);
+    const auto cells = static_cast<int>(std::count_if(before.begin(), before.end(), [](char c) {
+        return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+    }));
+    session.write(sgr_mouse(0, cells + 1, static_cast<int>(row - 1)) + sgr_mouse(0, cells + 1, static_cast<int>(row - 1), true));
+    ASSERT_TRUE(shows(session, screen, seen, "> kissoissa")) << screen.picture();
+    EXPECT_TRUE(wait_for_screen(session, screen, seen, [](const ScreenModel& s) {
+        return !s.contains("inflection table (") && s.contains("entry (ctrl+f");
+    })) << screen.picture();
+    session.write("\x1b");
+    expect_clean_exit(session, 0);
+}
+
 TEST(Interactive, TypeClickFollowAndDrag) {
     Program program;
     auto session = program.start(100, 30);

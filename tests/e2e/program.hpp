@@ -24,10 +24,10 @@ inline constexpr auto kPatience = 10s;
 // file it writes beside itself lands there, with HOME inside it as well.
 class Program {
 public:
-    Program() {
+    explicit Program(const char* program = LOMPERI_E2E_PROGRAM) {
         char pattern[] = "/tmp/lomperi-e2e-XXXXXX";
         dir_ = mkdtemp(pattern);
-        fs::copy_file(LOMPERI_E2E_PROGRAM, dir_ / "lomperi");
+        fs::copy_file(program, dir_ / "lomperi");
         fs::create_directories(dir_ / "home");
     }
     ~Program() {

@@ -121,7 +121,8 @@ constexpr cli::CommandRow kCommands[] = {
      .summary = "serve DICT protocol clients",
      .help = "serve the dictionary to DICT protocol clients (RFC 2229: GoldenDict, Emacs's dictionary mode, dict) "
              "on 127.0.0.1 and ::1, port 2628, until SIGINT or SIGTERM; databases fi-en "
-             "(Finnish-English) and en-fi (English-Finnish, when the data set has an English side), strategies "
+             "(Finnish-English), en-fi (English-Finnish, when the data set has an English side) and fi-forms "
+             "(inflection tables), strategies "
              "exact, prefix, lemma and suggest (did you mean)"},
     {.name = "--listen",
      .operands = "HOST:PORT",

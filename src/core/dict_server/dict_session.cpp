@@ -7,6 +7,8 @@
 
 #include "base/text.hpp"
 #include "core/answer/answer_text.hpp"
+#include "core/answer/inflection_tables.hpp"
+#include "core/expand/table_lines.hpp"
 #include "core/dict_server/dict_command.hpp"
 #include "core/morphology/analysis.hpp"
 #include "core/morphology/damage_report.hpp"
@@ -39,6 +41,13 @@ constexpr Database kEnglishFinnish{
     "en-fi", "English-Finnish (lomperi)",
     "The Finnish words whose meanings hold an English word or phrase, best\n"
     "first, one per line: the Finnish word, a tab, the meaning."};
+
+constexpr Database kFinnishForms{
+    "fi-forms", "Finnish inflection tables (lomperi)",
+    "The inflection table of each word a Finnish word is a form of: a noun's or\n"
+    "an adjective's cases in the singular and the plural, a verb's moods and\n"
+    "tenses by person, affirmative and negative, its infinitives and\n"
+    "participles. Generated from voikko-fi's analyser (GPL-2.0-or-later)."};
 
 constexpr std::string_view kStrategies[][2] = {
     {"exact", "Match headwords exactly"},
@@ -94,6 +103,7 @@ namespace {
 std::vector<Database> databases_of(const morphology::Dictionary& dictionary) {
     std::vector<Database> all{dictionary.analyser.available() ? kFinnishEnglish : kFinnishEnglishWithoutAnalyser};
     if (morphology::has_english(dictionary)) all.push_back(kEnglishFinnish);
+    if (dictionary.analyser.available()) all.push_back(kFinnishForms);
     return all;
 }
 
@@ -144,6 +154,9 @@ std::vector<std::string> matches_in(const morphology::Dictionary& dictionary, st
 std::string DictSession::definition(std::string_view database, std::string_view word) const {
     if (database == kEnglishFinnish.name) {
         return answer::translation_lines(morphology::exact_english_translations(dictionary_, word, morphology::kListLimit));
+    }
+    if (database == kFinnishForms.name) {
+        return expand::table_text(answer::inflection_tables(dictionary_, word), kDefinitionWidth);
     }
     const auto found = answer::answer(dictionary_, word, answer::Detail::Entry);
     if (!found.entry) return {};

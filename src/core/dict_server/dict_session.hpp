@@ -4,9 +4,11 @@
 // the server moves the bytes.
 //
 // Databases: "fi-en" (a Finnish word's analysis and entry, as `lomperi WORD`
-// prints it) and, with an English side, "en-fi" (the Finnish words for an
-// English one). Strategies: "exact", "prefix" and "lemma" (any form to the
-// lemmas the analyser gives); "." is "lemma".
+// prints it), with an English side "en-fi" (the Finnish words for an English
+// one), and with the analyser "fi-forms" (the inflection tables of a
+// Finnish word, as `lomperi --table` prints them). Strategies: "exact",
+// "prefix", "lemma" (any form to the lemmas the analyser gives; "." is
+// "lemma") and "suggest".
 #include <cstdint>
 #include <string>
 #include <string_view>

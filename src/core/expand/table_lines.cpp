@@ -115,7 +115,8 @@ void column_by_column(const TableSection& section, const Widths& widths, std::ui
             std::size_t used = std::max(term::display_width(row.label), indent);
             const auto& forms = row.cells[c].forms;
             for (std::size_t k = 0; k < forms.size(); ++k) {
-                const std::size_t form_width = term::display_width(forms[k]);
+                // Room for the comma that follows it when another variant does.
+                const std::size_t form_width = term::display_width(forms[k]) + (k + 1 < forms.size() ? 1 : 0);
                 if (k > 0 && used + kVariantSeparator.size() + form_width > width) {
                     line.text += ',';
                     out.push_back(std::move(line));
@@ -128,7 +129,7 @@ void column_by_column(const TableSection& section, const Widths& widths, std::ui
                 const std::size_t start = line.text.size();
                 line.text += forms[k];
                 line.links.push_back({std::string(looked_up(forms[k])), start, line.text.size()});
-                used += form_width;
+                used += term::display_width(forms[k]);
             }
             out.push_back(std::move(line));
         }
@@ -190,6 +191,12 @@ std::vector<TableLine> table_lines(std::span<const InflectionTable> tables, std:
     for (const auto& table : tables) {
         if (!out.empty()) out.push_back({});
         one_table(table, width, out);
+    }
+    // Empty cells at a row's end leave no trailing blanks.
+    for (auto& line : out) {
+        const std::size_t end = line.text.find_last_not_of(' ');
+        line.text.resize(end == std::string::npos ? 0 : end + 1);
+        line.label_end = std::min(line.label_end, line.text.size());
     }
     return out;
 }

@@ -7,6 +7,7 @@
 
 #include "core/cli/text_io.hpp"
 
+#include "support/analysed_data.hpp"
 #include "support/kehu_data.hpp"
 
 namespace lomperi::cli {
@@ -23,6 +24,22 @@ TEST(Commands, LookUpPrintsTheEntryLinesAndReportsMisses) {
     std::string styled, none;
     look_up(testing::make_kehu_dictionary().dict, {"kehun"}, {60, true}, styled, none);
     EXPECT_TRUE(styled.starts_with("\x1b[0;1;36mkehun\x1b[0m\n")) << styled;
+}
+
+// --table: the tables of a word the analyser reads, "--" between words; a
+// word without one named on standard error.
+TEST(Commands, TablesArePrintedPerWordAndMissesReported) {
+    const auto t = testing::fresh_analysed_dictionary();
+    std::string out, errors;
+    EXPECT_EQ(print_tables(t.dict, {"kissa", "zzz", "talo"}, false, {60, false}, out, errors), kSomeNotFound);
+    EXPECT_EQ(errors, "zzz: (no inflection table)\n");
+    EXPECT_TRUE(out.starts_with("kissa (noun)\n\ncases")) << out;
+    EXPECT_NE(out.find("\n--\ntalo (noun)\n"), std::string::npos) << out;
+    std::string json, none;
+    EXPECT_EQ(print_tables(t.dict, {"kissa"}, true, {60, false}, json, none), kAllFound);
+    EXPECT_TRUE(json.starts_with(R"({"word":"kissa","lemma":"kissa","class":"noun","cells":[{"form":"kissa","case":"nominative","number":"singular"})")) << json;
+    EXPECT_TRUE(json.ends_with("}\n"));
+    EXPECT_EQ(std::count(json.begin(), json.end(), '\n'), 1) << "one line per table";
 }
 
 TEST(Commands, GlossGivesOneLinePerWord) {

@@ -68,6 +68,16 @@ TEST_F(Clicks, BordersAndEmptyRowsFocusThePane) {
     EXPECT_FALSE(click(10, 1).has_value()) << "the title box asks for nothing";
 }
 
+// The line under an entry opens the table; with the table open, the title
+// closes it rather than leaving full-screen.
+TEST_F(Clicks, TheTableLineAndTheTitleToggleTheTable) {
+    cache.link_rows.push_back({{0, 24, {}, expand::LinkRegion::Kind::Table}});
+    EXPECT_TRUE(std::holds_alternative<action::ToggleTable>(*click(41 + 3, 1 + 4)));
+    EXPECT_TRUE(std::holds_alternative<action::ToggleFullscreen>(*click(60, 0)));
+    state.table = AppState::TableView{"kissa", {}, false};
+    EXPECT_TRUE(std::holds_alternative<action::ToggleTable>(*click(60, 0)));
+}
+
 TEST_F(Clicks, LinkRegionsCountFromTheInnerAreaAndTheScroll) {
     EXPECT_EQ(as<action::SetQuery>(click(41 + 2, 1 + 3)).word, "kissa");
     EXPECT_EQ(as<action::SetQuery>(click(41 + 6, 1 + 3)).word, "kissa");

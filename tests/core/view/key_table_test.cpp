@@ -34,7 +34,7 @@ bool same(const std::optional<KeyCommand>& got, const std::optional<KeyCommand>&
     return a.index() == b.index() && step_of(a) == step_of(b);
 }
 
-enum class Shown { Dictionary, TextFromDictionary, TextFromRead, Documents };
+enum class Shown { Dictionary, TextFromDictionary, TextFromRead, Documents, Table, TextTable };
 
 void show(AppState& state, Shown shown) {
     switch (shown) {
@@ -42,6 +42,11 @@ void show(AppState& state, Shown shown) {
         case Shown::TextFromDictionary: return apply_action(state, action::OpenReading{"text", "kissa on", true});
         case Shown::TextFromRead: return apply_action(state, action::OpenReading{"text", "kissa on", false});
         case Shown::Documents: return apply_action(state, action::OpenDocuments{});
+        case Shown::Table: state.table = AppState::TableView{}; return;
+        case Shown::TextTable:
+            show(state, Shown::TextFromRead);
+            state.table = AppState::TableView{};
+            return;
     }
 }
 
@@ -85,6 +90,13 @@ TEST(KeyTable, EachScreenItsOwnKeys) {
         {Shown::TextFromRead, term::char_key(U'e', term::Ctrl), std::nullopt},
         {Shown::TextFromRead, term::key(KeyCode::Enter), std::nullopt},
         {Shown::TextFromRead, term::key(KeyCode::Tab), std::nullopt},
+
+        {Shown::Dictionary, term::char_key(U't', term::Ctrl), Action(action::ToggleTable{})},
+        {Shown::Dictionary, term::char_key(U'n', term::Ctrl), Action(action::StepSuggestion{1})},
+        {Shown::TextFromRead, term::char_key(U't', term::Ctrl), Action(action::ToggleTable{})},
+        {Shown::Table, term::key(KeyCode::Esc), Action(action::ToggleTable{})},
+        {Shown::Table, term::char_key(U'c', term::Ctrl), R::Quit},
+        {Shown::TextTable, term::key(KeyCode::Esc), Action(action::ToggleTable{})},
 
         {Shown::Documents, term::key(KeyCode::Down), Action(action::MoveSelection{1})},
         {Shown::Documents, term::key(KeyCode::Up, term::Ctrl), Action(action::MoveSelection{-1})},

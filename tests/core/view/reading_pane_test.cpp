@@ -241,5 +241,33 @@ TEST(DidYouMean, KeysShowEachSuggestionsEntryInTurn) {
     EXPECT_EQ(state.shown->headword, "kissa");
 }
 
+// Ctrl+T: the tables of the word shown, full-screen; Esc, Ctrl+T or a new
+// query go back, to the screen as it was.
+TEST(InflectionTable, OpensForTheWordShownAndClosesAsItCame) {
+    testing::TestDictionary t = testing::fresh_analysed_dictionary();
+    AppState state(std::move(t.dict));
+    apply_action(state, action::SetQuery{"talossa"});
+    apply_action(state, action::ToggleTable{});
+    ASSERT_TRUE(state.table.has_value());
+    EXPECT_EQ(state.table->word, "talo") << "the entry shown is the base's";
+    ASSERT_FALSE(state.table->tables.empty());
+    EXPECT_EQ(state.table->tables.front().lemma, "talo");
+    EXPECT_TRUE(state.fullscreen);
+    apply_action(state, action::ToggleTable{});
+    EXPECT_FALSE(state.table.has_value());
+    EXPECT_FALSE(state.fullscreen) << "as before the table";
+
+    apply_action(state, action::ToggleFullscreen{});
+    apply_action(state, action::ToggleTable{});
+    apply_action(state, action::SetQuery{"kissa"});  // a form clicked in the table
+    EXPECT_FALSE(state.table.has_value());
+    EXPECT_TRUE(state.fullscreen) << "as before the table";
+    EXPECT_EQ(state.query, "kissa");
+
+    apply_action(state, action::ClearQuery{});
+    apply_action(state, action::ToggleTable{});
+    EXPECT_FALSE(state.table.has_value()) << "nothing shown, nothing to inflect";
+}
+
 }  // namespace
 }  // namespace lomperi::view

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "core/dict_server/dict_command.hpp"
+#include "support/analysed_data.hpp"
 #include "support/test_data.hpp"
 
 namespace lomperi::dict_server {
@@ -129,6 +130,20 @@ TEST_F(Session, ADefinitionIsTheEntryDotStuffedWithMimeHeadersWhenAsked) {
     EXPECT_NE(mime.find("\"\r\nContent-type: text/plain; charset=utf-8\r\nContent-transfer-encoding: 8bit\r\n\r\ntalo\r\n"),
               std::string::npos)
         << mime;
+}
+
+// With the analyser, the inflection tables are a database of their own.
+TEST(SessionWithAnalyser, InflectionTablesAreTheDatabaseFiForms) {
+    const auto data = testing::fresh_analysed_dictionary();
+    const ServerFacts facts{"1.0", 0};
+    DictSession session(data.dict, facts, "<1.1@test>");
+    const std::string databases = session.answer("SHOW DB").text;
+    EXPECT_NE(databases.find("\r\nfi-forms \"Finnish inflection tables (lomperi)\"\r\n"), std::string::npos) << databases;
+    const std::string table = session.answer("DEFINE fi-forms talossa").text;
+    EXPECT_TRUE(table.starts_with("150 1 definitions retrieved\r\n151 \"talossa\" fi-forms \"")) << table;
+    EXPECT_NE(table.find("\r\ntalo (noun)\r\n"), std::string::npos) << table;
+    EXPECT_NE(table.find("\r\ninessive     talossa"), std::string::npos) << table;
+    EXPECT_EQ(session.answer("DEFINE fi-forms qqqq").text, "552 No match\r\n");
 }
 
 }  // namespace

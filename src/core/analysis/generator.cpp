@@ -118,10 +118,10 @@ private:
         path.tag_past_base = true;
         if (after_clitic && symbol.starts_with("[E")) return true;
         if (symbol.starts_with("[B") || symbol.starts_with("[D") || symbol == "[Xp]") return false;
-        if (symbol.starts_with("[O")) return rules_.possessives;
+        if (symbol.starts_with("[O")) return rules_.possessives && suffix_allowed();
         if (symbol.starts_with("[F")) {
             path.after_clitic = true;
-            return rules_.tagged_clitics;
+            return rules_.tagged_clitics && suffix_allowed();
         }
         // A connegative tag once, before the ending: after the ending's
         // letters it marks an untagged clitic (talo[Sn][Ny]han[Ef]).
@@ -143,6 +143,8 @@ private:
         if (symbol.starts_with("[S") && path.nominative_only) return symbol == "[Sn]";
         return true;
     }
+
+    bool suffix_allowed() const { return !rules_.suffix_after || rules_.suffix_after(output_); }
 
     void emit() {
         if (found_.size() >= rules_.max_forms) {

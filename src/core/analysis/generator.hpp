@@ -7,6 +7,7 @@
 // clitic, and possessive suffixes and tagged clitics unless asked for.
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -26,6 +27,10 @@ struct GenerationRules {
     std::string class_tag;
     bool possessives = false;     // [O..]
     bool tagged_clitics = false;  // [Fkin], [Fkaan], [Fko]
+    // When set, a possessive or tagged clitic is followed only where this
+    // holds of the analysis written so far (on the forms that need them):
+    // the other paths would multiply the walk many times over.
+    std::function<bool(std::string_view analysis)> suffix_after;
     // Bounds on one walk: transitions taken, path length, forms found.
     std::uint32_t max_steps = 400000;
     std::size_t max_depth = 200;

@@ -10,6 +10,7 @@
 #include <utility>
 
 #include "core/analysis/generator.hpp"
+#include "core/paradigm/auxiliary_forms.hpp"
 #include "core/analysis/labels.hpp"
 #include "core/analysis/voikko_output.hpp"
 
@@ -79,10 +80,13 @@ std::optional<Headword> headword_of(std::string_view raw) {
     return word;
 }
 
-// A form with a possessive suffix or a tagged clitic is kept only for the
-// example lines, which show them on the basic form and the present's
-// singular third person: reading each of the others would cost the most.
+// A possessive suffix or a tagged clitic is generated only for the example
+// lines, which show one of them on the basic form and on the present's
+// singular third person: all the others would make the walk ten times longer.
 bool example_base(std::string_view raw) {
+    for (const std::string_view suffixed : {"[O", "[F", "[R", "[Tn"}) {
+        if (raw.find(suffixed) != std::string_view::npos) return false;
+    }
     return raw.find("[Sn][Ny]") != std::string_view::npos || raw.find("[Tt][Ap][P3][Ny]") != std::string_view::npos;
 }
 
@@ -91,11 +95,9 @@ Candidates candidates(const analysis::Analyser& analyser, const Headword& word, 
     rules.class_tag = word.class_tag;
     rules.possessives = with_suffixes;
     rules.tagged_clitics = with_suffixes;
+    rules.suffix_after = example_base;
     Candidates out;
     for (auto& generated : analysis::generate_forms(analyser, word.lemma, rules).forms) {
-        const std::string_view raw = generated.analysis;
-        const bool suffixed = raw.find("[O") != std::string_view::npos || raw.find("[F") != std::string_view::npos;
-        if (suffixed && !example_base(raw)) continue;
         const auto read = analysis::read_voikko_outputs(generated.form, {generated.analysis});
         if (read.empty()) continue;
         out.push_back({word.prefix + generated.form, read.front().form, std::move(generated.analysis)});
@@ -192,18 +194,6 @@ constexpr std::array<Tenses, 5> kTenses = {{
     {"potential", Mood::Potential, Tense::Present, "[Tm]", "[Et][Eb]", "[Tm]"},
 }};
 
-struct PersonRow {
-    Person person;
-    Number number;
-};
-constexpr std::array<PersonRow, 7> kPersons = {{{Person::First, Number::Singular},
-                                                {Person::Second, Number::Singular},
-                                                {Person::Third, Number::Singular},
-                                                {Person::First, Number::Plural},
-                                                {Person::Second, Number::Plural},
-                                                {Person::Third, Number::Plural},
-                                                {Person::Passive, Number::None}}};
-
 bool has(std::string_view raw, std::string_view tag) { return raw.find(tag) != std::string_view::npos; }
 
 // The verb's word after the negation verb ("en puhu", "en puhunut").
@@ -232,25 +222,17 @@ std::vector<std::string> connegatives(const Candidates& all, const FormUse& use,
     });
 }
 
-std::string shortest(std::vector<std::string> forms) {
-    if (forms.empty()) return {};
-    return *std::ranges::min_element(forms, {}, [](const std::string& f) { return f.size(); });
+// The negation verb of a row: "en", "älä".
+const std::string& negation_of(const AuxiliaryForms& auxiliary, const Tenses& tenses, std::size_t row) {
+    return tenses.mood == Mood::Imperative ? auxiliary.imperative_negation[row] : auxiliary.negation[row];
 }
 
-// The negation verb of a row: "en", "älä"; the passive's is the singular third person's.
-std::string negation_of(const Candidates& negation, const Tenses& tenses, PersonRow row) {
-    const Mood mood = tenses.mood == Mood::Imperative ? Mood::Imperative : Mood::Indicative;
-    const PersonRow as = row.person == Person::Passive ? PersonRow{Person::Third, Number::Singular} : row;
-    return shortest(forms_where(negation, {}, [&](const Candidate& c) {
-        return plain(c.codes) && c.codes.mood == mood && c.codes.person == as.person && c.codes.number == as.number;
-    }));
-}
-
-std::vector<TableSection> verb_sections(const Candidates& all, const Candidates& negation, const FormUse& use) {
+std::vector<TableSection> verb_sections(const Candidates& all, const AuxiliaryForms& auxiliary, const FormUse& use) {
     std::vector<TableSection> sections;
     for (const Tenses& tenses : kTenses) {
         TableSection section{tenses.title, {"affirmative", "negative"}, {}};
-        for (const PersonRow row : kPersons) {
+        for (std::size_t k = 0; k < kPersons.size(); ++k) {
+            const PersonRow row = kPersons[k];
             if (tenses.mood == Mood::Imperative && row.person == Person::First && row.number == Number::Singular) continue;
             Form form;
             form.word_class = WordClass::Verb;
@@ -270,7 +252,7 @@ std::vector<TableSection> verb_sections(const Candidates& all, const Candidates&
                                   form};
             TableCell negative{{}, form};
             negative.form.negative = Negative::Yes;
-            const std::string word = negation_of(negation, tenses, row);
+            const std::string& word = negation_of(auxiliary, tenses, k);
             if (!word.empty()) {
                 for (const auto& verb : connegatives(all, use, tenses, row)) negative.forms.push_back(word + " " + verb);
             }
@@ -382,17 +364,12 @@ std::vector<std::string> nominal_examples(const Candidates& suffixed, const Form
     return {example_line("with possessive suffixes", possessed), example_line("with clitics", with_clitics(suffixed, use, nominative))};
 }
 
-std::vector<std::string> verb_examples(const analysis::Analyser& analyser, const Candidates& all,
+std::vector<std::string> verb_examples(const AuxiliaryForms& auxiliary, const Candidates& all,
                                        const Candidates& suffixed, const FormUse& use) {
-    const Candidates olla = candidates(analyser, {"olla", "[Lt]", ""}, false);
     std::vector<std::string> perfect;
-    for (const PersonRow row : kPersons) {
-        const std::string be = shortest(forms_where(olla, {}, [&](const Candidate& c) {
-            const PersonRow as = row.person == Person::Passive ? PersonRow{Person::Third, Number::Singular} : row;
-            return plain(c.codes) && c.codes.mood == Mood::Indicative && c.codes.tense == Tense::Present &&
-                   c.codes.person == as.person && c.codes.number == as.number && c.codes.negative != Negative::Yes;
-        }));
-        const std::string participle = first_of(connegatives(all, use, kTenses[1], row));
+    for (std::size_t k = 0; k < kPersons.size(); ++k) {
+        const std::string& be = auxiliary.perfect[k];
+        const std::string participle = first_of(connegatives(all, use, kTenses[1], kPersons[k]));
         if (!be.empty() && !participle.empty()) perfect.push_back(be + " " + participle);
     }
     const auto third = [](const Form& f) {
@@ -415,11 +392,11 @@ std::optional<InflectionTable> table_of(const analysis::Analyser& analyser, cons
     table.word_class = own == all.end() ? all.front().codes.word_class : own->codes.word_class;
     table.class_label = analysis::label(table.word_class).json;
     if (is_verb(table.word_class)) {
-        const Candidates negation = candidates(analyser, {"ei", "[Lk]", ""}, false);
-        table.sections = verb_sections(all, negation, use);
+        const auto auxiliary = auxiliary_forms(analyser);
+        table.sections = verb_sections(all, *auxiliary, use);
         table.sections.push_back(infinitive_section(all, use));
         table.sections.push_back(participle_section(all, use));
-        table.examples = verb_examples(analyser, all, suffixed, use);
+        table.examples = verb_examples(*auxiliary, all, suffixed, use);
     } else {
         table.sections = nominal_sections(all, use, table.word_class);
         table.examples = nominal_examples(suffixed, use);

@@ -84,6 +84,10 @@ TEST(InflectionTables, HoldTheFormsOfFrequentWords) {
         {"tehdä", "tehdä", verb_form(Mood::Indicative, Tense::Present, Person::Passive, Number::None, false), "tehdään"},
         {"tehdä", "tehdä", verb_form(Mood::Imperative, Tense::Present, Person::Second, Number::Singular, true), "älä tee"},
         {"kissankello", "kissankello", case_form(Case::Genitive, Number::Singular), "kissankellon"},
+        {"ohjelmointi", "ohjelmointi", case_form(Case::Genitive, Number::Singular), "ohjelmoinnin"},
+        {"tietokoneohjelmointi", "tietokoneohjelmointi", case_form(Case::Inessive, Number::Singular),
+         "tietokoneohjelmoinnissa"},
+        {"kirjoittajan", "kirjoittaja", case_form(Case::Partitive, Number::Plural), "kirjoittajia"},
     };
     for (const auto& e : expected) {
         SCOPED_TRACE(std::string(e.word) + " " + e.form);

@@ -8,12 +8,15 @@ namespace lomperi::analysis {
 namespace {
 
 // Where a path's output stands: in the tags before the base form, in the
-// base form's letters, or past it, where the form is free.
-enum class Phase : std::uint8_t { Tags, BaseForm, Free };
+// base form's letters, in a derived word's derivations, or past them, where
+// the form is free.
+enum class Phase : std::uint8_t { Tags, BaseForm, Derivation, Free };
 
 struct PathState {
     Phase phase = Phase::Tags;
     std::size_t base_read = 0;  // bytes of the lemma written
+    std::size_t derivation_read = 0;  // bytes of the derivation written
+    bool in_derivation_base = false;
     bool tag_past_base = false;
     bool letter_after_tag = false;
     std::uint8_t negation_tags = 0;
@@ -98,15 +101,28 @@ private:
             case Phase::BaseForm:
                 if (path.base_read == lemma_.size()) {
                     if (symbol != "[X]") return false;
-                    path.phase = Phase::Free;
+                    path.phase = rules_.derivation.empty() ? Phase::Free : Phase::Derivation;
                     return true;
                 }
                 if (tag || !lemma_.substr(path.base_read).starts_with(symbol)) return false;
                 path.base_read += symbol.size();
                 return true;
+            case Phase::Derivation: return follows_derivation(symbol, tag, path);
             case Phase::Free: return follows_free(symbol, tag, path);
         }
         return false;
+    }
+
+    // The derivation's tags and bases as given, any surface letters between.
+    bool follows_derivation(std::string_view symbol, bool tag, PathState& path) const {
+        if (!tag && !path.in_derivation_base) return true;
+        const std::string_view held = std::string_view(rules_.derivation).substr(path.derivation_read);
+        if (!held.starts_with(symbol)) return false;
+        path.derivation_read += symbol.size();
+        if (symbol == "[Xj]") path.in_derivation_base = true;
+        if (symbol == "[X]") path.in_derivation_base = false;
+        if (path.derivation_read == rules_.derivation.size()) path.phase = Phase::Free;
+        return true;
     }
 
     bool follows_free(std::string_view symbol, bool tag, PathState& path) const {

@@ -39,13 +39,39 @@ struct Candidate {
 using Candidates = std::vector<Candidate>;
 
 // The word a reading is a form of, as the transducer writes it: the base
-// form of its last part, that part's class tag, and the letters of the
-// parts before it.
+// form of its last part, that part's class tag, the derivations a derived
+// word adds to it, and the letters of the parts before it.
 struct Headword {
     std::string lemma;
     std::string class_tag;
     std::string prefix;
+    std::string derivation;
 };
+
+// The tags and derivations' bases of `rest`, what follows a base form's
+// "[X]", up to the end of its last derivation's base: "[Ln][Xj]ti[X]" of
+// "ohjelmoi[Ln]n[Xj]ti[X]t[Sn][Ny]i".
+std::string derivation_of(std::string_view rest) {
+    const std::size_t last = rest.rfind("[Xj]");
+    if (last == std::string_view::npos) return {};
+    const std::size_t end = rest.find("[X]", last + 4);
+    if (end == std::string_view::npos) return {};
+    std::string out;
+    bool in_base = false;
+    for (std::size_t at = 0; at < end + 3;) {
+        if (rest[at] == '[') {
+            const std::size_t close = rest.find(']', at);
+            const std::string_view tag = rest.substr(at, close - at + 1);
+            out += tag;
+            in_base = tag == "[Xj]";
+            at = close + 1;
+            continue;
+        }
+        if (in_base) out += rest[at];
+        ++at;
+    }
+    return out;
+}
 
 // The surface letters of a raw analysis: its tags and base forms left out.
 std::string surface(std::string_view raw) {
@@ -69,10 +95,14 @@ std::optional<Headword> headword_of(std::string_view raw) {
     const std::size_t base_end = raw.find("[X]", base);
     const std::size_t class_at = raw.rfind("[L", base);
     if (base_end == std::string_view::npos || class_at == std::string_view::npos) return std::nullopt;
-    const std::string_view rest = raw.substr(base_end);
-    // A derived word is not a form of its base, save a participle.
-    if (rest.find("[Xj]") != std::string_view::npos && rest.find("[R") == std::string_view::npos) return std::nullopt;
+    const std::string_view rest = raw.substr(base_end + 3);
     Headword word;
+    // A derived word is not a form of its base, save a participle: its forms
+    // are those with its derivations.
+    if (rest.find("[Xj]") != std::string_view::npos && rest.find("[R") == std::string_view::npos) {
+        word.derivation = derivation_of(rest);
+        if (word.derivation.empty()) return std::nullopt;
+    }
     word.lemma = raw.substr(base + 4, base_end - base - 4);
     word.class_tag = raw.substr(class_at, raw.find(']', class_at) - class_at + 1);
     const std::size_t boundary = raw.rfind("[Bc]", base);
@@ -93,6 +123,7 @@ bool example_base(std::string_view raw) {
 Candidates candidates(const analysis::Analyser& analyser, const Headword& word, bool with_suffixes) {
     analysis::GenerationRules rules;
     rules.class_tag = word.class_tag;
+    rules.derivation = word.derivation;
     rules.possessives = with_suffixes;
     rules.tagged_clitics = with_suffixes;
     rules.suffix_after = example_base;
@@ -381,13 +412,14 @@ std::vector<std::string> verb_examples(const AuxiliaryForms& auxiliary, const Ca
 
 bool is_verb(WordClass c) { return c == WordClass::Verb || c == WordClass::NegationVerb; }
 
-std::optional<InflectionTable> table_of(const analysis::Analyser& analyser, const Headword& word, const FormUse& use) {
+std::optional<InflectionTable> table_of(const analysis::Analyser& analyser, const Headword& word, std::string lemma,
+                                        const FormUse& use) {
     const Candidates suffixed = candidates(analyser, word, true);
     Candidates all;
     std::ranges::copy_if(suffixed, std::back_inserter(all), [](const Candidate& c) { return plain(c.codes); });
     if (all.empty()) return std::nullopt;
     InflectionTable table;
-    table.lemma = word.prefix + word.lemma;
+    table.lemma = std::move(lemma);
     const auto own = std::ranges::find_if(all, [](const Candidate& c) { return c.codes.participle == Participle::None; });
     table.word_class = own == all.end() ? all.front().codes.word_class : own->codes.word_class;
     table.class_label = analysis::label(table.word_class).json;
@@ -421,8 +453,11 @@ std::vector<InflectionTable> inflection_tables(const analysis::Analyser& analyse
     for (const auto& analysis : analysis::read_voikko_outputs(word, raw)) {
         if (analysis.output >= raw.size()) continue;
         const auto headword = headword_of(raw[analysis.output]);
-        if (!headword || !done.emplace(headword->prefix + headword->lemma, headword->class_tag).second) continue;
-        if (auto table = table_of(analyser, *headword, use)) tables.push_back(std::move(*table));
+        if (!headword) continue;
+        if (!done.emplace(headword->prefix + headword->lemma + headword->derivation, headword->class_tag).second) continue;
+        // A derived word's base form is its own (ohjelmointi), not its base's.
+        std::string lemma = headword->derivation.empty() ? headword->prefix + headword->lemma : analysis.base_form;
+        if (auto table = table_of(analyser, *headword, std::move(lemma), use)) tables.push_back(std::move(*table));
     }
     return tables;
 }

@@ -73,6 +73,11 @@ const std::vector<std::string> kLexicon = {
     "[Lk][Tt][Xp]ei[X]e[P3][Ny]i",
     "[Lk][Tt][Xp]ei[X]e[P1][Nm]mme",
     "[Lt][Xp]olla[X]o[Tt][Ap][P1][Ny][Ef]len",
+    "[Lt][Xp]kirjoittaa[X]kirjoitta[Tn1][Eb]a",
+    "[Lt][Xp]kirjoittaa[X]kirjoitta[Ln][Xj]ja[X][Sn][Ny]ja",
+    "[Lt][Xp]kirjoittaa[X]kirjoitta[Ln][Xj]ja[X][Sg][Ny]jan",
+    "[Lt][Xp]kirjoittaa[X]kirjoit[Ln]u[Xj]s[X]s[Sn][Ny]",
+    "[Ln][Xp]kone[X]kone[Sn][Ny][Bh][Bc][Lt][Xp]kirjoittaa[X]kirjoitta[Ln][Xj]ja[X][Sn][Ny]ja",
 };
 
 Form noun(WordClass word_class, Case c, Number n) {
@@ -231,6 +236,35 @@ TEST(InflectionTable, GivesACompoundTheFormsOfItsLastPart) {
     EXPECT_EQ(tables.front().lemma, "kissankello");
     EXPECT_EQ(cell(tables.front(), noun(WordClass::Noun, Case::Nominative, Number::Singular)), "kissankello");
     EXPECT_EQ(cell(tables.front(), noun(WordClass::Noun, Case::Genitive, Number::Singular)), "kissankellon");
+}
+
+TEST(InflectionTable, GivesADerivedWordTheFormsOfItsDerivationOnly) {
+    const Opened opened = open(lexicon(kLexicon));
+    struct Word {
+        const char* word;
+        const char* lemma;
+        std::string nominative;
+        std::string genitive;
+    };
+    const Word words[] = {
+        {"kirjoittaja", "kirjoittaja", "kirjoittaja", "kirjoittajan"},
+        {"kirjoittajan", "kirjoittaja", "kirjoittaja", "kirjoittajan"},
+        {"kirjoitus", "kirjoitus", "kirjoitus", ""},
+        {"konekirjoittaja", "konekirjoittaja", "konekirjoittaja", "konekirjoittajan"},
+    };
+    for (const auto& w : words) {
+        const auto tables = inflection_tables(opened.analyser, w.word, no_use);
+        ASSERT_EQ(tables.size(), 1u) << w.word;
+        EXPECT_EQ(tables.front().lemma, w.lemma);
+        EXPECT_EQ(tables.front().word_class, WordClass::Noun) << w.word;
+        EXPECT_EQ(cell(tables.front(), noun(WordClass::Noun, Case::Nominative, Number::Singular)), w.nominative);
+        EXPECT_EQ(cell(tables.front(), noun(WordClass::Noun, Case::Genitive, Number::Singular)), w.genitive);
+    }
+    // The verb's own table has none of its derivations.
+    const auto verb_tables = inflection_tables(opened.analyser, "kirjoittaa", no_use);
+    ASSERT_EQ(verb_tables.size(), 1u);
+    EXPECT_EQ(verb_tables.front().word_class, WordClass::Verb);
+    EXPECT_EQ(cell(verb_tables.front(), noun(WordClass::Verb, Case::Nominative, Number::Singular)), "-");
 }
 
 TEST(InflectionTable, GivesAWordThatDoesNotInflectATableWithoutSections) {

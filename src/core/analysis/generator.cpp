@@ -16,7 +16,6 @@ struct PathState {
     Phase phase = Phase::Tags;
     std::size_t base_read = 0;  // bytes of the lemma written
     std::size_t derivation_read = 0;  // bytes of the derivation written
-    bool in_derivation_base = false;
     bool tag_past_base = false;
     bool letter_after_tag = false;
     std::uint8_t negation_tags = 0;
@@ -107,20 +106,15 @@ private:
                 if (tag || !lemma_.substr(path.base_read).starts_with(symbol)) return false;
                 path.base_read += symbol.size();
                 return true;
-            case Phase::Derivation: return follows_derivation(symbol, tag, path);
+            case Phase::Derivation: return follows_derivation(symbol, path);
             case Phase::Free: return follows_free(symbol, tag, path);
         }
         return false;
     }
 
-    // The derivation's tags and bases as given, any surface letters between.
-    bool follows_derivation(std::string_view symbol, bool tag, PathState& path) const {
-        if (!tag && !path.in_derivation_base) return true;
-        const std::string_view held = std::string_view(rules_.derivation).substr(path.derivation_read);
-        if (!held.starts_with(symbol)) return false;
+    bool follows_derivation(std::string_view symbol, PathState& path) const {
+        if (!std::string_view(rules_.derivation).substr(path.derivation_read).starts_with(symbol)) return false;
         path.derivation_read += symbol.size();
-        if (symbol == "[Xj]") path.in_derivation_base = true;
-        if (symbol == "[X]") path.in_derivation_base = false;
         if (path.derivation_read == rules_.derivation.size()) path.phase = Phase::Free;
         return true;
     }

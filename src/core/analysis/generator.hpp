@@ -25,9 +25,9 @@ struct GeneratedForm {
 struct GenerationRules {
     // The class tag the analysis starts with ("[Ln]", "[Lt]"); empty: any.
     std::string class_tag;
-    // A derived word's tags and the bases of its derivations after the base
-    // form ("[Ln][Xj]ti[X]" of ohjelmointi): held as the base form is, the
-    // surface letters between them free; empty: none.
+    // What a derived word's analysis writes after its base form up to its
+    // last derivation's end ("ohjelmoi[Ln]n[Xj]ti[X]" of ohjelmointi): held
+    // as the base form is; empty: none.
     std::string derivation;
     bool possessives = false;     // [O..]
     bool tagged_clitics = false;  // [Fkin], [Fkaan], [Fko]

@@ -48,29 +48,16 @@ struct Headword {
     std::string derivation;
 };
 
-// The tags and derivations' bases of `rest`, what follows a base form's
-// "[X]", up to the end of its last derivation's base: "[Ln][Xj]ti[X]" of
-// "ohjelmoi[Ln]n[Xj]ti[X]t[Sn][Ny]i".
+// What follows a base form's "[X]" up to the end of its last derivation's
+// base: "ohjelmoi[Ln]n[Xj]ti[X]" of "ohjelmoi[Ln]n[Xj]ti[X]t[Sn][Ny]i". Its
+// letters too: todist[Ln][Xj]us[X] (todistus) and todistaju[Ln][Xj]us[X]
+// (todistajuus) differ in them only.
 std::string derivation_of(std::string_view rest) {
     const std::size_t last = rest.rfind("[Xj]");
     if (last == std::string_view::npos) return {};
     const std::size_t end = rest.find("[X]", last + 4);
     if (end == std::string_view::npos) return {};
-    std::string out;
-    bool in_base = false;
-    for (std::size_t at = 0; at < end + 3;) {
-        if (rest[at] == '[') {
-            const std::size_t close = rest.find(']', at);
-            const std::string_view tag = rest.substr(at, close - at + 1);
-            out += tag;
-            in_base = tag == "[Xj]";
-            at = close + 1;
-            continue;
-        }
-        if (in_base) out += rest[at];
-        ++at;
-    }
-    return out;
+    return std::string(rest.substr(0, end + 3));
 }
 
 // The surface letters of a raw analysis: its tags and base forms left out.

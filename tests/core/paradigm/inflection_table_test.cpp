@@ -77,6 +77,8 @@ const std::vector<std::string> kLexicon = {
     "[Lt][Xp]kirjoittaa[X]kirjoitta[Ln][Xj]ja[X][Sn][Ny]ja",
     "[Lt][Xp]kirjoittaa[X]kirjoitta[Ln][Xj]ja[X][Sg][Ny]jan",
     "[Lt][Xp]kirjoittaa[X]kirjoit[Ln]u[Xj]s[X]s[Sn][Ny]",
+    "[Lt][Xp]todistaa[X]todist[Ln][Xj]us[X]u[Sn][Ny]s",
+    "[Lt][Xp]todistaa[X]todistaju[Ln][Xj]us[X]u[Sn][Ny]s",
     "[Ln][Xp]kone[X]kone[Sn][Ny][Bh][Bc][Lt][Xp]kirjoittaa[X]kirjoitta[Ln][Xj]ja[X][Sn][Ny]ja",
 };
 
@@ -250,6 +252,7 @@ TEST(InflectionTable, GivesADerivedWordTheFormsOfItsDerivationOnly) {
         {"kirjoittaja", "kirjoittaja", "kirjoittaja", "kirjoittajan"},
         {"kirjoittajan", "kirjoittaja", "kirjoittaja", "kirjoittajan"},
         {"kirjoitus", "kirjoitus", "kirjoitus", ""},
+        {"todistus", "todistus", "todistus", ""},  // not todistajuus, which differs in its letters only
         {"konekirjoittaja", "konekirjoittaja", "konekirjoittaja", "konekirjoittajan"},
     };
     for (const auto& w : words) {

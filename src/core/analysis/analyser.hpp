@@ -51,6 +51,10 @@ public:
     // when there is none or any of its chunks is damaged.
     const format::Vfst* intact_transducer() const;
 
+    // Which opened transducer this is: copies share it, no two opens do
+    // (0: none), so that what is derived from one can be kept for it.
+    std::uint64_t transducer_number() const { return number_; }
+
 private:
     // What the first analysis finds of the file, checking every chunk: when
     // it is all intact, walks read without checks.

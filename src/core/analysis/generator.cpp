@@ -8,12 +8,14 @@ namespace lomperi::analysis {
 namespace {
 
 // Where a path's output stands: in the tags before the base form, in the
-// base form's letters, or past it, where the form is free.
-enum class Phase : std::uint8_t { Tags, BaseForm, Free };
+// base form's letters, in a derived word's derivations, or past them, where
+// the form is free.
+enum class Phase : std::uint8_t { Tags, BaseForm, Derivation, Free };
 
 struct PathState {
     Phase phase = Phase::Tags;
     std::size_t base_read = 0;  // bytes of the lemma written
+    std::size_t derivation_read = 0;  // bytes of the derivation written
     bool tag_past_base = false;
     bool letter_after_tag = false;
     std::uint8_t negation_tags = 0;
@@ -98,15 +100,23 @@ private:
             case Phase::BaseForm:
                 if (path.base_read == lemma_.size()) {
                     if (symbol != "[X]") return false;
-                    path.phase = Phase::Free;
+                    path.phase = rules_.derivation.empty() ? Phase::Free : Phase::Derivation;
                     return true;
                 }
                 if (tag || !lemma_.substr(path.base_read).starts_with(symbol)) return false;
                 path.base_read += symbol.size();
                 return true;
+            case Phase::Derivation: return follows_derivation(symbol, path);
             case Phase::Free: return follows_free(symbol, tag, path);
         }
         return false;
+    }
+
+    bool follows_derivation(std::string_view symbol, PathState& path) const {
+        if (!std::string_view(rules_.derivation).substr(path.derivation_read).starts_with(symbol)) return false;
+        path.derivation_read += symbol.size();
+        if (path.derivation_read == rules_.derivation.size()) path.phase = Phase::Free;
+        return true;
     }
 
     bool follows_free(std::string_view symbol, bool tag, PathState& path) const {
@@ -118,10 +128,10 @@ private:
         path.tag_past_base = true;
         if (after_clitic && symbol.starts_with("[E")) return true;
         if (symbol.starts_with("[B") || symbol.starts_with("[D") || symbol == "[Xp]") return false;
-        if (symbol.starts_with("[O")) return rules_.possessives;
+        if (symbol.starts_with("[O")) return rules_.possessives && suffix_allowed();
         if (symbol.starts_with("[F")) {
             path.after_clitic = true;
-            return rules_.tagged_clitics;
+            return rules_.tagged_clitics && suffix_allowed();
         }
         // A connegative tag once, before the ending: after the ending's
         // letters it marks an untagged clitic (talo[Sn][Ny]han[Ef]).
@@ -143,6 +153,8 @@ private:
         if (symbol.starts_with("[S") && path.nominative_only) return symbol == "[Sn]";
         return true;
     }
+
+    bool suffix_allowed() const { return !rules_.suffix_after || rules_.suffix_after(output_); }
 
     void emit() {
         if (found_.size() >= rules_.max_forms) {

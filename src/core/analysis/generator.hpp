@@ -7,6 +7,7 @@
 // clitic, and possessive suffixes and tagged clitics unless asked for.
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -24,8 +25,16 @@ struct GeneratedForm {
 struct GenerationRules {
     // The class tag the analysis starts with ("[Ln]", "[Lt]"); empty: any.
     std::string class_tag;
+    // What a derived word's analysis writes after its base form up to its
+    // last derivation's end ("ohjelmoi[Ln]n[Xj]ti[X]" of ohjelmointi): held
+    // as the base form is; empty: none.
+    std::string derivation;
     bool possessives = false;     // [O..]
     bool tagged_clitics = false;  // [Fkin], [Fkaan], [Fko]
+    // When set, a possessive or tagged clitic is followed only where this
+    // holds of the analysis written so far (on the forms that need them):
+    // the other paths would multiply the walk many times over.
+    std::function<bool(std::string_view analysis)> suffix_after;
     // Bounds on one walk: transitions taken, path length, forms found.
     std::uint32_t max_steps = 400000;
     std::size_t max_depth = 200;

@@ -10,6 +10,7 @@
 #include <utility>
 
 #include "core/analysis/generator.hpp"
+#include "core/paradigm/auxiliary_forms.hpp"
 #include "core/analysis/labels.hpp"
 #include "core/analysis/voikko_output.hpp"
 
@@ -38,13 +39,26 @@ struct Candidate {
 using Candidates = std::vector<Candidate>;
 
 // The word a reading is a form of, as the transducer writes it: the base
-// form of its last part, that part's class tag, and the letters of the
-// parts before it.
+// form of its last part, that part's class tag, the derivations a derived
+// word adds to it, and the letters of the parts before it.
 struct Headword {
     std::string lemma;
     std::string class_tag;
     std::string prefix;
+    std::string derivation;
 };
+
+// What follows a base form's "[X]" up to the end of its last derivation's
+// base: "ohjelmoi[Ln]n[Xj]ti[X]" of "ohjelmoi[Ln]n[Xj]ti[X]t[Sn][Ny]i". Its
+// letters too: todist[Ln][Xj]us[X] (todistus) and todistaju[Ln][Xj]us[X]
+// (todistajuus) differ in them only.
+std::string derivation_of(std::string_view rest) {
+    const std::size_t last = rest.rfind("[Xj]");
+    if (last == std::string_view::npos) return {};
+    const std::size_t end = rest.find("[X]", last + 4);
+    if (end == std::string_view::npos) return {};
+    return std::string(rest.substr(0, end + 3));
+}
 
 // The surface letters of a raw analysis: its tags and base forms left out.
 std::string surface(std::string_view raw) {
@@ -68,10 +82,14 @@ std::optional<Headword> headword_of(std::string_view raw) {
     const std::size_t base_end = raw.find("[X]", base);
     const std::size_t class_at = raw.rfind("[L", base);
     if (base_end == std::string_view::npos || class_at == std::string_view::npos) return std::nullopt;
-    const std::string_view rest = raw.substr(base_end);
-    // A derived word is not a form of its base, save a participle.
-    if (rest.find("[Xj]") != std::string_view::npos && rest.find("[R") == std::string_view::npos) return std::nullopt;
+    const std::string_view rest = raw.substr(base_end + 3);
     Headword word;
+    // A derived word is not a form of its base, save a participle: its forms
+    // are those with its derivations.
+    if (rest.find("[Xj]") != std::string_view::npos && rest.find("[R") == std::string_view::npos) {
+        word.derivation = derivation_of(rest);
+        if (word.derivation.empty()) return std::nullopt;
+    }
     word.lemma = raw.substr(base + 4, base_end - base - 4);
     word.class_tag = raw.substr(class_at, raw.find(']', class_at) - class_at + 1);
     const std::size_t boundary = raw.rfind("[Bc]", base);
@@ -79,23 +97,25 @@ std::optional<Headword> headword_of(std::string_view raw) {
     return word;
 }
 
-// A form with a possessive suffix or a tagged clitic is kept only for the
-// example lines, which show them on the basic form and the present's
-// singular third person: reading each of the others would cost the most.
+// A possessive suffix or a tagged clitic is generated only for the example
+// lines, which show one of them on the basic form and on the present's
+// singular third person: all the others would make the walk ten times longer.
 bool example_base(std::string_view raw) {
+    for (const std::string_view suffixed : {"[O", "[F", "[R", "[Tn"}) {
+        if (raw.find(suffixed) != std::string_view::npos) return false;
+    }
     return raw.find("[Sn][Ny]") != std::string_view::npos || raw.find("[Tt][Ap][P3][Ny]") != std::string_view::npos;
 }
 
 Candidates candidates(const analysis::Analyser& analyser, const Headword& word, bool with_suffixes) {
     analysis::GenerationRules rules;
     rules.class_tag = word.class_tag;
+    rules.derivation = word.derivation;
     rules.possessives = with_suffixes;
     rules.tagged_clitics = with_suffixes;
+    rules.suffix_after = example_base;
     Candidates out;
     for (auto& generated : analysis::generate_forms(analyser, word.lemma, rules).forms) {
-        const std::string_view raw = generated.analysis;
-        const bool suffixed = raw.find("[O") != std::string_view::npos || raw.find("[F") != std::string_view::npos;
-        if (suffixed && !example_base(raw)) continue;
         const auto read = analysis::read_voikko_outputs(generated.form, {generated.analysis});
         if (read.empty()) continue;
         out.push_back({word.prefix + generated.form, read.front().form, std::move(generated.analysis)});
@@ -192,18 +212,6 @@ constexpr std::array<Tenses, 5> kTenses = {{
     {"potential", Mood::Potential, Tense::Present, "[Tm]", "[Et][Eb]", "[Tm]"},
 }};
 
-struct PersonRow {
-    Person person;
-    Number number;
-};
-constexpr std::array<PersonRow, 7> kPersons = {{{Person::First, Number::Singular},
-                                                {Person::Second, Number::Singular},
-                                                {Person::Third, Number::Singular},
-                                                {Person::First, Number::Plural},
-                                                {Person::Second, Number::Plural},
-                                                {Person::Third, Number::Plural},
-                                                {Person::Passive, Number::None}}};
-
 bool has(std::string_view raw, std::string_view tag) { return raw.find(tag) != std::string_view::npos; }
 
 // The verb's word after the negation verb ("en puhu", "en puhunut").
@@ -232,25 +240,17 @@ std::vector<std::string> connegatives(const Candidates& all, const FormUse& use,
     });
 }
 
-std::string shortest(std::vector<std::string> forms) {
-    if (forms.empty()) return {};
-    return *std::ranges::min_element(forms, {}, [](const std::string& f) { return f.size(); });
+// The negation verb of a row: "en", "älä".
+const std::string& negation_of(const AuxiliaryForms& auxiliary, const Tenses& tenses, std::size_t row) {
+    return tenses.mood == Mood::Imperative ? auxiliary.imperative_negation[row] : auxiliary.negation[row];
 }
 
-// The negation verb of a row: "en", "älä"; the passive's is the singular third person's.
-std::string negation_of(const Candidates& negation, const Tenses& tenses, PersonRow row) {
-    const Mood mood = tenses.mood == Mood::Imperative ? Mood::Imperative : Mood::Indicative;
-    const PersonRow as = row.person == Person::Passive ? PersonRow{Person::Third, Number::Singular} : row;
-    return shortest(forms_where(negation, {}, [&](const Candidate& c) {
-        return plain(c.codes) && c.codes.mood == mood && c.codes.person == as.person && c.codes.number == as.number;
-    }));
-}
-
-std::vector<TableSection> verb_sections(const Candidates& all, const Candidates& negation, const FormUse& use) {
+std::vector<TableSection> verb_sections(const Candidates& all, const AuxiliaryForms& auxiliary, const FormUse& use) {
     std::vector<TableSection> sections;
     for (const Tenses& tenses : kTenses) {
         TableSection section{tenses.title, {"affirmative", "negative"}, {}};
-        for (const PersonRow row : kPersons) {
+        for (std::size_t k = 0; k < kPersons.size(); ++k) {
+            const PersonRow row = kPersons[k];
             if (tenses.mood == Mood::Imperative && row.person == Person::First && row.number == Number::Singular) continue;
             Form form;
             form.word_class = WordClass::Verb;
@@ -270,7 +270,7 @@ std::vector<TableSection> verb_sections(const Candidates& all, const Candidates&
                                   form};
             TableCell negative{{}, form};
             negative.form.negative = Negative::Yes;
-            const std::string word = negation_of(negation, tenses, row);
+            const std::string& word = negation_of(auxiliary, tenses, k);
             if (!word.empty()) {
                 for (const auto& verb : connegatives(all, use, tenses, row)) negative.forms.push_back(word + " " + verb);
             }
@@ -382,17 +382,12 @@ std::vector<std::string> nominal_examples(const Candidates& suffixed, const Form
     return {example_line("with possessive suffixes", possessed), example_line("with clitics", with_clitics(suffixed, use, nominative))};
 }
 
-std::vector<std::string> verb_examples(const analysis::Analyser& analyser, const Candidates& all,
+std::vector<std::string> verb_examples(const AuxiliaryForms& auxiliary, const Candidates& all,
                                        const Candidates& suffixed, const FormUse& use) {
-    const Candidates olla = candidates(analyser, {"olla", "[Lt]", ""}, false);
     std::vector<std::string> perfect;
-    for (const PersonRow row : kPersons) {
-        const std::string be = shortest(forms_where(olla, {}, [&](const Candidate& c) {
-            const PersonRow as = row.person == Person::Passive ? PersonRow{Person::Third, Number::Singular} : row;
-            return plain(c.codes) && c.codes.mood == Mood::Indicative && c.codes.tense == Tense::Present &&
-                   c.codes.person == as.person && c.codes.number == as.number && c.codes.negative != Negative::Yes;
-        }));
-        const std::string participle = first_of(connegatives(all, use, kTenses[1], row));
+    for (std::size_t k = 0; k < kPersons.size(); ++k) {
+        const std::string& be = auxiliary.perfect[k];
+        const std::string participle = first_of(connegatives(all, use, kTenses[1], kPersons[k]));
         if (!be.empty() && !participle.empty()) perfect.push_back(be + " " + participle);
     }
     const auto third = [](const Form& f) {
@@ -404,22 +399,23 @@ std::vector<std::string> verb_examples(const analysis::Analyser& analyser, const
 
 bool is_verb(WordClass c) { return c == WordClass::Verb || c == WordClass::NegationVerb; }
 
-std::optional<InflectionTable> table_of(const analysis::Analyser& analyser, const Headword& word, const FormUse& use) {
+std::optional<InflectionTable> table_of(const analysis::Analyser& analyser, const Headword& word, std::string lemma,
+                                        const FormUse& use) {
     const Candidates suffixed = candidates(analyser, word, true);
     Candidates all;
     std::ranges::copy_if(suffixed, std::back_inserter(all), [](const Candidate& c) { return plain(c.codes); });
     if (all.empty()) return std::nullopt;
     InflectionTable table;
-    table.lemma = word.prefix + word.lemma;
+    table.lemma = std::move(lemma);
     const auto own = std::ranges::find_if(all, [](const Candidate& c) { return c.codes.participle == Participle::None; });
     table.word_class = own == all.end() ? all.front().codes.word_class : own->codes.word_class;
     table.class_label = analysis::label(table.word_class).json;
     if (is_verb(table.word_class)) {
-        const Candidates negation = candidates(analyser, {"ei", "[Lk]", ""}, false);
-        table.sections = verb_sections(all, negation, use);
+        const auto auxiliary = auxiliary_forms(analyser);
+        table.sections = verb_sections(all, *auxiliary, use);
         table.sections.push_back(infinitive_section(all, use));
         table.sections.push_back(participle_section(all, use));
-        table.examples = verb_examples(analyser, all, suffixed, use);
+        table.examples = verb_examples(*auxiliary, all, suffixed, use);
     } else {
         table.sections = nominal_sections(all, use, table.word_class);
         table.examples = nominal_examples(suffixed, use);
@@ -444,8 +440,11 @@ std::vector<InflectionTable> inflection_tables(const analysis::Analyser& analyse
     for (const auto& analysis : analysis::read_voikko_outputs(word, raw)) {
         if (analysis.output >= raw.size()) continue;
         const auto headword = headword_of(raw[analysis.output]);
-        if (!headword || !done.emplace(headword->prefix + headword->lemma, headword->class_tag).second) continue;
-        if (auto table = table_of(analyser, *headword, use)) tables.push_back(std::move(*table));
+        if (!headword) continue;
+        if (!done.emplace(headword->prefix + headword->lemma + headword->derivation, headword->class_tag).second) continue;
+        // A derived word's base form is its own (ohjelmointi), not its base's.
+        std::string lemma = headword->derivation.empty() ? headword->prefix + headword->lemma : analysis.base_form;
+        if (auto table = table_of(analyser, *headword, std::move(lemma), use)) tables.push_back(std::move(*table));
     }
     return tables;
 }

@@ -43,7 +43,8 @@ using FormUse = std::function<std::uint64_t(std::string_view form)>;
 // The tables of every word that `word` is a form of (a headword or any form;
 // a homograph of two classes gives one table each, kuusi the numeral and
 // kuusi the spruce), in the order of its readings. A compound gets the table
-// of its last part with the earlier parts in front (kissankello). Empty when
+// of its last part with the earlier parts in front (kissankello), a derived
+// word the forms of its derivation (kirjoittaja, ohjelmointi). Empty when
 // the analyser reads no word.
 std::vector<InflectionTable> inflection_tables(const analysis::Analyser& analyser, std::string_view word,
                                                const FormUse& use);

@@ -1,0 +1,116 @@
+// Inflection tables over the embedded transducer: cells of frequent words of
+// each class hold the forms a learner expects, and adjectives, whose forms
+// with possessives and clitics outnumber the others many times, keep all
+// their cases.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "core/paradigm/inflection_table.hpp"
+#include "embedded_dictionary.hpp"
+
+namespace lomperi::paradigm {
+namespace {
+
+using analysis::Case;
+using analysis::Comparison;
+using analysis::Form;
+using analysis::Mood;
+using analysis::Negative;
+using analysis::Number;
+using analysis::Person;
+using analysis::Tense;
+using analysis::WordClass;
+
+std::uint64_t no_use(std::string_view) { return 0; }
+
+// The forms of the cell of `table` with these labels, the word class aside.
+std::vector<std::string> cell(const InflectionTable& table, Form labels) {
+    labels.word_class = table.word_class;
+    for (const auto& section : table.sections) {
+        for (const auto& row : section.rows) {
+            for (const auto& c : row.cells) {
+                Form f = c.form;
+                f.word_class = table.word_class;
+                if (f == labels) return c.forms;
+            }
+        }
+    }
+    return {"(no such cell)"};
+}
+
+Form case_form(Case c, Number n, Comparison comparison = Comparison::None) {
+    Form f;
+    f.grammatical_case = c;
+    f.number = n;
+    f.comparison = comparison;
+    return f;
+}
+
+Form verb_form(Mood mood, Tense tense, Person person, Number number, bool negative) {
+    Form f;
+    f.mood = mood;
+    f.tense = tense;
+    f.person = person;
+    f.number = number;
+    if (negative) f.negative = Negative::Yes;
+    return f;
+}
+
+TEST(InflectionTables, HoldTheFormsOfFrequentWords) {
+    const auto& analyser = morphology::embedded_dictionary().analyser;
+    struct Expected {
+        const char* word;
+        const char* lemma;
+        Form labels;
+        const char* form;
+    };
+    const Expected expected[] = {
+        {"talo", "talo", case_form(Case::Genitive, Number::Plural), "talojen"},
+        {"talossa", "talo", case_form(Case::Nominative, Number::Singular), "talo"},
+        {"omena", "omena", case_form(Case::Genitive, Number::Plural), "omenoiden"},
+        {"omena", "omena", case_form(Case::Genitive, Number::Plural), "omenien"},
+        {"hyvä", "hyvä", case_form(Case::Genitive, Number::Singular), "hyvän"},
+        {"hyvä", "hyvä", case_form(Case::Inessive, Number::Plural), "hyvissä"},
+        {"hyvä", "hyvä", case_form(Case::Nominative, Number::Singular, Comparison::Comparative), "parempi"},
+        {"hyvä", "hyvä", case_form(Case::Nominative, Number::Singular, Comparison::Superlative), "paras"},
+        {"kaunis", "kaunis", case_form(Case::Nominative, Number::Singular), "kaunis"},
+        {"kaunis", "kaunis", case_form(Case::Illative, Number::Singular), "kauniiseen"},
+        {"puhua", "puhua", verb_form(Mood::Indicative, Tense::Past, Person::First, Number::Singular, true), "en puhunut"},
+        {"puhua", "puhua", verb_form(Mood::Indicative, Tense::Present, Person::First, Number::Singular, true), "en puhu"},
+        {"puhua", "puhua", verb_form(Mood::Conditional, Tense::Present, Person::Third, Number::Plural, false), "puhuisivat"},
+        {"tehdä", "tehdä", verb_form(Mood::Indicative, Tense::Present, Person::Passive, Number::None, false), "tehdään"},
+        {"tehdä", "tehdä", verb_form(Mood::Imperative, Tense::Present, Person::Second, Number::Singular, true), "älä tee"},
+        {"kissankello", "kissankello", case_form(Case::Genitive, Number::Singular), "kissankellon"},
+        {"ohjelmointi", "ohjelmointi", case_form(Case::Genitive, Number::Singular), "ohjelmoinnin"},
+        {"tietokoneohjelmointi", "tietokoneohjelmointi", case_form(Case::Inessive, Number::Singular),
+         "tietokoneohjelmoinnissa"},
+        {"kirjoittajan", "kirjoittaja", case_form(Case::Partitive, Number::Plural), "kirjoittajia"},
+    };
+    for (const auto& e : expected) {
+        SCOPED_TRACE(std::string(e.word) + " " + e.form);
+        const auto tables = inflection_tables(analyser, e.word, no_use);
+        const auto table = std::ranges::find(tables, std::string(e.lemma), &InflectionTable::lemma);
+        ASSERT_NE(table, tables.end());
+        const auto forms = cell(*table, e.labels);
+        ASSERT_FALSE(forms.empty());
+        EXPECT_NE(std::ranges::find(forms, std::string(e.form)), forms.end()) << forms.size() << " forms, the first " << forms.front();
+    }
+}
+
+TEST(InflectionTables, KeepTheTwoWordsKuusiApart) {
+    const auto& analyser = morphology::embedded_dictionary().analyser;
+    std::vector<std::pair<WordClass, std::vector<std::string>>> genitives;
+    for (const auto& table : inflection_tables(analyser, "kuusi", no_use)) {
+        if (table.lemma == "kuusi") genitives.emplace_back(table.word_class, cell(table, case_form(Case::Genitive, Number::Singular)));
+    }
+    std::ranges::sort(genitives);
+    const std::vector<std::pair<WordClass, std::vector<std::string>>> expected = {
+        {WordClass::Noun, {"kuusen"}}, {WordClass::Numeral, {"kuuden"}}};
+    EXPECT_EQ(genitives, expected);
+}
+
+}  // namespace
+}  // namespace lomperi::paradigm

@@ -83,6 +83,10 @@ TEST(InflectionTables, HoldTheFormsOfFrequentWords) {
         {"puhua", "puhua", verb_form(Mood::Conditional, Tense::Present, Person::Third, Number::Plural, false), "puhuisivat"},
         {"tehdä", "tehdä", verb_form(Mood::Indicative, Tense::Present, Person::Passive, Number::None, false), "tehdään"},
         {"tehdä", "tehdä", verb_form(Mood::Imperative, Tense::Present, Person::Second, Number::Singular, true), "älä tee"},
+        // A verb in -ta/-tä: its connegative is tagged as the present's third person.
+        {"lisätä", "lisätä", verb_form(Mood::Indicative, Tense::Present, Person::First, Number::Singular, true), "en lisää"},
+        {"vastata", "vastata", verb_form(Mood::Imperative, Tense::Present, Person::Second, Number::Singular, false), "vastaa"},
+        {"vastata", "vastata", verb_form(Mood::Imperative, Tense::Present, Person::Second, Number::Singular, true), "älä vastaa"},
         {"kissankello", "kissankello", case_form(Case::Genitive, Number::Singular), "kissankellon"},
         {"ohjelmointi", "ohjelmointi", case_form(Case::Genitive, Number::Singular), "ohjelmoinnin"},
         {"tietokoneohjelmointi", "tietokoneohjelmointi", case_form(Case::Inessive, Number::Singular),
@@ -97,6 +101,25 @@ TEST(InflectionTables, HoldTheFormsOfFrequentWords) {
         const auto forms = cell(*table, e.labels);
         ASSERT_FALSE(forms.empty());
         EXPECT_NE(std::ranges::find(forms, std::string(e.form)), forms.end()) << forms.size() << " forms, the first " << forms.front();
+    }
+}
+
+// At a like use, the old and the rarer plural genitives come last.
+TEST(InflectionTables, TheRarerVariantsOfACellComeLast) {
+    const auto& analyser = morphology::embedded_dictionary().analyser;
+    struct Expected {
+        const char* word;
+        std::vector<std::string> rarer;
+    };
+    const Expected expected[] = {{"kissa", {"kissain"}}, {"omena", {"omenain", "omenoitten"}}, {"maa", {"maitten"}}};
+    for (const auto& e : expected) {
+        const auto tables = inflection_tables(analyser, e.word, no_use);
+        ASSERT_FALSE(tables.empty()) << e.word;
+        const auto forms = cell(tables.front(), case_form(Case::Genitive, Number::Plural));
+        ASSERT_GT(forms.size(), e.rarer.size()) << e.word;
+        std::vector<std::string> last(forms.end() - static_cast<std::ptrdiff_t>(e.rarer.size()), forms.end());
+        std::ranges::sort(last);
+        EXPECT_EQ(last, e.rarer) << e.word;
     }
 }
 

@@ -123,6 +123,16 @@ Candidates candidates(const analysis::Analyser& analyser, const Headword& word, 
     return out;
 }
 
+// Plural genitives that grammars give as old or rarer beside the others of
+// their cell: in -ain/-äin (kissain beside kissojen, omenain beside
+// omenoiden) and in -tten (maitten beside maiden, omenoitten beside omenoiden).
+bool is_rarer_variant(std::string_view form) {
+    for (const std::string_view ending : {"ain", "äin", "tten"}) {
+        if (form.ends_with(ending)) return true;
+    }
+    return false;
+}
+
 // The forms of the candidates that `fits`, each once, the most used first.
 template <class Fits>
 std::vector<std::string> forms_where(const Candidates& all, const FormUse& use, Fits fits) {
@@ -130,13 +140,19 @@ std::vector<std::string> forms_where(const Candidates& all, const FormUse& use, 
     for (const Candidate& c : all) {
         if (fits(c) && std::ranges::find(forms, c.form) == forms.end()) forms.push_back(c.form);
     }
-    if (use) {
-        std::vector<std::pair<std::uint64_t, std::string>> ranked;
-        for (auto& form : forms) ranked.emplace_back(use(form), std::move(form));
-        std::ranges::stable_sort(ranked, std::greater<>{}, &std::pair<std::uint64_t, std::string>::first);
-        forms.clear();
-        for (auto& [count, form] : ranked) forms.push_back(std::move(form));
-    }
+    // The most used first; at a like use, the grammars' rarer variants last.
+    struct Ranked {
+        std::uint64_t use;
+        bool rarer;
+        std::string form;
+    };
+    std::vector<Ranked> ranked;
+    for (auto& form : forms) ranked.push_back({use ? use(form) : 0, is_rarer_variant(form), std::move(form)});
+    std::ranges::stable_sort(ranked, [](const Ranked& a, const Ranked& b) {
+        return a.use != b.use ? a.use > b.use : a.rarer < b.rarer;
+    });
+    forms.clear();
+    for (auto& r : ranked) forms.push_back(std::move(r.form));
     return forms;
 }
 
@@ -234,8 +250,13 @@ std::vector<std::string> connegatives(const Candidates& all, const FormUse& use,
     const auto connegative = [&](std::string_view raw) {
         return (has(tags, "[Et]") && has(raw, "[Et]")) || (has(tags, "[Eb]") && has(raw, "[Eb]"));
     };
+    // The connegative of a verb in -ta/-tä (lisää of lisätä) is tagged as the
+    // present's third person, affirmative and negative at once.
+    const auto in_mood = [&](std::string_view raw) {
+        return has(raw, mood) || (!passive && told.mood == Mood::Indicative && has(raw, "[Tt]"));
+    };
     return forms_where(all, use, [&](const Candidate& c) {
-        return plain(c.codes) && has(c.raw, mood) && has(c.raw, "[P4]") == passive && connegative(c.raw) &&
+        return plain(c.codes) && in_mood(c.raw) && has(c.raw, "[P4]") == passive && connegative(c.raw) &&
                !has(c.raw, "[R") && !has(c.raw, "[Tn");
     });
 }
@@ -268,6 +289,11 @@ std::vector<TableSection> verb_sections(const Candidates& all, const AuxiliaryFo
                                                          f.infinitive == Infinitive::None;
                                               }),
                                   form};
+            // The imperative's singular second person is the present's
+            // connegative, which a verb in -ta/-tä has tagged as the present's.
+            const bool told_as_present = tenses.mood == Mood::Imperative && row.person == Person::Second &&
+                                         row.number == Number::Singular;
+            if (affirmative.forms.empty() && told_as_present) affirmative.forms = connegatives(all, use, tenses, row);
             TableCell negative{{}, form};
             negative.form.negative = Negative::Yes;
             const std::string& word = negation_of(auxiliary, tenses, k);

@@ -48,6 +48,7 @@ constexpr cli::CommandRow kCommands[] = {
      .stage = Stage::DataSet,
      .run = cli::run_look_up,
      .modifiers = {"--json", "--table"},
+     .modifiers_combine = true,
      .summary = "print the entry of each word"},
     {.name = "--gloss",
      .operands = "[FILE...]",

@@ -69,6 +69,9 @@ struct CommandRow {
     Stage stage = Stage::Arguments;
     Run run = nullptr;
     std::array<std::string_view, 2> modifiers{};
+    // The modifiers go together ("[--json] [--table]"), or only one of them
+    // is taken ("[--json | --interlinear]").
+    bool modifiers_combine = false;
     // A modifier (no `run`): the flag it sets or the list it adds its value
     // to, what a valid value is and what is said of an invalid one, and
     // whether it is refused with a command that does not list it.

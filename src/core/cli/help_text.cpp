@@ -26,7 +26,11 @@ std::string synopsis(CommandTable table, const CommandRow& command) {
         modifiers.push_back(modifier->operands.empty() ? std::string(name)
                                                        : fmt::format("{} {}", name, modifier->operands));
     }
-    if (!modifiers.empty()) parts.push_back(fmt::format("[{}]", fmt::join(modifiers, " | ")));
+    if (command.modifiers_combine) {
+        for (const auto& modifier : modifiers) parts.push_back(fmt::format("[{}]", modifier));
+    } else if (!modifiers.empty()) {
+        parts.push_back(fmt::format("[{}]", fmt::join(modifiers, " | ")));
+    }
     if (!command.operands.empty()) parts.emplace_back(command.operands);
     return fmt::format("lomperi{}{}", parts.empty() ? "" : " ", fmt::join(parts, " "));
 }

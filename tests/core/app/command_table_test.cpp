@@ -125,7 +125,7 @@ TEST(CommandTable, UsageLineNamesEveryCommand) {
 TEST(CommandTable, HelpNamesEveryOptionInLinesOf78Cells) {
     const std::string help = cli::help_text(command_table(), true);
     EXPECT_TRUE(help.starts_with("Usage: lomperi                 open the dictionary on the terminal\n"
-                                 "       lomperi [--json] WORD...\n"
+                                 "       lomperi [--json] [--table] WORD...\n"
                                  "                               print the entry of each word\n"
                                  "       lomperi --gloss [--json | --interlinear] [FILE...]\n"))
         << help;

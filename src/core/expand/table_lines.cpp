@@ -1,6 +1,7 @@
 #include "core/expand/table_lines.hpp"
 
 #include <algorithm>
+#include <iterator>
 
 #include "core/expand/entry_styles.hpp"
 #include "term/char_width.hpp"
@@ -45,10 +46,17 @@ void append_cell(TableLine& line, std::size_t& width, const TableCell& cell) {
 }
 
 TableLine row_start(std::string_view label, std::size_t label_column) {
-    TableLine line{Kind::Row, std::string(label), label.size(), {}};
+    TableLine line{Kind::Row, std::string(label), {{0, label.size()}}, {}};
     std::size_t width = term::display_width(label);
     pad_to(line.text, width, label_column);
     return line;
+}
+
+// Empty cells at a row's end leave no trailing blanks.
+void trim_end(TableLine& line) {
+    const std::size_t end = line.text.find_last_not_of(' ');
+    line.text.resize(end == std::string::npos ? 0 : end + 1);
+    for (auto& label : line.labels) label.end = std::min(label.end, line.text.size());
 }
 
 struct Widths {
@@ -77,7 +85,7 @@ Widths widths_of(const TableSection& section) {
 
 // The columns side by side: "cases        singular   plural".
 void side_by_side(const TableSection& section, const Widths& widths, std::vector<TableLine>& out) {
-    TableLine heading{Kind::Heading, section.title, section.title.size(), {}};
+    TableLine heading{Kind::Heading, section.title, {}, {}};
     std::size_t width = term::display_width(section.title);
     std::size_t column = widths.label;
     for (std::size_t c = 0; c < section.columns.size(); ++c) {
@@ -108,7 +116,7 @@ void column_by_column(const TableSection& section, const Widths& widths, std::ui
     const std::size_t indent = std::min<std::size_t>(widths.label + kGap, width / 2);
     for (std::size_t c = 0; c < section.columns.size(); ++c) {
         const std::string title = section.columns.size() > 1 ? section.title + ": " + section.columns[c] : section.title;
-        out.push_back({Kind::Heading, title, title.size(), {}});
+        out.push_back({Kind::Heading, title, {}, {}});
         for (const auto& row : section.rows) {
             if (c >= row.cells.size()) continue;
             TableLine line = row_start(row.label, indent);
@@ -120,7 +128,7 @@ void column_by_column(const TableSection& section, const Widths& widths, std::ui
                 if (k > 0 && used + kVariantSeparator.size() + form_width > width) {
                     line.text += ',';
                     out.push_back(std::move(line));
-                    line = {Kind::Row, std::string(indent, ' '), 0, {}};
+                    line = {Kind::Row, std::string(indent, ' '), {}, {}};
                     used = indent;
                 } else if (k > 0) {
                     line.text += kVariantSeparator;
@@ -139,8 +147,8 @@ void column_by_column(const TableSection& section, const Widths& widths, std::ui
 // "perfect: olen puhunut, olet puhunut, …", wrapped at its commas.
 void example(std::string_view text, std::uint16_t width, std::vector<TableLine>& out) {
     const std::size_t colon = text.find(": ");
-    const std::size_t label_end = colon == std::string_view::npos ? 0 : colon + 1;
-    TableLine line{Kind::Example, {}, label_end, {}};
+    TableLine line{Kind::Example, {}, {}, {}};
+    if (colon != std::string_view::npos) line.labels.push_back({0, colon + 1});
     std::size_t used = 0;
     std::string_view rest = text;
     while (!rest.empty()) {
@@ -151,7 +159,7 @@ void example(std::string_view text, std::uint16_t width, std::vector<TableLine>&
         const std::size_t piece_width = term::display_width(piece);
         if (used > 0 && used + 1 + piece_width > width) {
             out.push_back(std::move(line));
-            line = {Kind::Example, "  ", 0, {}};
+            line = {Kind::Example, "  ", {}, {}};
             used = 2;
         } else if (used > 0) {
             line.text += ' ';
@@ -163,22 +171,74 @@ void example(std::string_view text, std::uint16_t width, std::vector<TableLine>&
     out.push_back(std::move(line));
 }
 
+std::size_t block_width(const std::vector<TableLine>& block) {
+    std::size_t widest = 0;
+    for (const auto& line : block) widest = std::max(widest, term::display_width(line.text));
+    return widest;
+}
+
+// Two sections side by side: both set as their columns are, and their
+// headings level.
+constexpr std::size_t kSectionGap = 4;
+
+bool fit_beside(const std::vector<TableLine>& left, const std::vector<TableLine>& right, std::uint16_t width) {
+    return block_width(left) + kSectionGap + block_width(right) <= width;
+}
+
+void set_beside(std::vector<TableLine>& left, std::vector<TableLine>& right, std::vector<TableLine>& out) {
+    const std::size_t column = block_width(left) + kSectionGap;
+    for (std::size_t k = 0; k < std::max(left.size(), right.size()); ++k) {
+        TableLine line = k < left.size() ? std::move(left[k]) : TableLine{Kind::Row, {}, {}, {}};
+        if (k >= right.size()) {
+            out.push_back(std::move(line));
+            continue;
+        }
+        TableLine& other = right[k];
+        std::size_t used = term::display_width(line.text);
+        pad_to(line.text, used, column);
+        const std::size_t shift = line.text.size();
+        line.text += other.text;
+        for (auto label : other.labels) line.labels.push_back({label.start + shift, label.end + shift});
+        for (auto& link : other.links) line.links.push_back({std::move(link.target), link.start + shift, link.end + shift});
+        out.push_back(std::move(line));
+    }
+}
+
 void one_table(const InflectionTable& table, std::uint16_t width, std::vector<TableLine>& out) {
     std::string title = table.lemma;
     if (!table.class_label.empty()) title += " (" + table.class_label + ")";
-    out.push_back({Kind::Title, title, 0, {}});
+    out.push_back({Kind::Title, title, {}, {}});
     if (table.sections.empty()) {
-        out.push_back({Kind::Example, "(does not inflect)", 0, {}});
+        out.push_back({Kind::Example, "(does not inflect)", {}, {}});
         return;
     }
+    std::vector<std::vector<TableLine>> blocks;
     for (const auto& section : table.sections) {
-        out.push_back({});
+        std::vector<TableLine> block;
         const Widths widths = widths_of(section);
         if (widths.total() <= width) {
-            side_by_side(section, widths, out);
+            side_by_side(section, widths, block);
         } else {
-            column_by_column(section, widths, width, out);
+            column_by_column(section, widths, width, block);
         }
+        for (auto& line : block) trim_end(line);
+        blocks.push_back(std::move(block));
+    }
+    // A section too wide to stand beside the next may stand beside the one
+    // after it (the conditional beside the potential, the imperative with
+    // its longer forms beside the infinitives).
+    for (std::size_t k = 0; k < blocks.size(); ++k) {
+        out.push_back({});
+        if (k + 2 < blocks.size() && !fit_beside(blocks[k], blocks[k + 1], width) &&
+            fit_beside(blocks[k], blocks[k + 2], width)) {
+            std::swap(blocks[k + 1], blocks[k + 2]);
+        }
+        if (k + 1 < blocks.size() && fit_beside(blocks[k], blocks[k + 1], width)) {
+            set_beside(blocks[k], blocks[k + 1], out);
+            ++k;
+            continue;
+        }
+        std::ranges::move(blocks[k], std::back_inserter(out));
     }
     if (!table.examples.empty()) out.push_back({});
     for (const auto& text : table.examples) example(text, width, out);
@@ -192,12 +252,7 @@ std::vector<TableLine> table_lines(std::span<const InflectionTable> tables, std:
         if (!out.empty()) out.push_back({});
         one_table(table, width, out);
     }
-    // Empty cells at a row's end leave no trailing blanks.
-    for (auto& line : out) {
-        const std::size_t end = line.text.find_last_not_of(' ');
-        line.text.resize(end == std::string::npos ? 0 : end + 1);
-        line.label_end = std::min(line.label_end, line.text.size());
-    }
+    for (auto& line : out) trim_end(line);
     return out;
 }
 
@@ -220,10 +275,16 @@ std::vector<EntryLine> table_pane_lines(std::span<const InflectionTable> tables,
             case Kind::Heading: entry.line.spans.push_back({line.text, pos_style(false)}); break;
             case Kind::Blank: break;
             case Kind::Row:
-            case Kind::Example:
-                if (line.label_end > 0) entry.line.spans.push_back({std::string(text.substr(0, line.label_end)), grey()});
-                entry.line.spans.push_back({std::string(text.substr(line.label_end)), meaning_style(false)});
+            case Kind::Example: {
+                std::size_t at = 0;
+                for (const auto& label : line.labels) {
+                    if (label.start > at) entry.line.spans.push_back({std::string(text.substr(at, label.start - at)), meaning_style(false)});
+                    entry.line.spans.push_back({std::string(text.substr(label.start, label.end - label.start)), grey()});
+                    at = label.end;
+                }
+                if (at < text.size()) entry.line.spans.push_back({std::string(text.substr(at)), meaning_style(false)});
                 break;
+            }
         }
         for (const auto& link : line.links) {
             const auto start = static_cast<std::uint16_t>(std::min<std::size_t>(term::display_width(text.substr(0, link.start)), 0xFFFF));

@@ -1,7 +1,8 @@
 #pragma once
 // An inflection table set as lines of text: each section a heading and rows
 // whose cells stand in aligned columns, or column after column where the
-// width is too narrow for them side by side. The same lines are printed by
+// width is too narrow for them side by side; two sections side by side
+// where the width holds both. The same lines are printed by
 // --table and the DICT server and drawn in the entry pane, where each form
 // is a link to itself.
 #include <cstdint>
@@ -17,10 +18,16 @@ namespace lomperi::expand {
 
 struct TableLine {
     enum class Kind : std::uint8_t { Title, Heading, Row, Example, Blank };
+    // Bytes [start, end) of the text: a row's label, an example's name.
+    struct Label {
+        std::size_t start = 0;
+        std::size_t end = 0;
+        friend bool operator==(const Label&, const Label&) = default;
+    };
     Kind kind = Kind::Blank;
     std::string text;
-    std::size_t label_end = 0;                  // a row's label or an example's name: text[0, label_end)
-    std::vector<morphology::LinkSpan> links;    // each form, and the word it looks up
+    std::vector<Label> labels;
+    std::vector<morphology::LinkSpan> links;  // each form, and the word it looks up
     friend bool operator==(const TableLine&, const TableLine&) = default;
 };
 

@@ -105,6 +105,35 @@ TEST(TableLines, TheDrawnLinesCarryTheLinksAsColumns) {
     EXPECT_EQ(negative.end - negative.start, std::string_view("en puhu").size());
 }
 
+// Where the width holds two sections, they stand side by side, headings
+// level, the links of the right one where its forms are; where the next is
+// too wide, the one after it takes its place.
+TEST(TableLines, TwoSectionsStandSideBySideWhereTheyFit) {
+    InflectionTable verb = puhua();
+    TableSection past{"indicative past", {"affirmative", "negative"}, {}};
+    past.rows.push_back({"1st person singular", {cell({"puhuin"}), cell({"en puhunut"})}});
+    TableSection wide{"imperative", {"affirmative", "negative"}, {}};
+    wide.rows.push_back({"2nd person plural", {cell({"puhukaa, puhukaatte, puhukaattekaan"}), cell({"älkää puhuko"})}});
+    verb.sections = {verb.sections.front(), wide, past};
+    const std::vector<InflectionTable> tables = {verb};
+    const auto lines = table_lines(tables, 90);
+    EXPECT_EQ(texts(lines), (std::vector<std::string>{
+                                "puhua (verb)",
+                                "",
+                                "indicative present   affirmative  negative    indicative past      affirmative  negative",
+                                "1st person singular  puhun        en puhu     1st person singular  puhuin       en puhunut",
+                                "",
+                                "imperative         affirmative                          negative",
+                                "2nd person plural  puhukaa, puhukaatte, puhukaattekaan  älkää puhuko",
+                            }));
+    const auto& row = lines[3];
+    ASSERT_EQ(row.links.size(), 4U);
+    EXPECT_EQ(row.text.substr(row.links[2].start, row.links[2].end - row.links[2].start), "puhuin");
+    EXPECT_EQ(row.labels.size(), 2U);
+    EXPECT_EQ(row.text.substr(row.labels[1].start, row.labels[1].end - row.labels[1].start), "1st person singular");
+    EXPECT_EQ(texts(table_lines(tables, 60))[2], "indicative present   affirmative  negative") << "too narrow for two";
+}
+
 TEST(TableLines, AWordThatDoesNotInflectSaysSo) {
     const std::vector<InflectionTable> tables = {{"ja", analysis::WordClass::Conjunction, "conjunction", {}, {}}};
     EXPECT_EQ(texts(table_lines(tables, 80)), (std::vector<std::string>{"ja (conjunction)", "(does not inflect)"}));

@@ -6,8 +6,6 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
-#include <fstream>
-#include <iterator>
 #include <optional>
 #include <string>
 #include <vector>
@@ -15,6 +13,7 @@
 #include "base/bytes.hpp"
 #include "core/analysis/analyser.hpp"
 #include "core/analysis/reading.hpp"
+#include "transducers.hpp"
 
 namespace {
 
@@ -30,35 +29,11 @@ void read_all(const analysis::Analyser& analyser, std::string_view word) {
     }
 }
 
-const std::optional<analysis::Analyser>& real_analyser() {
-    static const std::vector<std::uint8_t> bytes = [] {
-        std::ifstream in(LOMPERI_MOR_VFST, std::ios::binary);
-        return std::vector<std::uint8_t>(std::istreambuf_iterator<char>(in), {});
-    }();
-    static const std::optional<analysis::Analyser> analyser = [] {
-        auto opened = analysis::Analyser::open(bytes);
-        return opened ? std::optional(std::move(*opened)) : std::nullopt;
-    }();
-    return analyser;
-}
-
-// A header and symbol table like voikko-fi's (epsilon, flags, letters, tags),
-// then the fuzzer's bytes as cells.
+// The symbols of voikko-fi's kinds, for the fuzzer's cells to use.
 std::vector<std::uint8_t> small_transducer(const std::uint8_t* cells, std::size_t size) {
-    std::vector<std::uint8_t> out;
-    append_u32(out, 0x00013A6E);
-    append_u32(out, 0x000351FA);
-    append_u64(out, 0);
-    const char* symbols[] = {"",     "@P.CASE.A@", "@R.CASE.A@", "@U.CASE.B@", "@D.CASE@", "@C.CASE@", "a", "b",
-                             "ä",    "-",          "[Ln]",       "[Xp]",       "[X]",      "[Sine]",   "[Bc]", "[Ny]"};
-    append_u16(out, static_cast<std::uint16_t>(std::size(symbols)));
-    for (const char* symbol : symbols) {
-        append_bytes(out, as_bytes(std::string_view(symbol)));
-        out.push_back(0);
-    }
-    while (out.size() % 8 != 0) out.push_back(0);
-    out.insert(out.end(), cells, cells + size);
-    return out;
+    return fuzzing::small_transducer({"", "@P.CASE.A@", "@R.CASE.A@", "@U.CASE.B@", "@D.CASE@", "@C.CASE@", "a", "b", "ä",
+                                      "-", "[Ln]", "[Xp]", "[X]", "[Sine]", "[Bc]", "[Ny]"},
+                                     cells, size);
 }
 
 }  // namespace
@@ -66,7 +41,7 @@ std::vector<std::uint8_t> small_transducer(const std::uint8_t* cells, std::size_
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     if (size == 0) return 0;
     if (data[0] % 2 == 0) {
-        if (const auto& analyser = real_analyser()) {
+        if (const auto& analyser = fuzzing::real_analyser()) {
             read_all(*analyser, std::string_view(reinterpret_cast<const char*>(data + 1), size - 1));
         }
         return 0;

@@ -63,6 +63,9 @@ struct AppState {
     // shows (Ctrl+N, Ctrl+P).
     std::vector<suggest::Suggestion> suggestions;
     std::size_t suggestion_shown = 0;
+    // The choice's notes up to the line that names the suggestions; the
+    // form lines of the one shown follow.
+    std::size_t notes_before_suggestion = 0;
     // The entry pane over the whole screen, below the title box, on either screen.
     bool fullscreen = false;
     // The inflection tables shown in the entry pane in place of the entry

@@ -1,6 +1,7 @@
 #include "core/view/entry_refresh.hpp"
 
 #include <algorithm>
+#include <iterator>
 
 #include "core/answer/answer.hpp"
 #include "core/answer/inflection_tables.hpp"
@@ -208,8 +209,14 @@ morphology::NoteLine suggestions_line(const AppState& state) {
     return line;
 }
 
+// Its entry, under the lines that say which form the word meant is
+// ("kaupassa = kauppa · -ssa in").
 void show_suggestion(AppState& state, std::size_t index) {
     state.suggestion_shown = index;
+    auto& notes = state.choice.notes;
+    notes.resize(std::min(notes.size(), state.notes_before_suggestion));
+    auto meant = answer::answer(state.dictionary, state.suggestions[index].word, answer::Detail::Notes);
+    std::ranges::move(meant.choice.notes, std::back_inserter(notes));
     state.choice.headword = state.suggestions[index].headword;
     state.choice.record = state.dictionary.gloss_record(*state.choice.headword);
     if (auto* lists = state.dictionary_screen()) lists->shows_choice = true;
@@ -225,6 +232,7 @@ bool find_suggestions(AppState& state) {
     if (found.words.empty()) return false;
     state.suggestions = found.words;
     state.choice.notes.push_back(suggestions_line(state));
+    state.notes_before_suggestion = state.choice.notes.size();
     // The best guess's entry below the line, as the answer until a row is chosen.
     if (found.clearly_best) show_suggestion(state, 0);
     ++state.revision;

@@ -211,6 +211,23 @@ TEST(DidYouMean, ANearMissNamesTheWordsItMayStandFor) {
     EXPECT_FALSE(find_suggestions(state));
 }
 
+// The suggestion shown tells which form the word meant is, under the line
+// that names them all.
+TEST(DidYouMean, TheSuggestionShownSaysWhichFormItIs) {
+    testing::TestDictionary t = testing::fresh_analysed_dictionary();
+    AppState state(std::move(t.dict));
+    apply_action(state, action::SetQuery{"talosa"});
+    ASSERT_TRUE(find_suggestions(state));
+    ASSERT_FALSE(state.suggestions.empty());
+    ASSERT_EQ(state.suggestions.front().word, "talossa");
+    apply_action(state, action::StepSuggestion{1});
+    ASSERT_EQ(state.choice.notes.size(), 2U);
+    EXPECT_TRUE(state.choice.notes[0].text.starts_with("no entry for talosa")) << state.choice.notes[0].text;
+    EXPECT_TRUE(state.choice.notes[1].text.starts_with("talossa = talo")) << state.choice.notes[1].text;
+    apply_action(state, action::StepSuggestion{1});
+    EXPECT_LE(state.choice.notes.size(), 2U) << "the lines of one suggestion at a time";
+}
+
 // Ctrl+N and Ctrl+P walk the suggestions round, each showing its entry;
 // a new query forgets them.
 TEST(DidYouMean, KeysShowEachSuggestionsEntryInTurn) {

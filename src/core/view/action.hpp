@@ -49,7 +49,7 @@ using Action = std::variant<action::InsertChar, action::DeleteBack, action::Move
                             action::SelectMatch, action::SelectInflection, action::SetQuery, action::OpenDocuments,
                             action::CloseDocuments, action::ClearQuery, action::DeleteWord,
                             action::ToggleDirection, action::InsertText, action::OpenReading, action::LeaveReading,
-                            action::MoveReading, action::SelectWord, action::ScrollReading, action::SetReadingStatus, action::StepSuggestion,
-                            action::ToggleTable>;
+                            action::MoveReading, action::SelectWord, action::ScrollReading, action::SetReadingStatus,
+                            action::StepSuggestion, action::ToggleTable>;
 
 }  // namespace lomperi::view

@@ -10,6 +10,7 @@
 
 #include "core/paradigm/inflection_table.hpp"
 #include "embedded_dictionary.hpp"
+#include "support/table_cells.hpp"
 
 namespace lomperi::paradigm {
 namespace {
@@ -26,37 +27,18 @@ using analysis::WordClass;
 
 std::uint64_t no_use(std::string_view) { return 0; }
 
-// The forms of the cell of `table` with these labels, the word class aside.
-std::vector<std::string> cell(const InflectionTable& table, Form labels) {
-    labels.word_class = table.word_class;
-    for (const auto& section : table.sections) {
-        for (const auto& row : section.rows) {
-            for (const auto& c : row.cells) {
-                Form f = c.form;
-                f.word_class = table.word_class;
-                if (f == labels) return c.forms;
-            }
-        }
-    }
-    return {"(no such cell)"};
+// The forms of the cell of `table` with these labels, in the table's word class.
+std::vector<std::string> cell(const InflectionTable& table, const Form& labels) {
+    const TableCell* found = testing::find_cell(table, labels);
+    return found ? found->forms : std::vector<std::string>{"(no such cell)"};
 }
 
 Form case_form(Case c, Number n, Comparison comparison = Comparison::None) {
-    Form f;
-    f.grammatical_case = c;
-    f.number = n;
-    f.comparison = comparison;
-    return f;
+    return testing::case_labels(WordClass::None, c, n, comparison);
 }
 
 Form verb_form(Mood mood, Tense tense, Person person, Number number, bool negative) {
-    Form f;
-    f.mood = mood;
-    f.tense = tense;
-    f.person = person;
-    f.number = number;
-    if (negative) f.negative = Negative::Yes;
-    return f;
+    return testing::verb_labels(WordClass::None, mood, tense, person, number, negative);
 }
 
 TEST(InflectionTables, HoldTheFormsOfFrequentWords) {

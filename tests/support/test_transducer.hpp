@@ -9,6 +9,7 @@
 
 #include "base/bytes.hpp"
 #include "base/utf8.hpp"
+#include "core/analysis/analyser.hpp"
 
 namespace lomperi::testing {
 
@@ -89,6 +90,23 @@ inline std::vector<std::uint8_t> lexicon(const std::vector<std::string>& outputs
         states.push_back({true, {}});
     }
     return transducer(symbols, states);
+}
+
+// An analyser over a transducer's bytes, which it keeps for the analyser's
+// lifetime; without a transducer when they do not open.
+struct OpenedTransducer {
+    std::vector<std::uint8_t> bytes;
+    analysis::Analyser analyser;
+    bool opened = false;
+};
+
+inline OpenedTransducer open_transducer(std::vector<std::uint8_t> bytes) {
+    OpenedTransducer opened{std::move(bytes), {}, false};
+    auto analyser = analysis::Analyser::open(opened.bytes);
+    if (!analyser) return opened;
+    opened.analyser = std::move(*analyser);
+    opened.opened = true;
+    return opened;
 }
 
 }  // namespace lomperi::testing

@@ -17,16 +17,12 @@ using lomperi::testing::TestState;
 using lomperi::testing::transducer;
 using Outputs = std::vector<std::string>;
 
-// The analyser of a transducer; the bytes are kept for its lifetime.
-struct Opened {
-    std::vector<std::uint8_t> bytes;
-    Analyser analyser;
-};
+using Opened = lomperi::testing::OpenedTransducer;
+
+// Each transducer here is whole: it opens.
 Opened open(std::vector<std::uint8_t> bytes) {
-    Opened opened{std::move(bytes), {}};
-    auto analyser = Analyser::open(opened.bytes);
-    EXPECT_TRUE(analyser.has_value());
-    if (analyser) opened.analyser = std::move(*analyser);
+    Opened opened = lomperi::testing::open_transducer(std::move(bytes));
+    EXPECT_TRUE(opened.opened);
     return opened;
 }
 

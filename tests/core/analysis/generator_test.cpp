@@ -14,16 +14,8 @@ namespace {
 
 using lomperi::testing::lexicon;
 
-struct Opened {
-    std::vector<std::uint8_t> bytes;
-    Analyser analyser;
-};
-Opened open(std::vector<std::uint8_t> bytes) {
-    Opened opened{std::move(bytes), {}};
-    auto analyser = Analyser::open(opened.bytes);
-    if (analyser) opened.analyser = std::move(*analyser);
-    return opened;
-}
+using Opened = lomperi::testing::OpenedTransducer;
+constexpr auto open = lomperi::testing::open_transducer;
 
 const std::vector<std::string> kLexicon = {
     "[Ln][Xp]talo[X]talo[Sn][Ny]",

@@ -13,6 +13,7 @@
 
 #include "base/chunk_checks.hpp"
 #include "base/crc32c.hpp"
+#include "support/table_cells.hpp"
 #include "support/test_transducer.hpp"
 
 namespace lomperi::paradigm {
@@ -28,16 +29,8 @@ using analysis::Tense;
 using analysis::WordClass;
 using lomperi::testing::lexicon;
 
-struct Opened {
-    std::vector<std::uint8_t> bytes;
-    analysis::Analyser analyser;
-};
-Opened open(std::vector<std::uint8_t> bytes) {
-    Opened opened{std::move(bytes), {}};
-    auto analyser = analysis::Analyser::open(opened.bytes);
-    if (analyser) opened.analyser = std::move(*analyser);
-    return opened;
-}
+using Opened = lomperi::testing::OpenedTransducer;
+constexpr auto open = lomperi::testing::open_transducer;
 
 const std::vector<std::string> kLexicon = {
     "[Ln][Ica][Xp]talo[X]talo[Sn][Ny]",
@@ -82,39 +75,20 @@ const std::vector<std::string> kLexicon = {
     "[Ln][Xp]kone[X]kone[Sn][Ny][Bh][Bc][Lt][Xp]kirjoittaa[X]kirjoitta[Ln][Xj]ja[X][Sn][Ny]ja",
 };
 
-Form noun(WordClass word_class, Case c, Number n) {
-    Form f;
-    f.word_class = word_class;
-    f.grammatical_case = c;
-    f.number = n;
-    return f;
-}
+Form noun(WordClass word_class, Case c, Number n) { return testing::case_labels(word_class, c, n); }
 
 Form verb(Mood mood, Tense tense, Person person, Number number, bool negative) {
-    Form f;
-    f.word_class = WordClass::Verb;
-    f.mood = mood;
-    f.tense = tense;
-    f.person = person;
-    f.number = number;
-    if (negative) f.negative = Negative::Yes;
-    return f;
+    return testing::verb_labels(WordClass::Verb, mood, tense, person, number, negative);
 }
 
 // The forms of the cell with exactly these labels, joined as the front ends
 // join them; "-" when the table has no such cell.
 std::string cell(const InflectionTable& table, const Form& labels) {
-    for (const auto& section : table.sections) {
-        for (const auto& row : section.rows) {
-            for (const auto& c : row.cells) {
-                if (c.form != labels) continue;
-                std::string forms;
-                for (const auto& form : c.forms) forms += (forms.empty() ? "" : ", ") + form;
-                return forms;
-            }
-        }
-    }
-    return "-";
+    const paradigm::TableCell* found = testing::find_cell(table, labels);
+    if (!found) return "-";
+    std::string forms;
+    for (const auto& form : found->forms) forms += (forms.empty() ? "" : ", ") + form;
+    return forms;
 }
 
 std::uint64_t no_use(std::string_view) { return 0; }

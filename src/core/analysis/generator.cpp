@@ -126,6 +126,7 @@ private:
             return true;
         }
         path.tag_past_base = true;
+        if (rules_.tag_allowed && !rules_.tag_allowed(symbol)) return false;
         if (after_clitic && symbol.starts_with("[E")) return true;
         if (symbol.starts_with("[B") || symbol.starts_with("[D") || symbol == "[Xp]") return false;
         if (symbol.starts_with("[O")) return rules_.possessives && suffix_allowed();

@@ -35,6 +35,9 @@ struct GenerationRules {
     // holds of the analysis written so far (on the forms that need them):
     // the other paths would multiply the walk many times over.
     std::function<bool(std::string_view analysis)> suffix_after;
+    // When set, a tag past the base form is written only where this holds
+    // of it: a walk for one form ("[Sn]", "[Nm]") leaves the others at once.
+    std::function<bool(std::string_view tag)> tag_allowed;
     // Bounds on one walk: transitions taken, path length, forms found.
     std::uint32_t max_steps = 400000;
     std::size_t max_depth = 200;

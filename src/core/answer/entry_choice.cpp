@@ -25,15 +25,6 @@ bool nothing_begins_with(const Dictionary& dictionary, std::string_view query, c
            morphology::search_inflections(dictionary, query, 1).empty();
 }
 
-// The word class a part of speech of the entries names, for the particles a
-// lexicalised form is.
-analysis::WordClass particle_class(std::string_view pos) {
-    if (pos == "adv") return analysis::WordClass::Adverb;
-    if (pos == "postp" || pos == "prep") return analysis::WordClass::Adposition;
-    if (pos == "conj") return analysis::WordClass::Conjunction;
-    return analysis::WordClass::None;
-}
-
 bool is_own_spelling(std::string_view listed, std::string_view headword) {
     return headword == listed || headword == lower_case_first(listed);
 }
@@ -47,7 +38,7 @@ void put_lexicalised_reading_first(const Dictionary& dictionary, EntryChoice& ch
     if (!record) return;
     analysis::WordClass word_class = analysis::WordClass::None;
     for (const auto& group : record->groups) {
-        word_class = particle_class(group.pos);
+        word_class = morphology::particle_class(group.pos);
         if (word_class != analysis::WordClass::None) break;
     }
     if (word_class == analysis::WordClass::None) return;

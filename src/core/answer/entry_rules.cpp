@@ -76,21 +76,30 @@ std::optional<Chosen> headword_as_written(const RuleInput& in) {
     return entry_of(std::string(in.listed));
 }
 
+// Whether the entry leads with a conjunction's meanings ("sillä": "for").
+bool leads_as_conjunction(const format::GlossRecord& record) {
+    return !record.groups.empty() &&
+           morphology::particle_class(record.groups.front().pos) == analysis::WordClass::Conjunction;
+}
+
 // A headword that is only ever an inflected form of other words keeps its
 // own entry when that entry starts with a meaning of its own ("esimerkiksi":
 // "for example"), not with the form it is ("tiedot": "nominative plural of
 // tieto"); the data build puts such a meaning first. A pronoun's forms are
-// read as the pronoun ("sillä": "with it", not the source's "intention").
+// read as the pronoun ("sitä": "it", "tässä": "in this"; the sense "here"
+// is given by the pronoun's entry), unless the word's entry leads as a
+// conjunction ("sillä": "for").
 // Whatever the capital it is written with ("Lisäksi" at the start of a
 // sentence); an entry that only repeats the word's name ("sai": "sai") says
 // nothing of its own.
 std::optional<Chosen> lexicalised_form(const RuleInput& in) {
-    if (in.readings.empty() || in.readings.front().form.word_class == analysis::WordClass::Pronoun) return std::nullopt;
+    if (in.readings.empty()) return std::nullopt;
     const auto own = own_headword(in);
     if (!own) return std::nullopt;
     if (std::ranges::any_of(in.readings, [&](const Reading& r) { return r.lemma == *own; })) return std::nullopt;
     const auto record = in.dictionary.gloss_record(*own);
     if (!record) return std::nullopt;
+    if (in.readings.front().form.word_class == analysis::WordClass::Pronoun && !leads_as_conjunction(*record)) return std::nullopt;
     const auto first = format::first_meaning(*record);
     if (!first || *first == *own || names_form_of_reading(*first, in.readings)) return std::nullopt;
     return entry_of(*own);

@@ -83,8 +83,11 @@ bool infinitive_after_modal(std::vector<Reading>& readings) {
     return true;
 }
 
-// "ei hän ole", "en minäkään tiedä": a word or two may stand between.
-constexpr std::size_t kWordsBetween = 2;
+// "ei hän ole", "eivät mitenkään hurjan hyvin kävisi": up to four words
+// may stand between a negation verb and its verb; "voit myös piilottaa":
+// a word or two between a modal verb and its infinitive.
+constexpr std::size_t kWordsBeforeConnegative = 4;
+constexpr std::size_t kWordsBeforeInfinitive = 2;
 
 }  // namespace
 
@@ -95,10 +98,10 @@ void NeighbourRules::read(std::vector<Reading>& readings) {
         return;
     }
     if (negation_) {
-        if (connegative_after_negation(*negation_, readings) || ++since_negation_ > kWordsBetween) negation_.reset();
+        if (connegative_after_negation(*negation_, readings) || ++since_negation_ > kWordsBeforeConnegative) negation_.reset();
         // "en voi tehdä": the connegative may be a modal verb's.
     } else if (modal_) {
-        if (infinitive_after_modal(readings) || ++since_modal_ > kWordsBetween) modal_ = false;
+        if (infinitive_after_modal(readings) || ++since_modal_ > kWordsBeforeInfinitive) modal_ = false;
     }
     if (!readings.empty() && is_modal(readings.front())) {
         modal_ = true;

@@ -3,9 +3,10 @@
 // the order they are tried, each with its example words:
 //
 //   after a negation verb   en ole, ei voi, emme tehneet, älä tee, ei hän
-//                           ole: the first verb within two words after it
-//                           is the connegative, told as negative, not as
-//                           the command or the person it is spelt like
+//                           ole, eivät mitenkään hurjan hyvin kävisi: the
+//                           first verb within four words after it is the
+//                           connegative, told as negative, not as the
+//                           command or the person it is spelt like
 //
 //   after a modal verb      voit piilottaa, haluan tehdä, täytyy myös
 //                           lukea: the first infinitive of the first verb

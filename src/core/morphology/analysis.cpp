@@ -7,6 +7,7 @@
 
 #include "base/text.hpp"
 #include "core/analysis/form_text.hpp"
+#include "core/analysis/generator.hpp"
 
 namespace lomperi::morphology {
 namespace {
@@ -38,9 +39,38 @@ bool is_particle_as_written(const Dictionary& dictionary, const Reading& reading
     if (!particle || !is_basic_form(reading) || reading.lemma != lower_case_first(word)) return false;
     const auto record = dictionary.gloss_record(reading.lemma);
     if (!record) return false;
-    return std::ranges::any_of(record->groups, [](const format::PosGroup& group) {
-        return group.pos == "adv" || group.pos == "postp" || group.pos == "prep" || group.pos == "conj";
-    });
+    return std::ranges::any_of(record->groups,
+                               [](const format::PosGroup& group) { return particle_class(group.pos) != WordClass::None; });
+}
+
+// A plural-only word ("kasvot": face, "häät": wedding) is read as forms of
+// a singular ("kasvo") that has no entry: the word is its nominative
+// plural, when that is a headword.
+std::optional<std::string> plural_headword(const Dictionary& dictionary, const Reading& reading) {
+    const analysis::Form& form = reading.form;
+    if (form.number != analysis::Number::Plural || form.word_class != WordClass::Noun) return std::nullopt;
+    if (reading.compound_parts != 1 || reading.derivations != 0 || has_entry(dictionary, reading)) return std::nullopt;
+    analysis::GenerationRules rules;
+    rules.class_tag = "[Ln]";
+    rules.tag_allowed = [](std::string_view tag) {
+        if (tag.starts_with("[S")) return tag == "[Sn]";
+        if (tag.starts_with("[N")) return tag == "[Nm]";
+        return !tag.starts_with("[X") && !tag.starts_with("[R");
+    };
+    rules.max_forms = 8;
+    for (const auto& generated : analysis::generate_forms(dictionary.analyser, reading.lemma, rules).forms) {
+        if (dictionary.glosses.get(generated.form)) return generated.form;
+    }
+    return std::nullopt;
+}
+
+void lead_to_plural_headword(const Dictionary& dictionary, Reading& reading) {
+    auto plural = plural_headword(dictionary, reading);
+    if (!plural) return;
+    for (auto& part : reading.parts) {
+        if (part.lemma == reading.lemma) part.lemma = *plural;
+    }
+    reading.lemma = std::move(*plural);
 }
 
 std::uint16_t lemma_rank(const Dictionary& dictionary, const Reading& reading) {
@@ -91,11 +121,19 @@ private:
 
 }  // namespace
 
+WordClass particle_class(std::string_view pos) {
+    if (pos == "adv") return WordClass::Adverb;
+    if (pos == "postp" || pos == "prep") return WordClass::Adposition;
+    if (pos == "conj") return WordClass::Conjunction;
+    return WordClass::None;
+}
+
 std::vector<Reading> analyse_afresh(const Dictionary& dictionary, std::string_view word) {
     if (!dictionary.analyser.available()) return {};
     const analysis::Analyser& analyser = dictionary.analyser;
     std::vector<Reading> readings = analysis::readings_of(word, analyser.raw_analyses(word),
                                                 [&](std::string_view stem) { return analyser.raw_analyses(stem); });
+    for (Reading& reading : readings) lead_to_plural_headword(dictionary, reading);
     const bool capital = starts_with_capital(word);
     // A present indicative spelt like a past or an imperative of the same
     // verb ("voi", "voivat", "saa") is far more common than either.

@@ -13,8 +13,9 @@ namespace lomperi::morphology {
 // At most this many readings are kept of a word.
 inline constexpr std::size_t kMaxReadings = 16;
 
-// The readings of `word`, best first: a lemma with an entry before one
-// without; a name's reading after a common word's when the word was not
+// The readings of `word`, best first (a plural-only word's forms read as
+// forms of its plural headword, "kasvoissa" of "kasvot"): a lemma with an
+// entry before one without; a name's reading after a common word's when the word was not
 // written with a capital; fewer compound parts, fewer derivations; a form of
 // a rare case or with a possessive suffix after a plainer one; then the
 // lemma whose forms are used more; then the analyser's order. Empty without
@@ -23,6 +24,10 @@ inline constexpr std::size_t kMaxReadings = 16;
 std::vector<analysis::Reading> analyse(const Dictionary& dictionary, std::string_view word);
 // The same, found afresh.
 std::vector<analysis::Reading> analyse_afresh(const Dictionary& dictionary, std::string_view word);
+
+// The word class of a particle that a part of speech of the entries names
+// ("adv", "postp", "prep", "conj"); None for any other.
+analysis::WordClass particle_class(std::string_view pos);
 
 // Whether the reading's lemma is a headword with an entry.
 bool has_entry(const Dictionary& dictionary, const analysis::Reading& reading);

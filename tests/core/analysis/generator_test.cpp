@@ -59,6 +59,13 @@ TEST(Generator, FindsTheFormsOfTheWordOnlyUnderItsRules) {
     }
 }
 
+TEST(Generator, LeavesThePathsOfTagsItIsNotAllowed) {
+    const Opened opened = open(lexicon(kLexicon));
+    GenerationRules rules;
+    rules.tag_allowed = [](std::string_view tag) { return !tag.starts_with("[S") || tag == "[Sine]"; };
+    EXPECT_EQ(forms(generate_forms(opened.analyser, "talo", rules)), std::vector<std::string>{"talossa"});
+}
+
 TEST(Generator, GivesTheAnalysisOfEachForm) {
     const Opened opened = open(lexicon(kLexicon));
     const Generation generation = generate_forms(opened.analyser, "talo", {});

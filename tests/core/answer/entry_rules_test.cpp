@@ -42,8 +42,10 @@ const std::vector<Expected>& examples() {
         {"talot", "lemma with entry", "talo"},
         // Its own entry says more than the form: shown after the lemma's.
         {"tiedot", "lemma with entry", "tieto", "tiedot"},
-        // A pronoun's form is the pronoun, whatever the source says of it.
-        {"sillä", "lemma with entry", "se", "sillä"},
+        // A pronoun's form is the pronoun, whatever the source says of it,
+        {"sitä", "lemma with entry", "se", "sitä"},
+        // unless the word's entry leads as a particle (a conjunction).
+        {"sillä", "lexicalised form", "sillä"},
         {"sumennus", "derived word", "sumennus", std::nullopt, true},
         {"yläpalkki", "compound", "yläpalkki", std::nullopt, true},
         {"zorro", "analysed, no entry", std::nullopt},

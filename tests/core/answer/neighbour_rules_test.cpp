@@ -32,10 +32,11 @@ TEST(NeighbourRules, AfterANegationVerbItsVerbIsTheConnegative) {
     const std::vector<std::pair<std::vector<std::string>, std::string>> rows = {
         {{"ole"}, "imperative, present, 2sg"},
         {{"en", "ole"}, "negative"},
-        // A word or two may stand between.
+        // Up to four words may stand between.
         {{"en", "minä", "ole"}, "negative"},
         {{"en", "minä", "talo", "ole"}, "negative"},
-        {{"en", "minä", "talo", "kissa", "ole"}, "imperative, present, 2sg"},
+        {{"en", "minä", "talo", "kissa", "hyvä", "ole"}, "negative"},
+        {{"en", "minä", "talo", "kissa", "hyvä", "kirja", "ole"}, "imperative, present, 2sg"},
         // The command's negation takes the command's connegative.
         {{"älä", "ole"}, "imperative, negative"},
         // The negation is taken by its verb: a second verb is read as itself.

@@ -5,7 +5,11 @@
 //
 //   headword as written   kissa, talo: the word is its own best reading
 //   lexicalised form      esimerkiksi, Lisäksi: a form of another word
-//                         whose own entry says something of its own
+//                         whose own entry says something of its own;
+//                         sillä: a pronoun's form whose entry leads as a
+//                         conjunction; varsinkin, lopulta: a case form
+//                         whose entry the data build leads with its
+//                         meanings as a particle
 //   lemma with entry      talossa → talo; tiedot → tieto, then tiedot's own
 //   derived word          tuettu → tukea's meanings under tuettu
 //   compound              yläpalkki → ylä + palkki, each part's entry

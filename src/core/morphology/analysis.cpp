@@ -199,6 +199,20 @@ void add_linked(const Dictionary& dictionary, NoteLine& line, const std::string&
     if (dictionary.glosses.get(word)) line.links.push_back({word, start, line.text.size()});
 }
 
+// The first meaning of the headword's entry; a particle's, of the group of
+// its class ("varsinkin" as an adverb: "especially", not the form of varsi
+// its entry names first).
+std::string meaning_as(const Dictionary& dictionary, std::string_view headword, WordClass word_class) {
+    const auto record = dictionary.gloss_record(headword);
+    if (!record) return {};
+    for (const auto& group : record->groups) {
+        if (word_class != WordClass::None && particle_class(group.pos) == word_class && !group.meanings.empty()) {
+            return group.meanings.front();
+        }
+    }
+    return format::first_meaning(*record).value_or("");
+}
+
 NoteLine reading_line(const Dictionary& dictionary, std::string_view word, const Reading& reading) {
     NoteLine line{std::string(word) + " = ", {}};
     add_linked(dictionary, line, reading.lemma);
@@ -227,7 +241,7 @@ NoteLine reading_line(const Dictionary& dictionary, std::string_view word, const
     // The meaning of the lemma, or of the word a derived lemma without an entry comes from.
     const bool derived = !has_entry(dictionary, reading) && reading.derivations > 0 && !reading.parts.empty();
     const std::string& described = derived ? reading.parts.front().lemma : reading.lemma;
-    if (const std::string meaning = short_meaning(first_meaning(dictionary, described)); !meaning.empty()) {
+    if (const std::string meaning = short_meaning(meaning_as(dictionary, described, reading.form.word_class)); !meaning.empty()) {
         line.text += " (\u201c" + meaning + "\u201d)";
     }
     return line;

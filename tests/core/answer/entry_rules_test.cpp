@@ -35,6 +35,8 @@ const std::vector<Expected>& examples() {
         {"esimerkiksi", "lexicalised form", "esimerkiksi"},
         // Whatever its capital, as at the start of a sentence.
         {"Esimerkiksi", "lexicalised form", "esimerkiksi"},
+        // A case form whose entry leads as a particle is that particle.
+        {"varsinkin", "lexicalised form", "varsinkin"},
         // An entry that only repeats its name says nothing: the lemma's.
         {"sai", "lemma with entry", "saada"},
         {"talossa", "lemma with entry", "talo"},
@@ -82,6 +84,12 @@ TEST(EntryRules, TheFirstReadingIsOfTheWordShown) {
     EXPECT_EQ(lexicalised.readings.front().lemma, "esimerkiksi");
     EXPECT_EQ(lexicalised.readings.front().form.word_class, analysis::WordClass::Adverb);
     EXPECT_EQ(lexicalised.readings.size(), 2u) << "the reading as a form stays, second";
+
+    const EntryChoice particle = choose_entry(dict, "varsinkin");
+    ASSERT_FALSE(particle.readings.empty());
+    EXPECT_EQ(particle.readings.front().form.word_class, analysis::WordClass::Adverb);
+    ASSERT_TRUE(particle.record && !particle.record->groups.empty());
+    EXPECT_EQ(particle.record->groups.front().pos, "adv");
 
     const EntryChoice voi = choose_entry(dict, "voi");
     ASSERT_EQ(voi.readings.size(), 3u);
@@ -133,6 +141,18 @@ TEST(Answer, EachDetailAddsWhatItNames) {
     const std::string text = answer_text(entry, 60, false);
     EXPECT_LT(text.find("tiedot = tieto"), text.find("knowledge")) << text;
     EXPECT_LT(text.find("knowledge"), text.find("information")) << text;
+}
+
+// A lexicalised particle is told by its meaning as that particle, in its
+// analysis line, its first meaning and its entry, not by the form it was.
+TEST(Answer, ALexicalisedParticleIsToldAsTheParticle) {
+    const auto& dict = analysed_dictionary().dict;
+    const Answer particle = answer(dict, "varsinkin", Detail::Entry);
+    EXPECT_EQ(particle.meaning, "especially");
+    ASSERT_FALSE(particle.choice.notes.empty());
+    EXPECT_EQ(particle.choice.notes.front().text, "varsinkin = varsinkin: basic form (\u201cespecially\u201d)");
+    const std::string text = answer_text(particle, 60, false);
+    EXPECT_LT(text.find("- especially"), text.find("- instructive plural")) << text;
 }
 
 TEST(Answer, AWordWithoutEntryHasNoMeaningAndNoText) {

@@ -51,6 +51,18 @@ bool names_form_of_reading(std::string_view meaning, const std::vector<Reading>&
     });
 }
 
+// Whether every meaning of the headword's entry only names the form the word
+// is of one of its readings' words ("pidettävä": "present passive
+// participle of pitää", "... of pidetä").
+bool only_names_forms_of_readings(const Dictionary& dictionary, std::string_view headword,
+                                  const std::vector<Reading>& readings) {
+    const auto record = dictionary.gloss_record(headword);
+    if (!record) return true;
+    return std::ranges::all_of(record->groups, [&](const format::PosGroup& group) {
+        return std::ranges::all_of(group.meanings, [&](const std::string& m) { return names_form_of_reading(m, readings); });
+    });
+}
+
 Chosen entry_of(std::string headword, ListFocus focus = ListFocus::Matches) {
     Chosen chosen;
     chosen.headword = std::move(headword);
@@ -184,7 +196,7 @@ std::optional<std::string_view> described_verb(const RuleInput& in, std::string_
     if (top.form.participle == analysis::Participle::None || top.parts.empty()) return std::nullopt;
     const std::string_view verb = top.parts.front().lemma;
     if (verb == headword || !in.dictionary.glosses.get(verb)) return std::nullopt;
-    if (!only_describes_form_of(in.dictionary, headword, verb)) return std::nullopt;
+    if (!only_names_forms_of_readings(in.dictionary, headword, in.readings)) return std::nullopt;
     return verb;
 }
 

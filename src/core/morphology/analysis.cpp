@@ -8,6 +8,7 @@
 #include "base/text.hpp"
 #include "core/analysis/form_text.hpp"
 #include "core/analysis/generator.hpp"
+#include "core/morphology/form_wordings.hpp"
 
 namespace lomperi::morphology {
 namespace {
@@ -213,6 +214,18 @@ std::string meaning_as(const Dictionary& dictionary, std::string_view headword, 
     return format::first_meaning(*record).value_or("");
 }
 
+// The meaning a reading's line gives its word: a participle whose entry
+// only names its form ("pidettävä": "present passive participle of pitää")
+// is told by its verb's.
+std::string told_meaning(const Dictionary& dictionary, std::string_view headword, const Reading& reading) {
+    std::string meaning = meaning_as(dictionary, headword, reading.form.word_class);
+    if (reading.form.participle == analysis::Participle::None || reading.parts.empty() || !read_form_of_meaning(meaning)) {
+        return meaning;
+    }
+    std::string verbs = first_meaning(dictionary, reading.parts.front().lemma);
+    return verbs.empty() ? meaning : verbs;
+}
+
 NoteLine reading_line(const Dictionary& dictionary, std::string_view word, const Reading& reading) {
     NoteLine line{std::string(word) + " = ", {}};
     add_linked(dictionary, line, reading.lemma);
@@ -241,7 +254,7 @@ NoteLine reading_line(const Dictionary& dictionary, std::string_view word, const
     // The meaning of the lemma, or of the word a derived lemma without an entry comes from.
     const bool derived = !has_entry(dictionary, reading) && reading.derivations > 0 && !reading.parts.empty();
     const std::string& described = derived ? reading.parts.front().lemma : reading.lemma;
-    if (const std::string meaning = short_meaning(meaning_as(dictionary, described, reading.form.word_class)); !meaning.empty()) {
+    if (const std::string meaning = short_meaning(told_meaning(dictionary, described, reading)); !meaning.empty()) {
         line.text += " (\u201c" + meaning + "\u201d)";
     }
     return line;

@@ -30,7 +30,8 @@ const std::vector<Expected>& examples() {
     static const std::vector<Expected> rows = {
         {"kissa", "headword as written", "kissa"},
         {"talo", "headword as written", "talo"},
-        // A participle whose entry only names its form shows its verb.
+        // A participle whose entry only names its form shows its verb (the
+        // first reading's, though the entry names the other's too).
         {"määritelty", "headword as written", "määrittää"},
         {"esimerkiksi", "lexicalised form", "esimerkiksi"},
         // Whatever its capital, as at the start of a sentence.
@@ -153,6 +154,15 @@ TEST(Answer, ALexicalisedParticleIsToldAsTheParticle) {
     EXPECT_EQ(particle.choice.notes.front().text, "varsinkin = varsinkin: basic form (\u201cespecially\u201d)");
     const std::string text = answer_text(particle, 60, false);
     EXPECT_LT(text.find("- especially"), text.find("- instructive plural")) << text;
+}
+
+// A participle whose entry only names its form is told by its verb's
+// meaning in its analysis line too.
+TEST(Answer, AParticiplesLineGivesItsVerbsMeaning) {
+    const Answer participle = answer(testing::analysed_dictionary().dict, "määritelty", Detail::Notes);
+    ASSERT_FALSE(participle.choice.notes.empty());
+    const std::string& line = participle.choice.notes.front().text;
+    EXPECT_NE(line.find("\u201cdefine\u201d"), std::string::npos) << line;
 }
 
 TEST(Answer, AWordWithoutEntryHasNoMeaningAndNoText) {

@@ -21,10 +21,10 @@ using morphology::Dictionary;
 bool only_describes_form_of(const Dictionary& dictionary, std::string_view headword, std::string_view lemma) {
     const auto record = dictionary.gloss_record(headword);
     if (!record) return true;
-    const std::string of_lemma = " of " + std::string(lemma);
     for (const auto& group : record->groups) {
         for (const auto& meaning : group.meanings) {
-            if (meaning.find(of_lemma) == std::string::npos) return false;
+            const auto named = morphology::read_form_of_meaning(meaning);
+            if (!named || named->word != lemma) return false;
         }
     }
     return true;

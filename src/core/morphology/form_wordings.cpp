@@ -12,7 +12,16 @@ std::optional<FormOfMeaning> read_form_of_meaning(std::string_view meaning) {
     constexpr std::string_view kOf = " of ";
     constexpr std::string_view kWith = " with the ";
     const std::size_t of = meaning.rfind(kOf);
-    if (of == std::string_view::npos || of == 0) return std::nullopt;
+    if (of == 0) return std::nullopt;
+    if (of == std::string_view::npos) {
+        // The basic form with its suffixes: "silmä with the first-person
+        // singular possessive suffix".
+        const std::size_t with = meaning.find(kWith);
+        if (with == std::string_view::npos || with == 0) return std::nullopt;
+        const std::string_view word = meaning.substr(0, with);
+        if (word.find(' ') != std::string_view::npos) return std::nullopt;
+        return FormOfMeaning{{}, word, meaning.substr(with)};
+    }
     std::string_view word = meaning.substr(of + kOf.size());
     const std::size_t with = word.find(kWith);
     const std::string_view suffixes = with == std::string_view::npos ? std::string_view{} : word.substr(with);

@@ -17,7 +17,9 @@ std::string form_of_meaning(std::string_view what, std::string_view word);
 // Such a meaning read back: "inessive singular of talo with the clitic
 // -kin" names the form "inessive singular" of the word "talo", then its
 // suffixes. The word is the one after the last "of", up to its suffixes
-// (" with the ..."); nothing when that is no single word.
+// (" with the ..."), or without an "of" the one before them ("silmä with
+// the first-person singular possessive suffix"); nothing when that is no
+// single word.
 struct FormOfMeaning {
     std::string_view form;
     std::string_view word;

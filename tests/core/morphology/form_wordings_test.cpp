@@ -31,6 +31,13 @@ TEST(FormWordings, AFormsMeaningNamesItsWordAndSuffixes) {
     EXPECT_EQ(read->word, "talo");
     EXPECT_EQ(read->suffixes, " with the clitic -kin");
     EXPECT_FALSE(read_form_of_meaning("of talo"));
+
+    const auto basic = read_form_of_meaning("silmä with the first-person singular possessive suffix");
+    ASSERT_TRUE(basic);
+    EXPECT_EQ(basic->form, "");
+    EXPECT_EQ(basic->word, "silmä");
+    EXPECT_FALSE(read_form_of_meaning("a man with the hat"));
+    EXPECT_FALSE(read_form_of_meaning("with the hat"));
 }
 
 }  // namespace

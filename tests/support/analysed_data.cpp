@@ -50,6 +50,7 @@ TestDictionary fresh_analysed_dictionary() {
         {{"kirjoja", {"kirja"}}, {"Esimerkiksi", {"esimerkki"}}},
         lexicon({
             "[Ln][Xp]esimerkki[X]esimerki[Str][Ny]ksi",
+            "[Ln][Xp]esimerkki[X]esimerki[Str][Ny]ksi[Fkin][Ef]kin",
             "[Ln][Xp]esimerkki[X]esimerkki[Sn][Ny]",
             "[Ll][Xp]hyvä[X]hyvä[Sn][Ny]",
             "[Ln][Xp]kasvo[X]kasvo[Sine][Nm]issa",

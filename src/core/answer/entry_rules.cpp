@@ -72,12 +72,28 @@ Chosen entry_of(std::string headword, ListFocus focus = ListFocus::Matches) {
 
 bool has_own_entry(const RuleInput& in) { return in.dictionary.glosses.get(in.listed).has_value(); }
 
-// The word's own headword: as written, or in lower case when only that is one.
+// The word without the clitics its first reading ends in ("kotonakin":
+// kotona), when that is a headword.
+std::optional<std::string> headword_without_clitics(const RuleInput& in) {
+    if (in.readings.empty()) return std::nullopt;
+    std::size_t clitic_bytes = 0;
+    const auto& morphs = in.readings.front().morphs;
+    for (auto morph = morphs.rbegin(); morph != morphs.rend() && !morph->form.clitics.empty(); ++morph) {
+        clitic_bytes += morph->text.size();
+    }
+    if (clitic_bytes == 0 || clitic_bytes >= in.listed.size()) return std::nullopt;
+    std::string stem = lower_case_first(in.listed.substr(0, in.listed.size() - clitic_bytes));
+    if (!in.dictionary.glosses.get(stem)) return std::nullopt;
+    return stem;
+}
+
+// The word's own headword: as written, in lower case when only that is one,
+// or without its clitics.
 std::optional<std::string> own_headword(const RuleInput& in) {
     if (has_own_entry(in)) return std::string(in.listed);
     std::string lower = lower_case_first(in.listed);
-    if (lower == in.listed || !in.dictionary.glosses.get(lower)) return std::nullopt;
-    return lower;
+    if (lower != in.listed && in.dictionary.glosses.get(lower)) return lower;
+    return headword_without_clitics(in);
 }
 
 // The word's best reading is the word itself: its basic form, or no reading

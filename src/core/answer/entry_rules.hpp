@@ -5,7 +5,8 @@
 //
 //   headword as written   kissa, talo: the word is its own best reading
 //   lexicalised form      esimerkiksi, Lisäksi: a form of another word
-//                         whose own entry says something of its own;
+//                         whose own entry says something of its own, also
+//                         with a clitic (kotonakin: kotona);
 //                         sillä: a pronoun's form whose entry leads as a
 //                         conjunction; varsinkin, lopulta: a case form
 //                         whose entry the data build leads with its

@@ -34,8 +34,9 @@ const std::vector<Expected>& examples() {
         // first reading's, though the entry names the other's too).
         {"määritelty", "headword as written", "määrittää"},
         {"esimerkiksi", "lexicalised form", "esimerkiksi"},
-        // Whatever its capital, as at the start of a sentence.
+        // Whatever its capital, as at the start of a sentence, and with a clitic.
         {"Esimerkiksi", "lexicalised form", "esimerkiksi"},
+        {"esimerkiksikin", "lexicalised form", "esimerkiksi"},
         // A case form whose entry leads as a particle is that particle.
         {"varsinkin", "lexicalised form", "varsinkin"},
         // An entry that only repeats its name says nothing: the lemma's.

@@ -197,6 +197,13 @@ std::optional<ForgivenQuery> forgive_query(const Dictionary& dictionary, std::st
     // varying or splitting it would grow with a paste.
     if (query.empty() || query.size() > kMaxKeyBytes || reaches_entry(dictionary, query)) return std::nullopt;
     const auto spellings = lower_case_spellings(query);
+    // A name the analyser reads as written ("Heinäveden": of Heinävesi) is
+    // that name, not the common word spelt alike in lower case.
+    if (!spellings.empty() && std::ranges::any_of(analyse(dictionary, query), [&](const analysis::Reading& r) {
+            return lower_case_first(r.lemma) != r.lemma && has_entry(dictionary, r);
+        })) {
+        return std::nullopt;
+    }
     for (const auto& spelling : spellings) {
         if (reaches_entry(dictionary, spelling)) return ForgivenQuery{spelling, fmt::format("{} → {}", query, spelling), {}};
     }

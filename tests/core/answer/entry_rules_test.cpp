@@ -42,6 +42,8 @@ const std::vector<Expected>& examples() {
         // An entry that only repeats its name says nothing: the lemma's.
         {"sai", "lemma with entry", "saada"},
         {"talossa", "lemma with entry", "talo"},
+        // A name the analyser reads as written is no other spelling of a word.
+        {"Heinäveden", "lemma with entry", "Heinävesi"},
         // Its own entry only names the form: nothing after the lemma's.
         {"talot", "lemma with entry", "talo"},
         // Its own entry says more than the form: shown after the lemma's.

@@ -120,8 +120,15 @@ TEST(Analysis, TheFirstMeaningIsTheEverydayOne) {
         {"on", "olla", "be"},               {"kaikki", "kaikki", "all"},
         {"sama", "sama", "same"},           {"nämä", "nämä", "these"},
         {"jälkeen", "jälkeen", "after"},    {"ilman", "ilman", "without"},
-        {"liian", "liian", "too"},          {"sillä", "se", "that"},
+        {"liian", "liian", "too"},          {"sillä", "sillä", "for"},
         {"valinta", "valinta", "choice"},   {"sisällä", "sisällä", "inside"},
+        // Lexicalised particles the analyser reads only as case forms.
+        {"varsinkin", "varsinkin", "especially"}, {"lopulta", "lopulta", "at last"},
+        {"välillä", "välillä", "at times"},  {"kotonakin", "kotona", "home"},
+        // A plural-only word; a possessive form whose entry names the form.
+        {"kasvoissa", "kasvot", "face"},    {"silmäni", "silmä", "eye"},
+        // A name is no compound of its parts.
+        {"Heinäveden", "Heinävesi", "a place name"},
         // A participle whose own entry only names its form: the verb's meaning.
         {"määritelty", "määrittää", "determine"},
         {"käytettävissä", "käyttää", "use"},

@@ -111,6 +111,24 @@ TEST(Assembly, NamesTheDictionaryLacksAreToldByTheirKind) {
     EXPECT_TRUE(has_pair(assembly, {"Virtaselle", "Virtanen"}));
 }
 
+// A place name whose parts are words is the place, not a compound of them;
+// the common noun spelt alike in lower case is the compound.
+TEST(Assembly, ANameIsToldByItsKindNotSplitIntoParts) {
+    AssemblyInput input;
+    input.dictionary = {{"he", {{"pron", {"they"}}}},
+                        {"heinä", {{"noun", {"hay"}}}},
+                        {"kiuru", {{"noun", {"lark"}}}},
+                        {"vesi", {{"noun", {"water"}}}}};
+    input.listed = {"Heinä", "Heinävedellä", "Kiuruvedellä"};
+    const auto assembly = assemble(std::move(input), [] { return fixture_analyzer(); });
+    for (const char* place : {"Heinävesi", "Kiuruvesi"}) {
+        ASSERT_TRUE(assembly.entries.contains(place)) << place;
+        EXPECT_EQ(assembly.entries.at(place), (std::vector<PosGroup>{{"name", {"a place name"}}})) << place;
+    }
+    ASSERT_TRUE(assembly.entries.contains("heinävesi"));
+    EXPECT_EQ(assembly.entries.at("heinävesi"), (std::vector<PosGroup>{{"noun", {"compound of heinä + vesi"}}}));
+}
+
 TEST(Assembly, TheNumberOfThreadsChangesNothing) {
     const auto one = assemble_fixture(kMaxFormEntries, 1);
     const auto three = assemble_fixture(kMaxFormEntries, 3);
@@ -124,6 +142,36 @@ TEST(Assembly, GeneratedEntriesAreLimitedMostFrequentFirst) {
     EXPECT_TRUE(assembly.entries.contains("parempi"));
     EXPECT_FALSE(assembly.entries.contains("talossa"));
     EXPECT_FALSE(assembly.entries.contains("lukeva"));
+}
+
+// A headword whose meanings are all inverted and that voikko reads only as
+// a form of another word is told as that form first, unless it is a case
+// form whose meanings make it a particle of its own: a lexicalised adverb
+// keeps them first.
+TEST(Assembly, InvertedOnlyFormsLeadWithTheirFormUnlessLexicalisedParticles) {
+    AssemblyInput input;
+    input.dictionary = {
+        {"tieto", {{"noun", {"knowledge"}}}},
+        {"tiedot", {{"noun", {"information"}}}},
+        {"varsi", {{"noun", {"shaft"}}}},
+        {"varsinkin", {{"adv", {"especially"}}}},
+        {"erityinen", {{"adj", {"special"}}}},
+        {"erityisen", {{"adv", {"especially"}}}},
+    };
+    input.listed = {"tiedot", "varsinkin", "erityisen"};
+    input.inverted_only = {"tiedot", "varsinkin", "erityisen"};
+    input.everyday_particles = {"varsinkin", "erityisen"};
+    const auto assembly = assemble(std::move(input), [] { return fixture_analyzer(); });
+    const std::vector<std::pair<std::string, std::string>> rows{
+        {"tiedot", "nominative plural of tieto"},
+        {"varsinkin", "especially"},
+        // An adjective's genitive as a degree word is a form of the adjective.
+        {"erityisen", "genitive singular of erityinen"},
+    };
+    for (const auto& [headword, first] : rows) {
+        ASSERT_TRUE(assembly.entries.contains(headword)) << headword;
+        EXPECT_EQ(assembly.entries.at(headword).front().meanings.front(), first) << headword;
+    }
 }
 
 TEST(WordCase, AllCapitalDuplicatesAreDropped) {

@@ -144,6 +144,19 @@ TEST(GlossMerge, TheEverydayMeaningComesFirst) {
     EXPECT_FALSE(merged.inverted_only.contains("aika"));
 }
 
+// A headword of inverted meanings only, one of them a particle's in an
+// everyday English word, may be a lexicalised particle; a rare English word
+// ("athwart") is no sign of one.
+TEST(GlossMerge, EverydayParticlesAreThoseWithAParticlesMeaningInEverydayEnglish) {
+    GlossMerger merger([](std::string_view english) -> std::size_t { return english == "athwart" ? 2 : 0; });
+    merger.add_inverted_record({"especially", "adv", {{"varsinkin", {}}}});
+    merger.add_inverted_record({"athwart", "adv", {{"sivulla", {}}}});
+    merger.add_inverted_record({"information", "n", {{"tiedot", {}}}});
+    merger.add_record({"lisäksi", "adv", {{"besides", {}}}});
+    const auto merged = merger.merged();
+    EXPECT_EQ(merged.everyday_particles, (std::set<std::string>{"varsinkin"}));
+}
+
 TEST(GlossMerge, EvidenceOfUseLeadsWithTheEverydaySenseOnAClearMargin) {
     const std::vector<DictdRecord> english_finnish{
         {"state", "n", {{"tila", {}}, {"osavaltio, valtio", {}}}},

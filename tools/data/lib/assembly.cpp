@@ -160,7 +160,21 @@ struct Context {
     const FormTable& table;
     const std::unordered_map<std::string_view, std::size_t>& rank;
     const std::set<std::string>& inverted_only;
+    const std::set<std::string>& everyday_particles;
 };
+
+// A word voikko reads only as case forms of nouns and adjectives ("varsinkin":
+// the instructive plural of varsi with -kin; "lopulta": the ablative of
+// loppu), never as the particle its meanings make it. An adjective's
+// genitive is not one: any adjective of degree is used so ("erityisen
+// hyvä", "valtavan suuri"), as a form of the adjective.
+bool only_case_forms(const std::vector<Analysis>& analyses) {
+    return std::ranges::all_of(analyses, [](const Analysis& a) {
+        const auto pos = pos_from_word_class(a.get("CLASS"));
+        if (pos == "adj") return a.get("SIJAMUOTO") != "omanto";
+        return pos == "noun";
+    });
+}
 
 // What a form of the frequency list at `rank` adds to its words' frequency.
 double lemma_weight(std::size_t rank) { return 1.0 / (static_cast<double>(rank) + 50.0); }
@@ -184,15 +198,22 @@ void analyse_form(const Context& context, const Analyzer& analyze, std::size_t k
     const bool headword = context.dictionary.contains(form);
     // A headword of inverted meanings that is only ever a form of other
     // words ("tiedot") is told as that form first; one that is a word of its
-    // own too ("valittu", an adjective) keeps its meanings first.
+    // own too ("valittu", an adjective; "varsinkin", a lexicalised adverb)
+    // keeps its meanings first.
     const bool own_lemma = std::ranges::any_of(analyses, [&](const Analysis& a) { return a.get("BASEFORM") == form; });
-    const bool explain = headword && !own_lemma && context.inverted_only.contains(form);
+    const bool lexicalised = context.everyday_particles.contains(form) && only_case_forms(analyses);
+    const bool explain = headword && !own_lemma && context.inverted_only.contains(form) && !lexicalised;
     if ((context.table.sources[k] & kListed) == 0 && !explain) return;
     if (bases.empty()) {
+        // A name is told by its kind, not split as a compound: "Heinävesi"
+        // is a place name, whatever its parts.
         for (const auto& analysis : analyses) {
-            out.compounds.push_back({k, std::string(analysis.get("BASEFORM")), std::string(analysis.get("WORDBASES"))});
             const auto meaning = name_meaning(analysis.get("CLASS"));
-            if (!meaning.empty()) out.names.push_back({k, std::string(analysis.get("BASEFORM")), std::string(meaning)});
+            if (meaning.empty()) {
+                out.compounds.push_back({k, std::string(analysis.get("BASEFORM")), std::string(analysis.get("WORDBASES"))});
+            } else {
+                out.names.push_back({k, std::string(analysis.get("BASEFORM")), std::string(meaning)});
+            }
         }
     }
     const auto ranked = context.rank.find(form);
@@ -566,7 +587,7 @@ Assembly assemble(AssemblyInput input, const AnalyzerFactory& analyzers) {
         std::ranges::count_if(table.sources, [](std::uint8_t s) { return (s & kParadigm) != 0; }));
 
     const Words words(dictionary);
-    const Context context{dictionary, words, table, rank, input.inverted_only};
+    const Context context{dictionary, words, table, rank, input.inverted_only, input.everyday_particles};
     Analysed analysed = link_forms(context, analyzers, input.threads, out.counts);
     const FormBases bases(table, analysed.links);
 

@@ -42,6 +42,10 @@ struct AssemblyInput {
     // Headwords whose meanings all come from the inverted English side: when
     // such a word is a form of another, that comes first in its entry.
     std::set<std::string> inverted_only;
+    // Of those, the ones with a particle's meaning in everyday English: when
+    // such a word is only ever a case form of a noun or an adjective, it is
+    // a lexicalised particle ("varsinkin", "lopulta"), told by that meaning.
+    std::set<std::string> everyday_particles;
     std::size_t max_form_entries = kMaxFormEntries;
     unsigned threads = 1;
 };

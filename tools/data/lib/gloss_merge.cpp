@@ -7,6 +7,7 @@
 
 #include "base/text.hpp"
 #include "cleaning.hpp"
+#include "core/morphology/analysis.hpp"
 #include "assembly.hpp"
 #include "pos_names.hpp"
 #include "text.hpp"
@@ -275,6 +276,13 @@ void GlossMerger::lead_with_everyday_sense(const std::string& headword, std::vec
     if (g > 0) ++counts.evidence_groups;
 }
 
+bool GlossMerger::has_everyday_particle(const std::vector<Group>& groups) const {
+    return std::ranges::any_of(groups, [&](const Group& group) {
+        return morphology::particle_class(group.pos) != analysis::WordClass::None &&
+               std::ranges::any_of(group.meanings, [&](const Meaning& m) { return !commonness_ || commonness_(m.english) == 0; });
+    });
+}
+
 MergedGlosses GlossMerger::merged() const {
     MergedGlosses out;
     for (const auto& [headword, groups] : entries_) {
@@ -293,6 +301,7 @@ MergedGlosses GlossMerger::merged() const {
             return std::ranges::any_of(g.meanings, [](const Meaning& m) { return !m.inverted; });
         });
         if (!forward) out.inverted_only.insert(headword);
+        if (!forward && has_everyday_particle(groups)) out.everyday_particles.insert(headword);
         out.entries.emplace(headword, std::move(kept));
     }
     return out;

@@ -43,6 +43,10 @@ struct MergedGlosses {
     std::map<std::string, std::vector<format::PosGroup>> entries;
     // Headwords with no meaning of the Finnish-English side: all theirs are inverted.
     std::set<std::string> inverted_only;
+    // Of those, the ones with a meaning as a particle (adverb, adposition,
+    // conjunction) in an everyday English word, of the smallest English
+    // list ("varsinkin": especially; not "sivulla": athwart).
+    std::set<std::string> everyday_particles;
     MergeCounts counts;
 };
 
@@ -99,6 +103,7 @@ private:
     };
     Group& group_of(const std::string& headword, const std::string& pos);
     bool lead_with_function_word(const std::string& headword, std::vector<Kept>& groups) const;
+    bool has_everyday_particle(const std::vector<Group>& groups) const;
     void lead_with_everyday_sense(const std::string& headword, std::vector<Kept>& groups, MergeCounts& counts) const;
     std::vector<format::PosGroup> ordered(const std::string& headword, const std::vector<Group>& groups,
                                           MergeCounts& counts) const;

@@ -199,6 +199,7 @@ Result<BuiltDataSet> build_data_set(Sources sources, const AnalyzerFactory& anal
                         .paradigms = std::move(paradigms.all),
                         .plain_paradigms = std::move(paradigms.plain),
                         .inverted_only = std::move(merged.inverted_only),
+                        .everyday_particles = std::move(merged.everyday_particles),
                         .threads = threads};
     tell(fmt::format("{} headwords; analysing {} listed and {} generated forms", input.dictionary.size(),
                      input.listed.size(), input.paradigms.size() + input.plain_paradigms.size()));

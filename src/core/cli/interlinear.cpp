@@ -53,8 +53,11 @@ bool glossed_by_parts(const morphology::Dictionary& dictionary, const analysis::
 // The gloss of a morph without a label: the meaning of the word it is a part of.
 std::string stem_gloss(const morphology::Dictionary& dictionary, const analysis::Reading& reading, std::size_t part) {
     const bool by_parts = glossed_by_parts(dictionary, reading);
-    const std::string& lemma = part < reading.parts.size() && by_parts ? reading.parts[part].lemma : reading.lemma;
-    const std::string gloss = dotted(morphology::short_meaning(morphology::first_meaning(dictionary, lemma)));
+    const bool of_part = part < reading.parts.size() && by_parts;
+    const std::string& lemma = of_part ? reading.parts[part].lemma : reading.lemma;
+    const std::string meaning = of_part ? morphology::first_meaning(dictionary, lemma)
+                                        : morphology::reading_meaning(dictionary, lemma, reading);
+    const std::string gloss = dotted(morphology::short_meaning(meaning));
     return gloss.empty() ? lemma : gloss;
 }
 

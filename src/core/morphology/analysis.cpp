@@ -193,13 +193,6 @@ std::string short_meaning(std::string_view meaning) {
 
 namespace {
 
-// Appends a word as a link to its entry, when it has one.
-void add_linked(const Dictionary& dictionary, NoteLine& line, const std::string& word) {
-    const std::size_t start = line.text.size();
-    line.text += word;
-    if (dictionary.glosses.get(word)) line.links.push_back({word, start, line.text.size()});
-}
-
 // The first meaning of the headword's entry; a particle's, of the group of
 // its class ("varsinkin" as an adverb: "especially", not the form of varsi
 // its entry names first).
@@ -214,16 +207,24 @@ std::string meaning_as(const Dictionary& dictionary, std::string_view headword, 
     return format::first_meaning(*record).value_or("");
 }
 
-// The meaning a reading's line gives its word: a participle whose entry
-// only names its form ("pidettävä": "present passive participle of pitää")
-// is told by its verb's.
-std::string told_meaning(const Dictionary& dictionary, std::string_view headword, const Reading& reading) {
+}  // namespace
+
+std::string reading_meaning(const Dictionary& dictionary, std::string_view headword, const Reading& reading) {
     std::string meaning = meaning_as(dictionary, headword, reading.form.word_class);
     if (reading.form.participle == analysis::Participle::None || reading.parts.empty() || !read_form_of_meaning(meaning)) {
         return meaning;
     }
     std::string verbs = first_meaning(dictionary, reading.parts.front().lemma);
     return verbs.empty() ? meaning : verbs;
+}
+
+namespace {
+
+// Appends a word as a link to its entry, when it has one.
+void add_linked(const Dictionary& dictionary, NoteLine& line, const std::string& word) {
+    const std::size_t start = line.text.size();
+    line.text += word;
+    if (dictionary.glosses.get(word)) line.links.push_back({word, start, line.text.size()});
 }
 
 NoteLine reading_line(const Dictionary& dictionary, std::string_view word, const Reading& reading) {
@@ -254,7 +255,7 @@ NoteLine reading_line(const Dictionary& dictionary, std::string_view word, const
     // The meaning of the lemma, or of the word a derived lemma without an entry comes from.
     const bool derived = !has_entry(dictionary, reading) && reading.derivations > 0 && !reading.parts.empty();
     const std::string& described = derived ? reading.parts.front().lemma : reading.lemma;
-    if (const std::string meaning = short_meaning(told_meaning(dictionary, described, reading)); !meaning.empty()) {
+    if (const std::string meaning = short_meaning(reading_meaning(dictionary, described, reading)); !meaning.empty()) {
         line.text += " (\u201c" + meaning + "\u201d)";
     }
     return line;

@@ -41,6 +41,12 @@ inline constexpr std::size_t kMaxAnalysisLines = 4;
 std::vector<NoteLine> analysis_lines(const Dictionary& dictionary, std::string_view word,
                                      const std::vector<analysis::Reading>& readings);
 
+// The meaning a reading tells its word by, from the headword's entry: its
+// first; a particle's, of the group of its class ("varsinkin": especially);
+// a participle's whose entry only names its form, its verb's ("pidettävä":
+// "present passive participle of pitää" is told by pitää's).
+std::string reading_meaning(const Dictionary& dictionary, std::string_view headword, const analysis::Reading& reading);
+
 // The first meaning of a headword's entry; empty without one.
 std::string first_meaning(const Dictionary& dictionary, std::string_view headword);
 

@@ -103,13 +103,15 @@ TEST(Interlinear, AWordWithoutAReadingIsGlossedByItsEntry) {
 }
 
 // A compound with an entry of its own is glossed as one word; one without,
-// part by part.
+// part by part; a word by the meaning its reading tells it by.
 TEST(Interlinear, ACompoundWithItsOwnEntryIsOneWord) {
     const auto& dictionary = testing::analysed_dictionary().dict;
     const std::vector<std::pair<std::string, InterlinearWord>> rows = {
         {"tietokoneessa", {"tietokonee-ssa", "computer-in"}},
         {"yläpalkki", {"ylä-palkki", "top-bar"}},
         {"talossa", {"talo-ssa", "house-in"}},
+        // A participle whose entry only names its form: its verb's meaning.
+        {"määritelty", {"määritel-ty", "define-ed"}},
     };
     for (const auto& [word, expected] : rows) {
         const auto readings = morphology::analyse(dictionary, word);

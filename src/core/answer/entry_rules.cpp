@@ -15,21 +15,6 @@ namespace {
 using analysis::Reading;
 using morphology::Dictionary;
 
-// Whether every meaning of the headword's entry only names the form it is of
-// another word ("inessive singular of talo"): then its entry adds nothing to
-// that word's.
-bool only_describes_form_of(const Dictionary& dictionary, std::string_view headword, std::string_view lemma) {
-    const auto record = dictionary.gloss_record(headword);
-    if (!record) return true;
-    for (const auto& group : record->groups) {
-        for (const auto& meaning : group.meanings) {
-            const auto named = morphology::read_form_of_meaning(meaning);
-            if (!named || named->word != lemma) return false;
-        }
-    }
-    return true;
-}
-
 // Whether each meaning of the headword's entry is only its own name ("sai": "sai").
 bool only_repeats_its_name(const Dictionary& dictionary, std::string_view headword) {
     const auto record = dictionary.gloss_record(headword);
@@ -52,8 +37,9 @@ bool names_form_of_reading(std::string_view meaning, const std::vector<Reading>&
 }
 
 // Whether every meaning of the headword's entry only names the form the word
-// is of one of its readings' words ("pidettävä": "present passive
-// participle of pitää", "... of pidetä").
+// is of one of its readings' words ("talot": "nominative plural of talo";
+// "pidettävä": "present passive participle of pitää", "... of pidetä"):
+// then its entry adds nothing to theirs.
 bool only_names_forms_of_readings(const Dictionary& dictionary, std::string_view headword,
                                   const std::vector<Reading>& readings) {
     const auto record = dictionary.gloss_record(headword);
@@ -138,7 +124,7 @@ std::optional<Chosen> lexicalised_form(const RuleInput& in) {
 std::optional<Chosen> lemma_with_entry(const RuleInput& in) {
     if (!in.best) return std::nullopt;
     Chosen chosen = entry_of(in.best->lemma, ListFocus::Inflections);
-    if (has_own_entry(in) && !only_describes_form_of(in.dictionary, in.listed, in.best->lemma) &&
+    if (has_own_entry(in) && !only_names_forms_of_readings(in.dictionary, in.listed, in.readings) &&
         !only_repeats_its_name(in.dictionary, in.listed)) {
         chosen.also = std::string(in.listed);
     }

@@ -44,6 +44,20 @@ bool is_particle_as_written(const Dictionary& dictionary, const Reading& reading
                                [](const format::PosGroup& group) { return particle_class(group.pos) != WordClass::None; });
 }
 
+// The first meaning of the headword's entry; a particle's, of the group of
+// its class ("varsinkin" as an adverb: "especially", not the form of varsi
+// its entry names first).
+std::string meaning_as(const Dictionary& dictionary, std::string_view headword, WordClass word_class) {
+    const auto record = dictionary.gloss_record(headword);
+    if (!record) return {};
+    for (const auto& group : record->groups) {
+        if (word_class != WordClass::None && particle_class(group.pos) == word_class && !group.meanings.empty()) {
+            return group.meanings.front();
+        }
+    }
+    return format::first_meaning(*record).value_or("");
+}
+
 // A plural-only word ("kasvot": face, "häät": wedding) is read as forms of
 // a singular ("kasvo") that has no entry: the word is its nominative
 // plural, when that is a headword.
@@ -190,24 +204,6 @@ std::string short_meaning(std::string_view meaning) {
     const std::size_t end = meaning.find_first_of(",;(");
     return std::string(trim(meaning.substr(0, end)));
 }
-
-namespace {
-
-// The first meaning of the headword's entry; a particle's, of the group of
-// its class ("varsinkin" as an adverb: "especially", not the form of varsi
-// its entry names first).
-std::string meaning_as(const Dictionary& dictionary, std::string_view headword, WordClass word_class) {
-    const auto record = dictionary.gloss_record(headword);
-    if (!record) return {};
-    for (const auto& group : record->groups) {
-        if (word_class != WordClass::None && particle_class(group.pos) == word_class && !group.meanings.empty()) {
-            return group.meanings.front();
-        }
-    }
-    return format::first_meaning(*record).value_or("");
-}
-
-}  // namespace
 
 std::string reading_meaning(const Dictionary& dictionary, std::string_view headword, const Reading& reading) {
     std::string meaning = meaning_as(dictionary, headword, reading.form.word_class);

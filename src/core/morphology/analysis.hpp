@@ -15,11 +15,11 @@ inline constexpr std::size_t kMaxReadings = 16;
 
 // The readings of `word`, best first (a plural-only word's forms read as
 // forms of its plural headword, "kasvoissa" of "kasvot"): a lemma with an
-// entry before one without; a name's reading after a common word's when the word was not
-// written with a capital; fewer compound parts, fewer derivations; a form of
-// a rare case or with a possessive suffix after a plainer one; then the
-// lemma whose forms are used more; then the analyser's order. Empty without
-// an analyser or for a word it does not know.
+// entry before one without; a name's reading after a common word's when
+// the word was not written with a capital; fewer compound parts, fewer
+// derivations; a form of a rare case or with a possessive suffix after a
+// plainer one; then the lemma whose forms are used more; then the
+// analyser's order. Empty without an analyser or for a word it does not know.
 // The readings of the words analysed last are kept (per thread).
 std::vector<analysis::Reading> analyse(const Dictionary& dictionary, std::string_view word);
 // The same, found afresh.

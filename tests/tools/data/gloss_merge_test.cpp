@@ -157,6 +157,19 @@ TEST(GlossMerge, EverydayParticlesAreThoseWithAParticlesMeaningInEverydayEnglish
     EXPECT_EQ(merged.everyday_particles, (std::set<std::string>{"varsinkin"}));
 }
 
+// A single word's groups of a word class come before a phrase's; a phrase
+// keeps its own.
+TEST(GlossMerge, AWordsPartOfSpeechComesBeforeAPhrases) {
+    GlossMerger merger;
+    merger.add_inverted_record({"at times", "", {{"välillä", {}}}});
+    merger.add_inverted_record({"between", "prep", {{"välillä", {}}}});
+    merger.add_inverted_record({"why", "", {{"minkä vuoksi", {}}}});
+    merger.add_inverted_record({"wherefore", "adv", {{"minkä vuoksi", {}}}});
+    const auto merged = merger.merged();
+    EXPECT_EQ(first_meanings(merged.entries.at("välillä")), (std::vector<std::string>{"prep: between", "phrase: at times"}));
+    EXPECT_EQ(first_meanings(merged.entries.at("minkä vuoksi")), (std::vector<std::string>{"phrase: why", "adv: wherefore"}));
+}
+
 TEST(GlossMerge, EvidenceOfUseLeadsWithTheEverydaySenseOnAClearMargin) {
     const std::vector<DictdRecord> english_finnish{
         {"state", "n", {{"tila", {}}, {"osavaltio, valtio", {}}}},

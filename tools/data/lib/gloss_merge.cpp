@@ -195,7 +195,12 @@ std::vector<format::PosGroup> GlossMerger::ordered(const std::string& headword, 
     }
     const auto own = own_pos_ ? own_pos_(headword) : std::vector<std::string>{};
     const auto not_own = [&](const format::PosGroup& g) { return std::ranges::find(own, g.pos) == own.end(); };
-    std::ranges::stable_sort(out, {}, [&](const Kept& k) { return std::pair(k.only_inverted, not_own(k.group)); });
+    // A single word is told by a word's part of speech before a phrase's
+    // ("välillä": between, a postposition, before the phrase "at times").
+    const bool one_word = headword.find(' ') == std::string::npos;
+    std::ranges::stable_sort(out, {}, [&](const Kept& k) {
+        return std::tuple(k.only_inverted, not_own(k.group), one_word && k.group.pos == "phrase");
+    });
     if (evidence_) lead_with_everyday_sense(headword, out, counts);
     std::vector<format::PosGroup> result;
     for (auto& kept : out) result.push_back(std::move(kept.group));

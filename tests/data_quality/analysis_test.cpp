@@ -123,8 +123,8 @@ TEST(Analysis, TheFirstMeaningIsTheEverydayOne) {
         {"liian", "liian", "too"},          {"sillä", "sillä", "for"},
         {"valinta", "valinta", "choice"},   {"sisällä", "sisällä", "inside"},
         // Lexicalised particles the analyser reads only as case forms.
-        {"varsinkin", "varsinkin", "especially"}, {"lopulta", "lopulta", "at last"},
-        {"välillä", "välillä", "at times"},  {"kotonakin", "kotona", "home"},
+        {"varsinkin", "varsinkin", "especially"}, {"lopulta", "lopulta", "finally"},
+        {"välillä", "välillä", "between"},  {"kotonakin", "kotona", "home"},
         // A plural-only word; a possessive form whose entry names the form.
         {"kasvoissa", "kasvot", "face"},    {"silmäni", "silmä", "eye"},
         // A name is no compound of its parts.

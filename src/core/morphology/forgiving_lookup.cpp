@@ -192,6 +192,20 @@ bool analysis_reaches_entry(const Dictionary& dictionary, std::string_view text)
     return false;
 }
 
+// A hyphened word that nothing reads as a whole, nor splits into words
+// ("Billboard-listalla", "GIMP-hakemistoosi", " -sarjassa" after a name),
+// is told by its last part, the word the others only qualify.
+std::optional<ForgivenQuery> last_hyphened_part(const Dictionary& dictionary, std::string_view query) {
+    const std::size_t hyphen = query.rfind('-');
+    if (hyphen == std::string_view::npos || query.size() - hyphen <= kMinPartBytes) return std::nullopt;
+    if (analysis_reaches_entry(dictionary, query) || split_into_parts(dictionary, lower_case(query))) return std::nullopt;
+    const std::string_view last = query.substr(hyphen + 1);
+    if (!reaches_entry(dictionary, last) && !analysis_reaches_entry(dictionary, last)) return std::nullopt;
+    const std::string_view before = query.substr(0, hyphen);
+    std::string note = before.empty() ? fmt::format("{}: {}", query, last) : fmt::format("{}: {} + {}", query, before, last);
+    return ForgivenQuery{std::string(last), std::move(note), {}};
+}
+
 std::optional<ForgivenQuery> forgive_query(const Dictionary& dictionary, std::string_view query, bool lists_empty) {
     // Longer than any key: no spelling of it can be one, and the work of
     // varying or splitting it would grow with a paste.
@@ -208,6 +222,7 @@ std::optional<ForgivenQuery> forgive_query(const Dictionary& dictionary, std::st
         if (reaches_entry(dictionary, spelling)) return ForgivenQuery{spelling, fmt::format("{} → {}", query, spelling), {}};
     }
     if (!lists_empty) return std::nullopt;
+    if (auto last = last_hyphened_part(dictionary, query)) return last;
     // A word the analyser knows is read as written: another spelling of a
     // real word is another word ("tyylisiltä" is no "tyylisilta").
     const std::string lower = spellings.empty() ? std::string(query) : spellings.back();

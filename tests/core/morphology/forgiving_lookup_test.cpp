@@ -46,6 +46,11 @@ TEST(ForgivingLookup, FindsWhatWasMeant) {
         {"työsopimus", true, std::nullopt, ""},     // "sopimus" is no word here
         {"qqq", true, std::nullopt, ""},
         {"Ćevapi", true, "ćevapi", "Ćevapi → ćevapi"},  // a capital beyond Latin-1
+        // A hyphened word nothing reads or splits: its last part.
+        {"Billboard-tilaa", true, "tilaa", "Billboard-tilaa: Billboard + tilaa"},
+        {"-tilaa", true, "tilaa", "-tilaa: tilaa"},
+        {"levy-tilaa", true, "levy-tilaa", "levy-tilaa: levy- + tilaa"},  // parts that are words split
+        {"Billboard-x", true, std::nullopt, ""},
         // Longer than any key: neither varied nor split, however it would split.
         {"talotalotalotalotalotalotalotalotalotalotalotalotalotalotalotalotalotalotalotalotalotalotalo", true,
          std::nullopt, ""},

@@ -45,7 +45,10 @@ Form as_connegative(Form form, Mood negation_mood) {
 }
 
 // Whether the readings hold one a negation verb takes; if so it is put first, as the connegative.
+// A word read first as a pronoun is one of the words between ("ei siitä
+// voi", not siittää's command).
 bool connegative_after_negation(const Reading& negation, std::vector<Reading>& readings) {
+    if (!readings.empty() && readings.front().form.word_class == analysis::WordClass::Pronoun) return false;
     const auto found = std::ranges::find_if(readings, [](const Reading& r) { return may_follow_negation(r.form); });
     if (found == readings.end()) return false;
     Reading connegative = std::move(*found);

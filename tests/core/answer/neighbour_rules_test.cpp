@@ -37,6 +37,8 @@ TEST(NeighbourRules, AfterANegationVerbItsVerbIsTheConnegative) {
         {{"en", "minä", "talo", "ole"}, "negative"},
         {{"en", "minä", "talo", "kissa", "hyvä", "ole"}, "negative"},
         {{"en", "minä", "talo", "kissa", "hyvä", "kirja", "ole"}, "imperative, present, 2sg"},
+        // A word read first as a pronoun stands between, whatever verb it may also be.
+        {{"en", "siitä", "ole"}, "negative"},
         // The command's negation takes the command's connegative.
         {{"älä", "ole"}, "imperative, negative"},
         // The negation is taken by its verb: a second verb is read as itself.

@@ -70,6 +70,8 @@ TestDictionary fresh_analysed_dictionary() {
             "[Lt][Xp]määritellä[X]määritel[Ll][Rt]ty[Xj][X][Sn][Ny]",
             "[Lr][Xp]se[X]si[Sade][Ny]llä",
             "[Lr][Xp]se[X]si[Sp][Ny]tä",
+            "[Lr][Xp]se[X]si[Sela][Ny]itä",
+            "[Lt][Xp]siittää[X]siitä[Tk][Ap][P2][Ny]",
             "[Lt][Xp]saada[X]sa[Tt][Ai][P3][Ny]i",
             "[Ln][Xp]varsi[X]vars[Sin][Nm]in[Fkin][Ef]kin",
             "[Lt][Xp]voida[X]vo[Tt][Ai][P3][Ny]i",
@@ -86,6 +88,8 @@ TestDictionary fresh_analysed_dictionary() {
             "[Ln][Xp]tieto[X]tieto[Sn][Ny][Bh][Bc][Ln][Xp]kone[X]konee[Sine][Ny]ssa",
             "[Ln][Xp]ylä[X]ylä[Sn][Ny][Bh][Bc][Ln][Xp]palkki[X]palkki[Sn][Ny]",
             "[Ln][Xp]zorro[X]zorro[Sn][Ny]",
+            "[Ln][Xp]zorro[X]zorro[Sn][Ny][Bh][Bc][Ln][Xp]talo[X]talo[Sn][Ny]",
+            "[Ln][Xp]talo[X]talo[Sn][Ny][Bh][Bc][Ln][Xp]zorro[X]zorro[Sn][Ny]",
             "[Ln][Xp]zorro[X]zorro[Sine][Ny]ssa",
         }));
 }

@@ -146,16 +146,17 @@ std::optional<Chosen> derived_word(const RuleInput& in) {
     return std::nullopt;
 }
 
-// The compound reading whose parts all have entries, told by them.
+// The compound reading whose last part has an entry, told by its parts; a
+// part without an entry is told as written ("1500-luvun": 1500 + luku).
 std::optional<Chosen> compound(const RuleInput& in) {
     for (const Reading& reading : in.readings) {
-        if (reading.compound_parts < 2) continue;
+        if (reading.compound_parts < 2 || reading.parts.empty()) continue;
+        if (!in.dictionary.glosses.get(reading.parts.back().lemma)) continue;
         std::vector<morphology::CompoundPart> parts;
         for (const auto& part : reading.parts) {
-            if (!in.dictionary.glosses.get(part.lemma)) break;
-            parts.push_back({part.text, part.lemma});
+            const bool known = in.dictionary.glosses.get(part.lemma).has_value();
+            parts.push_back({part.text, known ? part.lemma : part.text});
         }
-        if (parts.size() != reading.parts.size()) continue;
         Chosen chosen = entry_of(std::string(in.listed));
         chosen.built = morphology::compound_record(in.dictionary, parts);
         return chosen;

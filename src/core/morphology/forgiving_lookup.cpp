@@ -192,13 +192,18 @@ bool analysis_reaches_entry(const Dictionary& dictionary, std::string_view text)
     return false;
 }
 
-// A hyphened word that nothing reads as a whole, nor splits into words
-// ("Billboard-listalla", "GIMP-hakemistoosi", " -sarjassa" after a name),
-// is told by its last part, the word the others only qualify.
+// A hyphened word that the analyser does not read, nor splits into words
+// ("Billboard-listalla", "GIMP-hakemistoosi"), is told by its last part,
+// the word the others only qualify; "1500-luvun", which the analyser reads
+// as a whole, is not.
 std::optional<ForgivenQuery> last_hyphened_part(const Dictionary& dictionary, std::string_view query) {
     const std::size_t hyphen = query.rfind('-');
     if (hyphen == std::string_view::npos || query.size() - hyphen <= kMinPartBytes) return std::nullopt;
-    if (analysis_reaches_entry(dictionary, query) || split_into_parts(dictionary, lower_case(query))) return std::nullopt;
+    // A word that starts with its hyphen (" -listalla" after a name) is its last part.
+    if (hyphen == 0 ? analysis_reaches_entry(dictionary, query)
+                    : !analyse(dictionary, query).empty() || split_into_parts(dictionary, lower_case(query))) {
+        return std::nullopt;
+    }
     const std::string_view last = query.substr(hyphen + 1);
     if (!reaches_entry(dictionary, last) && !analysis_reaches_entry(dictionary, last)) return std::nullopt;
     const std::string_view before = query.substr(0, hyphen);

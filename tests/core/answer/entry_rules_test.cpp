@@ -54,6 +54,11 @@ const std::vector<Expected>& examples() {
         {"sillä", "lexicalised form", "sillä"},
         {"sumennus", "derived word", "sumennus", std::nullopt, true},
         {"yläpalkki", "compound", "yläpalkki", std::nullopt, true},
+        // The last part tells the word; an earlier one without an entry is told as written.
+        {"zorrotalo", "compound", "zorrotalo", std::nullopt, true},
+        {"talozorro", "analysed, no entry", std::nullopt},
+        // A hyphened word the analyser does not read: its last part.
+        {"Qqq-talossa", "lemma with entry", "talo", std::nullopt, false, "talossa"},
         {"zorro", "analysed, no entry", std::nullopt},
         {"kirjoja", "form in the lists", "kirja"},
         // A headword that only begins like the word is no answer for it.

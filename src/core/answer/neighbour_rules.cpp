@@ -18,14 +18,35 @@ bool is_negation(const Reading* reading) {
 
 // A verb form a negation verb takes: a finite form that may be negative
 // (the present connegative is spelt as the second-person command), or the
-// past active participle (en ollut) and the passive's past (ei tehty).
-bool may_follow_negation(const Form& form) {
+// past active participle (en ollut) and the passive's past (ei tehty). A
+// question's negation takes the focus clitic -kin, which a statement's
+// does not (eivätkö olekin).
+bool may_follow_negation(const Form& form, const Form& negation) {
     if (form.word_class != analysis::WordClass::Verb && form.participle == analysis::Participle::None) return false;
-    if (form.negative == Negative::No) return false;
+    const bool question_focus =
+        negation.clitics.contains(analysis::Clitic::Ko) && form.clitics.contains(analysis::Clitic::Kin);
+    if (form.negative == Negative::No && !question_focus) return false;
     if (form.participle == analysis::Participle::PastActive || form.participle == analysis::Participle::PastPassive) {
         return form.grammatical_case == analysis::Case::Nominative;
     }
     return form.mood != Mood::None && form.infinitive == analysis::Infinitive::None;
+}
+
+// olla's passive connegative is spelt as its first infinitive (ei olla,
+// me ei olla): the transducer gives every other verb that reading, not olla.
+bool is_olla_infinitive(const Reading& reading) {
+    return reading.lemma == "olla" && reading.form.infinitive == analysis::Infinitive::A &&
+           reading.form.grammatical_case == analysis::Case::None;
+}
+
+Reading as_passive_connegative(Reading reading) {
+    Form passive{.word_class = analysis::WordClass::Verb, .person = analysis::Person::Passive, .mood = Mood::Indicative,
+                 .tense = analysis::Tense::Present, .clitics = reading.form.clitics, .negative = Negative::Yes};
+    reading.form = passive;
+    for (auto& morph : reading.morphs) {
+        if (morph.form.infinitive != analysis::Infinitive::None) morph.form = Form{.person = analysis::Person::Passive, .negative = Negative::Yes};
+    }
+    return reading;
 }
 
 // The form as the connegative: negative, the person told by the negation
@@ -44,13 +65,25 @@ Form as_connegative(Form form, Mood negation_mood) {
     return form;
 }
 
+// Whether a word stands between a negation verb and its verb, whatever verb
+// it may also be: one read first as a pronoun ("ei siitä voi", not siittää's
+// command). An adverb does not: "ei sisällä" is sisältää's far more often.
+bool stands_between(const std::vector<Reading>& readings) {
+    return !readings.empty() && readings.front().form.word_class == analysis::WordClass::Pronoun;
+}
+
 // Whether the readings hold one a negation verb takes; if so it is put first, as the connegative.
-// A word read first as a pronoun is one of the words between ("ei siitä
-// voi", not siittää's command).
 bool connegative_after_negation(const Reading& negation, std::vector<Reading>& readings) {
-    if (!readings.empty() && readings.front().form.word_class == analysis::WordClass::Pronoun) return false;
-    const auto found = std::ranges::find_if(readings, [](const Reading& r) { return may_follow_negation(r.form); });
-    if (found == readings.end()) return false;
+    if (stands_between(readings)) return false;
+    const auto found = std::ranges::find_if(readings, [&](const Reading& r) { return may_follow_negation(r.form, negation.form); });
+    if (found == readings.end()) {
+        const auto olla = std::ranges::find_if(readings, is_olla_infinitive);
+        if (olla == readings.end()) return false;
+        Reading passive = as_passive_connegative(std::move(*olla));
+        readings.erase(olla);
+        readings.insert(readings.begin(), std::move(passive));
+        return true;
+    }
     Reading connegative = std::move(*found);
     readings.erase(found);
     const Mood mood = negation.form.mood;
@@ -62,6 +95,12 @@ bool connegative_after_negation(const Reading& negation, std::vector<Reading>& r
     }
     readings.insert(readings.begin(), std::move(connegative));
     return true;
+}
+
+// "eivät iloitse ja juhli": a verb joined by "ja" or "tai" to a connegative is one too.
+bool joins_verbs(const std::vector<Reading>& readings) {
+    if (readings.empty() || readings.front().form.word_class != analysis::WordClass::Conjunction) return false;
+    return readings.front().lemma == "ja" || readings.front().lemma == "tai";
 }
 
 // The verbs whose verb is a first infinitive ("voit piilottaa"), as
@@ -98,10 +137,25 @@ void NeighbourRules::read(std::vector<Reading>& readings) {
     if (!readings.empty() && is_negation(&readings.front())) {
         negation_ = readings.front();
         since_negation_ = 0;
+        words_before_connegative_ = kWordsBeforeConnegative;
         return;
     }
+    if (negated_verb_ && joins_verbs(readings)) {
+        // The next word only: "en lue ja kirjoita", not "ei ole rahaa ja aikaa ... ole".
+        negation_ = std::move(negated_verb_);
+        since_negation_ = 0;
+        words_before_connegative_ = 0;
+        negated_verb_.reset();
+        return;
+    }
+    negated_verb_.reset();
     if (negation_) {
-        if (connegative_after_negation(*negation_, readings) || ++since_negation_ > kWordsBeforeConnegative) negation_.reset();
+        if (connegative_after_negation(*negation_, readings)) {
+            negated_verb_ = std::move(negation_);
+            negation_.reset();
+        } else if (++since_negation_ > words_before_connegative_) {
+            negation_.reset();
+        }
         // "en voi tehdä": the connegative may be a modal verb's.
     } else if (modal_) {
         if (infinitive_after_modal(readings) || ++since_modal_ > kWordsBeforeInfinitive) modal_ = false;

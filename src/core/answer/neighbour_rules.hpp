@@ -6,7 +6,14 @@
 //                           ole, eivät mitenkään hurjan hyvin kävisi: the
 //                           first verb within four words after it is the
 //                           connegative, told as negative, not as the
-//                           command or the person it is spelt like
+//                           command or the person it is spelt like; a word
+//                           read first as a pronoun stands between (ei
+//                           siitä voi), an adverb does not (ei sisällä
+//                           tasoja: does not contain); olla's
+//                           infinitive is the passive's (ei olla)
+//
+//   joined to a connegative eivät iloitse ja juhli, en lue tai kirjoita:
+//                           the verb right after "ja" or "tai" is one too
 //
 //   after a modal verb      voit piilottaa, haluan tehdä, täytyy myös
 //                           lukea: the first infinitive of the first verb
@@ -32,6 +39,9 @@ private:
     // The negation verb not yet followed by its verb, and how many words ago.
     std::optional<analysis::Reading> negation_;
     std::size_t since_negation_ = 0;
+    std::size_t words_before_connegative_ = 0;
+    // The negation verb whose verb was the word before, which "ja" or "tai" may carry on.
+    std::optional<analysis::Reading> negated_verb_;
     // The same for a modal verb and its infinitive.
     bool modal_ = false;
     std::size_t since_modal_ = 0;

@@ -39,6 +39,16 @@ TEST(NeighbourRules, AfterANegationVerbItsVerbIsTheConnegative) {
         {{"en", "minä", "talo", "kissa", "hyvä", "kirja", "ole"}, "imperative, present, 2sg"},
         // A word read first as a pronoun stands between, whatever verb it may also be.
         {{"en", "siitä", "ole"}, "negative"},
+        // A question's negation takes the focus clitic a statement's does not.
+        {{"eivätkö", "olekin"}, "negative, -kin"},
+        {{"en", "olekin"}, "imperative, present, 2sg, -kin"},
+        // olla's infinitive after the negation is the passive's connegative.
+        {{"ei", "olla"}, "negative, present, passive"},
+        {{"olla"}, "a infinitive"},
+        // A verb joined by "ja" to a connegative is one too; only the next word.
+        {{"en", "ole", "ja", "ole"}, "negative"},
+        {{"en", "ole", "talo", "ja", "ole"}, "imperative, present, 2sg"},
+        {{"en", "ole", "ja", "talo", "ole"}, "imperative, present, 2sg"},
         // The command's negation takes the command's connegative.
         {{"älä", "ole"}, "imperative, negative"},
         // The negation is taken by its verb: a second verb is read as itself.

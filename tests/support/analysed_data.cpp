@@ -49,6 +49,7 @@ TestDictionary fresh_analysed_dictionary() {
             {"varsinkin", {group("adv", {"especially"}), group("noun", {"instructive plural of varsi with the clitic -kin"})}},
             {"voida", {group("verb", {"can, be able to"})}},
             {"ylä", {group("noun", {"top"})}},
+            {"yksinkertainen", {group("adjective", {"simple"})}},
         },
         {{"kirjoja", {"kirja"}}, {"Esimerkiksi", {"esimerkki"}}, {"heinäveden", {"heinävesi"}}},
         lexicon({
@@ -97,6 +98,7 @@ TestDictionary fresh_analysed_dictionary() {
             "[Ln][Xp]zorro[X]zorro[Sn][Ny][Bh][Bc][Ln][Xp]talo[X]talo[Sn][Ny]",
             "[Ln][Xp]talo[X]talo[Sn][Ny][Bh][Bc][Ln][Xp]zorro[X]zorro[Sn][Ny]",
             "[Ln][Xp]zorro[X]zorro[Sine][Ny]ssa",
+            "[Lu][Xp]yksi[X]y[Sin][Nm]ksin[Bh][Bc][Ln][Xp]kerta[X]kerta[Ll][Xj]inen[X]i[Sp][Nm]sia",
         }));
 }
 

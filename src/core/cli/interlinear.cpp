@@ -112,7 +112,10 @@ InterlinearWord interlinear_word(const morphology::Dictionary& dictionary, std::
         const std::size_t morph_part = by_parts ? morph.part : 0;
         const bool stem = part != morph_part;
         part = morph_part;
-        const bool labelled = analysis::has_cue(morph.form);
+        // A word glossed as one tells the endings of its last part only: "yksinkertai-sia", not the
+        // instructive plural of its first part ("yksin").
+        const bool inner_part = !by_parts && morph.part + 1 < best->compound_parts;
+        const bool labelled = analysis::has_cue(morph.form) && !inner_part;
         if (!stem && !labelled) {
             // Letters that add nothing of their own ("kiss" + "a") stay with the morph before.
             out.cut += printable(morph.text);

@@ -110,6 +110,8 @@ TEST(Interlinear, ACompoundWithItsOwnEntryIsOneWord) {
         {"tietokoneessa", {"tietokonee-ssa", "computer-in"}},
         {"yläpalkki", {"ylä-palkki", "top-bar"}},
         {"talossa", {"talo-ssa", "house-in"}},
+        // Only the last part's endings: not "y-ksinkertai-sia", the first part's instructive plural.
+        {"yksinkertaisia", {"yksinkertai-sia", "simple-some.plural"}},
         // A participle whose entry only names its form: its verb's meaning.
         {"määritelty", {"määritel-ty", "define-ed"}},
     };

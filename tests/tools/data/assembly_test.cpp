@@ -157,16 +157,24 @@ TEST(Assembly, InvertedOnlyFormsLeadWithTheirFormUnlessLexicalisedParticles) {
         {"varsinkin", {{"adv", {"especially"}}}},
         {"erityinen", {{"adj", {"special"}}}},
         {"erityisen", {{"adv", {"especially"}}}},
+        {"olla", {{"verb", {"be"}}}},
+        {"ollenkaan", {{"adv", {"at all"}}}},
+        {"kuulla", {{"verb", {"hear"}}}},
+        {"kuule", {{"intj", {"listen"}}}},
     };
-    input.listed = {"tiedot", "varsinkin", "erityisen"};
-    input.inverted_only = {"tiedot", "varsinkin", "erityisen"};
-    input.everyday_particles = {"varsinkin", "erityisen"};
+    input.listed = {"tiedot", "varsinkin", "erityisen", "ollenkaan", "kuule"};
+    input.inverted_only = {"tiedot", "varsinkin", "erityisen", "ollenkaan", "kuule"};
+    input.everyday_particles = {"varsinkin", "erityisen", "ollenkaan", "kuule"};
     const auto assembly = assemble(std::move(input), [] { return fixture_analyzer(); });
     const std::vector<std::pair<std::string, std::string>> rows{
         {"tiedot", "nominative plural of tieto"},
         {"varsinkin", "especially"},
         // An adjective's genitive as a degree word is a form of the adjective.
         {"erityisen", "genitive singular of erityinen"},
+        // So is a verb's infinitive in a case.
+        {"ollenkaan", "at all"},
+        // A finite verb form is the verb's.
+        {"kuule", "second-person singular imperative of kuulla"},
     };
     for (const auto& [headword, first] : rows) {
         ASSERT_TRUE(assembly.entries.contains(headword)) << headword;

@@ -192,7 +192,7 @@ TEST(GlossMerge, EvidenceOfUseLeadsWithTheEverydaySenseOnAClearMargin) {
         return std::vector<std::string>{lower == "napsauta" ? "napsauttaa" : lower};
     };
     const SenseEvidence evidence(EnglishPrimacy(english_finnish), CatalogueCounts(catalogues, lemmas),
-                                 {"the", "of", "go", "for", "because", "state", "click", "snap", "farm", "touch", "stead",
+                                 {"state", "the", "of", "go", "for", "because", "click", "snap", "farm", "touch", "stead",
                                   "with", "on", "at", "flood"});
     GlossMerger merger({}, {}, &evidence);
     // Forward senses: "condition, state" is as primary and of a commoner word, and the catalogues' choice.

@@ -56,14 +56,18 @@ TEST(SenseEvidence, CataloguesCountLemmasWithEnglishWordsOfShortMessages) {
 }
 
 TEST(SenseEvidence, AMeaningsEvidenceComesFromItsEnglishKeys) {
-    const EnglishPrimacy primacy({{"setting", "n", {{"asetus", {}}}}, {"decree", "n", {{"määräys, asetus", {}}}}});
+    const EnglishPrimacy primacy({{"setting", "n", {{"asetus", {}}}},
+                                  {"decree", "n", {{"määräys, asetus", {}}}},
+                                  {"alter", "v", {{"muuttaa", {}}}},
+                                  {"change", "n", {{"muutos", {}}, {"muuttaa", {}}}},
+                                  {"when", "adv", {{"milloin", {}}, {"kun, muuttaa", {}}}}});
     std::vector<CataloguePair> distinct;
     for (int k = 0; k < 12; ++k) distinct.push_back({"Settings " + std::string(1, char('a' + k)), "Asetukset"});
     distinct.push_back({"Setting", "Arvo"});
     const CatalogueCounts counts(distinct, [](const std::string& word) {
         return std::vector<std::string>{lower_case(word) == "asetukset" ? "asetus" : lower_case(word)};
     });
-    const SenseEvidence evidence(primacy, counts, {"the", "setting", "decree", "go"});
+    const SenseEvidence evidence(primacy, counts, {"the", "setting", "decree", "go", "when", "change", "alter"});
     const auto setting = evidence.of("asetus", "setting (placement of a control)");
     EXPECT_EQ(setting.primacy, 3);
     EXPECT_EQ(setting.rank, 1u);
@@ -74,6 +78,12 @@ TEST(SenseEvidence, AMeaningsEvidenceComesFromItsEnglishKeys) {
     EXPECT_EQ(decree.rank, 2u);
     EXPECT_EQ(decree.together, 0u);
     EXPECT_EQ(evidence.of("asetus", "unrelated").rank, kUnknownRank);
+    // A first translation's meaning is as common as its commonest word that
+    // some sense gives the headword first ("change"), not one it is a later
+    // translation of ("when").
+    const auto alter = evidence.of("muuttaa", "alter, change, when");
+    EXPECT_EQ(alter.primacy, 3);
+    EXPECT_EQ(alter.rank, 5u);
     // Where the English-Finnish side names the headword for none of its
     // words, the meaning is as common as its first word.
     const auto unnamed = evidence.of("asetus", "go, the");
@@ -94,6 +104,7 @@ TEST(SenseEvidence, ASenseLeadsOnlyOnAClearMargin) {
         bool inverted;
         E first;
         std::optional<std::size_t> votes;
+        bool first_names_field = false;
     };
     const Row rows[] = {
         // joka: "which, who" over "every, each": as primary, a commoner word, the catalogues'.
@@ -103,6 +114,9 @@ TEST(SenseEvidence, ASenseLeadsOnlyOnAClearMargin) {
         {"one vote is not enough", {3, 1000, 0, 0}, false, {2, 1200, 0, 0}, std::nullopt},
         {"twice as common, exactly", {2, 100, 0, 0}, false, {1, 200, 0, 0}, 2},
         {"a rarer word vetoes", {3, 5073, 40, 0.5}, false, {2, 1590, 8, 0.3}, std::nullopt},
+        // Not over a field's sense, whose English word is common for its other senses:
+        // muokattu "modified" over "dirty (computing: …)".
+        {"over a field's sense", {3, 11258, 32, 0.47}, true, {2, 1190, 0, 0}, 2, true},
         {"catalogues need a share", {3, 500, 200, 0.1}, false, {3, 1200, 0, 0}, std::nullopt},
         {"catalogues need ten more", {3, 500, 9, 0.9}, false, {3, 2000, 0, 0}, std::nullopt},
         // An inverted sense needs the catalogues: napsauttaa "click" over "snap".
@@ -113,7 +127,7 @@ TEST(SenseEvidence, ASenseLeadsOnlyOnAClearMargin) {
         {"lower tier, one other", {1, 3675, 0, 0}, false, {2, 12616, 0, 0}, std::nullopt},
         {"two tiers lower", {1, 10, 100, 0.9}, false, {3, 5000, 0, 0}, std::nullopt},
     };
-    for (const auto& row : rows) EXPECT_EQ(votes_to_lead(row.candidate, row.inverted, row.first), row.votes) << row.what;
+    for (const auto& row : rows) EXPECT_EQ(votes_to_lead(row.candidate, row.inverted, row.first, row.first_names_field), row.votes) << row.what;
 }
 
 }  // namespace

@@ -163,16 +163,18 @@ struct Context {
     const std::set<std::string>& everyday_particles;
 };
 
-// A word voikko reads only as case forms of nouns and adjectives ("varsinkin":
-// the instructive plural of varsi with -kin; "lopulta": the ablative of
-// loppu), never as the particle its meanings make it. An adjective's
-// genitive is not one: any adjective of degree is used so ("erityisen
-// hyvä", "valtavan suuri"), as a form of the adjective.
+// A word voikko reads only as case forms of nouns, names and adjectives
+// ("varsinkin": the instructive plural of varsi with -kin; "lopulta": the
+// ablative of loppu) or of a verb's infinitive ("ollenkaan": olla's second
+// infinitive with -kaan; "mennessä"), never as the particle its meanings
+// make it. An adjective's genitive is not one: any adjective of degree is
+// used so ("erityisen hyvä", "valtavan suuri"), as a form of the adjective.
 bool only_case_forms(const std::vector<Analysis>& analyses) {
     return std::ranges::all_of(analyses, [](const Analysis& a) {
         const auto pos = pos_from_word_class(a.get("CLASS"));
         if (pos == "adj") return a.get("SIJAMUOTO") != "omanto";
-        return pos == "noun";
+        if (pos == "verb") return a.get("MOOD") == "E-infinitive" || (a.get("MOOD") == "MA-infinitive" && !a.get("SIJAMUOTO").empty());
+        return pos == "noun" || pos == "name";
     });
 }
 

@@ -260,7 +260,7 @@ void GlossMerger::lead_with_everyday_sense(const std::string& headword, std::vec
             const std::string& meaning = kept.group.meanings[k];
             if (form_meaning_base(meaning) || names_a_field(meaning)) continue;
             const MeaningEvidence evidence = evidence_->of(headword, meaning);
-            const auto votes = votes_to_lead(evidence, kept.inverted[k], first);
+            const auto votes = votes_to_lead(evidence, kept.inverted[k], first, names_a_field(groups[0].group.meanings[0]));
             if (!votes) continue;
             const std::tuple<std::size_t, std::uint8_t, std::size_t> key{*votes, evidence.primacy, kUnknownRank - evidence.rank};
             if (best && key <= best_key) continue;

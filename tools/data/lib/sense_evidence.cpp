@@ -153,7 +153,7 @@ MeaningEvidence SenseEvidence::of(std::string_view headword, std::string_view me
     // then the sense is as common as the word it is shown by.
     if (evidence.primacy == 0 && !keys.empty()) evidence.rank = rank(keys.front().key);
     for (const auto& key : keys) {
-        if (evidence.primacy > 0 && primacy_.tier(headword, key.key) == evidence.primacy) {
+        if (evidence.primacy > 0 && primacy_.tier(headword, key.key) >= std::min<std::uint8_t>(evidence.primacy, 2)) {
             evidence.rank = std::min(evidence.rank, rank(key.key));
         }
         std::uint32_t together = 0;
@@ -181,9 +181,9 @@ std::size_t SenseEvidence::first_translations(std::string_view headword, const s
 }
 
 std::optional<std::size_t> votes_to_lead(const MeaningEvidence& candidate, bool candidate_inverted,
-                                          const MeaningEvidence& first) {
+                                          const MeaningEvidence& first, bool first_names_field) {
     if (candidate.primacy + 1 < first.primacy) return std::nullopt;
-    if (candidate.rank > 2 * first.rank) return std::nullopt;
+    if (candidate.rank > 2 * first.rank && !first_names_field) return std::nullopt;
     const bool primacy = candidate.primacy > first.primacy;
     const bool common = 2 * candidate.rank <= first.rank;
     const bool translated = candidate.together >= 2 * first.together + 10 && candidate.share >= 0.2;

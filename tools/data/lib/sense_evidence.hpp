@@ -63,10 +63,11 @@ private:
 
 // One meaning's evidence for one headword, over its English keys
 // (morphology::meaning_keys): the best primacy tier; the frequency rank of
-// the most common key of that tier (of its first key when none names the
-// headword); the catalogue count of the key the
-// headword translates most often ("settings" counts for "setting"), and the
-// share of that key's messages it makes.
+// the most common key of that tier, or of tier 2 or 3 when it is 3 ("alter,
+// change" is as common as "change", which a sense gives the headword first
+// for); of its first key when none names the headword; the catalogue count
+// of the key the headword translates most often ("settings" counts for
+// "setting"), and the share of that key's messages it makes.
 struct MeaningEvidence {
     std::uint8_t primacy = 0;
     std::size_t rank = kUnknownRank;
@@ -98,8 +99,10 @@ private:
 // more, and a fifth of the key's messages or more). It needs two votes; a
 // sense from the inverted side needs the catalogues' among them (general
 // text alone does not lift it over the dictionary's own senses); a lower tier
-// needs both of the others; an English word less than half as common vetoes.
+// needs both of the others; an English word less than half as common vetoes,
+// unless the first sense is a field's (names_a_field: "dirty (computing: …)"),
+// whose English word is common for its other senses.
 std::optional<std::size_t> votes_to_lead(const MeaningEvidence& candidate, bool candidate_inverted,
-                                          const MeaningEvidence& first);
+                                          const MeaningEvidence& first, bool first_names_field);
 
 }  // namespace lomperi::data_build

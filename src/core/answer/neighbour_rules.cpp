@@ -128,7 +128,7 @@ bool infinitive_after_modal(std::vector<Reading>& readings) {
 // "ei hän ole", "eivät mitenkään hurjan hyvin kävisi": up to four words
 // may stand between a negation verb and its verb; "voit myös piilottaa":
 // a word or two between a modal verb and its infinitive.
-constexpr std::size_t kWordsBeforeConnegative = 4;
+constexpr std::size_t kWordsBeforeConnegative = kWordsLookedBack - 1;
 constexpr std::size_t kWordsBeforeInfinitive = 2;
 
 }  // namespace

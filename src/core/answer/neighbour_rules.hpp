@@ -29,6 +29,10 @@
 
 namespace lomperi::answer {
 
+// How far back the rules look: a negation verb with four words between it
+// and its verb. A reader of one word of a text reads this many before it.
+inline constexpr std::size_t kWordsLookedBack = 5;
+
 // Reads the words of a line one after another.
 class NeighbourRules {
 public:

@@ -102,9 +102,8 @@ void query_changed(AppState& state, DictionaryScreen& lists) {
 
 // The rules of running text, having read the few words before the current one.
 answer::NeighbourRules read_words_before(const AppState& state, const ReadingState& reading) {
-    constexpr std::size_t kWordsBefore = 3;
     answer::NeighbourRules rules;
-    const std::size_t first = reading.current > kWordsBefore ? reading.current - kWordsBefore : 0;
+    const std::size_t first = reading.current > answer::kWordsLookedBack ? reading.current - answer::kWordsLookedBack : 0;
     for (std::size_t k = first; k < reading.current && k < reading.text.word_count(); ++k) {
         auto readings = morphology::analyse(state.dictionary, reading.text.word(k));
         rules.read(readings);

@@ -189,6 +189,12 @@ TEST(ReadingPane, AWordIsReadByTheWordsBeforeIt) {
     ASSERT_EQ(state.query, "ole");
     ASSERT_FALSE(state.choice.readings.empty());
     EXPECT_EQ(state.choice.readings.front().form.negative, analysis::Negative::Yes);
+    // As far back as the rules look in a gloss: four words between.
+    apply_action(state, action::OpenReading{"text", "en minä talo kissa hyvä ole", false});
+    apply_action(state, action::MoveReading{action::ReadingUnit::Word, 5});
+    ASSERT_EQ(state.query, "ole");
+    ASSERT_FALSE(state.choice.readings.empty());
+    EXPECT_EQ(state.choice.readings.front().form.negative, analysis::Negative::Yes) << "four words between";
 }
 
 // A query that reaches nothing: once the frame is drawn, a line says what

@@ -29,6 +29,12 @@ enum class WordClass : std::uint8_t {
     Prefix,
 };
 
+// Whether the word class is a proper name's.
+constexpr bool is_name(WordClass word_class) {
+    return word_class == WordClass::GivenName || word_class == WordClass::Surname || word_class == WordClass::PlaceName ||
+           word_class == WordClass::Name;
+}
+
 enum class Case : std::uint8_t {
     None,
     Nominative,

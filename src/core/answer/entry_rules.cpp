@@ -110,12 +110,19 @@ std::optional<Chosen> lexicalised_form(const RuleInput& in) {
     if (in.readings.empty()) return std::nullopt;
     const auto own = own_headword(in);
     if (!own) return std::nullopt;
-    if (std::ranges::any_of(in.readings, [&](const Reading& r) { return r.lemma == *own; })) return std::nullopt;
+    // Read as itself, it is no form of another word; a compound spelt as the
+    // word does not count ("voimassa", "in force": not voi + massa), unless
+    // it is a name or its entry only names the parts ("kuuluu": kuu + luu).
+    const auto read_as_itself = [&](const Reading& r) {
+        return r.lemma == *own && (r.compound_parts == 1 || analysis::is_name(r.form.word_class));
+    };
+    if (std::ranges::any_of(in.readings, read_as_itself)) return std::nullopt;
     const auto record = in.dictionary.gloss_record(*own);
     if (!record) return std::nullopt;
     if (in.readings.front().form.word_class == analysis::WordClass::Pronoun && !leads_as_conjunction(*record)) return std::nullopt;
     const auto first = format::first_meaning(*record);
     if (!first || *first == *own || names_form_of_reading(*first, in.readings)) return std::nullopt;
+    if (morphology::read_compound_meaning(*first).size() > 1) return std::nullopt;
     return entry_of(*own);
 }
 

@@ -39,6 +39,10 @@ const std::vector<Expected>& examples() {
         {"esimerkiksikin", "lexicalised form", "esimerkiksi"},
         // A case form whose entry leads as a particle is that particle.
         {"varsinkin", "lexicalised form", "varsinkin"},
+        // A compound spelt as the word is not the word read as itself.
+        {"voimassa", "lexicalised form", "voimassa"},
+        // Unless its entry only names the parts.
+        {"kuuluu", "lemma with entry", "kuulua", "kuuluu"},
         // An entry that only repeats its name says nothing: the lemma's.
         {"sai", "lemma with entry", "saada"},
         {"talossa", "lemma with entry", "talo"},

@@ -160,6 +160,8 @@ std::size_t trailing_of(std::string_view word, bool (*is_mark)(char32_t)) {
 
 }  // namespace
 
+bool is_letter(char32_t ch) { return u_isalpha(static_cast<UChar32>(ch)) != 0; }
+
 bool is_outer_mark(char32_t ch) { return kOuterMarks.find(ch) != std::u32string_view::npos; }
 
 std::size_t leading_marks(std::string_view word) { return leading_of(word, is_outer_mark); }

@@ -24,6 +24,9 @@ std::string capitalized(std::string_view text);
 // Two or more letters, all of them capitals ("EU", "TALON").
 bool is_all_capitals(std::string_view text);
 
+// Whether the character is a letter of any script.
+bool is_letter(char32_t ch);
+
 // The punctuation that stands around a word rather than in it, in two sets.
 
 // What is stripped from a word of a running text and from an English key:

@@ -12,11 +12,17 @@ namespace {
 bool is_control(char32_t ch) { return ch < 0x20 || (ch >= 0x7f && ch < 0xa0); }
 
 // Where the piece of a token from `at` ends: at a control character or a
-// byte that is not UTF-8, or at the token's end. Also the bytes that part it
-// from the next piece.
+// byte that is not UTF-8, at a slash between letters (a menu's "Näytä/Peitä",
+// "ja/tai"), or at the token's end. Also the bytes that part it from the
+// next piece.
 std::pair<std::size_t, std::size_t> piece_end(std::string_view text, std::size_t at, std::size_t end) {
+    bool after_letter = false;
+    std::size_t slash = std::string_view::npos;
     for (const CodePoint& ch : code_points(text.substr(at, end - at))) {
         if (!ch.valid() || is_control(ch.value)) return {at + ch.offset, ch.length};
+        if (slash != std::string_view::npos && is_letter(ch.value)) return {at + slash, 1};
+        slash = after_letter && ch.value == U'/' ? ch.offset : std::string_view::npos;
+        after_letter = is_letter(ch.value);
     }
     return {end, 0};
 }

@@ -31,6 +31,19 @@ TEST(ReadingText, IsMadeSafeAndSplitIntoWords) {
     EXPECT_EQ(words_of(ReadingText("t", "\xEF\xBB\xBFTalo on")), (std::vector<std::string>{"Talo", "on"}));
 }
 
+// A slash between letters parts words (a menu's path, "ja/tai"); one beside a
+// digit or another mark does not.
+TEST(ReadingText, ASlashBetweenLettersPartsWords) {
+    const std::vector<std::pair<std::string, std::vector<std::string>>> rows = {
+        {"Näytä/Peitä", {"Näytä", "Peitä"}},
+        {"Sivellin/Kuvio/Liukuväri", {"Sivellin", "Kuvio", "Liukuväri"}},
+        {"ja/tai", {"ja", "tai"}},
+        {"1/2 3/x x/3", {"1/2", "3/x", "x/3"}},
+        {"a//b /c d/", {"a//b", "/c", "d/"}},
+    };
+    for (const auto& [line, words] : rows) EXPECT_EQ(words_of(ReadingText("t", line)), words) << line;
+}
+
 TEST(ReadingText, LineEndsOfEverySystem) {
     const struct {
         std::string_view raw, text;

@@ -1,7 +1,5 @@
 #include "core/cli/interlinear.hpp"
 
-#include <unicode/uchar.h>
-
 #include <algorithm>
 #include <optional>
 #include <vector>
@@ -21,7 +19,7 @@ namespace {
 bool has_letter(std::string_view text) {
     while (!text.empty()) {
         const Utf8Step step = decode_utf8(text);
-        if (step.status == Utf8Step::Ok && u_isalpha(static_cast<UChar32>(step.code_point))) return true;
+        if (step.status == Utf8Step::Ok && is_letter(step.code_point)) return true;
         text.remove_prefix(std::max<std::size_t>(step.length, 1));
     }
     return false;

@@ -125,27 +125,6 @@ bool infinitive_after_modal(std::vector<Reading>& readings) {
     return true;
 }
 
-// A pronoun that may be the subject: one in the nominative singular ("se",
-// "tämä", "hän", "joka").
-bool is_singular_subject(const Reading& reading) {
-    return reading.form.word_class == analysis::WordClass::Pronoun &&
-           reading.form.grammatical_case == analysis::Case::Nominative && reading.form.number == analysis::Number::Singular;
-}
-
-// Whether the readings hold the present third person singular of a verb; if
-// so it is put first ("se osaa", not the partitive of osa).
-bool verb_after_subject(std::vector<Reading>& readings) {
-    if (readings.empty() || readings.front().form.word_class == analysis::WordClass::Verb) return false;
-    const auto found = std::ranges::find_if(readings, [](const Reading& r) {
-        const Form& f = r.form;
-        return f.word_class == analysis::WordClass::Verb && f.mood == Mood::Indicative && f.tense == analysis::Tense::Present &&
-               f.person == analysis::Person::Third && f.number == analysis::Number::Singular;
-    });
-    if (found == readings.end()) return false;
-    std::rotate(readings.begin(), found, found + 1);
-    return true;
-}
-
 // "ei hän ole", "eivät mitenkään hurjan hyvin kävisi": up to four words
 // may stand between a negation verb and its verb; "voit myös piilottaa":
 // a word or two between a modal verb and its infinitive.
@@ -180,10 +159,7 @@ void NeighbourRules::read(std::vector<Reading>& readings) {
         // "en voi tehdä": the connegative may be a modal verb's.
     } else if (modal_) {
         if (infinitive_after_modal(readings) || ++since_modal_ > kWordsBeforeInfinitive) modal_ = false;
-    } else if (subject_) {
-        verb_after_subject(readings);
     }
-    subject_ = !readings.empty() && is_singular_subject(readings.front());
     if (!readings.empty() && is_modal(readings.front())) {
         modal_ = true;
         since_modal_ = 0;

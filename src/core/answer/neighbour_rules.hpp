@@ -15,11 +15,6 @@
 //   joined to a connegative eivät iloitse ja juhli, en lue tai kirjoita:
 //                           the verb right after "ja" or "tai" is one too
 //
-//   after a subject         se osaa, hän tapaa, joka vastaa, tämä kuvaa:
-//                           right after a pronoun in the nominative
-//                           singular, the verb's present third person, not
-//                           the partitive it is spelt like
-//
 //   after a modal verb      voit piilottaa, haluan tehdä, täytyy myös
 //                           lukea: the first infinitive of the first verb
 //                           within two words, not the person it is spelt
@@ -54,8 +49,6 @@ private:
     // The same for a modal verb and its infinitive.
     bool modal_ = false;
     std::size_t since_modal_ = 0;
-    // Whether the word before is a pronoun that may be the subject.
-    bool subject_ = false;
 };
 
 }  // namespace lomperi::answer

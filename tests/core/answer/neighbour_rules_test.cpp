@@ -71,18 +71,6 @@ TEST(NeighbourRules, AfterAModalVerbItsVerbIsTheFirstInfinitive) {
     for (const auto& [words, told] : rows) EXPECT_EQ(last_read(words), told) << words.front() << " … " << words.back();
 }
 
-TEST(NeighbourRules, AfterASubjectPronounItsVerbIsTheThirdPerson) {
-    const std::vector<std::pair<std::vector<std::string>, std::string>> rows = {
-        {{"tilaa"}, "partitive singular"},
-        {{"se", "tilaa"}, "present, 3sg"},
-        // Only right after the pronoun, and only after a nominative one.
-        {{"se", "talo", "tilaa"}, "partitive singular"},
-        {{"sitä", "tilaa"}, "partitive singular"},
-        {{"talo", "tilaa"}, "partitive singular"},
-    };
-    for (const auto& [words, told] : rows) EXPECT_EQ(last_read(words), told) << words.front() << " … " << words.back();
-}
-
 TEST(NeighbourRules, TheConnegativesMorphsAreToldAsNegativeToo) {
     NeighbourRules rules;
     auto negation = morphology::analyse(testing::analysed_dictionary().dict, "en");

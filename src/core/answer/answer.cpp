@@ -42,9 +42,8 @@ std::optional<std::string> told_meaning(const morphology::Dictionary& dictionary
 
 Answer answer(const morphology::Dictionary& dictionary, std::string_view word, Detail detail, const KnownLists& known,
               NeighbourRules* neighbours) {
-    Answer found{choose_entry(dictionary, word, known), {}, {}};
+    Answer found{choose_entry(dictionary, word, known, neighbours), {}, {}};
     EntryChoice& choice = found.choice;
-    if (neighbours) neighbours->read(choice.readings);
     if (choice.record) found.meaning = told_meaning(dictionary, *choice.record);
     if (detail == Detail::Meaning) return found;
     for (auto& line : morphology::analysis_lines(dictionary, choice.listed, choice.readings)) {

@@ -6,6 +6,7 @@
 #include "base/text.hpp"
 #include "core/analysis/spoken_forms.hpp"
 #include "core/answer/entry_rules.hpp"
+#include "core/answer/neighbour_rules.hpp"
 #include "core/morphology/analysis.hpp"
 #include "core/morphology/data_files.hpp"
 #include "core/morphology/forgiving_lookup.hpp"
@@ -84,14 +85,26 @@ NoteLine spoken_note(const Dictionary& dictionary, std::string_view query, std::
     return line;
 }
 
-EntryChoice choose(const Dictionary& dictionary, std::string_view query, const KnownLists& known) {
+// The readings of the spelling the choice lists, best first; in running
+// text as the words before it read them, so that the entry chosen is that
+// of the reading they put first ("se osaa": osata, not osa).
+void read_listed(const Dictionary& dictionary, EntryChoice& choice, NeighbourRules* neighbours) {
+    if (choice.listed.size() <= morphology::kMaxKeyBytes) choice.readings = morphology::analyse(dictionary, choice.listed);
+    if (neighbours) neighbours->read(choice.readings);
+}
+
+EntryChoice choose(const Dictionary& dictionary, std::string_view query, const KnownLists& known,
+                   NeighbourRules* neighbours) {
     EntryChoice choice;
     choice.listed = std::string(query);
-    if (query.empty()) return choice;
+    if (query.empty()) {
+        if (neighbours) neighbours->read(choice.readings);
+        return choice;
+    }
     if (const auto standard = spoken_standard(dictionary, query)) {
         choice.notes.push_back(spoken_note(dictionary, query, *standard));
         choice.listed = std::string(*standard);
-        choice.readings = morphology::analyse(dictionary, choice.listed);
+        read_listed(dictionary, choice, neighbours);
         choose_as_listed(dictionary, choice, {});
         return choice;
     }
@@ -106,10 +119,11 @@ EntryChoice choose(const Dictionary& dictionary, std::string_view query, const K
         choice.headword = std::string(query);
         choice.built = morphology::compound_record(dictionary, forgiven->parts);
         choice.rule = "forgiven spelling";
+        if (neighbours) neighbours->read(choice.readings);
         return choice;
     }
     if (forgiven) choice.listed = std::move(forgiven->found);
-    if (choice.listed.size() <= morphology::kMaxKeyBytes) choice.readings = morphology::analyse(dictionary, choice.listed);
+    read_listed(dictionary, choice, neighbours);
     // The caller's lists are of the word as typed, not of a forgiven spelling.
     choose_as_listed(dictionary, choice, forgiven ? KnownLists{} : known);
     return choice;
@@ -117,9 +131,10 @@ EntryChoice choose(const Dictionary& dictionary, std::string_view query, const K
 
 }  // namespace
 
-EntryChoice choose_entry(const Dictionary& dictionary, std::string_view query, const KnownLists& known) {
+EntryChoice choose_entry(const Dictionary& dictionary, std::string_view query, const KnownLists& known,
+                         NeighbourRules* neighbours) {
     const DamageWatch watch;
-    EntryChoice choice = choose(dictionary, query, known);
+    EntryChoice choice = choose(dictionary, query, known, neighbours);
     // The entry is read here as well, so that damage in it is told with the choice.
     if (choice.built) {
         choice.record = choice.built;

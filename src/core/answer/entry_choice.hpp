@@ -15,6 +15,8 @@
 
 namespace lomperi::answer {
 
+class NeighbourRules;
+
 // The two lists beside the entry pane.
 enum class ListFocus : std::uint8_t { Matches = 0, Inflections = 1 };
 
@@ -61,6 +63,9 @@ struct EntryChoice {
 // forgiven spelling, or the word as typed), then the first entry rule that
 // chooses (entry_rules.hpp). A look-up that met damaged bytes chooses
 // nothing: what it read may lead to another word than the intact data would.
-EntryChoice choose_entry(const morphology::Dictionary& dictionary, std::string_view query, const KnownLists& known = {});
+// `neighbours`: for a word of running text, the rules that have read the
+// words before it; they read this one before an entry is chosen.
+EntryChoice choose_entry(const morphology::Dictionary& dictionary, std::string_view query, const KnownLists& known = {},
+                         NeighbourRules* neighbours = nullptr);
 
 }  // namespace lomperi::answer

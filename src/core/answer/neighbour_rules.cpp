@@ -65,16 +65,28 @@ Form as_connegative(Form form, Mood negation_mood) {
     return form;
 }
 
+// The personal and demonstrative pronouns: the subject or object that may
+// stand between a negation verb and its verb ("en minä ole", "ei siitä voi").
+constexpr std::string_view kPronounsBetween[] = {
+    "he", "hän", "me", "minä", "ne", "nuo", "nämä", "se", "sinä", "te", "tuo", "tämä",
+};
+
 // Whether a word stands between a negation verb and its verb, whatever verb
-// it may also be: one read first as a pronoun ("ei siitä voi", not siittää's
-// command). An adverb does not: "ei sisällä" is sisältää's far more often.
-bool stands_between(const std::vector<Reading>& readings) {
-    return !readings.empty() && readings.front().form.word_class == analysis::WordClass::Pronoun;
+// it may also be: one read first as a personal or demonstrative pronoun
+// ("ei siitä voi", not siittää's command), or as another pronoun further on
+// ("eikä mitään muuta"). Right after the negation verb, another pronoun's
+// form is the verb it is spelt like ("ei muuta kuvaa": does not change; "en
+// muista": I do not remember). An adverb never stands between: "ei sisällä"
+// is sisältää's far more often.
+bool stands_between(const std::vector<Reading>& readings, bool right_after_negation) {
+    if (readings.empty() || readings.front().form.word_class != analysis::WordClass::Pronoun) return false;
+    if (!right_after_negation) return true;
+    return std::ranges::find(kPronounsBetween, readings.front().lemma) != std::end(kPronounsBetween);
 }
 
 // Whether the readings hold one a negation verb takes; if so it is put first, as the connegative.
-bool connegative_after_negation(const Reading& negation, std::vector<Reading>& readings) {
-    if (stands_between(readings)) return false;
+bool connegative_after_negation(const Reading& negation, std::vector<Reading>& readings, bool right_after_negation) {
+    if (stands_between(readings, right_after_negation)) return false;
     const auto found = std::ranges::find_if(readings, [&](const Reading& r) { return may_follow_negation(r.form, negation.form); });
     if (found == readings.end()) {
         const auto olla = std::ranges::find_if(readings, is_olla_infinitive);
@@ -104,10 +116,11 @@ bool joins_verbs(const std::vector<Reading>& readings) {
 }
 
 // The verbs whose verb is a first infinitive ("voit piilottaa"), as
-// grammars of Finnish list the common ones.
+// grammars of Finnish list the common ones. Not tarvita: far more often
+// it needs a thing ("tarvitaan uusia työvälineitä": new tools, not renew).
 constexpr std::string_view kModalVerbs[] = {
     "aikoa", "alkaa", "ehtiä", "haluta", "jaksaa", "kannattaa", "osata", "pitää", "pystyä",
-    "saattaa", "tarvita", "täytyy", "täytyä", "uskaltaa", "viitsiä", "voida", "yrittää",
+    "saattaa", "täytyy", "täytyä", "uskaltaa", "viitsiä", "voida", "yrittää",
 };
 
 bool is_modal(const Reading& reading) {
@@ -119,6 +132,27 @@ bool is_modal(const Reading& reading) {
 bool infinitive_after_modal(std::vector<Reading>& readings) {
     const auto found = std::ranges::find_if(readings, [](const Reading& r) {
         return r.form.infinitive == analysis::Infinitive::A && r.form.grammatical_case == analysis::Case::None;
+    });
+    if (found == readings.end()) return false;
+    std::rotate(readings.begin(), found, found + 1);
+    return true;
+}
+
+// A pronoun that may be the subject: one in the nominative singular ("se",
+// "tämä", "hän", "joka").
+bool is_singular_subject(const Reading& reading) {
+    return reading.form.word_class == analysis::WordClass::Pronoun &&
+           reading.form.grammatical_case == analysis::Case::Nominative && reading.form.number == analysis::Number::Singular;
+}
+
+// Whether the readings hold the present third person singular of a verb; if
+// so it is put first ("se osaa", not the partitive of osa).
+bool verb_after_subject(std::vector<Reading>& readings) {
+    if (readings.empty() || readings.front().form.word_class == analysis::WordClass::Verb) return false;
+    const auto found = std::ranges::find_if(readings, [](const Reading& r) {
+        const Form& f = r.form;
+        return f.word_class == analysis::WordClass::Verb && f.mood == Mood::Indicative && f.tense == analysis::Tense::Present &&
+               f.person == analysis::Person::Third && f.number == analysis::Number::Singular;
     });
     if (found == readings.end()) return false;
     std::rotate(readings.begin(), found, found + 1);
@@ -150,7 +184,7 @@ void NeighbourRules::read(std::vector<Reading>& readings) {
     }
     negated_verb_.reset();
     if (negation_) {
-        if (connegative_after_negation(*negation_, readings)) {
+        if (connegative_after_negation(*negation_, readings, since_negation_ == 0)) {
             negated_verb_ = std::move(negation_);
             negation_.reset();
         } else if (++since_negation_ > words_before_connegative_) {
@@ -159,7 +193,10 @@ void NeighbourRules::read(std::vector<Reading>& readings) {
         // "en voi tehdä": the connegative may be a modal verb's.
     } else if (modal_) {
         if (infinitive_after_modal(readings) || ++since_modal_ > kWordsBeforeInfinitive) modal_ = false;
+    } else if (subject_) {
+        verb_after_subject(readings);
     }
+    subject_ = !readings.empty() && is_singular_subject(readings.front());
     if (!readings.empty() && is_modal(readings.front())) {
         modal_ = true;
         since_modal_ = 0;

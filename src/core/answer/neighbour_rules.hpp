@@ -7,20 +7,29 @@
 //                           first verb within four words after it is the
 //                           connegative, told as negative, not as the
 //                           command or the person it is spelt like; a word
-//                           read first as a pronoun stands between (ei
-//                           siitä voi), an adverb does not (ei sisällä
-//                           tasoja: does not contain); olla's
+//                           read first as a personal or demonstrative
+//                           pronoun stands between (ei siitä voi), another
+//                           pronoun only further on (ei muuta: does not
+//                           change; eikä mitään muuta), an adverb never
+//                           (ei sisällä tasoja: does not contain); olla's
 //                           infinitive is the passive's (ei olla)
 //
 //   joined to a connegative eivät iloitse ja juhli, en lue tai kirjoita:
 //                           the verb right after "ja" or "tai" is one too
+//
+//   after a subject         se osaa, hän tapaa, joka vastaa, tämä kuvaa:
+//                           right after a pronoun in the nominative
+//                           singular, the verb's present third person, not
+//                           the partitive it is spelt like
 //
 //   after a modal verb      voit piilottaa, haluan tehdä, täytyy myös
 //                           lukea: the first infinitive of the first verb
 //                           within two words, not the person it is spelt
 //                           like
 //
-// A rule puts the reading it names first and tells it as what it is there.
+// A rule puts the reading it names first and tells it as what it is there;
+// the entry shown is that reading's (se osaa: osata, not osa). No rule
+// reaches over a sentence's end.
 #include <cstddef>
 #include <optional>
 #include <vector>
@@ -38,6 +47,8 @@ class NeighbourRules {
 public:
     // `readings`, best first, read after the words before them.
     void read(std::vector<analysis::Reading>& readings);
+    // No rule reaches over a sentence's end ("Ei mikään. Minkään tason kokoa").
+    void end_sentence() { *this = NeighbourRules{}; }
 
 private:
     // The negation verb not yet followed by its verb, and how many words ago.
@@ -49,6 +60,8 @@ private:
     // The same for a modal verb and its infinitive.
     bool modal_ = false;
     std::size_t since_modal_ = 0;
+    // Whether the word before is a pronoun that may be the subject.
+    bool subject_ = false;
 };
 
 }  // namespace lomperi::answer

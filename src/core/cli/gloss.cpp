@@ -27,9 +27,10 @@ std::string as_guess(std::string_view text) {
 
 }  // namespace
 
-Glossed gloss_word(const morphology::Dictionary& dictionary, std::string_view word, bool with_suggestions) {
+Glossed gloss_word(const morphology::Dictionary& dictionary, std::string_view word, bool with_suggestions,
+                   answer::NeighbourRules* neighbours) {
     Glossed glossed;
-    auto found = answer::answer(dictionary, word, answer::Detail::Meaning);
+    auto found = answer::answer(dictionary, word, answer::Detail::Meaning, {}, neighbours);
     glossed.damaged = found.choice.damaged;
     if (with_suggestions) {
         const auto suggested = answer::suggest_for(dictionary, word, found.choice);
@@ -68,21 +69,36 @@ const Glossed& Glosser::glossed(std::string_view word) {
     return seen_.emplace(std::string(word), gloss_word(dictionary_, word, true)).first->second;
 }
 
+const Glossed& Glosser::in_context(std::string_view word) {
+    const answer::NeighbourRules before = neighbours_;
+    current_ = glossed(word);
+    const std::string lemma_alone = current_.readings.empty() ? std::string() : current_.readings.front().lemma;
+    neighbours_.read(current_.readings);
+    // Seldom another word's: only then is the word looked up again, uncached.
+    if (!current_.readings.empty() && current_.readings.front().lemma != lemma_alone) {
+        neighbours_ = before;
+        current_ = gloss_word(dictionary_, word, true, &neighbours_);
+    }
+    if (!current_.meaning) all_found_ = false;
+    return current_;
+}
+
 void Glosser::gloss_line(std::string_view raw_line, std::string& out) {
     // Decomposed letters (a PDF's, macOS's) are read as the letters typed.
     const std::string line = composed(raw_line);
     // Each word is read by the words before it (answer/neighbour_rules.hpp).
-    answer::NeighbourRules neighbours;
-    Glossed current;
-    const auto in_context = [&](std::string_view word) -> const Glossed& {
-        current = glossed(word);
-        neighbours.read(current.readings);
-        if (!current.meaning) all_found_ = false;
-        return current;
+    neighbours_ = {};
+    // Every word is a view into the line: what lies between two tells whether a sentence ended.
+    std::size_t after_word = 0;
+    const auto in_sentence = [&](std::string_view word) -> const Glossed& {
+        const auto start = static_cast<std::size_t>(word.data() - line.data());
+        if (reading::ends_sentence_between(std::string_view(line).substr(after_word, start - after_word))) neighbours_.end_sentence();
+        after_word = start + word.size();
+        return in_context(word);
     };
     if (style_ == GlossStyle::Interlinear) {
         out += interlinear_lines(line, width_, [&](std::string_view word) {
-            const Glossed& found = in_context(word);
+            const Glossed& found = in_sentence(word);
             const std::string guessed = found.guess ? as_guess(found.guess_meaning.value_or(*found.guess)) : "";
             return interlinear_word(dictionary_, word, found.readings.empty() ? nullptr : &found.readings.front(),
                                     found.guess ? guessed : found.meaning.value_or(""));
@@ -90,7 +106,7 @@ void Glosser::gloss_line(std::string_view raw_line, std::string& out) {
         return;
     }
     reading::TextWords words(line);
-    while (const auto word = words.next()) out += gloss_line_of(*word, in_context(*word), style_ == GlossStyle::Json);
+    while (const auto word = words.next()) out += gloss_line_of(*word, in_sentence(*word), style_ == GlossStyle::Json);
 }
 
 Result<void> gloss_text(const morphology::Dictionary& dictionary, std::string_view text, std::string& out,

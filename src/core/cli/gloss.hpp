@@ -9,6 +9,7 @@
 
 #include "base/error.hpp"
 #include "core/analysis/reading.hpp"
+#include "core/answer/neighbour_rules.hpp"
 #include "core/morphology/dictionary.hpp"
 
 namespace lomperi::cli {
@@ -30,7 +31,10 @@ struct Glossed {
     std::optional<std::string> guess_meaning;
 };
 
-Glossed gloss_word(const morphology::Dictionary& dictionary, std::string_view word, bool with_suggestions = false);
+// `neighbours`: for a word of running text, the rules that have read the
+// words before it (answer.hpp).
+Glossed gloss_word(const morphology::Dictionary& dictionary, std::string_view word, bool with_suggestions = false,
+                   answer::NeighbourRules* neighbours = nullptr);
 
 // One word as a line: "word TAB headword TAB meaning TAB form" (the fields
 // after the word empty when it reaches no entry); or a JSON object.
@@ -53,6 +57,9 @@ public:
 
 private:
     const Glossed& glossed(std::string_view word);
+    // The word as the words before it read it: its glossed word, unless the
+    // rules put another word's reading first, which then has its own entry.
+    const Glossed& in_context(std::string_view word);
 
     const morphology::Dictionary& dictionary_;
     GlossStyle style_ = GlossStyle::Lines;
@@ -60,6 +67,9 @@ private:
     // Words seen recently: a text repeats its words. Bounded, so that a
     // stream of new words does not fill memory.
     std::unordered_map<std::string, Glossed> seen_;
+    // The rules of the line being glossed (answer/neighbour_rules.hpp), and the word they read last.
+    answer::NeighbourRules neighbours_;
+    Glossed current_;
     bool all_found_ = true;
 };
 

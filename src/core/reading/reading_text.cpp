@@ -64,14 +64,6 @@ std::string safe_text(std::string_view text, const Interrupted& interrupted) {
     return out;
 }
 
-bool ends_sentence(std::string_view text, std::size_t at) {
-    const char c = text[at];
-    const bool mark = c == '.' || c == '!' || c == '?' || text.substr(at).starts_with("…");
-    if (!mark) return false;
-    const std::size_t after = at + (c == '.' || c == '!' || c == '?' ? 1 : std::string_view("…").size());
-    return after >= text.size() || text[after] == ' ' || text[after] == '\n';
-}
-
 bool is_paragraph_break(std::string_view text, std::size_t at) {
     return text[at] == '\n' && at + 1 < text.size() && text[at + 1] == '\n';
 }

@@ -51,4 +51,20 @@ std::vector<std::string_view> text_words(std::string_view line) {
     return words;
 }
 
+bool ends_sentence(std::string_view text, std::size_t at) {
+    const char c = text[at];
+    const bool mark = c == '.' || c == '!' || c == '?' || text.substr(at).starts_with("…");
+    if (!mark) return false;
+    const std::size_t after = at + (c == '.' || c == '!' || c == '?' ? 1 : std::string_view("…").size());
+    return after >= text.size() || text[after] == ' ' || text[after] == '\n';
+}
+
+bool ends_sentence_between(std::string_view between) {
+    // A mark at the end touches the next word ("esim.ja"): no sentence ends there.
+    for (std::size_t at = 0; at < between.size(); ++at) {
+        if (ends_sentence(between, at) && between.find_first_of(" \n", at) != std::string_view::npos) return true;
+    }
+    return false;
+}
+
 }  // namespace lomperi::reading

@@ -25,4 +25,10 @@ private:
 // Views into `line`.
 std::vector<std::string_view> text_words(std::string_view line);
 
+// Whether a sentence ends at byte `at` of the text: ".", "!", "?" or "…"
+// before a space, a line feed or the text's end.
+bool ends_sentence(std::string_view text, std::size_t at);
+// Whether the text between two words ends a sentence ("talo. Kissa").
+bool ends_sentence_between(std::string_view between);
+
 }  // namespace lomperi::reading

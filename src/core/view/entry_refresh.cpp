@@ -6,6 +6,8 @@
 #include "core/answer/answer.hpp"
 #include "core/answer/inflection_tables.hpp"
 #include "core/morphology/analysis.hpp"
+#include "core/reading/reading_text.hpp"
+#include "core/reading/text_words.hpp"
 #include "core/suggest/suggester.hpp"
 #include "core/expand/entry_view.hpp"
 #include "term/char_width.hpp"
@@ -100,6 +102,14 @@ void query_changed(AppState& state, DictionaryScreen& lists) {
     }
 }
 
+// Whether a sentence ends between word `k` and the next.
+bool ends_sentence_after(const reading::ReadingText& text, std::size_t k) {
+    const reading::TextWord word = text.at(k);
+    const std::size_t end = word.offset + word.length;
+    const std::size_t next = k + 1 < text.word_count() ? text.at(k + 1).offset : text.text().size();
+    return reading::ends_sentence_between(std::string_view(text.text()).substr(end, next - end));
+}
+
 // The rules of running text, having read the few words before the current one.
 answer::NeighbourRules read_words_before(const AppState& state, const ReadingState& reading) {
     answer::NeighbourRules rules;
@@ -107,6 +117,7 @@ answer::NeighbourRules read_words_before(const AppState& state, const ReadingSta
     for (std::size_t k = first; k < reading.current && k < reading.text.word_count(); ++k) {
         auto readings = morphology::analyse(state.dictionary, reading.text.word(k));
         rules.read(readings);
+        if (ends_sentence_after(reading.text, k)) rules.end_sentence();
     }
     return rules;
 }

@@ -37,8 +37,12 @@ TEST(NeighbourRules, AfterANegationVerbItsVerbIsTheConnegative) {
         {{"en", "minä", "talo", "ole"}, "negative"},
         {{"en", "minä", "talo", "kissa", "hyvä", "ole"}, "negative"},
         {{"en", "minä", "talo", "kissa", "hyvä", "kirja", "ole"}, "imperative, present, 2sg"},
-        // A word read first as a pronoun stands between, whatever verb it may also be.
+        // A personal or demonstrative pronoun stands between, whatever verb it may also be.
         {{"en", "siitä", "ole"}, "negative"},
+        // Another pronoun's form right after the negation is the verb it is spelt like;
+        // further on, it stands between.
+        {{"en", "muuta"}, "negative"},
+        {{"en", "mitään", "muuta"}, "partitive singular"},
         // A question's negation takes the focus clitic a statement's does not.
         {{"eivätkö", "olekin"}, "negative, -kin"},
         {{"en", "olekin"}, "imperative, present, 2sg, -kin"},
@@ -67,6 +71,18 @@ TEST(NeighbourRules, AfterAModalVerbItsVerbIsTheFirstInfinitive) {
         // The connegative of a modal verb takes the infinitive too.
         {{"en", "voi", "piilottaa"}, "a infinitive"},
         {{"talo", "piilottaa"}, "present, 3sg"},
+    };
+    for (const auto& [words, told] : rows) EXPECT_EQ(last_read(words), told) << words.front() << " … " << words.back();
+}
+
+TEST(NeighbourRules, AfterASubjectPronounItsVerbIsTheThirdPerson) {
+    const std::vector<std::pair<std::vector<std::string>, std::string>> rows = {
+        {{"tilaa"}, "partitive singular"},
+        {{"se", "tilaa"}, "present, 3sg"},
+        // Only right after the pronoun, and only after a nominative one.
+        {{"se", "talo", "tilaa"}, "partitive singular"},
+        {{"sitä", "tilaa"}, "partitive singular"},
+        {{"talo", "tilaa"}, "partitive singular"},
     };
     for (const auto& [words, told] : rows) EXPECT_EQ(last_read(words), told) << words.front() << " … " << words.back();
 }

@@ -37,6 +37,26 @@ TEST(Gloss, EachWordALineWithItsEntrysHeadwordAndFirstMeaning) {
     }
 }
 
+// A word whose reading the word before it changes shows that reading's
+// entry, not the one it shows alone, which a word seen before keeps.
+TEST(Gloss, TheEntryIsTheReadingTheWordsBeforeItPutFirst) {
+    const std::vector<std::pair<std::string, std::string>> rows = {
+        {"tilaa", "tilaa\ttila\tspace\tpartitive singular\n"},
+        {"se tilaa", "se\tse\tit\tbasic form\ntilaa\ttilata\torder\tpresent, 3sg\n"},
+        {"tilaa se tilaa tilaa",
+         "tilaa\ttila\tspace\tpartitive singular\nse\tse\tit\tbasic form\n"
+         "tilaa\ttilata\torder\tpresent, 3sg\ntilaa\ttila\tspace\tpartitive singular\n"},
+        // No rule reaches over a sentence's end.
+        {"se. tilaa", "se\tse\tit\tbasic form\ntilaa\ttila\tspace\tpartitive singular\n"},
+    };
+    for (const auto& [text, lines] : rows) {
+        std::string out;
+        Glosser glosser(analysed_dictionary().dict);
+        glosser.gloss_line(text, out);
+        EXPECT_EQ(out, lines) << text;
+    }
+}
+
 TEST(Gloss, JsonSaysWhichSpellingWasReadAndWhatIsMissing) {
     std::string out;
     Glosser glosser(analysed_dictionary().dict, true);

@@ -1,5 +1,6 @@
 #include "core/reading/reading_layout.hpp"
 #include "core/reading/reading_text.hpp"
+#include "core/reading/text_words.hpp"
 
 #include <gtest/gtest.h>
 
@@ -42,6 +43,16 @@ TEST(ReadingText, ASlashBetweenLettersPartsWords) {
         {"a//b /c d/", {"a//b", "/c", "d/"}},
     };
     for (const auto& [line, words] : rows) EXPECT_EQ(words_of(ReadingText("t", line)), words) << line;
+}
+
+// What lies between two words ends a sentence only with a mark before a
+// space or a line's end: "esim.ja" and "3.5" do not.
+TEST(ReadingText, ASentenceEndsBetweenTwoWords) {
+    const std::vector<std::pair<std::string, bool>> rows = {
+        {". ", true},  {"! ", true}, {"?\n", true}, {"… ", true}, {".\" ", false}, {"). ", true},
+        {".", false},  {"…", false}, {", ", false},  {": ", false}, {" ", false},    {"", false},
+    };
+    for (const auto& [between, ends] : rows) EXPECT_EQ(ends_sentence_between(between), ends) << between;
 }
 
 TEST(ReadingText, LineEndsOfEverySystem) {

@@ -195,6 +195,17 @@ TEST(ReadingPane, AWordIsReadByTheWordsBeforeIt) {
     ASSERT_EQ(state.query, "ole");
     ASSERT_FALSE(state.choice.readings.empty());
     EXPECT_EQ(state.choice.readings.front().form.negative, analysis::Negative::Yes) << "four words between";
+    // The entry shown is that of the reading the words before put first.
+    apply_action(state, action::OpenReading{"text", "tilaa se tilaa", false});
+    EXPECT_EQ(state.choice.headword, "tila") << "alone, the noun";
+    apply_action(state, action::MoveReading{action::ReadingUnit::Word, 2});
+    ASSERT_EQ(state.query, "tilaa");
+    EXPECT_EQ(state.choice.headword, "tilata") << "after se, the verb";
+    // Not over a sentence's end.
+    apply_action(state, action::OpenReading{"text", "se. tilaa", false});
+    apply_action(state, action::MoveReading{action::ReadingUnit::Word, 1});
+    ASSERT_EQ(state.query, "tilaa");
+    EXPECT_EQ(state.choice.headword, "tila") << "after a sentence's end";
 }
 
 // A query that reaches nothing: once the frame is drawn, a line says what

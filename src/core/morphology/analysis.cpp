@@ -88,6 +88,11 @@ void lead_to_plural_headword(const Dictionary& dictionary, Reading& reading) {
     reading.lemma = std::move(*plural);
 }
 
+// How much less used than a verb a word may be, as a rank, for its basic
+// form to come before the verb's command spelt alike (tapa 164, tappaa 69;
+// kutsu 702, kutsua 237; not sulje 2207, sulkea 594).
+constexpr std::size_t kCommandRankRatio = 3;
+
 std::uint16_t lemma_rank(const Dictionary& dictionary, const Reading& reading) {
     const auto id = base_id(dictionary, reading.lemma);
     return id ? dictionary.ranks.rank(*id) : format::kUnranked;
@@ -159,6 +164,22 @@ std::vector<Reading> analyse_afresh(const Dictionary& dictionary, std::string_vi
                           other.form.mood == analysis::Mood::Indicative;
                });
     };
+    // "tapa" (way) is the noun as written before the command of tappaa it is
+    // spelt like, as the noun is used nearly as much as the verb, whose forms
+    // are many: a command is a rare form. Not "tee" (tea), "sulje"
+    // (parenthesis): far rarer than tehdä and sulkea, whose commands a help
+    // text is full of.
+    const std::string as_headword = lower_case_first(word);
+    std::uint16_t basic_form_rank = format::kUnranked;
+    for (const Reading& r : readings) {
+        if (r.lemma == as_headword && analysis::is_basic_form(r) && !analysis::is_name(r.form.word_class)) {
+            basic_form_rank = std::min(basic_form_rank, lemma_rank(dictionary, r));
+        }
+    }
+    const auto command_of_another = [&](const Reading& r) {
+        if (r.form.mood != analysis::Mood::Imperative || r.lemma == as_headword || basic_form_rank == format::kUnranked) return false;
+        return basic_form_rank <= kCommandRankRatio * std::size_t{lemma_rank(dictionary, r)};
+    };
     std::vector<std::tuple<bool, bool, std::size_t, std::size_t, bool, std::size_t, std::uint16_t, std::size_t>> keys;
     for (std::size_t k = 0; k < readings.size(); ++k) {
         const Reading& r = readings[k];
@@ -168,7 +189,8 @@ std::vector<Reading> analyse_afresh(const Dictionary& dictionary, std::string_vi
         const bool form_of_itself = r.form.person == analysis::Person::Passive && r.lemma == lower_case_first(word);
         keys.emplace_back(!entry, !capital && starts_with_capital(r.lemma), r.compound_parts,
                           entry ? 0 : r.derivations, !is_particle_as_written(dictionary, r, word),
-                          rarity(r) + (form_of_itself ? 1 : 0) + (present_twin(r) ? 1 : 0), lemma_rank(dictionary, r), k);
+                          rarity(r) + (form_of_itself ? 1 : 0) + (present_twin(r) ? 1 : 0) + (command_of_another(r) ? 1 : 0),
+                          lemma_rank(dictionary, r), k);
     }
     std::vector<std::size_t> order(readings.size());
     for (std::size_t k = 0; k < order.size(); ++k) order[k] = k;

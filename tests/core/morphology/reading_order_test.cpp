@@ -7,6 +7,7 @@
 
 #include "core/morphology/analysis.hpp"
 #include "support/analysed_data.hpp"
+#include "support/test_transducer.hpp"
 
 namespace lomperi::morphology {
 namespace {
@@ -37,6 +38,45 @@ TEST(ReadingOrder, EachRuleWithItsExampleWords) {
         EXPECT_EQ(readings.front().lemma, row.lemma) << row.word;
         if (row.tense != analysis::Tense::None) {
             EXPECT_EQ(readings.front().form.tense, row.tense) << row.word;
+        }
+    }
+}
+
+// A word's basic form comes before another verb's command spelt alike when
+// the word is used nearly as much as the verb (ranks from the frequency
+// list: 0 the most used).
+TEST(ReadingOrder, ABasicFormBeforeTheCommandOfAVerbUsedFarMore) {
+    using testing::TestHeadword;
+    const std::vector<TestHeadword> headwords = {
+        {"tapa", {{"noun", {"way"}}}},
+        {"tappaa", {{"verb", {"kill"}}}},
+        {"tee", {{"noun", {"tea"}}}},
+        {"tehdä", {{"verb", {"do"}}}},
+    };
+    auto builder = testing::test_builder(headwords, {});
+    builder.set_analyser(testing::lexicon({
+        "[Lt][Xp]tappaa[X]tapa[Tk][Ap][P2][Ny][Eb]",
+        "[Ln][Xp]tapa[X]tapa[Sn][Ny]",
+        "[Lt][Xp]tehdä[X]tee[Tk][Ap][P2][Ny][Eb]",
+        "[Ln][Xp]tee[X]tee[Sn][Ny]",
+    }));
+    // In byte order: tapa, tappaa, tee, tehdä.
+    const std::vector<std::pair<std::vector<std::uint16_t>, std::vector<std::pair<std::string, std::string>>>> rows = {
+        {{164, 69, 60, 8}, {{"tapa", "tapa"}, {"Tapa", "tapa"}, {"tee", "tehdä"}}},
+        // Unranked, the order is left to the other rules.
+        {{}, {{"tapa", "tappaa"}, {"tee", "tehdä"}}},
+    };
+    for (const auto& [ranks, firsts] : rows) {
+        auto ranked = builder;
+        if (!ranks.empty()) ranked.set_ranks(ranks);
+        const auto data = ranked.build();
+        ASSERT_TRUE(data.has_value());
+        const auto dict = load_dictionary(data->files());
+        ASSERT_TRUE(dict.has_value());
+        for (const auto& [word, lemma] : firsts) {
+            const auto readings = analyse_afresh(*dict, word);
+            ASSERT_FALSE(readings.empty()) << word;
+            EXPECT_EQ(readings.front().lemma, lemma) << word << (ranks.empty() ? " unranked" : "");
         }
     }
 }

@@ -161,7 +161,25 @@ const Label& find(const Row<Code> (&rows)[N], Code code) {
     return at == 0 || at > N ? kNone : rows[at - 1].label;
 }
 
+template <class Code, std::size_t N>
+bool any_wording_begins_with(const Row<Code> (&rows)[N], std::string_view word) {
+    for (const auto& row : rows) {
+        const std::string_view wording = row.label.wording;
+        if (wording.starts_with(word) && (wording.size() == word.size() || wording[word.size()] == ' ')) return true;
+    }
+    return false;
+}
+
 }  // namespace
+
+bool begins_form_wording(std::string_view word) {
+    if (word.empty()) return false;
+    return any_wording_begins_with(kCases, word) || any_wording_begins_with(kNumbers, word) ||
+           any_wording_begins_with(kSingularPersons, word) || any_wording_begins_with(kPluralPersons, word) ||
+           any_wording_begins_with(kMoods, word) || any_wording_begins_with(kTenses, word) ||
+           any_wording_begins_with(kInfinitives, word) || any_wording_begins_with(kParticiples, word) ||
+           any_wording_begins_with(kComparisons, word) || any_wording_begins_with(kNegatives, word);
+}
 
 const Label& label(WordClass code) { return find(kWordClasses, code); }
 const Label& label(Case code) { return find(kCases, code); }

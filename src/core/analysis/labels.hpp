@@ -44,4 +44,8 @@ const Label& label(Possessive code);
 const Label& label(Negative code);
 const Label& label(Clitic code);
 
+// Whether a machine-made meaning's wording of a form may begin with the
+// word: "inessive", "third-person", "present", "first" (infinitive).
+bool begins_form_wording(std::string_view word);
+
 }  // namespace lomperi::analysis

@@ -24,15 +24,19 @@ std::vector<std::string_view> pointed_parts(const format::GlossRecord& record) {
     return parts.size() > 1 ? parts : std::vector<std::string_view>{};
 }
 
-// What the entry says first. A compound's entry that only points to its
-// parts says their meanings: "image + window" for kuvaikkuna.
+// What the entry says first (morphology::said_meaning). A compound's entry
+// that only points to its parts says their meanings: "image + window" for
+// kuvaikkuna, "number + take" for lukuun + ottamatta.
 std::optional<std::string> told_meaning(const morphology::Dictionary& dictionary, const format::GlossRecord& record) {
     const auto parts = pointed_parts(record);
-    if (parts.empty()) return format::first_meaning(record);
+    if (parts.empty()) {
+        std::string said = morphology::said_meaning(dictionary, record);
+        return said.empty() ? format::first_meaning(record) : said;
+    }
     std::string told;
     for (const std::string_view part : parts) {
         if (!told.empty()) told += " + ";
-        const std::string meaning = morphology::short_meaning(morphology::first_meaning(dictionary, part));
+        const std::string meaning = morphology::short_meaning(morphology::said_meaning(dictionary, part));
         told += meaning.empty() ? std::string(part) : meaning;
     }
     return told;

@@ -10,6 +10,7 @@
 #include "core/morphology/analysis.hpp"
 #include "core/morphology/data_files.hpp"
 #include "core/morphology/forgiving_lookup.hpp"
+#include "core/morphology/form_wordings.hpp"
 #include "core/morphology/headword_search.hpp"
 #include "core/morphology/inflection_lookup.hpp"
 
@@ -51,9 +52,36 @@ void put_lexicalised_reading_first(const Dictionary& dictionary, EntryChoice& ch
     choice.readings.insert(choice.readings.begin(), std::move(own));
 }
 
+// Whether the lemma's entry fits the reading: it says something besides
+// the forms it names, or names a form of the word the reading is made from
+// ("tekemä": "agent participle of tehdä"). Not "suoria" read as a verb: its
+// entry only says "partitive plural of suora".
+bool entry_fits_reading(const Dictionary& dictionary, const Reading& reading) {
+    const auto record = dictionary.gloss_record(reading.lemma);
+    if (!record) return false;
+    const auto fits = [&](const std::string& meaning) {
+        if (!morphology::names_a_form(meaning)) return true;
+        const auto named = morphology::read_form_of_meaning(meaning);
+        return std::ranges::any_of(reading.parts, [&](const analysis::ReadingPart& part) { return part.lemma == named->word; });
+    };
+    return std::ranges::any_of(record->groups, [&](const format::PosGroup& group) { return std::ranges::any_of(group.meanings, fits); });
+}
+
+// The best reading whose lemma has an entry: first the best whose entry
+// fits it ("suorittaman": suorittaa, not suoria).
+std::vector<Reading>::iterator best_with_entry(const Dictionary& dictionary, std::vector<Reading>& readings) {
+    const auto with_entry = [&](const Reading& r) { return morphology::has_entry(dictionary, r); };
+    const auto first = std::ranges::find_if(readings, with_entry);
+    if (first == readings.end() || entry_fits_reading(dictionary, *first)) return first;
+    const auto saying = std::find_if(std::next(first), readings.end(), [&](const Reading& r) {
+        return with_entry(r) && entry_fits_reading(dictionary, r);
+    });
+    return saying == readings.end() ? first : saying;
+}
+
 // The entry rules over the spelling the choice lists.
 void choose_as_listed(const Dictionary& dictionary, EntryChoice& choice, const KnownLists& known) {
-    const auto best = std::ranges::find_if(choice.readings, [&](const Reading& r) { return morphology::has_entry(dictionary, r); });
+    const auto best = best_with_entry(dictionary, choice.readings);
     const RuleInput input{dictionary, choice.listed, choice.readings, best == choice.readings.end() ? nullptr : &*best, known};
     auto ruled = apply_entry_rules(input);
     if (!ruled) return;
@@ -62,9 +90,17 @@ void choose_as_listed(const Dictionary& dictionary, EntryChoice& choice, const K
     choice.focus = ruled->chosen.focus;
     choice.also = std::move(ruled->chosen.also);
     choice.built = std::move(ruled->chosen.built);
-    if (choice.headword && !choice.built && is_own_spelling(choice.listed, *choice.headword) &&
+    if (!choice.headword || choice.built) return;
+    if (is_own_spelling(choice.listed, *choice.headword) &&
         std::ranges::none_of(choice.readings, [&](const Reading& r) { return r.lemma == *choice.headword; })) {
         put_lexicalised_reading_first(dictionary, choice);
+        return;
+    }
+    // A reading passed over for an entry that does not fit it is not the
+    // form told ("suorittaman": suorittaa's, not suoria's).
+    if (best != choice.readings.end() && best != choice.readings.begin() && *choice.headword == best->lemma &&
+        morphology::has_entry(dictionary, choice.readings.front())) {
+        std::rotate(choice.readings.begin(), best, std::next(best));
     }
 }
 

@@ -37,7 +37,7 @@ Glossed gloss_word(const morphology::Dictionary& dictionary, std::string_view wo
         for (const auto& suggestion : suggested.words) glossed.suggestions.push_back(suggestion.word);
         if (suggested.clearly_best && !suggested.words.empty()) {
             glossed.guess = suggested.words.front().headword;
-            glossed.guess_meaning = morphology::first_meaning(dictionary, *glossed.guess);
+            glossed.guess_meaning = morphology::said_meaning(dictionary, *glossed.guess);
         }
     }
     glossed.readings = std::move(found.choice.readings);

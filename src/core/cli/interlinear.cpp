@@ -53,7 +53,7 @@ std::string stem_gloss(const morphology::Dictionary& dictionary, const analysis:
     const bool by_parts = glossed_by_parts(dictionary, reading);
     const bool of_part = part < reading.parts.size() && by_parts;
     const std::string& lemma = of_part ? reading.parts[part].lemma : reading.lemma;
-    const std::string meaning = of_part ? morphology::first_meaning(dictionary, lemma)
+    const std::string meaning = of_part ? morphology::said_meaning(dictionary, lemma)
                                         : morphology::reading_meaning(dictionary, lemma, reading);
     const std::string gloss = dotted(morphology::short_meaning(meaning));
     return gloss.empty() ? lemma : gloss;

@@ -222,6 +222,24 @@ std::string first_meaning(const Dictionary& dictionary, std::string_view headwor
     return format::first_meaning(*record).value_or("");
 }
 
+std::string said_meaning(const Dictionary& dictionary, const format::GlossRecord& record) {
+    for (const auto& group : record.groups) {
+        for (const auto& meaning : group.meanings) {
+            if (!names_a_form(meaning)) return meaning;
+        }
+    }
+    std::string first = format::first_meaning(record).value_or("");
+    const auto named = read_form_of_meaning(first);
+    if (!named || !names_a_form(first)) return first;
+    std::string named_meaning = first_meaning(dictionary, named->word);
+    return named_meaning.empty() ? first : named_meaning;
+}
+
+std::string said_meaning(const Dictionary& dictionary, std::string_view headword) {
+    const auto record = dictionary.gloss_record(headword);
+    return record ? said_meaning(dictionary, *record) : std::string();
+}
+
 std::string short_meaning(std::string_view meaning) {
     const std::size_t end = meaning.find_first_of(",;(");
     return std::string(trim(meaning.substr(0, end)));

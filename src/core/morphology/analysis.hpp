@@ -50,6 +50,14 @@ std::string reading_meaning(const Dictionary& dictionary, std::string_view headw
 // The first meaning of a headword's entry; empty without one.
 std::string first_meaning(const Dictionary& dictionary, std::string_view headword);
 
+// The first meaning of an entry that says something of its own, not only
+// the form the word is of another ("erikseen": "apart", not "translative
+// plural of erä with ..."); of an entry that says nothing else, the named
+// word's first meaning ("lukuun": "illative singular of luku" says
+// "number"). Empty for an entry without meanings.
+std::string said_meaning(const Dictionary& dictionary, const format::GlossRecord& record);
+std::string said_meaning(const Dictionary& dictionary, std::string_view headword);
+
 // A meaning's first item: "house" of "house, home (dwelling)".
 std::string short_meaning(std::string_view meaning);
 

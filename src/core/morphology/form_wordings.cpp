@@ -4,6 +4,8 @@
 
 #include <algorithm>
 
+#include "core/analysis/labels.hpp"
+
 namespace lomperi::morphology {
 
 std::string form_of_meaning(std::string_view what, std::string_view word) { return fmt::format("{} of {}", what, word); }
@@ -28,6 +30,15 @@ std::optional<FormOfMeaning> read_form_of_meaning(std::string_view meaning) {
     word = word.substr(0, with);
     if (word.empty() || word.find(' ') != std::string_view::npos) return std::nullopt;
     return FormOfMeaning{meaning.substr(0, of), word, suffixes};
+}
+
+bool names_a_form(std::string_view meaning) {
+    const auto named = read_form_of_meaning(meaning);
+    if (!named) return false;
+    if (named->form.empty()) {
+        return named->suffixes.find(" suffix") != std::string_view::npos || named->suffixes.find(" clitic ") != std::string_view::npos;
+    }
+    return analysis::begins_form_wording(named->form.substr(0, named->form.find(' ')));
 }
 
 std::string compound_meaning(std::span<const std::string> parts) {

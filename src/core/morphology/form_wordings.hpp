@@ -27,6 +27,12 @@ struct FormOfMeaning {
 };
 std::optional<FormOfMeaning> read_form_of_meaning(std::string_view meaning);
 
+// Whether a meaning only names the form the word is of another, in the
+// wording of the form labels ("inessive singular of talo", "silmä with the
+// first-person singular possessive suffix"), not an English meaning that
+// reads alike ("file (collection of papers)", "type of dog").
+bool names_a_form(std::string_view meaning);
+
 // "compound of tekijänoikeus + ehto"
 std::string compound_meaning(std::span<const std::string> parts);
 

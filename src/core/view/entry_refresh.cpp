@@ -191,7 +191,7 @@ namespace {
 constexpr std::size_t kSuggestionMeaningCells = 24;
 
 std::string suggestion_meaning(const morphology::Dictionary& dictionary, const suggest::Suggestion& suggestion) {
-    std::string meaning = morphology::short_meaning(morphology::first_meaning(dictionary, suggestion.headword));
+    std::string meaning = morphology::short_meaning(morphology::said_meaning(dictionary, suggestion.headword));
     if (meaning.empty()) return {};
     if (term::display_width(meaning) > kSuggestionMeaningCells) {
         meaning.resize(term::display_prefix(meaning, kSuggestionMeaningCells - 1));

@@ -10,6 +10,7 @@
 
 #include "core/answer/answer.hpp"
 #include "core/answer/answer_text.hpp"
+#include "core/morphology/analysis.hpp"
 #include "support/analysed_data.hpp"
 
 namespace lomperi::answer {
@@ -46,6 +47,8 @@ const std::vector<Expected>& examples() {
         // An entry that only repeats its name says nothing: the lemma's.
         {"sai", "lemma with entry", "saada"},
         {"talossa", "lemma with entry", "talo"},
+        // A lemma whose entry only names a form of another word is passed over.
+        {"suorittaman", "lemma with entry", "suorittaa"},
         // A name the analyser reads as written is no other spelling of a word.
         {"Heinäveden", "lemma with entry", "Heinävesi"},
         // Its own entry only names the form: nothing after the lemma's.
@@ -103,6 +106,10 @@ TEST(EntryRules, TheFirstReadingIsOfTheWordShown) {
     EXPECT_EQ(particle.readings.front().form.word_class, analysis::WordClass::Adverb);
     ASSERT_TRUE(particle.record && !particle.record->groups.empty());
     EXPECT_EQ(particle.record->groups.front().pos, "adv");
+
+    const EntryChoice passed_over = choose_entry(dict, "suorittaman");
+    ASSERT_EQ(passed_over.readings.size(), 2u);
+    EXPECT_EQ(passed_over.readings.front().lemma, "suorittaa");
 
     const EntryChoice voi = choose_entry(dict, "voi");
     ASSERT_EQ(voi.readings.size(), 3u);
@@ -175,6 +182,23 @@ TEST(Answer, AParticiplesLineGivesItsVerbsMeaning) {
     ASSERT_FALSE(participle.choice.notes.empty());
     const std::string& line = participle.choice.notes.front().text;
     EXPECT_NE(line.find("\u201cdefine\u201d"), std::string::npos) << line;
+}
+
+// The first meaning told says something of its own: not the form the word
+// is of another, unless the entry says nothing else, and then the meaning
+// of the word it names.
+TEST(Answer, TheMeaningToldSaysSomething) {
+    const auto& dict = analysed_dictionary().dict;
+    const auto record = [](std::vector<format::PosGroup> groups) { return format::GlossRecord{std::move(groups)}; };
+    const std::vector<std::pair<format::GlossRecord, std::string>> rows = {
+        {record({{"noun", {"translative plural of erä with the third-person possessive suffix"}}, {"adv", {"apart"}}}), "apart"},
+        {record({{"noun", {"inessive singular of talo"}}}), "house"},
+        {record({{"noun", {"inessive singular of zzz"}}}), "inessive singular of zzz"},
+        {record({{"noun", {"file (collection of papers)", "folder"}}}), "file (collection of papers)"},
+        {record({}), ""},
+    };
+    for (const auto& [entry, said] : rows) EXPECT_EQ(morphology::said_meaning(dict, entry), said) << said;
+    EXPECT_EQ(answer(dict, "suorittaman", Detail::Meaning).meaning, "execute");
 }
 
 TEST(Answer, AWordWithoutEntryHasNoMeaningAndNoText) {

@@ -47,11 +47,12 @@ TEST(Commands, GlossGivesOneLinePerWord) {
     std::string out;
     bool all_found = false;
     ASSERT_TRUE(gloss_text(t.dict, "\u201cKehun\u201d kehua, zzz\u2026 \n\t(kehui).", out, all_found));
+    // An entry that only names the form a word is tells the named word's meaning.
     EXPECT_EQ(out,
-              "Kehun\tkehun\tgenitive singular of kehu\t\n"
+              "Kehun\tkehun\tpraise, commendation (favorable representation in words)\t\n"
               "kehua\tkehua\tto praise, tout, acclaim, commend\t\n"
               "zzz\t\t\t\n"
-              "kehui\tkehui\tthird-person singular past indicative of kehua\t\n");
+              "kehui\tkehui\tto praise, tout, acclaim, commend\t\n");
     EXPECT_FALSE(all_found);
     const auto invalid = gloss_text(t.dict, "kehu\xff", out, all_found);
     ASSERT_FALSE(invalid);

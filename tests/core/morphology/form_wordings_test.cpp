@@ -40,5 +40,24 @@ TEST(FormWordings, AFormsMeaningNamesItsWordAndSuffixes) {
     EXPECT_FALSE(read_form_of_meaning("with the hat"));
 }
 
+// Only the wording of a form names one: an English meaning may read alike.
+TEST(FormWordings, AMeaningNamesAFormInTheWordingOfTheLabels) {
+    const std::vector<std::pair<std::string, bool>> rows = {
+        {"inessive singular of talo", true},
+        {"third-person singular present indicative of olla with the question clitic -ko", true},
+        {"present passive participle of pitää", true},
+        {"essive singular of the comparative degree of kauempi", true},
+        {"first infinitive of olla", true},
+        {"translative plural of erä with the third-person possessive suffix", true},
+        {"silmä with the first-person singular possessive suffix", true},
+        {"file (collection of papers)", false},
+        {"type of dog", false},
+        {"coffee with the milk", false},
+        {"house, home", false},
+        {"of talo", false},
+    };
+    for (const auto& [meaning, names] : rows) EXPECT_EQ(names_a_form(meaning), names) << meaning;
+}
+
 }  // namespace
 }  // namespace lomperi::morphology

@@ -1,5 +1,10 @@
 #include "core/answer/answer.hpp"
 
+#include <algorithm>
+
+#include "base/text.hpp"
+#include "core/analysis/labels.hpp"
+
 #include "core/morphology/analysis.hpp"
 #include "core/morphology/form_wordings.hpp"
 #include "core/suggest/suggester.hpp"
@@ -42,13 +47,24 @@ std::optional<std::string> told_meaning(const morphology::Dictionary& dictionary
     return told;
 }
 
+// A name's entry that only repeats the name says what the name is
+// ("Helsinki": "Helsinki (place name)"), as the analyser tells it.
+std::optional<std::string> with_name_class(std::optional<std::string> meaning, const EntryChoice& choice) {
+    if (!meaning || !choice.headword || lower_case(*meaning) != lower_case(*choice.headword)) return meaning;
+    const auto name = std::ranges::find_if(choice.readings, [&](const analysis::Reading& r) {
+        return r.lemma == *choice.headword && analysis::is_name(r.form.word_class);
+    });
+    if (name == choice.readings.end()) return meaning;
+    return *meaning + " (" + std::string(analysis::label(name->form.word_class).json) + ")";
+}
+
 }  // namespace
 
 Answer answer(const morphology::Dictionary& dictionary, std::string_view word, Detail detail, const KnownLists& known,
               NeighbourRules* neighbours) {
     Answer found{choose_entry(dictionary, word, known, neighbours), {}, {}};
     EntryChoice& choice = found.choice;
-    if (choice.record) found.meaning = told_meaning(dictionary, *choice.record);
+    if (choice.record) found.meaning = with_name_class(told_meaning(dictionary, *choice.record), choice);
     if (detail == Detail::Meaning) return found;
     for (auto& line : morphology::analysis_lines(dictionary, choice.listed, choice.readings)) {
         choice.notes.push_back(std::move(line));

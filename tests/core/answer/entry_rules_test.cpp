@@ -199,6 +199,9 @@ TEST(Answer, TheMeaningToldSaysSomething) {
     };
     for (const auto& [entry, said] : rows) EXPECT_EQ(morphology::said_meaning(dict, entry), said) << said;
     EXPECT_EQ(answer(dict, "suorittaman", Detail::Meaning).meaning, "execute");
+    // A name's entry that only repeats the name says what the name is.
+    EXPECT_EQ(answer(dict, "Kuopiossa", Detail::Meaning).meaning, "Kuopio (place name)");
+    EXPECT_EQ(answer(dict, "Heinäveden", Detail::Meaning).meaning, "a place name");
 }
 
 TEST(Answer, AWordWithoutEntryHasNoMeaningAndNoText) {

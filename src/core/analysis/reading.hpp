@@ -36,6 +36,9 @@ struct Reading {
     std::vector<Morph> morphs;       // the word, cut
     std::size_t compound_parts = 1;
     std::size_t derivations = 0;
+    // Not the analyser's: a word it does not read, told by what it looks like
+    // (answer/unknown_words.hpp).
+    bool guessed = false;
     friend bool operator==(const Reading&, const Reading&) = default;
 };
 

@@ -29,6 +29,9 @@ struct Glossed {
     // meaning: a guess, shown marked ("?ravintola").
     std::optional<std::string> guess;
     std::optional<std::string> guess_meaning;
+    // Whether the word is told by a guess of what it is (an English word, a
+    // name), the analyser not reading it.
+    bool guessed() const { return !readings.empty() && readings.front().guessed; }
 };
 
 // `neighbours`: for a word of running text, the rules that have read the

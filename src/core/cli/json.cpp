@@ -63,6 +63,7 @@ std::string reading_json(const analysis::Reading& r) {
     append_string(out, r.lemma);
     append_field(out, "class", analysis::label(r.form.word_class).json);
     append_form_fields(out, r.form);
+    if (r.guessed) out += ",\"guessed\":true";
     if (r.compound_parts > 1 || r.derivations > 0) {
         out += ",\"parts\":[";
         for (std::size_t k = 0; k < r.parts.size(); ++k) {
@@ -106,7 +107,7 @@ std::string word_json(std::string_view word, const Glossed& glossed) {
     }
     out += ']';
     // A word that reaches nothing: what it may stand for, best first.
-    if (!glossed.headword && readings.empty() && !glossed.damaged) {
+    if (!glossed.headword && (readings.empty() || glossed.guessed()) && !glossed.damaged) {
         out += ",\"suggestions\":[";
         for (std::size_t k = 0; k < glossed.suggestions.size(); ++k) {
             if (k > 0) out += ',';

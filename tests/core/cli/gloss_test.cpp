@@ -57,6 +57,20 @@ TEST(Gloss, TheEntryIsTheReadingTheWordsBeforeItPutFirst) {
     }
 }
 
+// A word the analyser does not read is told by what it looks like, marked
+// as a guess, and counts as not found.
+TEST(Gloss, AnUnreadNameIsToldAsAGuess) {
+    std::string out;
+    Glosser glosser(analysed_dictionary().dict);
+    glosser.gloss_line("Kalymnoksen", out);
+    EXPECT_EQ(out, "Kalymnoksen\t\tKalymnos (a name)\tgenitive singular\n");
+    EXPECT_FALSE(glosser.all_found());
+    std::string json;
+    Glosser(analysed_dictionary().dict, true).gloss_line("Kalymnoksen", json);
+    EXPECT_NE(json.find("\"lemma\":\"Kalymnos\",\"class\":\"name\",\"case\":\"genitive\",\"number\":\"singular\",\"guessed\":true"),
+              std::string::npos) << json;
+}
+
 TEST(Gloss, JsonSaysWhichSpellingWasReadAndWhatIsMissing) {
     std::string out;
     Glosser glosser(analysed_dictionary().dict, true);

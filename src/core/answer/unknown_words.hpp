@@ -1,0 +1,30 @@
+#pragma once
+// A word that neither the analyser nor the word lists read, told by what it
+// looks like, in the order tried:
+//
+//   English word       ticket, The, know: a word of the English side,
+//                      two letters or more
+//   name, inflected    GIMP:n, H&M:lle: a case ending after a colon;
+//                      GIMPin, GIMPissä: after a name in capitals, with
+//                      the vowel i between; Kalymnoksen, Iglesiaksen: a
+//                      name in -s, whose endings follow -kse-
+//   name               Grisay, Tienshinhan: a capitalised word as it
+//                      stands
+//
+// A guess, marked as one (Reading::guessed), made only where no spelling it
+// clearly stands for was found.
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "core/analysis/reading.hpp"
+#include "core/morphology/dictionary.hpp"
+
+namespace lomperi::answer {
+
+std::optional<analysis::Reading> guess_unknown(const morphology::Dictionary& dictionary, std::string_view word);
+
+// What the guess says of the word: "a name", "an English word".
+std::string guessed_meaning(const analysis::Reading& guess);
+
+}  // namespace lomperi::answer

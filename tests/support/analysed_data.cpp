@@ -71,6 +71,7 @@ TestDictionary fresh_analysed_dictionary() {
             "[Ln][Xp]esimerkki[X]esimerkki[Sn][Ny]",
             "[Lep][Xp]Heinävesi[X]heinäve[Sg][Ny]den",
             "[Lep][Xp]Kuopio[X]kuopio[Sine][Ny]ssa",
+            "[Lep][Xp]Kemi[X]kemi[Sine][Ny]ssä",
             "[Ll][Xp]hyvä[X]hyvä[Sn][Ny]",
             "[Ln][Xp]kasvo[X]kasvo[Sine][Nm]issa",
             "[Ln][Xp]kasvo[X]kasvo[Sn][Nm]t",

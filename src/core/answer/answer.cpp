@@ -58,6 +58,14 @@ std::optional<std::string> with_name_class(std::optional<std::string> meaning, c
     return *meaning + " (" + std::string(analysis::label(name->form.word_class).json) + ")";
 }
 
+// A name the analyser knows that has no entry says what the name is
+// ("Apple": "Apple (name)").
+std::optional<std::string> name_without_entry(const EntryChoice& choice) {
+    if (choice.readings.empty() || !analysis::is_name(choice.readings.front().form.word_class)) return std::nullopt;
+    const analysis::Reading& name = choice.readings.front();
+    return name.lemma + " (" + std::string(analysis::label(name.form.word_class).json) + ")";
+}
+
 }  // namespace
 
 Answer answer(const morphology::Dictionary& dictionary, std::string_view word, Detail detail, const KnownLists& known,
@@ -65,6 +73,7 @@ Answer answer(const morphology::Dictionary& dictionary, std::string_view word, D
     Answer found{choose_entry(dictionary, word, known, neighbours), {}, {}};
     EntryChoice& choice = found.choice;
     if (choice.record) found.meaning = with_name_class(told_meaning(dictionary, *choice.record), choice);
+    if (!choice.record) found.meaning = name_without_entry(choice);
     if (detail == Detail::Meaning) return found;
     for (auto& line : morphology::analysis_lines(dictionary, choice.listed, choice.readings)) {
         choice.notes.push_back(std::move(line));

@@ -51,7 +51,10 @@ Glossed gloss_word(const morphology::Dictionary& dictionary, std::string_view wo
         glossed.meaning = answer::guessed_meaning(*looks_like);
         glossed.readings.push_back(std::move(*looks_like));
     }
-    if (!found.choice.record) return glossed;
+    if (!found.choice.record) {
+        if (!glossed.meaning) glossed.meaning = std::move(found.meaning);
+        return glossed;
+    }
     glossed.headword = *found.choice.headword;
     glossed.meaning = std::move(found.meaning);
     return glossed;

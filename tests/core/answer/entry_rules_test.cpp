@@ -202,6 +202,10 @@ TEST(Answer, TheMeaningToldSaysSomething) {
     // A name's entry that only repeats the name says what the name is.
     EXPECT_EQ(answer(dict, "Kuopiossa", Detail::Meaning).meaning, "Kuopio (place name)");
     EXPECT_EQ(answer(dict, "Heinäveden", Detail::Meaning).meaning, "a place name");
+    // So does a name the analyser knows that has no entry.
+    const Answer name = answer(dict, "Kemissä", Detail::Meaning);
+    EXPECT_FALSE(name.choice.headword);
+    EXPECT_EQ(name.meaning, "Kemi (place name)");
 }
 
 TEST(Answer, AWordWithoutEntryHasNoMeaningAndNoText) {

@@ -8,6 +8,7 @@
 #include "base/text.hpp"
 #include "core/analysis/form_text.hpp"
 #include "core/analysis/generator.hpp"
+#include "core/analysis/labels.hpp"
 #include "core/morphology/form_wordings.hpp"
 
 namespace lomperi::morphology {
@@ -293,6 +294,9 @@ NoteLine reading_line(const Dictionary& dictionary, std::string_view word, const
     const std::string& described = derived ? reading.parts.front().lemma : reading.lemma;
     if (const std::string meaning = short_meaning(reading_meaning(dictionary, described, reading)); !meaning.empty()) {
         line.text += " (\u201c" + meaning + "\u201d)";
+    } else if (analysis::is_name(reading.form.word_class)) {
+        // A name without an entry: what the name is ("Apple = Apple: basic form (name)").
+        line.text += " (" + std::string(analysis::label(reading.form.word_class).json) + ")";
     }
     return line;
 }
@@ -303,8 +307,10 @@ std::vector<NoteLine> analysis_lines(const Dictionary& dictionary, std::string_v
                                      const std::vector<Reading>& readings) {
     std::vector<NoteLine> lines;
     if (readings.empty()) return lines;
+    // A word read only as itself needs no line, unless it is a name its entry cannot tell.
+    const bool name_without_entry = analysis::is_name(readings.front().form.word_class) && !has_entry(dictionary, readings.front());
     if (readings.size() == 1 && is_basic_form(readings.front()) && readings.front().compound_parts == 1 &&
-        lower_case(readings.front().lemma) == lower_case(word)) {
+        lower_case(readings.front().lemma) == lower_case(word) && !name_without_entry) {
         return lines;
     }
     for (std::size_t k = 0; k < readings.size() && lines.size() < kMaxAnalysisLines; ++k) {

@@ -206,6 +206,9 @@ TEST(Answer, TheMeaningToldSaysSomething) {
     const Answer name = answer(dict, "Kemissä", Detail::Meaning);
     EXPECT_FALSE(name.choice.headword);
     EXPECT_EQ(name.meaning, "Kemi (place name)");
+    const Answer told = answer(dict, "Kemissä", Detail::Notes);
+    ASSERT_FALSE(told.choice.notes.empty());
+    EXPECT_EQ(told.choice.notes.front().text, "Kemissä = Kemi · -ssä in (place name)");
 }
 
 TEST(Answer, AWordWithoutEntryHasNoMeaningAndNoText) {

@@ -27,7 +27,7 @@ enum class WordClass : std::uint8_t {
     Adposition,
     NegationVerb,
     Prefix,
-    Foreign,  // a word of another language in Finnish text, guessed, never the analyser's
+    English,  // an English word in Finnish text, guessed, never the analyser's
 };
 
 // Whether the word class is a proper name's.

@@ -43,7 +43,7 @@ constexpr Row<WordClass> kWordClasses[] = {
     {WordClass::Adposition,    {"adposition", {}, {}, {}, {}}},
     {WordClass::NegationVerb,  {"verb", {}, {}, {}, {}}},
     {WordClass::Prefix,        {"prefix", {}, {}, {}, {}}},
-    {WordClass::Foreign,       {"foreign word", {}, {}, {}, {}}},
+    {WordClass::English,       {"English word", {}, {}, {}, {}}},
 };
 
 constexpr Row<Case> kCases[] = {

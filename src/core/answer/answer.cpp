@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "core/answer/unknown_words.hpp"
+
 #include "base/text.hpp"
 #include "core/analysis/labels.hpp"
 
@@ -58,11 +60,12 @@ std::optional<std::string> with_name_class(std::optional<std::string> meaning, c
     return *meaning + " (" + std::string(analysis::label(name->form.word_class).json) + ")";
 }
 
-// A name the analyser knows that has no entry says what the name is
-// ("Apple": "Apple (name)").
+// A name without an entry says what the name is ("Apple": "Apple (name)"),
+// and so does an English word in the text ("ticket (English word)").
 std::optional<std::string> name_without_entry(const EntryChoice& choice) {
-    if (choice.readings.empty() || !analysis::is_name(choice.readings.front().form.word_class)) return std::nullopt;
+    if (choice.readings.empty()) return std::nullopt;
     const analysis::Reading& name = choice.readings.front();
+    if (!analysis::is_name(name.form.word_class) && name.form.word_class != analysis::WordClass::English) return std::nullopt;
     return name.lemma + " (" + std::string(analysis::label(name.form.word_class).json) + ")";
 }
 
@@ -72,6 +75,9 @@ Answer answer(const morphology::Dictionary& dictionary, std::string_view word, D
               NeighbourRules* neighbours) {
     Answer found{choose_entry(dictionary, word, known, neighbours), {}, {}};
     EntryChoice& choice = found.choice;
+    if (!choice.headword && choice.readings.empty() && !choice.damaged) {
+        if (auto guess = guess_unknown(dictionary, word)) choice.readings.push_back(std::move(*guess));
+    }
     if (choice.record) found.meaning = with_name_class(told_meaning(dictionary, *choice.record), choice);
     if (!choice.record) found.meaning = name_without_entry(choice);
     if (detail == Detail::Meaning) return found;
@@ -83,9 +89,11 @@ Answer answer(const morphology::Dictionary& dictionary, std::string_view word, D
     return found;
 }
 
+bool reads_as_a_word(const EntryChoice& choice) { return !choice.readings.empty() && !choice.readings.front().guessed; }
+
 suggest::Suggestions suggest_for(const morphology::Dictionary& dictionary, std::string_view word,
                                  const EntryChoice& choice) {
-    if (choice.headword || !choice.readings.empty() || choice.damaged) return {};
+    if (choice.headword || reads_as_a_word(choice) || choice.damaged) return {};
     return suggest::suggest(dictionary, word);
 }
 

@@ -35,6 +35,10 @@ struct Answer {
 Answer answer(const morphology::Dictionary& dictionary, std::string_view word, Detail detail,
               const KnownLists& known = {}, NeighbourRules* neighbours = nullptr);
 
+// Whether the analyser reads the word: a reading of its own, not a guess of
+// what an unread word looks like (unknown_words.hpp).
+bool reads_as_a_word(const EntryChoice& choice);
+
 // Did you mean: the spellings a word that reaches nothing may stand for, best
 // first, at most five; none for a word with an entry or a reading, or one
 // whose look-up met damaged data. About a millisecond a word.

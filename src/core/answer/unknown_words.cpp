@@ -118,7 +118,7 @@ std::optional<Reading> guess_unknown(const morphology::Dictionary& dictionary, s
     if (english) {
         Reading english;
         english.lemma = std::string(word);
-        english.form.word_class = WordClass::Foreign;
+        english.form.word_class = WordClass::English;
         english.parts = {{english.lemma, english.lemma}};
         english.morphs = {{english.lemma, {}, 0}};
         english.guessed = true;
@@ -129,11 +129,6 @@ std::optional<Reading> guess_unknown(const morphology::Dictionary& dictionary, s
     if (auto read = after_capitals(word)) return read;
     if (auto read = after_kse(word)) return read;
     return name_reading(word, {}, std::string(word), Case::Nominative);
-}
-
-std::string guessed_meaning(const Reading& guess) {
-    if (guess.form.word_class == WordClass::Foreign) return guess.lemma + " (an English word)";
-    return guess.lemma + " (a name)";
 }
 
 }  // namespace lomperi::answer

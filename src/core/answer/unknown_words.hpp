@@ -24,7 +24,4 @@ namespace lomperi::answer {
 
 std::optional<analysis::Reading> guess_unknown(const morphology::Dictionary& dictionary, std::string_view word);
 
-// What the guess says of the word: "a name", "an English word".
-std::string guessed_meaning(const analysis::Reading& guess);
-
 }  // namespace lomperi::answer

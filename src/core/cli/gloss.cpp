@@ -6,7 +6,6 @@
 #include "core/analysis/form_text.hpp"
 #include "core/answer/answer.hpp"
 #include "core/answer/neighbour_rules.hpp"
-#include "core/answer/unknown_words.hpp"
 #include "core/cli/interlinear.hpp"
 #include "core/cli/json.hpp"
 #include "core/cli/text_io.hpp"
@@ -33,10 +32,9 @@ Glossed gloss_word(const morphology::Dictionary& dictionary, std::string_view wo
     Glossed glossed;
     auto found = answer::answer(dictionary, word, answer::Detail::Meaning, {}, neighbours);
     glossed.damaged = found.choice.damaged;
-    const bool unread = found.choice.readings.empty() && !found.choice.headword && !found.choice.damaged;
     // What an unread word looks like (an English word, a name) comes before
     // the spelling it may stand for: "ticket" is no "tiilet".
-    auto looks_like = unread ? answer::guess_unknown(dictionary, word) : std::nullopt;
+    const bool looks_like = !found.choice.readings.empty() && found.choice.readings.front().guessed;
     if (with_suggestions) {
         const auto suggested = answer::suggest_for(dictionary, word, found.choice);
         for (const auto& suggestion : suggested.words) glossed.suggestions.push_back(suggestion.word);
@@ -47,12 +45,8 @@ Glossed gloss_word(const morphology::Dictionary& dictionary, std::string_view wo
     }
     glossed.readings = std::move(found.choice.readings);
     if (found.choice.listed != word) glossed.read_as = found.choice.listed;
-    if (looks_like) {
-        glossed.meaning = answer::guessed_meaning(*looks_like);
-        glossed.readings.push_back(std::move(*looks_like));
-    }
     if (!found.choice.record) {
-        if (!glossed.meaning) glossed.meaning = std::move(found.meaning);
+        glossed.meaning = std::move(found.meaning);
         return glossed;
     }
     glossed.headword = *found.choice.headword;

@@ -294,9 +294,9 @@ NoteLine reading_line(const Dictionary& dictionary, std::string_view word, const
     const std::string& described = derived ? reading.parts.front().lemma : reading.lemma;
     if (const std::string meaning = short_meaning(reading_meaning(dictionary, described, reading)); !meaning.empty()) {
         line.text += " (\u201c" + meaning + "\u201d)";
-    } else if (analysis::is_name(reading.form.word_class)) {
+    } else if (analysis::is_name(reading.form.word_class) || reading.form.word_class == WordClass::English) {
         // A name without an entry: what the name is ("Apple = Apple: basic form (name)").
-        line.text += " (" + std::string(analysis::label(reading.form.word_class).json) + ")";
+        line.text += " (" + std::string(analysis::label(reading.form.word_class).json) + (reading.guessed ? ", a guess)" : ")");
     }
     return line;
 }
@@ -308,7 +308,9 @@ std::vector<NoteLine> analysis_lines(const Dictionary& dictionary, std::string_v
     std::vector<NoteLine> lines;
     if (readings.empty()) return lines;
     // A word read only as itself needs no line, unless it is a name its entry cannot tell.
-    const bool name_without_entry = analysis::is_name(readings.front().form.word_class) && !has_entry(dictionary, readings.front());
+    const WordClass word_class = readings.front().form.word_class;
+    const bool name_without_entry =
+        (analysis::is_name(word_class) || word_class == WordClass::English) && !has_entry(dictionary, readings.front());
     if (readings.size() == 1 && is_basic_form(readings.front()) && readings.front().compound_parts == 1 &&
         lower_case(readings.front().lemma) == lower_case(word) && !name_without_entry) {
         return lines;

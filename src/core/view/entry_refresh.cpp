@@ -181,7 +181,7 @@ void on_query_changed(AppState& state) {
     state.suggestions.clear();
     state.suggestion_shown = 0;
     state.suggestions_pending =
-        !english && !state.query.empty() && !choice.headword && choice.readings.empty() && !choice.damaged;
+        !english && !state.query.empty() && !choice.headword && !answer::reads_as_a_word(choice) && !choice.damaged;
     refresh_entry(state);
 }
 

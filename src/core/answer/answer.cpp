@@ -2,11 +2,9 @@
 
 #include <algorithm>
 
-#include "core/answer/unknown_words.hpp"
-
 #include "base/text.hpp"
 #include "core/analysis/labels.hpp"
-
+#include "core/answer/unknown_words.hpp"
 #include "core/morphology/analysis.hpp"
 #include "core/morphology/form_wordings.hpp"
 #include "core/suggest/suggester.hpp"

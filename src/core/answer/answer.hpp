@@ -31,7 +31,8 @@ struct Answer {
 };
 
 // `neighbours`: for a word of running text, the rules that have read the
-// words before it.
+// words before it. A word that reaches nothing is told by a guess of what it
+// looks like, when it looks like something (unknown_words.hpp).
 Answer answer(const morphology::Dictionary& dictionary, std::string_view word, Detail detail,
               const KnownLists& known = {}, NeighbourRules* neighbours = nullptr);
 

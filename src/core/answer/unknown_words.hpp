@@ -11,8 +11,9 @@
 //   name               Grisay, Tienshinhan: a capitalised word as it
 //                      stands
 //
-// A guess, marked as one (Reading::guessed), made only where no spelling it
-// clearly stands for was found.
+// A guess, marked as one (Reading::guessed): the spellings the word may
+// stand for are still suggested, but none is taken for it ("ticket" is no
+// "tiilet", "Grisay" no "risat").
 #include <optional>
 #include <string>
 #include <string_view>

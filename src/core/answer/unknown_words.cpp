@@ -64,7 +64,8 @@ bool looks_like_a_name(std::string_view word) {
     return letters >= 2;
 }
 
-bool starts_with_capital(std::string_view word) { return lower_case_first(word) != word; }
+// "Grisay", "eHealth", "iPhone": a capital anywhere.
+bool has_capital(std::string_view word) { return lower_case(word) != word; }
 
 Reading name_reading(std::string_view stem, std::string_view ending, std::string lemma, Case grammatical_case) {
     Reading reading;
@@ -124,7 +125,7 @@ std::optional<Reading> guess_unknown(const morphology::Dictionary& dictionary, s
         english.guessed = true;
         return english;
     }
-    if (!starts_with_capital(word)) return std::nullopt;
+    if (!has_capital(word)) return std::nullopt;
     if (auto read = after_colon(word)) return read;
     if (auto read = after_capitals(word)) return read;
     if (auto read = after_kse(word)) return read;

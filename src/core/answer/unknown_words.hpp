@@ -8,8 +8,8 @@
 //                      GIMPin, GIMPissä: after a name in capitals, with
 //                      the vowel i between; Kalymnoksen, Iglesiaksen: a
 //                      name in -s, whose endings follow -kse-
-//   name               Grisay, Tienshinhan: a capitalised word as it
-//                      stands
+//   name               Grisay, Tienshinhan, eHealth: a word with a
+//                      capital, as it stands
 //
 // A guess, marked as one (Reading::guessed): the spellings the word may
 // stand for are still suggested, but none is taken for it ("ticket" is no

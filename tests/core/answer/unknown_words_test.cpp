@@ -48,6 +48,7 @@ TEST(UnknownWords, EachRuleWithItsExampleWords) {
         // Any other capitalised word, as it stands.
         {"Grisay", "Grisay", "basic form"},
         {"Real3D", "Real3D", "basic form"},
+        {"eHealth", "eHealth", "basic form"},
         // No guess: lower case and no English, one letter, other marks.
         {"zqxw", ""},
         {"Y", ""},

@@ -36,7 +36,7 @@ std::optional<std::string> told_meaning(const morphology::Dictionary& dictionary
     const auto parts = pointed_parts(record);
     if (parts.empty()) {
         std::string said = morphology::said_meaning(dictionary, record);
-        return said.empty() ? format::first_meaning(record) : said;
+        return said.empty() ? std::nullopt : std::optional(std::move(said));
     }
     std::string told;
     for (const std::string_view part : parts) {
@@ -47,6 +47,11 @@ std::optional<std::string> told_meaning(const morphology::Dictionary& dictionary
     return told;
 }
 
+// "Apple (name)", "ticket (English word)".
+std::string with_class(const std::string& text, analysis::WordClass word_class) {
+    return text + " (" + std::string(analysis::label(word_class).json) + ")";
+}
+
 // A name's entry that only repeats the name says what the name is
 // ("Helsinki": "Helsinki (place name)"), as the analyser tells it.
 std::optional<std::string> with_name_class(std::optional<std::string> meaning, const EntryChoice& choice) {
@@ -55,7 +60,7 @@ std::optional<std::string> with_name_class(std::optional<std::string> meaning, c
         return r.lemma == *choice.headword && analysis::is_name(r.form.word_class);
     });
     if (name == choice.readings.end()) return meaning;
-    return *meaning + " (" + std::string(analysis::label(name->form.word_class).json) + ")";
+    return with_class(*meaning, name->form.word_class);
 }
 
 // A name without an entry says what the name is ("Apple": "Apple (name)"),
@@ -64,7 +69,7 @@ std::optional<std::string> name_without_entry(const EntryChoice& choice) {
     if (choice.readings.empty()) return std::nullopt;
     const analysis::Reading& name = choice.readings.front();
     if (!analysis::is_name(name.form.word_class) && name.form.word_class != analysis::WordClass::English) return std::nullopt;
-    return name.lemma + " (" + std::string(analysis::label(name.form.word_class).json) + ")";
+    return with_class(name.lemma, name.form.word_class);
 }
 
 }  // namespace
@@ -73,7 +78,7 @@ Answer answer(const morphology::Dictionary& dictionary, std::string_view word, D
               NeighbourRules* neighbours) {
     Answer found{choose_entry(dictionary, word, known, neighbours), {}, {}};
     EntryChoice& choice = found.choice;
-    if (!choice.headword && choice.readings.empty() && !choice.damaged) {
+    if (!choice.headword && choice.readings.empty() && !choice.damaged && !known.being_typed) {
         if (auto guess = guess_unknown(dictionary, word)) choice.readings.push_back(std::move(*guess));
     }
     if (choice.record) found.meaning = with_name_class(told_meaning(dictionary, *choice.record), choice);

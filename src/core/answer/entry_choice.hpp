@@ -26,6 +26,9 @@ enum class ListFocus : std::uint8_t { Matches = 0, Inflections = 1 };
 struct KnownLists {
     const std::vector<morphology::HeadwordMatch>* matches = nullptr;
     const std::vector<morphology::InflectionCandidate>* candidates = nullptr;
+    // The query is being typed: as often the start of a word as a word, so
+    // an unread one is not guessed at ("ta" is no English word there).
+    bool being_typed = false;
 };
 
 struct EntryChoice {

@@ -72,7 +72,8 @@ void search_for(const AppState& state, DictionaryScreen& lists, std::string_view
 void search_lists(AppState& state, DictionaryScreen& lists) {
     const bool has_query = !state.query.empty();
     search_for(state, lists, state.query);
-    state.choice = answer::answer(state.dictionary, state.query, answer::Detail::Notes, {&lists.matches, &lists.candidates}).choice;
+    state.choice = answer::answer(state.dictionary, state.query, answer::Detail::Notes,
+                                  {&lists.matches, &lists.candidates, true}).choice;
     // A forgiven spelling's lists are shown: searched again, for that word only.
     if (state.choice.listed != state.query) search_for(state, lists, state.choice.listed);
     lists.selected = {0, 0};

@@ -211,6 +211,19 @@ TEST(Answer, TheMeaningToldSaysSomething) {
     EXPECT_EQ(told.choice.notes.front().text, "Kemissä = Kemi · -ssä in (place name)");
 }
 
+// An unread word of a text is guessed at; a query being typed is not, as it
+// is as often the start of a word.
+TEST(Answer, OnlyAWholeWordIsGuessedAt) {
+    const auto& dict = analysed_dictionary().dict;
+    const Answer word = answer(dict, "Kalymnoksen", Detail::Notes);
+    ASSERT_FALSE(word.choice.readings.empty());
+    EXPECT_TRUE(word.choice.readings.front().guessed);
+    EXPECT_EQ(word.meaning, "Kalymnos (name)");
+    const Answer typed = answer(dict, "Kalymnoksen", Detail::Notes, {.being_typed = true});
+    EXPECT_TRUE(typed.choice.readings.empty());
+    EXPECT_FALSE(typed.meaning);
+}
+
 TEST(Answer, AWordWithoutEntryHasNoMeaningAndNoText) {
     const auto& dict = analysed_dictionary().dict;
     const Answer none = answer(dict, "qqq", Detail::Entry);

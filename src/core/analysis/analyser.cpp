@@ -1,6 +1,7 @@
 #include "core/analysis/analyser.hpp"
 
 #include <algorithm>
+#include <array>
 #include <optional>
 #include <string_view>
 
@@ -370,6 +371,61 @@ private:
     bool cut_short_ = false;
 };
 
+// A walk over the whole word, kept: what it found and how far it read.
+struct KeptWalk {
+    std::uint64_t transducer = 0;
+    std::string word;  // lower-cased, as walked
+    std::vector<std::string> analyses;
+    std::size_t most_read = 0;
+    bool cut_short = false;
+};
+
+// The walks of the words analysed last on this thread: a word is often
+// analysed again at once (as written and in lower case, which walk the same
+// letters), and the letters that decide a word has no analysis are those its
+// walk read. Only walks of an intact transducer are kept, so that every look-up
+// over damaged cells meets the damage itself.
+class RecentWalks {
+public:
+    const KeptWalk* find(std::uint64_t transducer, std::string_view word) const {
+        for (const KeptWalk& walk : walks_) {
+            if (walk.transducer == transducer && walk.word == word) return &walk;
+        }
+        return nullptr;
+    }
+    const KeptWalk& keep(KeptWalk walk) {
+        KeptWalk& kept = walks_[next_];
+        kept = std::move(walk);
+        next_ = (next_ + 1) % walks_.size();
+        return kept;
+    }
+
+private:
+    std::array<KeptWalk, 8> walks_;
+    std::size_t next_ = 0;
+};
+
+RecentWalks& recent_walks() {
+    thread_local RecentWalks walks;
+    return walks;
+}
+
+// The walk over the whole word: its outputs (at most kMaxRawAnalyses; none
+// when it met damage) and how far it read.
+KeptWalk walk_word(const Transducer& transducer, std::string lower, std::vector<std::uint16_t> input) {
+    Walk walk(transducer, std::move(input));
+    KeptWalk walked{transducer.number, std::move(lower), {}, 0, false};
+    while (walked.analyses.size() < kMaxRawAnalyses) {
+        auto next = walk.next();
+        if (!next) break;
+        walked.analyses.push_back(std::move(*next));
+    }
+    if (walk.met_damage()) walked.analyses.clear();
+    walked.most_read = walk.most_read();
+    walked.cut_short = walk.cut_short();
+    return walked;
+}
+
 }  // namespace
 
 Result<Analyser> Analyser::open(Bytes file, ChunkChecks checks) {
@@ -404,17 +460,16 @@ std::vector<std::string> Analyser::raw_analyses(std::string_view word) const {
         note_damaged_read();
         return out;
     }
-    auto input = input_symbols(vfst_, lower_case(word));
+    std::string lower = lower_case(word);
+    if (known == kIntact) {
+        if (const KeptWalk* kept = recent_walks().find(number_, lower)) return kept->analyses;
+    }
+    auto input = input_symbols(vfst_, lower);
     if (!input) return out;
     const Transducer transducer{vfst_, known == kCellsDamaged ? &checks_ : nullptr, number_};
-    Walk walk(transducer, std::move(*input));
-    while (out.size() < kMaxRawAnalyses) {
-        auto next = walk.next();
-        if (!next) break;
-        out.push_back(std::move(*next));
-    }
-    if (walk.met_damage()) out.clear();
-    return out;
+    KeptWalk walked = walk_word(transducer, std::move(lower), std::move(*input));
+    if (known != kIntact) return std::move(walked.analyses);
+    return recent_walks().keep(std::move(walked)).analyses;
 }
 
 const format::Vfst* Analyser::intact_transducer() const {
@@ -425,14 +480,16 @@ std::size_t Analyser::deciding_letters(std::string_view word) const {
     const std::string lower = lower_case(word);
     const std::size_t letters = code_point_count(lower);
     if (!available() || word.empty() || letters > kMaxAnalysedChars || state() != kIntact) return letters;
-    const auto input = input_symbols(vfst_, lower);
-    if (!input) return first_unknown_letter(vfst_, lower) + 1;
-    const Transducer transducer{vfst_, nullptr, number_};
-    Walk walk(transducer, *input);
-    if (walk.next() || walk.cut_short()) return letters;
+    const KeptWalk* kept = recent_walks().find(number_, lower);
+    if (!kept) {
+        auto input = input_symbols(vfst_, lower);
+        if (!input) return first_unknown_letter(vfst_, lower) + 1;
+        kept = &recent_walks().keep(walk_word({vfst_, nullptr, number_}, lower, std::move(*input)));
+    }
+    if (!kept->analyses.empty() || kept->cut_short) return letters;
     // No path read letter most_read, or none that read it could go on to
     // the letter after it: that letter and the one after decide.
-    return std::min(letters, walk.most_read() + 2);
+    return std::min(letters, kept->most_read + 2);
 }
 
 }  // namespace lomperi::analysis

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "base/chunk_checks.hpp"
+#include "base/crc32c.hpp"
 #include "support/test_transducer.hpp"
 
 namespace lomperi::analysis {
@@ -152,6 +154,64 @@ TEST(Analyser, TheLettersThatDecideAWordHasNoAnalysis) {
             EXPECT_TRUE(analyser.raw_analyses(start + rest).empty()) << start + rest;
         }
     }
+}
+
+// A word read again, in another case or after its deciding letters were
+// asked for, reads as it did the first time, and only in its own transducer:
+// another opened later may read the same letters otherwise.
+TEST(Analyser, AWordReadAgainReadsAsBefore) {
+    const Outputs nouns = {"[Ln][Xp]talo[X]talo[Sn][Ny]", "[Ln][Xp]talo[X]talo[Sine][Ny]ssa"};
+    const Outputs names = {"[Le][Xp]Talo[X]talo[Sn][Ny]"};
+    const Opened first = open(lexicon(nouns));
+    const Opened second = open(lexicon(names));
+    struct Row {
+        const Opened* opened;
+        std::string word;
+        Outputs analyses;
+        std::size_t deciding;
+    };
+    const std::vector<Row> rows = {
+        {&first, "Talo", {nouns[0]}, 4},     {&second, "talo", {names[0]}, 4},  {&first, "talo", {nouns[0]}, 4},
+        {&first, "TALOSSA", {nouns[1]}, 7},  {&second, "talossa", {}, 5},       {&first, "taloissa", {}, 5},
+        {&first, "Taloissa", {}, 5},         {&second, "Taloissa", {}, 5},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.word);
+        const Analyser& analyser = row.opened->analyser;
+        EXPECT_EQ(analyser.raw_analyses(row.word), row.analyses);
+        EXPECT_EQ(analyser.deciding_letters(row.word), row.deciding);
+        EXPECT_EQ(analyser.raw_analyses(row.word), row.analyses);
+    }
+}
+
+// Over damaged cells, each walk that reads them meets the damage, not only
+// the first: a word read again is no less damaged.
+TEST(Analyser, EveryReadOfDamagedCellsMeetsTheDamage) {
+    const Opened opened = open(lexicon({"[Ln][Xp]talo[X]talo[Sn][Ny]", "[Ln][Xp]talo[X]talo[Sine][Ny]ssa",
+                                        "[Ln][Xp]kissa[X]kissa[Sn][Ny]", "[Ln][Xp]tuoli[X]tuoli[Sn][Ny]"}));
+    constexpr unsigned kShift = 6;
+    std::vector<std::uint8_t> sums;
+    for (std::size_t at = 0; at < opened.bytes.size(); at += std::size_t{1} << kShift) {
+        const std::size_t length = std::min(std::size_t{1} << kShift, opened.bytes.size() - at);
+        append_u32(sums, crc32c(Bytes(opened.bytes).subspan(at, length)));
+    }
+    std::size_t damaged_reads = 0;
+    for (std::size_t at = opened.bytes.size() / 2; at < opened.bytes.size(); at += 8) {
+        std::vector<std::uint8_t> damaged = opened.bytes;
+        damaged[at] ^= 0x5A;
+        auto analyser = Analyser::open(damaged, ChunkChecks(damaged, sums, kShift));
+        ASSERT_TRUE(analyser.has_value()) << at;
+        for (const std::string word : {"talo", "talossa", "kissa", "tuoli", "taloissa"}) {
+            const DamageWatch first;
+            const Outputs analyses = analyser->raw_analyses(word);
+            const bool met = first.met();
+            damaged_reads += met ? 1 : 0;
+            const DamageWatch again;
+            EXPECT_EQ(analyser->raw_analyses(word), analyses) << word << " at " << at;
+            EXPECT_EQ(again.met(), met) << word << " at " << at;
+        }
+    }
+    EXPECT_GT(damaged_reads, 0u);
 }
 
 TEST(Analyser, WithoutATransducerNoWordHasAnAnalysis) {

@@ -92,6 +92,12 @@ std::optional<std::string> part_headword(const Dictionary& dictionary, std::stri
     return fallback_headword(dictionary, text);
 }
 
+// A spelling without an analysis, and how many of its letters decide that.
+struct Unreadable {
+    std::string_view word;
+    std::size_t deciding = 0;
+};
+
 struct Split {
     std::size_t parts = 0;
     std::size_t last_start = 0;  // where the part that ends here starts
@@ -232,14 +238,20 @@ std::optional<ForgivenQuery> forgive_query(const Dictionary& dictionary, std::st
     // real word is another word ("tyylisiltä" is no "tyylisilta").
     const std::string lower = spellings.empty() ? std::string(query) : spellings.back();
     if (dictionary.analyser.available() && !analyse(dictionary, lower).empty()) return std::nullopt;
-    // A variant that differs only after the letters that decide the word has
-    // no analysis is not analysed: it has none either.
-    const std::size_t deciding = dictionary.analyser.deciding_letters(lower);
+    // A variant that begins with the letters that decide a spelling tried
+    // before has no analysis (the word's, or an earlier variant's) is not
+    // analysed: it has none either.
+    std::vector<Unreadable> unreadable{{lower, dictionary.analyser.deciding_letters(lower)}};
     for (const auto& variant : letter_variants(lower)) {
-        const bool may_analyse = same_letters(variant, lower) < deciding;
-        if (reaches_entry(dictionary, variant) || (may_analyse && analysis_reaches_entry(dictionary, variant))) {
-            return ForgivenQuery{variant, fmt::format("{} → {}", query, variant), {}};
+        if (reaches_entry(dictionary, variant)) return ForgivenQuery{variant, fmt::format("{} → {}", query, variant), {}};
+        if (std::ranges::any_of(unreadable, [&](const Unreadable& u) { return same_letters(variant, u.word) >= u.deciding; })) {
+            continue;
         }
+        if (const std::size_t deciding = dictionary.analyser.deciding_letters(variant); deciding < code_point_count(variant)) {
+            unreadable.push_back({variant, deciding});
+            continue;
+        }
+        if (analysis_reaches_entry(dictionary, variant)) return ForgivenQuery{variant, fmt::format("{} → {}", query, variant), {}};
     }
     // Only for a word the analyser does not know: the split is a guess.
     auto parts = split_into_parts(dictionary, lower);

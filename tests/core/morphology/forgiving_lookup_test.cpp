@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "support/test_data.hpp"
+#include "support/test_transducer.hpp"
 
 namespace lomperi::morphology {
 namespace {
@@ -62,6 +63,34 @@ TEST(ForgivingLookup, FindsWhatWasMeant) {
         if (!forgiven) continue;
         EXPECT_EQ(forgiven->found, *row.found);
         EXPECT_EQ(forgiven->note, row.note);
+    }
+}
+
+// The a/ä and o/ö spellings that the analyser reads: one that begins with
+// the letters that decided an earlier spelling has no analysis is left out,
+// and one that differs within them is read ("käännös" after "käännos",
+// whose walk stopped at its "o").
+TEST(ForgivingLookup, FindsTheSpellingTheAnalyserReads) {
+    const auto t = testing::make_analysed_dictionary(
+        {{"käännös", {{"noun", {"translation"}}}}, {"kaakao", {{"noun", {"cocoa"}}}}}, {},
+        testing::lexicon({"[Ln][Xp]käännös[X]käännöks[Sg][Ny]en", "[Ln][Xp]käännös[X]käännöks[Sine][Ny]essä",
+                          "[Ln][Xp]kaakao[X]kaakao[Sine][Ny]ssa", "[Ln][Xp]säätö[X]säädö[Sine][Ny]ssä"}));
+    struct Row {
+        const char* query;
+        std::optional<std::string> found;
+    };
+    const Row rows[] = {
+        {"kaannoksen", "käännöksen"}, {"Kaannoksessa", "käännöksessä"}, {"kaakaossa", std::nullopt},
+        {"kaakaossä", "kaakaossa"},   {"saadossa", std::nullopt},  // säätö has no entry
+        {"kaannoksan", std::nullopt},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.query);
+        const auto forgiven = forgive_query(t.dict, row.query, true);
+        ASSERT_EQ(forgiven.has_value(), row.found.has_value());
+        if (forgiven) {
+            EXPECT_EQ(forgiven->found, *row.found);
+        }
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdlib>
 #include <optional>
 #include <string_view>
 
@@ -66,11 +67,12 @@ struct Transducer {
 // letters of Finnish text have a bit each; any other letter is taken to be
 // readable, which only ever spares less work.
 struct ReachMask {
-    static constexpr std::uint64_t kFinal = std::uint64_t{1} << 63;
-    std::uint64_t bits = 0;
+    static constexpr std::uint32_t kFinal = std::uint32_t{1} << 30;
+    static constexpr std::uint32_t kLetters = kFinal - 1;
+    std::uint32_t bits = 0;
 
     bool final() const { return (bits & kFinal) != 0; }
-    static ReachMask all() { return {~std::uint64_t{0}}; }
+    static ReachMask all() { return {kFinal | kLetters}; }
 };
 
 // Bits of the letters a reach mask tells apart; kNoBit for the others.
@@ -79,16 +81,16 @@ public:
     static constexpr std::uint8_t kNoBit = 0xFF;
 
     explicit LetterBits(const format::Vfst& vfst) : bits_(vfst.symbol_count(), kNoBit) {
-        static constexpr std::u32string_view kLetters = U"aeitnsloukämrvjhypdögbfcwzxqåšžé-0123456789.:'/";
+        static constexpr std::u32string_view kLetters = U"aeitnsloukämrvjhypdögbfc-wzxqåšžé0123456789.:'/";
         std::uint8_t next = 0;
         for (const char32_t ch : kLetters) {
             const auto symbol = vfst.input_symbol(ch);
-            if (symbol && *symbol < bits_.size() && bits_[*symbol] == kNoBit && next < 63) bits_[*symbol] = next++;
+            if (symbol && *symbol < bits_.size() && bits_[*symbol] == kNoBit && next < 30) bits_[*symbol] = next++;
         }
     }
-    std::uint64_t mask_of(std::uint16_t symbol) const {
+    std::uint32_t mask_of(std::uint16_t symbol) const {
         const std::uint8_t bit = symbol < bits_.size() ? bits_[symbol] : kNoBit;
-        return bit == kNoBit ? ~ReachMask::kFinal : std::uint64_t{1} << bit;
+        return bit == kNoBit ? ReachMask::kLetters : std::uint32_t{1} << bit;
     }
 
 private:
@@ -96,11 +98,11 @@ private:
 };
 
 // The masks are found as they are needed and kept for the thread's later
-// words, in one flat table (a lookup per transition looked at must not miss
-// the cache twice), for one transducer at a time: its number, not its
-// address, which a later one may take. A state on a cycle of silent
-// transitions, or too deep, can read anything. The table starts afresh when
-// it fills.
+// words, one per cell of the transducer (a state is its first cell), so that
+// states near each other in the file share the cache's lines; for one
+// transducer at a time: its number, not its address, which a later one may
+// take. A state on a cycle of silent transitions, or too deep, can read
+// anything.
 class ReachCache {
 public:
     // With `checks`, a state whose cells are damaged can read anything: the
@@ -112,29 +114,34 @@ public:
 
 private:
     static constexpr std::size_t kMaxDepth = 256;
-    static constexpr std::size_t kFirstCapacity = std::size_t{1} << 12;
-    static constexpr std::size_t kMaxCapacity = std::size_t{1} << 17;
-    static constexpr std::uint32_t kEmpty = ~std::uint32_t{0};
+    static constexpr std::uint32_t kKnown = std::uint32_t{1} << 31;
 
-    struct Slot {
-        std::uint32_t state = kEmpty;
-        ReachMask mask;
+    struct Free {
+        void operator()(std::uint32_t* masks) const { std::free(masks); }
     };
 
     ReachMask of(const Transducer& transducer, std::uint32_t state) {
         if (number_ != transducer.number) {
             number_ = transducer.number;
             letters_.emplace(transducer.vfst);
-            reset(kFirstCapacity);
+            cells_ = transducer.vfst.cell_count();
+            // Zeroed pages are mapped as they are first touched: only the
+            // states a thread's words reach cost memory.
+            masks_.reset(static_cast<std::uint32_t*>(std::calloc(std::max<std::size_t>(cells_, 1), sizeof(std::uint32_t))));
         }
-        if (const Slot* found = find(state)) return found->mask;
+        // Without room for the masks nothing is left out; a state past the
+        // cells has no transitions.
+        if (!masks_) return ReachMask::all();
+        if (state >= cells_) return {};
+        if (const std::uint32_t known = masks_[state]; known != 0) return {known & ~kKnown};
         return compute(transducer.vfst, transducer.checks, state, 0);
     }
 
     ReachMask compute(const format::Vfst& vfst, const ChunkChecks* checks, std::uint32_t state, std::size_t depth) {
-        if (const Slot* found = find(state)) return found->mask;
+        if (state >= cells_) return {};
+        if (const std::uint32_t known = masks_[state]; known != 0) return {known & ~kKnown};
         // Marked readable-by-all first, so that a cycle ends here.
-        store(state, ReachMask::all());
+        masks_[state] = kKnown | ReachMask::all().bits;
         if (depth > kMaxDepth) return ReachMask::all();
         if (checks != nullptr && !cells_intact(vfst, *checks, state, Counted::No)) return ReachMask::all();
         ReachMask mask;
@@ -149,46 +156,14 @@ private:
                 mask.bits |= compute(vfst, checks, t.target, depth + 1).bits;
             }
         }
-        store(state, mask);
+        masks_[state] = kKnown | mask.bits;
         return mask;
-    }
-
-    std::size_t slot_of(std::uint32_t state) const {
-        return (std::uint64_t{state} * 0x9E3779B97F4A7C15ull >> 32) & (slots_.size() - 1);
-    }
-    const Slot* find(std::uint32_t state) const {
-        for (std::size_t at = slot_of(state);; at = (at + 1) & (slots_.size() - 1)) {
-            if (slots_[at].state == state) return &slots_[at];
-            if (slots_[at].state == kEmpty) return nullptr;
-        }
-    }
-    void store(std::uint32_t state, ReachMask mask) {
-        if ((used_ + 1) * 2 > slots_.size()) grow();
-        std::size_t at = slot_of(state);
-        while (slots_[at].state != kEmpty && slots_[at].state != state) at = (at + 1) & (slots_.size() - 1);
-        if (slots_[at].state == kEmpty) ++used_;
-        slots_[at] = {state, mask};
-    }
-    void grow() {
-        if (slots_.size() >= kMaxCapacity) {
-            reset(slots_.size());
-            return;
-        }
-        std::vector<Slot> old = std::move(slots_);
-        reset(old.size() * 2);
-        for (const Slot& slot : old) {
-            if (slot.state != kEmpty) store(slot.state, slot.mask);
-        }
-    }
-    void reset(std::size_t capacity) {
-        slots_.assign(capacity, Slot{});
-        used_ = 0;
     }
 
     std::uint64_t number_ = 0;
     std::optional<LetterBits> letters_;
-    std::vector<Slot> slots_;
-    std::size_t used_ = 0;
+    std::unique_ptr<std::uint32_t[], Free> masks_;
+    std::size_t cells_ = 0;
 };
 
 ReachCache& reach_cache() {
@@ -307,6 +282,7 @@ private:
         }
         frames_.push_back({state, count, 0, silent_end, letters_begin, letters_end, finals_begin, output, read});
     }
+
 
     // Whether the transition's target can read what comes after it: the next
     // letter, or, at the word's end, the final marker (flags not counted, so

@@ -1,6 +1,18 @@
 #include "core/word_map/word_map.hpp"
 
+#include <atomic>
+
+#include "base/recent_answers.hpp"
+
 namespace lomperi::word_map {
+namespace {
+
+RecentAnswers<std::optional<std::uint64_t>, 1024>& recent_gets() {
+    thread_local RecentAnswers<std::optional<std::uint64_t>, 1024> gets;
+    return gets;
+}
+
+}  // namespace
 
 Result<WordMap> WordMap::open(Bytes bytes, ChunkChecks checks) {
     if (bytes.size() < kMinFileSize) return fail("FST error");
@@ -18,6 +30,8 @@ Result<WordMap> WordMap::open(Bytes bytes, ChunkChecks checks) {
     map.len_ = read_u64(bytes, footer);
     map.root_ = root;
     if (version >= 3) map.checksum_ = read_u32(bytes, footer + 16);
+    static std::atomic<std::uint64_t> opened{0};
+    map.number_ = ++opened;
     return map;
 }
 
@@ -35,6 +49,15 @@ bool WordMap::walk(Bytes path, Node& node, std::uint64_t& sum) const {
 }
 
 std::optional<std::uint64_t> WordMap::get(Bytes key) const {
+    auto& recent = recent_gets();
+    if (const auto* kept = recent.find(number_, as_text(key))) return *kept;
+    const DamageWatch watch;
+    const auto value = walk_to_value(key);
+    if (!watch.met()) recent.keep(number_, as_text(key), value);
+    return value;
+}
+
+std::optional<std::uint64_t> WordMap::walk_to_value(Bytes key) const {
     Node node;
     std::uint64_t sum = 0;
     if (!walk(key, node, sum) || !node.is_final()) return std::nullopt;

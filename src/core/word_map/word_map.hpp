@@ -66,7 +66,8 @@ public:
     std::optional<std::uint32_t> checksum() const { return checksum_; }
 
     // Nothing for a key the map does not hold, and for one that damaged
-    // bytes hide (a DamageWatch tells the two apart).
+    // bytes hide (a DamageWatch tells the two apart). The answers of the
+    // keys got last are kept per thread.
     std::optional<std::uint64_t> get(Bytes key) const;
     std::optional<std::uint64_t> get(std::string_view key) const { return get(as_bytes(key)); }
 
@@ -90,12 +91,16 @@ private:
     bool has_nodes() const { return !area_.data.empty(); }
     // The node reached from the root by the bytes of path, and its output sum.
     bool walk(Bytes path, Node& node, std::uint64_t& sum) const;
+    std::optional<std::uint64_t> walk_to_value(Bytes key) const;
 
     NodeArea area_;
     std::uint64_t map_type_ = 0;
     std::uint64_t len_ = 0;
     std::uint64_t root_ = 1;  // no node: the default map has no keys
     std::optional<std::uint32_t> checksum_;
+    // Which opened map this is: copies share it, no two opens do (0: none),
+    // so that answers kept of one are never taken for another's.
+    std::uint64_t number_ = 0;
 };
 
 }  // namespace lomperi::word_map

@@ -355,9 +355,38 @@ TEST(WordMap, DamagedSubtreeEndsStreamAfterEarlierKeys) {
         drain(map->prefix_stream(prefix));
         EXPECT_EQ(watch.met(), damaged) << "keys beginning with " << prefix;
     }
+    // Got again, each key answers alike, and each damaged one meets the damage again.
+    for (const auto& c : cases) {
+        const DamageWatch watch;
+        EXPECT_EQ(map->get(c.key), c.value) << c.key;
+        EXPECT_EQ(watch.met(), c.damaged) << c.key;
+    }
     const DamageWatch watch;
     EXPECT_EQ(WordMap().get("a"), std::nullopt);
     EXPECT_FALSE(watch.met()) << "the default map has no keys, and no damage";
+}
+
+// What is kept of a map's answers is its own: another map, opened later
+// over other bytes (or the same place in memory), answers from its own.
+TEST(WordMap, EachMapAnswersItsOwnKeys) {
+    const std::vector<Pairs> sets = {{{"kissa", 1}, {"talo", 2}}, {{"talo", 3}}, {{"kissa", 4}, {"talo", 5}}};
+    std::vector<std::vector<std::uint8_t>> bytes;
+    std::vector<WordMap> maps;
+    for (const auto& pairs : sets) {
+        bytes.push_back(built(pairs));
+        maps.push_back(WordMap::open(bytes.back()).value());
+    }
+    for (int round = 0; round < 2; ++round) {
+        EXPECT_EQ(maps[0].get("talo"), 2u);
+        EXPECT_EQ(maps[1].get("talo"), 3u);
+        EXPECT_EQ(maps[2].get("talo"), 5u);
+        EXPECT_EQ(maps[1].get("kissa"), std::nullopt);
+        EXPECT_EQ(maps[2].get("kissa"), 4u);
+    }
+    for (int round = 0; round < 2; ++round) {
+        auto reopened = built({{"talo", static_cast<std::uint64_t>(6 + round)}});
+        EXPECT_EQ(WordMap::open(reopened).value().get("talo"), 6u + round);
+    }
 }
 
 }  // namespace

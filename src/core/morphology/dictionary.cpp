@@ -6,6 +6,7 @@
 
 #include <algorithm>
 
+#include "base/recent_answers.hpp"
 #include "base/utf8.hpp"
 #include "format/checksum_table.hpp"
 
@@ -182,10 +183,15 @@ std::uint64_t next_dictionary_serial() {
 }
 
 std::optional<std::uint32_t> base_id(const Dictionary& dictionary, std::string_view headword) {
+    thread_local RecentAnswers<std::optional<std::uint32_t>, 512> recent;
+    if (const auto* kept = recent.find(dictionary.serial, headword)) return *kept;
+    const DamageWatch watch;
     const auto& headwords = dictionary.headwords;
     const auto found = std::lower_bound(headwords.begin(), headwords.end(), headword);
-    if (found == headwords.end() || *found != headword) return std::nullopt;
-    return static_cast<std::uint32_t>(found - headwords.begin());
+    std::optional<std::uint32_t> id;
+    if (found != headwords.end() && *found == headword) id = static_cast<std::uint32_t>(found - headwords.begin());
+    if (!watch.met()) recent.keep(dictionary.serial, headword, id);
+    return id;
 }
 
 bool has_english(const Dictionary& dictionary) { return dictionary.english.has_value(); }

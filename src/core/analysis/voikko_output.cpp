@@ -27,9 +27,15 @@ std::string to_utf8(View text) {
     return out;
 }
 
-// Whether `text` holds `what` at `at`.
-bool at(View text, std::size_t position, View what) {
-    return position <= text.size() && text.substr(position).starts_with(what);
+// Whether `text` holds `what` at `at`; the literal's length is known when compiling.
+template <std::size_t N>
+bool at(View text, std::size_t position, const char32_t (&what)[N]) {
+    constexpr std::size_t length = N - 1;
+    if (position > text.size() || text.size() - position < length) return false;
+    for (std::size_t k = 0; k < length; ++k) {
+        if (text[position + k] != what[k]) return false;
+    }
+    return true;
 }
 
 bool is_digit(char32_t ch) { return ch >= U'0' && ch <= U'9'; }

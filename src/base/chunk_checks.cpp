@@ -5,7 +5,6 @@
 namespace lomperi {
 
 struct ChunkChecks::State {
-    enum : std::uint8_t { kUnknown, kIntact, kDamaged };
     Bytes file;
     Bytes sums;
     unsigned shift = 12;
@@ -35,23 +34,27 @@ ChunkChecks::ChunkChecks(Bytes file, Bytes sums, unsigned chunk_shift) : state_(
     state_->shift = chunk_shift;
     state_->chunks = file.empty() ? 0 : ((file.size() - 1) >> chunk_shift) + 1;
     state_->status = std::make_unique<std::atomic<std::uint8_t>[]>(state_->chunks);
+    file_ = file.data();
+    size_ = file.size();
+    shift_ = chunk_shift;
+    status_ = state_->status.get();
 }
 
 bool ChunkChecks::chunk_intact(const State& state, std::uint64_t chunk) const {
     std::atomic<std::uint8_t>& status = state.status[chunk];
     const std::uint8_t known = status.load(std::memory_order_relaxed);
-    if (known != State::kUnknown) return known == State::kIntact;
+    if (known != kUnknown) return known == kIntact;
     // Two threads may check the same chunk at once; both reach the same answer.
     const std::uint64_t start = chunk << state.shift;
     const std::uint64_t length = std::min<std::uint64_t>(std::uint64_t{1} << state.shift, state.file.size() - start);
     const bool intact = 4 * chunk + 4 <= state.sums.size() &&
                         crc32c(state.file.subspan(start, length)) == read_u32(state.sums, 4 * chunk);
-    status.store(intact ? State::kIntact : State::kDamaged, std::memory_order_relaxed);
+    status.store(intact ? kIntact : kDamaged, std::memory_order_relaxed);
     if (!intact) state.found_damage.store(true, std::memory_order_relaxed);
     return intact;
 }
 
-bool ChunkChecks::intact(std::uint64_t offset, std::uint64_t length) const {
+bool ChunkChecks::checked(std::uint64_t offset, std::uint64_t length) const {
     if (!state_) return true;
     const State& state = *state_;
     if (offset > state.file.size() || length > state.file.size() - offset) return refused();
@@ -63,7 +66,7 @@ bool ChunkChecks::intact(std::uint64_t offset, std::uint64_t length) const {
     return true;
 }
 
-bool ChunkChecks::intact(Bytes range) const {
+bool ChunkChecks::checked(Bytes range) const {
     if (!state_ || range.empty()) return true;
     const std::uint8_t* begin = state_->file.data();
     if (range.data() < begin || range.data() > begin + state_->file.size()) return refused();

@@ -24,9 +24,15 @@ public:
     // Whether the bytes [offset, offset + length) of the file are intact;
     // false for a range outside the file. A read that is refused counts as
     // one that met damage (DamageWatch).
-    bool intact(std::uint64_t offset, std::uint64_t length) const;
+    bool intact(std::uint64_t offset, std::uint64_t length) const {
+        return !state_ || in_intact_chunk(offset, length) || checked(offset, length);
+    }
     // The same for a view into the file.
-    bool intact(Bytes range) const;
+    bool intact(Bytes range) const {
+        if (!state_ || range.empty()) return true;
+        const bool inside = range.data() >= file_ && range.data() <= file_ + size_;
+        return (inside && in_intact_chunk(static_cast<std::uint64_t>(range.data() - file_), range.size())) || checked(range);
+    }
     // The same, not counted as a read that met damage: for a look ahead
     // whose answer a later read relies on only if it is made.
     bool intact_uncounted(Bytes range) const;
@@ -40,9 +46,25 @@ public:
 
 private:
     struct State;
+    enum : std::uint8_t { kUnknown, kIntact, kDamaged };
+
+    // Most reads lie within one chunk found intact before: told here, where
+    // the caller's code can have it without a call.
+    bool in_intact_chunk(std::uint64_t offset, std::uint64_t length) const {
+        if (length == 0 || offset > size_ || length > size_ - offset) return false;
+        const std::uint64_t chunk = offset >> shift_;
+        return chunk == (offset + length - 1) >> shift_ && status_[chunk].load(std::memory_order_relaxed) == kIntact;
+    }
+    bool checked(std::uint64_t offset, std::uint64_t length) const;
+    bool checked(Bytes range) const;
     bool chunk_intact(const State& state, std::uint64_t chunk) const;
 
     std::shared_ptr<State> state_;
+    // The state's file and chunk statuses, for in_intact_chunk.
+    const std::uint8_t* file_ = nullptr;
+    std::uint64_t size_ = 0;
+    unsigned shift_ = 0;
+    const std::atomic<std::uint8_t>* status_ = nullptr;
 };
 
 // This thread's reads that met damaged bytes so far.

@@ -185,6 +185,7 @@ public:
           input_(std::move(input)),
           features_(transducer.vfst.feature_count(), format::VfstFlag::kNeutral) {
         frames_.reserve(64);
+        undo_.reserve(64);
         push(0, 0, false);
     }
 

@@ -297,6 +297,11 @@ NoteLine reading_line(const Dictionary& dictionary, std::string_view word, const
     } else if (analysis::is_name(reading.form.word_class) || reading.form.word_class == WordClass::English) {
         // A name without an entry: what the name is ("Apple = Apple: basic form (name)").
         line.text += " (" + std::string(analysis::label(reading.form.word_class).json) + (reading.guessed ? ", a guess)" : ")");
+    } else if (!has_entry(dictionary, reading)) {
+        // A word the analyser knows and the dictionary does not: said plainly,
+        // so that no neighbour is taken for it ("verran = verran: basic form (adverb, no entry)").
+        const std::string_view word_class = analysis::label(reading.form.word_class).json;
+        line.text += word_class.empty() ? " (no entry)" : " (" + std::string(word_class) + ", no entry)";
     }
     return line;
 }
@@ -307,12 +312,9 @@ std::vector<NoteLine> analysis_lines(const Dictionary& dictionary, std::string_v
                                      const std::vector<Reading>& readings) {
     std::vector<NoteLine> lines;
     if (readings.empty()) return lines;
-    // A word read only as itself needs no line, unless it is a name its entry cannot tell.
-    const WordClass word_class = readings.front().form.word_class;
-    const bool name_without_entry =
-        (analysis::is_name(word_class) || word_class == WordClass::English) && !has_entry(dictionary, readings.front());
+    // A word read only as itself needs no line, unless it has no entry to tell what it is.
     if (readings.size() == 1 && is_basic_form(readings.front()) && readings.front().compound_parts == 1 &&
-        lower_case(readings.front().lemma) == lower_case(word) && !name_without_entry) {
+        lower_case(readings.front().lemma) == lower_case(word) && has_entry(dictionary, readings.front())) {
         return lines;
     }
     for (std::size_t k = 0; k < readings.size() && lines.size() < kMaxAnalysisLines; ++k) {

@@ -89,9 +89,12 @@ void search_lists(AppState& state, DictionaryScreen& lists) {
             lists.shows_choice = !first_match;
         }
     }
-    // A word that could not be read shows no entry until a row is chosen:
-    // the first row would stand in for it.
-    if (state.choice.damaged) lists.shows_choice = true;
+    // A word that could not be read, or that the analyser reads and the
+    // dictionary has no entry for, shows no entry until a row is chosen: the
+    // first row would stand in for it (verran is not verrannollinen).
+    if (state.choice.damaged || (!state.choice.headword && answer::reads_as_a_word(state.choice))) {
+        lists.shows_choice = true;
+    }
     state.no_results = has_query && lists.matches.empty() && lists.candidates.empty() && !state.choice.headword;
 }
 

@@ -234,6 +234,10 @@ TEST(Answer, AWordWithoutEntryHasNoMeaningAndNoText) {
     const Answer analysed = answer(dict, "zorrossa", Detail::Entry);
     EXPECT_FALSE(analysed.entry);
     EXPECT_TRUE(answer_text(analysed, 60, false).starts_with("zorrossa = zorro")) << answer_text(analysed, 60, false);
+    // And so is a word read as itself: the dictionary lacks it, not the language.
+    const Answer itself = answer(dict, "zorro", Detail::Notes);
+    ASSERT_EQ(itself.choice.notes.size(), 1u);
+    EXPECT_EQ(itself.choice.notes.front().text, "zorro = zorro: basic form (noun, no entry)");
 }
 
 }  // namespace

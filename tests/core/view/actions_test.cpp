@@ -3,6 +3,7 @@
 #include "core/view/handle_event.hpp"
 #include "core/view/apply_action.hpp"
 #include "core/view/entry_refresh.hpp"
+#include "support/analysed_data.hpp"
 #include "support/kehu_data.hpp"
 #include "support/random_data.hpp"
 #include "view_fixture.hpp"
@@ -408,6 +409,22 @@ TEST(PaneChoice, ThePaneShowsTheChosenEntry) {
         }
         ASSERT_EQ(expected, testing::shown_headword(state)) << "query [" << query << "]";
     }
+}
+
+// A word the analyser reads but the dictionary lacks is not shown as the
+// headword its spelling begins: the pane says it has no entry, and a row of
+// the lists shows its entry once chosen.
+TEST(PaneChoice, AWordWithoutEntryIsNotShownAsItsNeighbour) {
+    testing::TestDictionary data = testing::fresh_analysed_dictionary();
+    AppState state(std::move(data.dict));
+    apply_action(state, action::SetQuery{"kasvo"});
+    ASSERT_FALSE(testing::lists(state).matches.empty());
+    EXPECT_FALSE(testing::shown_headword(state));
+    ASSERT_FALSE(state.choice.notes.empty());
+    EXPECT_EQ(state.choice.notes.front().text, "kasvo = kasvo: basic form (noun, no entry)");
+    apply_action(state, action::MoveSelection{1});
+    apply_action(state, action::MoveSelection{-1});
+    EXPECT_EQ(testing::shown_headword(state), testing::lists(state).matches.front().headword);
 }
 
 }  // namespace

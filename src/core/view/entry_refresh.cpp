@@ -57,6 +57,7 @@ void on_english_query_changed(AppState& state, DictionaryScreen& lists) {
     state.choice.listed = state.query;
     lists.selected = {0, 0};
     lists.focus = Focus::Matches;
+    lists.shows_choice = false;
     state.no_results = !state.query.empty() && lists.matches.empty();
 }
 
@@ -89,12 +90,10 @@ void search_lists(AppState& state, DictionaryScreen& lists) {
             lists.shows_choice = !first_match;
         }
     }
-    // A word that could not be read, or that the analyser reads and the
-    // dictionary has no entry for, shows no entry until a row is chosen: the
-    // first row would stand in for it (verran is not verrannollinen).
-    if (state.choice.damaged || (!state.choice.headword && answer::reads_as_a_word(state.choice))) {
-        lists.shows_choice = true;
-    }
+    // A word without an entry, or that could not be read, shows none until a
+    // row is chosen: the first row would stand in for it, and it is another
+    // word (verran is not verrannollinen, kirjotan not kirjotankki).
+    if (state.choice.damaged || !state.choice.headword) lists.shows_choice = true;
     state.no_results = has_query && lists.matches.empty() && lists.candidates.empty() && !state.choice.headword;
 }
 

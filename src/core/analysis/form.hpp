@@ -28,12 +28,23 @@ enum class WordClass : std::uint8_t {
     NegationVerb,
     Prefix,
     English,  // an English word in Finnish text, guessed, never the analyser's
+    // Told by their shape, never the analyser's:
+    Letter,  // a letter standing alone (the Y axis)
+    Key,     // a key or keys pressed together (F1, Ctrl+Z)
+    Size,    // 3x3, 1920×1080
 };
 
 // Whether the word class is a proper name's.
 constexpr bool is_name(WordClass word_class) {
     return word_class == WordClass::GivenName || word_class == WordClass::Surname || word_class == WordClass::PlaceName ||
            word_class == WordClass::Name;
+}
+
+// Whether a word of the class without an entry is told by its class
+// ("Apple (name)", "ticket (English word)", "Ctrl+Z (key)").
+constexpr bool told_by_class(WordClass word_class) {
+    return is_name(word_class) || word_class == WordClass::English || word_class == WordClass::Letter ||
+           word_class == WordClass::Key || word_class == WordClass::Size;
 }
 
 enum class Case : std::uint8_t {

@@ -44,6 +44,9 @@ constexpr Row<WordClass> kWordClasses[] = {
     {WordClass::NegationVerb,  {"verb", {}, {}, {}, {}}},
     {WordClass::Prefix,        {"prefix", {}, {}, {}, {}}},
     {WordClass::English,       {"English word", {}, {}, {}, {}}},
+    {WordClass::Letter,        {"letter", {}, {}, {}, {}}},
+    {WordClass::Key,           {"key", {}, {}, {}, {}}},
+    {WordClass::Size,          {"size", {}, {}, {}, {}}},
 };
 
 constexpr Row<Case> kCases[] = {

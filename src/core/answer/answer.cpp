@@ -64,12 +64,18 @@ std::optional<std::string> with_name_class(std::optional<std::string> meaning, c
 }
 
 // A name without an entry says what the name is ("Apple": "Apple (name)"),
-// and so does an English word in the text ("ticket (English word)").
-std::optional<std::string> name_without_entry(const EntryChoice& choice) {
+// and so do an English word in the text ("ticket (English word)"), a
+// number ("256:lla": "256 (numeral)") and a word told by its shape
+// ("Ctrl+Z (key)").
+std::optional<std::string> class_without_entry(const EntryChoice& choice) {
     if (choice.readings.empty()) return std::nullopt;
-    const analysis::Reading& name = choice.readings.front();
-    if (!analysis::is_name(name.form.word_class) && name.form.word_class != analysis::WordClass::English) return std::nullopt;
-    return with_class(name.lemma, name.form.word_class);
+    const analysis::Reading& word = choice.readings.front();
+    // A number as it stands needs no gloss ("2", "3.12.4").
+    const auto grammatical_case = word.form.grammatical_case;
+    const bool inflected_number = word.form.word_class == analysis::WordClass::Numeral &&
+                                  grammatical_case != analysis::Case::None && grammatical_case != analysis::Case::Nominative;
+    if (!analysis::told_by_class(word.form.word_class) && !word.guessed && !inflected_number) return std::nullopt;
+    return with_class(word.lemma, word.form.word_class);
 }
 
 }  // namespace
@@ -78,11 +84,15 @@ Answer answer(const morphology::Dictionary& dictionary, std::string_view word, D
               NeighbourRules* neighbours) {
     Answer found{choose_entry(dictionary, word, known, neighbours), {}, {}};
     EntryChoice& choice = found.choice;
-    if (!choice.headword && choice.readings.empty() && !choice.damaged && !known.being_typed) {
-        if (auto guess = guess_unknown(dictionary, word)) choice.readings.push_back(std::move(*guess));
+    if (!choice.headword && !choice.damaged && !known.being_typed) {
+        if (auto shape = told_by_shape(word)) {
+            choice.readings = {std::move(*shape)};
+        } else if (choice.readings.empty()) {
+            if (auto guess = guess_unknown(dictionary, word)) choice.readings.push_back(std::move(*guess));
+        }
     }
     if (choice.record) found.meaning = with_name_class(told_meaning(dictionary, *choice.record), choice);
-    if (!choice.record) found.meaning = name_without_entry(choice);
+    if (!choice.record) found.meaning = class_without_entry(choice);
     if (detail == Detail::Meaning) return found;
     for (auto& line : morphology::analysis_lines(dictionary, choice.listed, choice.readings)) {
         choice.notes.push_back(std::move(line));

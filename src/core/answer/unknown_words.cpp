@@ -109,7 +109,84 @@ std::optional<Reading> after_kse(std::string_view word) {
     return std::nullopt;
 }
 
+Reading shaped(std::string_view word, WordClass word_class) {
+    Reading reading;
+    reading.lemma = std::string(word);
+    reading.form.word_class = word_class;
+    reading.parts = {{reading.lemma, reading.lemma}};
+    reading.morphs = {{reading.lemma, {}, 0}};
+    return reading;
+}
+
+bool is_digits(std::string_view text) {
+    return !text.empty() && std::ranges::all_of(text, [](char c) { return c >= '0' && c <= '9'; });
+}
+
+bool is_ascii_alnum(std::string_view text) {
+    return !text.empty() && std::ranges::all_of(text, [](char c) {
+        return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+    });
+}
+
+bool is_single_letter(std::string_view word) {
+    std::size_t letters = 0;
+    for (const CodePoint& ch : code_points(word)) {
+        if (!ch.valid() || !is_letter(ch.value) || ++letters > 1) return false;
+    }
+    return letters == 1;
+}
+
+// F1 to F24.
+bool is_function_key(std::string_view word) {
+    if (word.size() < 2 || word.size() > 3 || word[0] != 'F' || !is_digits(word.substr(1))) return false;
+    int number = 0;
+    for (const char digit : word.substr(1)) number = number * 10 + (digit - '0');
+    return number >= 1 && number <= 24;
+}
+
+// The keys held down while another is pressed.
+constexpr std::string_view kModifierKeys[] = {"alt", "altgr", "cmd", "command", "control", "ctrl",
+                                              "fn",  "meta",  "option", "shift", "super", "win"};
+
+// "Ctrl+Z", "Ctrl+Shift+Q", "Alt+F4", "Shift+Tab": modifiers, then one key.
+bool is_key_combination(std::string_view word) {
+    const std::size_t last_plus = word.rfind('+');
+    if (last_plus == std::string_view::npos || last_plus == 0) return false;
+    const std::string_view key = word.substr(last_plus + 1);
+    if (!is_ascii_alnum(key) || key.size() > 9) return false;
+    for (std::size_t start = 0; start < last_plus;) {
+        const std::size_t plus = word.find('+', start);
+        const std::string modifier = lower_case(word.substr(start, plus - start));
+        if (std::ranges::find(kModifierKeys, modifier) == std::end(kModifierKeys)) return false;
+        start = plus + 1;
+    }
+    return true;
+}
+
+// "3x3", "1920×1080", "2x2x2".
+bool is_size(std::string_view word) {
+    std::size_t sides = 0;
+    while (!word.empty()) {
+        const std::size_t digits = std::min(word.find_first_not_of("0123456789"), word.size());
+        if (digits == 0) return false;
+        ++sides;
+        word.remove_prefix(digits);
+        if (word.empty()) break;
+        const std::size_t sign = word.starts_with("x") ? 1 : word.starts_with("\u00d7") ? 2 : 0;
+        if (sign == 0 || sign == word.size()) return false;
+        word.remove_prefix(sign);
+    }
+    return sides >= 2;
+}
+
 }  // namespace
+
+std::optional<Reading> told_by_shape(std::string_view word) {
+    if (is_single_letter(word)) return shaped(word, WordClass::Letter);
+    if (is_function_key(word) || is_key_combination(word)) return shaped(word, WordClass::Key);
+    if (is_size(word)) return shaped(word, WordClass::Size);
+    return std::nullopt;
+}
 
 std::optional<Reading> guess_unknown(const morphology::Dictionary& dictionary, std::string_view word) {
     if (!looks_like_a_name(word)) return std::nullopt;

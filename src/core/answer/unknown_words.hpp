@@ -25,4 +25,12 @@ namespace lomperi::answer {
 
 std::optional<analysis::Reading> guess_unknown(const morphology::Dictionary& dictionary, std::string_view word);
 
+// A word told by its shape, for what the analyser reads it as says nothing
+// (its abbreviation "y" has no entry), in the order tried:
+//
+//   letter   Y, a: one letter alone
+//   key      F1, Ctrl+Z, Ctrl+Shift+Q: a key, after the keys held down with it
+//   size     3x3, 1920×1080
+std::optional<analysis::Reading> told_by_shape(std::string_view word);
+
 }  // namespace lomperi::answer

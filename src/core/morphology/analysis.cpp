@@ -294,7 +294,7 @@ NoteLine reading_line(const Dictionary& dictionary, std::string_view word, const
     const std::string& described = derived ? reading.parts.front().lemma : reading.lemma;
     if (const std::string meaning = short_meaning(reading_meaning(dictionary, described, reading)); !meaning.empty()) {
         line.text += " (\u201c" + meaning + "\u201d)";
-    } else if (analysis::is_name(reading.form.word_class) || reading.form.word_class == WordClass::English) {
+    } else if (analysis::told_by_class(reading.form.word_class) || reading.guessed) {
         // A name without an entry: what the name is ("Apple = Apple: basic form (name)").
         line.text += " (" + std::string(analysis::label(reading.form.word_class).json) + (reading.guessed ? ", a guess)" : ")");
     } else if (!has_entry(dictionary, reading)) {

@@ -234,6 +234,11 @@ TEST(Answer, AWordWithoutEntryHasNoMeaningAndNoText) {
     const Answer analysed = answer(dict, "zorrossa", Detail::Entry);
     EXPECT_FALSE(analysed.entry);
     EXPECT_TRUE(answer_text(analysed, 60, false).starts_with("zorrossa = zorro")) << answer_text(analysed, 60, false);
+    // A word told by its shape says what it is; a number only with an ending.
+    const std::vector<std::pair<std::string, std::optional<std::string>>> told = {
+        {"Y", "Y (letter)"}, {"Ctrl+Z", "Ctrl+Z (key)"}, {"3x3", "3x3 (size)"}, {"100", std::nullopt}};
+    for (const auto& [word, meaning] : told) EXPECT_EQ(answer(dict, word, Detail::Meaning).meaning, meaning) << word;
+    EXPECT_FALSE(answer(dict, "Y", Detail::Meaning, {.being_typed = true}).meaning);
     // And so is a word read as itself: the dictionary lacks it, not the language.
     const Answer itself = answer(dict, "zorro", Detail::Notes);
     ASSERT_EQ(itself.choice.notes.size(), 1u);

@@ -4,7 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "core/analysis/form_text.hpp"
@@ -62,6 +64,49 @@ TEST(UnknownWords, EachRuleWithItsExampleWords) {
         EXPECT_TRUE(guess->guessed) << row.word;
         EXPECT_EQ(guess->lemma, row.lemma) << row.word;
         EXPECT_EQ(analysis::form_labels(guess->form), row.form) << row.word;
+    }
+}
+
+TEST(WordsToldByShape, EachShapeWithItsExampleWords) {
+    using analysis::WordClass;
+    const std::vector<std::pair<std::string, std::optional<WordClass>>> rows = {
+        {"Y", WordClass::Letter},
+        {"a", WordClass::Letter},
+        {"ä", WordClass::Letter},
+        {"F", WordClass::Letter},
+        {"F1", WordClass::Key},
+        {"F12", WordClass::Key},
+        {"Ctrl+Z", WordClass::Key},
+        {"Ctrl+Shift+Q", WordClass::Key},
+        {"Alt+F4", WordClass::Key},
+        {"shift+tab", WordClass::Key},
+        {"3x3", WordClass::Size},
+        {"1920\u00d71080", WordClass::Size},
+        {"2x2x2", WordClass::Size},
+        // Not these: two letters, no key, an unknown
+        // modifier, a function key no keyboard has, one side, a number.
+        {"ab", std::nullopt},
+        {"F0", std::nullopt},
+        {"F25", std::nullopt},
+        {"Ctrl+", std::nullopt},
+        {"+Z", std::nullopt},
+        {"Ctrl++", std::nullopt},
+        {"Ctrl+Shift+", std::nullopt},
+        {"Talo+Z", std::nullopt},
+        {"3x", std::nullopt},
+        {"x3", std::nullopt},
+        {"3xx3", std::nullopt},
+        {"100", std::nullopt},
+        {"256:lla", std::nullopt},
+        {"", std::nullopt},
+    };
+    for (const auto& [word, word_class] : rows) {
+        const auto told = told_by_shape(word);
+        ASSERT_EQ(told.has_value(), word_class.has_value()) << word;
+        if (!told) continue;
+        EXPECT_EQ(told->form.word_class, *word_class) << word;
+        EXPECT_EQ(told->lemma, word) << word;
+        EXPECT_FALSE(told->guessed) << word;
     }
 }
 

@@ -84,13 +84,7 @@ Answer answer(const morphology::Dictionary& dictionary, std::string_view word, D
               NeighbourRules* neighbours) {
     Answer found{choose_entry(dictionary, word, known, neighbours), {}, {}};
     EntryChoice& choice = found.choice;
-    if (!choice.headword && !choice.damaged && !known.being_typed) {
-        if (auto shape = told_by_shape(word)) {
-            choice.readings = {std::move(*shape)};
-        } else if (choice.readings.empty()) {
-            if (auto guess = guess_unknown(dictionary, word)) choice.readings.push_back(std::move(*guess));
-        }
-    }
+    if (!choice.headword && !choice.damaged && !known.being_typed) tell_without_entry(dictionary, word, choice.readings);
     if (choice.record) found.meaning = with_name_class(told_meaning(dictionary, *choice.record), choice);
     if (!choice.record) found.meaning = class_without_entry(choice);
     if (detail == Detail::Meaning) return found;

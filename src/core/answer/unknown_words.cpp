@@ -179,6 +179,16 @@ bool is_size(std::string_view word) {
     return sides >= 2;
 }
 
+std::optional<Reading> english_word(const morphology::Dictionary& dictionary, std::string_view word) {
+    // "GIMP", "RAM": in capitals, a name before an English word spelt alike.
+    const bool english = looks_like_a_name(word) && word.find(':') == std::string_view::npos && !is_all_capitals(word) &&
+                         morphology::is_english(dictionary, lower_case(word));
+    if (!english) return std::nullopt;
+    Reading reading = shaped(word, WordClass::English);
+    reading.guessed = true;
+    return reading;
+}
+
 }  // namespace
 
 std::optional<Reading> told_by_shape(std::string_view word) {
@@ -190,23 +200,26 @@ std::optional<Reading> told_by_shape(std::string_view word) {
 
 std::optional<Reading> guess_unknown(const morphology::Dictionary& dictionary, std::string_view word) {
     if (!looks_like_a_name(word)) return std::nullopt;
-    // "GIMP", "RAM": in capitals, a name before an English word spelt alike.
-    const bool english = word.find(':') == std::string_view::npos && !is_all_capitals(word) &&
-                         morphology::is_english(dictionary, lower_case(word));
-    if (english) {
-        Reading english;
-        english.lemma = std::string(word);
-        english.form.word_class = WordClass::English;
-        english.parts = {{english.lemma, english.lemma}};
-        english.morphs = {{english.lemma, {}, 0}};
-        english.guessed = true;
-        return english;
-    }
+    if (auto english = english_word(dictionary, word)) return english;
     if (!has_capital(word)) return std::nullopt;
     if (auto read = after_colon(word)) return read;
     if (auto read = after_capitals(word)) return read;
     if (auto read = after_kse(word)) return read;
     return name_reading(word, {}, std::string(word), Case::Nominative);
+}
+
+void tell_without_entry(const morphology::Dictionary& dictionary, std::string_view word, std::vector<Reading>& readings) {
+    if (auto shape = told_by_shape(word)) {
+        readings = {std::move(*shape)};
+        return;
+    }
+    if (readings.empty()) {
+        if (auto guess = guess_unknown(dictionary, word)) readings.push_back(std::move(*guess));
+        return;
+    }
+    const WordClass read_as = readings.front().form.word_class;
+    if (analysis::told_by_class(read_as) || read_as == WordClass::Abbreviation) return;
+    if (auto english = english_word(dictionary, word)) readings.insert(readings.begin(), std::move(*english));
 }
 
 }  // namespace lomperi::answer

@@ -17,6 +17,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "core/analysis/reading.hpp"
 #include "core/morphology/dictionary.hpp"
@@ -32,5 +33,13 @@ std::optional<analysis::Reading> guess_unknown(const morphology::Dictionary& dic
 //   key      F1, Ctrl+Z, Ctrl+Shift+Q: a key, after the keys held down with it
 //   size     3x3, 1920×1080
 std::optional<analysis::Reading> told_by_shape(std::string_view word);
+
+// What a word without an entry is told as, in order: by its shape, for
+// whatever the analyser read ("Y": not the abbreviation y); if unread, the
+// guess above; if the analyser read a word the dictionary lacks, as an
+// English word ("Offset": not the noun offset), but not over a name or an
+// abbreviation, which say more ("Apple", "mm").
+void tell_without_entry(const morphology::Dictionary& dictionary, std::string_view word,
+                        std::vector<analysis::Reading>& readings);
 
 }  // namespace lomperi::answer

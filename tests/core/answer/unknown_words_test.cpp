@@ -110,6 +110,41 @@ TEST(WordsToldByShape, EachShapeWithItsExampleWords) {
     }
 }
 
+// Which reading a word without an entry is told by, after what the analyser read.
+TEST(UnknownWords, AWordWithoutEntryIsToldByWhatSaysMost) {
+    using analysis::WordClass;
+    const auto read_as = [](std::string lemma, WordClass word_class) {
+        analysis::Reading reading;
+        reading.lemma = std::move(lemma);
+        reading.form.word_class = word_class;
+        return std::vector<analysis::Reading>{reading};
+    };
+    struct Row {
+        std::string word;
+        std::vector<analysis::Reading> read;
+        std::vector<WordClass> told;
+    };
+    const std::vector<Row> rows = {
+        // Its shape, over the analyser's abbreviation.
+        {"Y", read_as("y", WordClass::Abbreviation), {WordClass::Letter}},
+        // Unread: the guess.
+        {"ticket", {}, {WordClass::English}},
+        {"zqxw", {}, {}},
+        // Read as a word the dictionary lacks: an English word first,
+        {"Ticket", read_as("ticket", WordClass::Noun), {WordClass::English, WordClass::Noun}},
+        // but not over a name or an abbreviation, nor when no English word.
+        {"Know", read_as("Know", WordClass::Surname), {WordClass::Surname}},
+        {"know", read_as("know", WordClass::Abbreviation), {WordClass::Abbreviation}},
+        {"verran", read_as("verran", WordClass::Adverb), {WordClass::Adverb}},
+    };
+    for (auto row : rows) {
+        tell_without_entry(dictionary().dict, row.word, row.read);
+        std::vector<WordClass> told;
+        for (const auto& reading : row.read) told.push_back(reading.form.word_class);
+        EXPECT_EQ(told, row.told) << row.word;
+    }
+}
+
 // The morphs cut the word where the ending starts, for the interlinear gloss.
 TEST(UnknownWords, TheEndingIsAMorphOfItsOwn) {
     const auto guess = guess_unknown(dictionary().dict, "Kalymnoksen");

@@ -117,6 +117,8 @@ TestDictionary fresh_analysed_dictionary() {
             "[Lt][Xp]piilottaa[X]piilottaa[Tn1]",
             "[Lt][Xp]sumentaa[X]sumen[Ln][Xj]nus[X]nus[Sn][Ny]",
             "[Ln][Xp]talo[X]talo[Sn][Ny]",
+            "[Ln][Xp]talo[X]talo[Sn][Ny]-[Bh][Bc]",
+            "[Ln][Xp]zorro[X]zorro[Sn][Ny]-[Bh][Bc]",
             "[Ln][Xp]talo[X]talo[Sine][Ny]ssa",
             "[Ln][Xp]talo[X]talo[Sn][Nm]t",
             "[Ln][Xp]tieto[X]tiedo[Sn][Nm]t",

@@ -89,6 +89,19 @@ void lead_to_plural_headword(const Dictionary& dictionary, Reading& reading) {
     reading.lemma = std::move(*plural);
 }
 
+// The first part of a compound written alone ("talous- ja rahapolitiikka",
+// "liha- tai kalaruoka") is read as a prefix "talous-": it is the word
+// talous, when that has an entry.
+void lead_to_first_part(const Dictionary& dictionary, Reading& reading) {
+    if (reading.form.word_class != WordClass::Prefix || reading.lemma.size() < 2 || !reading.lemma.ends_with('-')) return;
+    std::string word = reading.lemma.substr(0, reading.lemma.size() - 1);
+    if (!dictionary.glosses.get(word)) return;
+    for (auto& part : reading.parts) {
+        if (part.lemma == reading.lemma) part.lemma = word;
+    }
+    reading.lemma = std::move(word);
+}
+
 // How much less used than a verb a word may be, as a rank, for its basic
 // form to come before the verb's command spelt alike (tapa 164, tappaa 69;
 // kutsu 702, kutsua 237; not sulje 2207, sulkea 594).
@@ -154,7 +167,10 @@ std::vector<Reading> analyse_afresh(const Dictionary& dictionary, std::string_vi
     const analysis::Analyser& analyser = dictionary.analyser;
     std::vector<Reading> readings = analysis::readings_of(word, analyser.raw_analyses(word),
                                                 [&](std::string_view stem) { return analyser.raw_analyses(stem); });
-    for (Reading& reading : readings) lead_to_plural_headword(dictionary, reading);
+    for (Reading& reading : readings) {
+        lead_to_plural_headword(dictionary, reading);
+        lead_to_first_part(dictionary, reading);
+    }
     const bool capital = starts_with_capital(word);
     // A present indicative spelt like a past or an imperative of the same
     // verb ("voi", "voivat", "saa") is far more common than either.

@@ -67,6 +67,9 @@ const std::vector<Expected>& examples() {
         // A hyphened word the analyser does not read: its last part.
         {"Qqq-talossa", "lemma with entry", "talo", std::nullopt, false, "talossa"},
         {"zorro", "analysed, no entry", std::nullopt},
+        // The first part of a compound written alone: the word, if it has an entry.
+        {"talo-", "lemma with entry", "talo"},
+        {"zorro-", "analysed, no entry", std::nullopt},
         {"kirjoja", "form in the lists", "kirja"},
         // A headword that only begins like the word is no answer for it.
         {"kis", "", std::nullopt},

@@ -29,13 +29,24 @@ std::vector<std::string_view> pointed_parts(const format::GlossRecord& record) {
     return parts.size() > 1 ? parts : std::vector<std::string_view>{};
 }
 
+// The class an inflected word is read as, when the entry is of its lemma:
+// its meanings of that class come first ("kohdalla", a case of the noun
+// kohta). The entry of a word as written is ordered for that word already.
+analysis::WordClass read_class(const EntryChoice& choice) {
+    if (choice.readings.empty()) return analysis::WordClass::None;
+    const analysis::Reading& first = choice.readings.front();
+    if (first.lemma != choice.headword || analysis::is_basic_form(first)) return analysis::WordClass::None;
+    return first.form.word_class;
+}
+
 // What the entry says first (morphology::said_meaning). A compound's entry
 // that only points to its parts says their meanings: "image + window" for
 // kuvaikkuna, "number + take" for lukuun + ottamatta.
-std::optional<std::string> told_meaning(const morphology::Dictionary& dictionary, const format::GlossRecord& record) {
+std::optional<std::string> told_meaning(const morphology::Dictionary& dictionary, const format::GlossRecord& record,
+                                        analysis::WordClass word_class) {
     const auto parts = pointed_parts(record);
     if (parts.empty()) {
-        std::string said = morphology::said_meaning(dictionary, record);
+        std::string said = morphology::said_meaning(dictionary, record, word_class);
         return said.empty() ? std::nullopt : std::optional(std::move(said));
     }
     std::string told;
@@ -85,7 +96,7 @@ Answer answer(const morphology::Dictionary& dictionary, std::string_view word, D
     Answer found{choose_entry(dictionary, word, known, neighbours), {}, {}};
     EntryChoice& choice = found.choice;
     if (!choice.headword && !choice.damaged && !known.being_typed) tell_without_entry(dictionary, word, choice.readings);
-    if (choice.record) found.meaning = with_name_class(told_meaning(dictionary, *choice.record), choice);
+    if (choice.record) found.meaning = with_name_class(told_meaning(dictionary, *choice.record, read_class(choice)), choice);
     if (!choice.record) found.meaning = class_without_entry(choice);
     if (detail == Detail::Meaning) return found;
     for (auto& line : morphology::analysis_lines(dictionary, choice.listed, choice.readings)) {

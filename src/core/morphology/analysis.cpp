@@ -45,15 +45,48 @@ bool is_particle_as_written(const Dictionary& dictionary, const Reading& reading
                                [](const format::PosGroup& group) { return particle_class(group.pos) != WordClass::None; });
 }
 
-// The first meaning of the headword's entry; a particle's, of the group of
-// its class ("varsinkin" as an adverb: "especially", not the form of varsi
-// its entry names first).
-std::string meaning_as(const Dictionary& dictionary, std::string_view headword, WordClass word_class) {
+namespace {
+
+// The classes a word is read as that tell one group of an entry from
+// another plainly: a noun, a verb, a numeral, a particle. Adjectives,
+// pronouns and determiners overlap too much with them to choose by.
+WordClass plain_class(std::string_view pos) {
+    if (pos == "noun") return WordClass::Noun;
+    if (pos == "verb") return WordClass::Verb;
+    if (pos == "num") return WordClass::Numeral;
+    return particle_class(pos);
+}
+
+// A noun's, a verb's or a numeral's group over a first group of a plainly
+// other class ("kohdalla", a case of the noun kohta: "point", not the
+// adverb's "soon"; "takaa": taata's "guarantee", not the noun's "geezer").
+// Which particle group leads, the data set has chosen by evidence.
+bool group_of_class_first(const format::GlossRecord& record, std::string_view pos, WordClass word_class) {
+    const bool plain = word_class == WordClass::Noun || word_class == WordClass::Verb || word_class == WordClass::Numeral;
+    if (!plain || record.groups.empty()) return false;
+    const WordClass first = plain_class(record.groups.front().pos);
+    if (first == WordClass::None || first == word_class) return false;
+    return plain_class(pos) == word_class;
+}
+
+}  // namespace
+
+// The first meaning of the headword's entry, of the group that tells the
+// reading: a particle's group of its class ("varsinkin" as an adverb:
+// "especially", not the form of varsi its entry names first); an inflected
+// form's group of its class (group_of_class_first: "kohdalla").
+std::string meaning_as(const Dictionary& dictionary, std::string_view headword, const Reading& reading) {
     const auto record = dictionary.gloss_record(headword);
     if (!record) return {};
+    const WordClass word_class = reading.form.word_class;
     for (const auto& group : record->groups) {
         if (word_class != WordClass::None && particle_class(group.pos) == word_class && !group.meanings.empty()) {
             return group.meanings.front();
+        }
+    }
+    if (!analysis::is_basic_form(reading)) {
+        for (const auto& group : record->groups) {
+            if (group_of_class_first(*record, group.pos, word_class) && !group.meanings.empty()) return group.meanings.front();
         }
     }
     return format::first_meaning(*record).value_or("");
@@ -252,6 +285,16 @@ std::string said_meaning(const Dictionary& dictionary, const format::GlossRecord
     return named_meaning.empty() ? first : named_meaning;
 }
 
+std::string said_meaning(const Dictionary& dictionary, const format::GlossRecord& record, WordClass word_class) {
+    for (const auto& group : record.groups) {
+        if (!group_of_class_first(record, group.pos, word_class)) continue;
+        for (const auto& meaning : group.meanings) {
+            if (!names_a_form(meaning)) return meaning;
+        }
+    }
+    return said_meaning(dictionary, record);
+}
+
 std::string said_meaning(const Dictionary& dictionary, std::string_view headword) {
     const auto record = dictionary.gloss_record(headword);
     return record ? said_meaning(dictionary, *record) : std::string();
@@ -263,7 +306,7 @@ std::string short_meaning(std::string_view meaning) {
 }
 
 std::string reading_meaning(const Dictionary& dictionary, std::string_view headword, const Reading& reading) {
-    std::string meaning = meaning_as(dictionary, headword, reading.form.word_class);
+    std::string meaning = meaning_as(dictionary, headword, reading);
     if (reading.form.participle == analysis::Participle::None || reading.parts.empty() || !read_form_of_meaning(meaning)) {
         return meaning;
     }

@@ -57,6 +57,10 @@ std::string first_meaning(const Dictionary& dictionary, std::string_view headwor
 // "number"). Empty for an entry without meanings.
 std::string said_meaning(const Dictionary& dictionary, const format::GlossRecord& record);
 std::string said_meaning(const Dictionary& dictionary, std::string_view headword);
+// The same, for an inflected form read as a noun, a verb or a numeral: of
+// its class's group when the entry leads with a plainly other class
+// ("kohdalla", a case of the noun kohta: "point", not the adverb's "soon").
+std::string said_meaning(const Dictionary& dictionary, const format::GlossRecord& record, analysis::WordClass word_class);
 
 // A meaning's first item: "house" of "house, home (dwelling)".
 std::string short_meaning(std::string_view meaning);

@@ -202,6 +202,13 @@ TEST(Answer, TheMeaningToldSaysSomething) {
     };
     for (const auto& [entry, said] : rows) EXPECT_EQ(morphology::said_meaning(dict, entry), said) << said;
     EXPECT_EQ(answer(dict, "suorittaman", Detail::Meaning).meaning, "execute");
+    // A case of a noun whose entry leads as an adverb says the noun's
+    // meaning, in its analysis line too; the word as written, the entry's.
+    EXPECT_EQ(answer(dict, "kohdalla", Detail::Meaning).meaning, "point, place");
+    const Answer kohdalla = answer(dict, "kohdalla", Detail::Notes);
+    ASSERT_FALSE(kohdalla.choice.notes.empty());
+    EXPECT_EQ(kohdalla.choice.notes.front().text, "kohdalla = kohta \u00b7 -lla on, at (\u201cpoint\u201d)");
+    EXPECT_EQ(answer(dict, "kohta", Detail::Meaning).meaning, "soon");
     // A name's entry that only repeats the name says what the name is.
     EXPECT_EQ(answer(dict, "Kuopiossa", Detail::Meaning).meaning, "Kuopio (place name)");
     EXPECT_EQ(answer(dict, "Heinäveden", Detail::Meaning).meaning, "a place name");

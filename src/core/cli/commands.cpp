@@ -218,7 +218,7 @@ Result<int> run_look_up(const Context& context) {
             status = print_tables(dictionary, words, context.options.json, output_style_from_environment(), text, errors);
         } else if (context.options.json) {
             for (const auto& word : words) {
-                const Glossed glossed = gloss_word(dictionary, word, true);
+                const Glossed glossed = gloss_word(dictionary, word, Suggesting::Always);
                 if (!glossed.meaning) status = kSomeNotFound;
                 text += gloss_line_of(word, glossed, true);
             }

@@ -27,7 +27,7 @@ std::string as_guess(std::string_view text) {
 
 }  // namespace
 
-Glossed gloss_word(const morphology::Dictionary& dictionary, std::string_view word, bool with_suggestions,
+Glossed gloss_word(const morphology::Dictionary& dictionary, std::string_view word, Suggesting suggesting,
                    answer::NeighbourRules* neighbours) {
     Glossed glossed;
     auto found = answer::answer(dictionary, word, answer::Detail::Meaning, {}, neighbours);
@@ -35,7 +35,7 @@ Glossed gloss_word(const morphology::Dictionary& dictionary, std::string_view wo
     // What an unread word looks like (an English word, a name) comes before
     // the spelling it may stand for: "ticket" is no "tiilet".
     const bool looks_like = !found.choice.readings.empty() && found.choice.readings.front().guessed;
-    if (with_suggestions) {
+    if (suggesting == Suggesting::Always || (suggesting == Suggesting::WithoutGuess && !looks_like)) {
         const auto suggested = answer::suggest_for(dictionary, word, found.choice);
         for (const auto& suggestion : suggested.words) glossed.suggestions.push_back(suggestion.word);
         if (suggested.clearly_best && !suggested.words.empty() && !looks_like) {
@@ -72,7 +72,7 @@ std::string gloss_line_of(std::string_view word, const Glossed& glossed, bool js
 const Glossed& Glosser::glossed(std::string_view word) {
     if (const auto found = seen_.find(std::string(word)); found != seen_.end()) return found->second;
     if (seen_.size() >= kMaxSeenWords) seen_.clear();
-    return seen_.emplace(std::string(word), gloss_word(dictionary_, word, true)).first->second;
+    return seen_.emplace(std::string(word), gloss_word(dictionary_, word, suggesting())).first->second;
 }
 
 const Glossed& Glosser::in_context(std::string_view word) {
@@ -83,7 +83,7 @@ const Glossed& Glosser::in_context(std::string_view word) {
     // Seldom another word's: only then is the word looked up again, uncached.
     if (!current_.readings.empty() && current_.readings.front().lemma != lemma_alone) {
         neighbours_ = before;
-        current_ = gloss_word(dictionary_, word, true, &neighbours_);
+        current_ = gloss_word(dictionary_, word, suggesting(), &neighbours_);
     }
     if (!current_.meaning || current_.guessed()) all_found_ = false;
     return current_;

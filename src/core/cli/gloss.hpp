@@ -34,10 +34,17 @@ struct Glossed {
     bool guessed() const { return !readings.empty() && readings.front().guessed; }
 };
 
+// Which spellings a word without an entry is given that it may stand for:
+// none; only when nothing tells what the word is (an unread "kaupasa", not
+// an English "ticket" or a name: its guess is what a line of text shows,
+// and the suggestions cost most of a new word's time); or always, as JSON
+// lists them.
+enum class Suggesting { None, WithoutGuess, Always };
+
 // `neighbours`: for a word of running text, the rules that have read the
 // words before it (answer.hpp).
-Glossed gloss_word(const morphology::Dictionary& dictionary, std::string_view word, bool with_suggestions = false,
-                   answer::NeighbourRules* neighbours = nullptr);
+Glossed gloss_word(const morphology::Dictionary& dictionary, std::string_view word,
+                   Suggesting suggesting = Suggesting::None, answer::NeighbourRules* neighbours = nullptr);
 
 // One word as a line: "word TAB headword TAB meaning TAB form" (the fields
 // after the word empty when it reaches no entry); or a JSON object.
@@ -59,6 +66,7 @@ public:
     bool all_found() const { return all_found_; }
 
 private:
+    Suggesting suggesting() const { return style_ == GlossStyle::Json ? Suggesting::Always : Suggesting::WithoutGuess; }
     const Glossed& glossed(std::string_view word);
     // The word as the words before it read it: its glossed word, unless the
     // rules put another word's reading first, which then has its own entry.

@@ -71,6 +71,20 @@ TEST(Gloss, AnUnreadNameIsToldAsAGuess) {
               std::string::npos) << json;
 }
 
+// A line of text shows a word's guess before any spelling it may stand for,
+// so it asks for spellings only when nothing tells what the word is; JSON
+// lists them always.
+TEST(Gloss, SpellingsAreSoughtOnlyWhereTheyAreShown) {
+    const auto& dict = analysed_dictionary().dict;
+    const auto spellings = [&](std::string_view word, Suggesting suggesting) {
+        return gloss_word(dict, word, suggesting).suggestions;
+    };
+    EXPECT_FALSE(spellings("kisa", Suggesting::WithoutGuess).empty());
+    EXPECT_TRUE(spellings("Kisa", Suggesting::WithoutGuess).empty());
+    EXPECT_FALSE(spellings("Kisa", Suggesting::Always).empty());
+    EXPECT_TRUE(spellings("kisa", Suggesting::None).empty());
+}
+
 TEST(Gloss, JsonSaysWhichSpellingWasReadAndWhatIsMissing) {
     std::string out;
     Glosser glosser(analysed_dictionary().dict, true);

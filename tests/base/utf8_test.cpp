@@ -79,6 +79,24 @@ TEST(CheckUtf8, FollowsTheMaximalSubpartRule) {
     }
 }
 
+// Runs of ASCII are skipped in steps of several bytes: a fault or a letter
+// is found at every place in and after such a run, and at its true index.
+TEST(CheckUtf8, FindsAFaultAtEveryPlaceInLongAscii) {
+    for (std::size_t place = 0; place < 40; ++place) {
+        Buffer bad(40, 'a');
+        bad[place] = 0xFF;
+        const auto result = check_utf8(bad);
+        ASSERT_FALSE(result.has_value()) << place;
+        EXPECT_EQ(result.error().report(), "invalid utf-8 sequence of 1 bytes from index " + std::to_string(place));
+        Buffer good(40, 'a');
+        good.insert(good.begin() + static_cast<std::ptrdiff_t>(place), {0xC3, 0xA4});
+        EXPECT_TRUE(check_utf8(good).has_value()) << place;
+        Buffer cut(40, 'a');
+        cut.push_back(0xC3);
+        EXPECT_FALSE(check_utf8(Bytes(cut).subspan(place)).has_value()) << place;
+    }
+}
+
 // Every two-byte string is judged as a reference decoder of the rule would
 // judge it.
 TEST(CheckUtf8, AgreesWithAReferenceOverAllTwoByteInputs) {

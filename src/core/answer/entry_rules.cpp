@@ -90,10 +90,19 @@ std::optional<Chosen> headword_as_written(const RuleInput& in) {
     return entry_of(std::string(in.listed));
 }
 
-// Whether the entry leads with a conjunction's meanings ("sillä": "for").
-bool leads_as_conjunction(const format::GlossRecord& record) {
-    return !record.groups.empty() &&
-           morphology::particle_class(record.groups.front().pos) == analysis::WordClass::Conjunction;
+// Whether a pronoun's form is a particle of its own: its entry leads as a
+// conjunction ("sillä": "for"), or as an adverb when the form is of
+// becoming or of direction ("miksi": "why", "minne": "where to"). Not the
+// other cases, which are as often the pronoun's ("mitä": what; "tässä":
+// in this, or here).
+bool adverb_of_a_pronoun(const Reading& reading, const format::GlossRecord& record) {
+    if (record.groups.empty()) return false;
+    const auto leads_as = morphology::particle_class(record.groups.front().pos);
+    if (leads_as == analysis::WordClass::Conjunction) return true;
+    const analysis::Case grammatical_case = reading.form.grammatical_case;
+    const bool of_becoming_or_direction =
+        grammatical_case == analysis::Case::Translative || grammatical_case == analysis::Case::Illative;
+    return leads_as == analysis::WordClass::Adverb && of_becoming_or_direction;
 }
 
 // A headword that is only ever an inflected form of other words keeps its
@@ -119,7 +128,9 @@ std::optional<Chosen> lexicalised_form(const RuleInput& in) {
     if (std::ranges::any_of(in.readings, read_as_itself)) return std::nullopt;
     const auto record = in.dictionary.gloss_record(*own);
     if (!record) return std::nullopt;
-    if (in.readings.front().form.word_class == analysis::WordClass::Pronoun && !leads_as_conjunction(*record)) return std::nullopt;
+    if (in.readings.front().form.word_class == analysis::WordClass::Pronoun && !adverb_of_a_pronoun(in.readings.front(), *record)) {
+        return std::nullopt;
+    }
     const auto first = format::first_meaning(*record);
     if (!first || *first == *own || names_form_of_reading(*first, in.readings)) return std::nullopt;
     if (morphology::read_compound_meaning(*first).size() > 1) return std::nullopt;

@@ -7,8 +7,9 @@
 //   lexicalised form      esimerkiksi, Lisäksi: a form of another word
 //                         whose own entry says something of its own, also
 //                         with a clitic (kotonakin: kotona);
-//                         sillä: a pronoun's form whose entry leads as a
-//                         conjunction; varsinkin, lopulta: a case form
+//                         sillä, miksi: a pronoun's form whose entry
+//                         leads as a conjunction, or as an adverb in a
+//                         case of becoming or direction; varsinkin, lopulta: a case form
 //                         whose entry the data build leads with its
 //                         meanings as a particle
 //   lemma with entry      talossa → talo; tiedot → tieto, then tiedot's own

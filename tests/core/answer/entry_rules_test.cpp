@@ -57,8 +57,12 @@ const std::vector<Expected>& examples() {
         {"tiedot", "lemma with entry", "tieto", "tiedot"},
         // A pronoun's form is the pronoun, whatever the source says of it,
         {"sitä", "lemma with entry", "se", "sitä"},
-        // unless the word's entry leads as a particle (a conjunction).
+        // unless the word's entry leads as a particle: a conjunction, or an
+        // adverb of a case of becoming or direction, but not of a case that
+        // is as often the pronoun's.
         {"sillä", "lexicalised form", "sillä"},
+        {"miksi", "lexicalised form", "miksi"},
+        {"mitä", "lemma with entry", "mikä", "mitä"},
         {"sumennus", "derived word", "sumennus", std::nullopt, true},
         {"yläpalkki", "compound", "yläpalkki", std::nullopt, true},
         // The last part tells the word; an earlier one without an entry is told as written.

@@ -109,6 +109,40 @@ std::optional<Reading> after_kse(std::string_view word) {
     return std::nullopt;
 }
 
+// After a name ending in a vowel (Arduinolla, Hypatialle), or in a
+// consonant and the vowel i that joins an ending to it (Pythonissa,
+// Theronille): the endings that are seldom a name's own end. Not -n, -a or
+// -na (Jordan, Samoa, Tatiana), nor the illative; -sta only after the
+// joining i, as a name in -s takes -ta (Nautilusta).
+struct NameEnding {
+    std::string_view ending;
+    Case grammatical_case;
+    bool after_joining_i_only = false;
+};
+constexpr NameEnding kAfterVowel[] = {
+    {"ssa", Case::Inessive}, {"ssä", Case::Inessive}, {"sta", Case::Elative, true}, {"stä", Case::Elative, true},
+    {"lla", Case::Adessive}, {"llä", Case::Adessive}, {"lta", Case::Ablative},       {"ltä", Case::Ablative},
+    {"lle", Case::Allative}, {"ksi", Case::Translative},
+};
+
+bool is_consonant(char c) { return c >= 'a' && c <= 'z' && !is_vowel(c); }
+
+// "Arduinolla": Arduino; "Pythonissa": Python. Three letters or more.
+std::optional<Reading> after_vowel(std::string_view word) {
+    for (const auto& [ending, grammatical_case, after_joining_i_only] : kAfterVowel) {
+        if (!word.ends_with(ending) || word.size() < ending.size() + 3) continue;
+        const std::string_view stem = word.substr(0, word.size() - ending.size());
+        const bool joining_i = stem.size() >= 4 && stem.back() == 'i' && is_consonant(stem[stem.size() - 2]);
+        if (joining_i) {
+            return name_reading(stem.substr(0, stem.size() - 1), word.substr(stem.size() - 1),
+                                std::string(stem.substr(0, stem.size() - 1)), grammatical_case);
+        }
+        if (after_joining_i_only || !is_vowel(stem.back())) continue;
+        return name_reading(stem, ending, std::string(stem), grammatical_case);
+    }
+    return std::nullopt;
+}
+
 Reading shaped(std::string_view word, WordClass word_class) {
     Reading reading;
     reading.lemma = std::string(word);
@@ -205,6 +239,7 @@ std::optional<Reading> guess_unknown(const morphology::Dictionary& dictionary, s
     if (auto read = after_colon(word)) return read;
     if (auto read = after_capitals(word)) return read;
     if (auto read = after_kse(word)) return read;
+    if (auto read = after_vowel(word)) return read;
     return name_reading(word, {}, std::string(word), Case::Nominative);
 }
 

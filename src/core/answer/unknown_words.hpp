@@ -7,7 +7,11 @@
 //   name, inflected    GIMP:n, H&M:lle: a case ending after a colon;
 //                      GIMPin, GIMPissä: after a name in capitals, with
 //                      the vowel i between; Kalymnoksen, Iglesiaksen: a
-//                      name in -s, whose endings follow -kse-
+//                      name in -s, whose endings follow -kse-;
+//                      Arduinolla, Pythonissa: after a vowel, or after a
+//                      consonant and the i that joins the ending, an
+//                      ending seldom a name's own end (-ssa, -lla, -lle,
+//                      -lta, -ksi; -sta only after the joining i)
 //   name               Grisay, Tienshinhan, eHealth: a word with a
 //                      capital, as it stands
 //

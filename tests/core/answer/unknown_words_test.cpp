@@ -47,6 +47,15 @@ TEST(UnknownWords, EachRuleWithItsExampleWords) {
         {"Kalymnoksen", "Kalymnos", "genitive singular"},
         {"Iglesiakselle", "Iglesias", "allative singular"},
         {"Kalymnokseen", "Kalymnos", "illative singular"},
+        // A name in a vowel, or in a consonant joined to its ending by i:
+        // the endings seldom a name's own end.
+        {"Arduinolla", "Arduino", "adessive singular"},
+        {"Hypatialle", "Hypatia", "allative singular"},
+        {"Hypatiasta", "Hypatiasta", "basic form"},
+        {"Pythonissa", "Python", "inessive singular"},
+        {"Centeristä", "Center", "elative singular"},
+        {"Nautilusta", "Nautilusta", "basic form"},
+        {"Jordan", "Jordan", "basic form"},
         // Any other capitalised word, as it stands.
         {"Grisay", "Grisay", "basic form"},
         {"Real3D", "Real3D", "basic form"},

@@ -154,6 +154,7 @@ TEST(Analysis, SpokenFormsLeadToTheirStandardWord) {
         {"mä", "minä", "mä = spoken form of minä"},   {"mun", "minä", "mun = spoken form of minun"},
         {"oon", "olla", "oon = spoken form of olen"}, {"mennää", "mennä", "mennää = spoken form of mennään"},
         {"kaks", "kaksi", "kaks = spoken form of kaksi"}, {"Sä", "sinä", "Sä = spoken form of sinä"},
+        {"ett", "että", "ett = spoken form of että"}, {"ni", "niin", "ni = spoken form of niin"},
         {"musta", "musta", ""},
     };
     const auto& dictionary = embedded_dictionary();

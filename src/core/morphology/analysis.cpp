@@ -57,16 +57,19 @@ WordClass plain_class(std::string_view pos) {
     return particle_class(pos);
 }
 
-// A noun's, a verb's or a numeral's group over a first group of a plainly
-// other class ("kohdalla", a case of the noun kohta: "point", not the
-// adverb's "soon"; "takaa": taata's "guarantee", not the noun's "geezer").
-// Which particle group leads, the data set has chosen by evidence.
-bool group_of_class_first(const format::GlossRecord& record, std::string_view pos, WordClass word_class) {
+// A noun's, a verb's or a numeral's group, when the entry leads with a
+// plainly other class ("kohdalla", a case of the noun kohta: "point", not
+// the adverb's "soon"; "takaa": taata's "guarantee", not the noun's
+// "geezer"). Which particle group leads, the data set has chosen by evidence.
+const format::PosGroup* group_of_class(const format::GlossRecord& record, WordClass word_class) {
     const bool plain = word_class == WordClass::Noun || word_class == WordClass::Verb || word_class == WordClass::Numeral;
-    if (!plain || record.groups.empty()) return false;
+    if (!plain || record.groups.empty()) return nullptr;
     const WordClass first = plain_class(record.groups.front().pos);
-    if (first == WordClass::None || first == word_class) return false;
-    return plain_class(pos) == word_class;
+    if (first == WordClass::None || first == word_class) return nullptr;
+    const auto group = std::ranges::find_if(record.groups, [&](const format::PosGroup& g) {
+        return plain_class(g.pos) == word_class && !g.meanings.empty();
+    });
+    return group == record.groups.end() ? nullptr : &*group;
 }
 
 }  // namespace
@@ -74,7 +77,7 @@ bool group_of_class_first(const format::GlossRecord& record, std::string_view po
 // The first meaning of the headword's entry, of the group that tells the
 // reading: a particle's group of its class ("varsinkin" as an adverb:
 // "especially", not the form of varsi its entry names first); an inflected
-// form's group of its class (group_of_class_first: "kohdalla").
+// form's group of its class (group_of_class: "kohdalla").
 std::string meaning_as(const Dictionary& dictionary, std::string_view headword, const Reading& reading) {
     const auto record = dictionary.gloss_record(headword);
     if (!record) return {};
@@ -85,9 +88,7 @@ std::string meaning_as(const Dictionary& dictionary, std::string_view headword, 
         }
     }
     if (!analysis::is_basic_form(reading)) {
-        for (const auto& group : record->groups) {
-            if (group_of_class_first(*record, group.pos, word_class) && !group.meanings.empty()) return group.meanings.front();
-        }
+        if (const auto* group = group_of_class(*record, word_class)) return group->meanings.front();
     }
     return format::first_meaning(*record).value_or("");
 }
@@ -286,9 +287,8 @@ std::string said_meaning(const Dictionary& dictionary, const format::GlossRecord
 }
 
 std::string said_meaning(const Dictionary& dictionary, const format::GlossRecord& record, WordClass word_class) {
-    for (const auto& group : record.groups) {
-        if (!group_of_class_first(record, group.pos, word_class)) continue;
-        for (const auto& meaning : group.meanings) {
+    if (const auto* group = group_of_class(record, word_class)) {
+        for (const auto& meaning : group->meanings) {
             if (!names_a_form(meaning)) return meaning;
         }
     }
@@ -354,7 +354,8 @@ NoteLine reading_line(const Dictionary& dictionary, std::string_view word, const
     if (const std::string meaning = short_meaning(reading_meaning(dictionary, described, reading)); !meaning.empty()) {
         line.text += " (\u201c" + meaning + "\u201d)";
     } else if (analysis::told_by_class(reading.form.word_class) || reading.guessed) {
-        // A name without an entry: what the name is ("Apple = Apple: basic form (name)").
+        // A name or a word told by its shape, without an entry: what it is
+        // ("Apple = Apple: basic form (name)", "Ctrl+Z = Ctrl+Z: basic form (key)").
         line.text += " (" + std::string(analysis::label(reading.form.word_class).json) + (reading.guessed ? ", a guess)" : ")");
     } else if (!has_entry(dictionary, reading)) {
         // A word the analyser knows and the dictionary does not: said plainly,

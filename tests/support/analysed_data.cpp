@@ -107,6 +107,7 @@ TestDictionary fresh_analysed_dictionary() {
             "[Lt][Xp]suoria[X]suorittama[Tn3]n",
             "[Lt][Xp]suorittaa[X]suorittama[Tn3][Sin][Ny]n",
             "[Ln][Xp]tila[X]til[Sp][Ny]aa",
+            "[Ln][Xp]osa[X]osa[Sn][Ny]",
             "[Lt][Xp]tilata[X]tila[Tt][Ap][P3][Ny][Eb]a",
             "[Lr][Xp]se[X]si[Sela][Ny]itä",
             "[Lt][Xp]siittää[X]siitä[Tk][Ap][P2][Ny]",

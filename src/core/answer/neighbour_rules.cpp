@@ -138,11 +138,20 @@ bool infinitive_after_modal(std::vector<Reading>& readings) {
     return true;
 }
 
-// A pronoun that may be the subject: one in the nominative singular ("se",
-// "tämä", "hän", "joka").
+// Nouns of a share or an amount, whose partitive follows them as what they
+// measure ("osa kuvaa": part of the image, "koko kuvaa": the whole image).
+constexpr std::string_view kAmountNouns[] = {
+    "enemmistö", "koko", "määrä", "osa", "pala", "pari", "puoli",
+};
+
+// A pronoun or noun that may be the subject: one in the nominative singular
+// ("se", "tämä", "hän", "joka", "suodin"), not a noun of an amount.
 bool is_singular_subject(const Reading& reading) {
-    return reading.form.word_class == analysis::WordClass::Pronoun &&
-           reading.form.grammatical_case == analysis::Case::Nominative && reading.form.number == analysis::Number::Singular;
+    const Form& form = reading.form;
+    if (form.grammatical_case != analysis::Case::Nominative || form.number != analysis::Number::Singular) return false;
+    if (form.word_class == analysis::WordClass::Pronoun) return true;
+    return form.word_class == analysis::WordClass::Noun &&
+           std::ranges::find(kAmountNouns, reading.lemma) == std::end(kAmountNouns);
 }
 
 // Whether the readings hold the present third person singular of a verb; if

@@ -17,9 +17,10 @@
 //   joined to a connegative eivät iloitse ja juhli, en lue tai kirjoita:
 //                           the verb right after "ja" or "tai" is one too
 //
-//   after a subject         se osaa, hän tapaa, joka vastaa, tämä kuvaa:
-//                           right after a pronoun in the nominative
-//                           singular, the verb's present third person, not
+//   after a subject         se osaa, hän tapaa, joka vastaa, suodin lisää:
+//                           right after a pronoun or a noun (not one of an
+//                           amount: osa kuvaa) in the nominative singular,
+//                           the verb's present third person, not
 //                           the partitive it is spelt like
 //
 //   after a modal verb      voit piilottaa, haluan tehdä, täytyy myös

@@ -75,14 +75,17 @@ TEST(NeighbourRules, AfterAModalVerbItsVerbIsTheFirstInfinitive) {
     for (const auto& [words, told] : rows) EXPECT_EQ(last_read(words), told) << words.front() << " … " << words.back();
 }
 
-TEST(NeighbourRules, AfterASubjectPronounItsVerbIsTheThirdPerson) {
+TEST(NeighbourRules, AfterASubjectItsVerbIsTheThirdPerson) {
     const std::vector<std::pair<std::vector<std::string>, std::string>> rows = {
         {{"tilaa"}, "partitive singular"},
         {{"se", "tilaa"}, "present, 3sg"},
-        // Only right after the pronoun, and only after a nominative one.
-        {{"se", "talo", "tilaa"}, "partitive singular"},
+        {{"talo", "tilaa"}, "present, 3sg"},
+        // Only right after the subject, and only after a nominative singular one.
+        {{"se", "talossa", "tilaa"}, "partitive singular"},
         {{"sitä", "tilaa"}, "partitive singular"},
-        {{"talo", "tilaa"}, "partitive singular"},
+        {{"talot", "tilaa"}, "partitive singular"},
+        // A noun of an amount is followed by what it measures (osa tilaa: part of the space).
+        {{"osa", "tilaa"}, "partitive singular"},
     };
     for (const auto& [words, told] : rows) EXPECT_EQ(last_read(words), told) << words.front() << " … " << words.back();
 }

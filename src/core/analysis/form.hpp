@@ -2,6 +2,7 @@
 // What a word form is, in codes: the attributes of a reading, or those that
 // one morph adds. Each attribute is one small code, None where it does not
 // apply; what each code is called, and where, is in labels.hpp.
+#include <algorithm>
 #include <array>
 #include <cstdint>
 
@@ -106,6 +107,11 @@ public:
             if (c == clitic) return true;
         }
         return false;
+    }
+    void remove(Clitic clitic) {
+        const auto kept = std::remove(items_.begin(), items_.begin() + size_, clitic);
+        std::fill(kept, items_.end(), Clitic{});  // equal forms compare equal, item by item
+        size_ = static_cast<std::uint8_t>(kept - items_.begin());
     }
     friend bool operator==(const Clitics&, const Clitics&) = default;
 

@@ -1,6 +1,8 @@
 #include "core/analysis/reading.hpp"
 
 #include <algorithm>
+#include <iterator>
+#include <optional>
 
 #include "core/analysis/form_text.hpp"
 #include "core/analysis/labels.hpp"
@@ -118,12 +120,58 @@ void add_parts(Reading& reading, const std::vector<VoikkoPart>& parts) {
     reading.compound_parts = std::max<std::size_t>(1, reading.parts.size());
 }
 
-Reading reading_of(const VoikkoAnalysis& analysis, std::string_view output) {
+// The indefinite pronouns voikko gives as a relative or interrogative one
+// with a clitic: their own words, as dictionaries and grammars have them.
+struct IndefinitePronoun {
+    std::string_view lemma;
+    std::optional<Clitic> clitic;  // none: the ending carries it (mistään)
+    std::string_view indefinite;
+};
+constexpr IndefinitePronoun kIndefinitePronouns[] = {
+    {"joka", Clitic::Kin, "jokin"},        // jotakin, jossakin, joitakin
+    {"kuka", Clitic::Kin, "kukin"},        // kullakin
+    {"kuka", Clitic::Kaan, "kukaan"},      // kenellekään
+    {"ken", Clitic::Kaan, "kukaan"},       // kenenkään
+    {"mikä", Clitic::Kaan, "mikään"},      // mihinkään
+    {"mikä", std::nullopt, "mikään"},      // missään, mistään
+    {"kumpi", Clitic::Kaan, "kumpikaan"},  // kumpaakaan
+};
+
+// Whether the word ends in the clitic's letters without a clitic morph:
+// mikään's -stään and -ssään, not mikä's -stä.
+bool ending_carries_clitic(std::string_view word) { return word.ends_with("än") || word.ends_with("an"); }
+
+void read_as_indefinite(Reading& reading, std::string_view word) {
+    if (reading.form.word_class != WordClass::Pronoun) return;
+    for (const auto& pronoun : kIndefinitePronouns) {
+        if (reading.lemma != pronoun.lemma) continue;
+        if (pronoun.clitic ? !reading.form.clitics.contains(*pronoun.clitic)
+                           : !reading.form.clitics.empty() || !ending_carries_clitic(word)) {
+            continue;
+        }
+        for (ReadingPart& part : reading.parts) {
+            if (part.lemma == reading.lemma) part.lemma = pronoun.indefinite;
+        }
+        reading.lemma = pronoun.indefinite;
+        if (!pronoun.clitic) return;
+        reading.form.clitics.remove(*pronoun.clitic);
+        // The clitic's letters belong to the ending now (jota·kin: -takin).
+        const auto clitic_morph = std::ranges::find_if(reading.morphs, [&](const Morph& m) { return m.form.clitics.contains(*pronoun.clitic); });
+        if (clitic_morph != reading.morphs.end() && clitic_morph != reading.morphs.begin()) {
+            std::prev(clitic_morph)->text += clitic_morph->text;
+            reading.morphs.erase(clitic_morph);
+        }
+        return;
+    }
+}
+
+Reading reading_of(const VoikkoAnalysis& analysis, std::string_view output, std::string_view word) {
     Reading r;
     r.lemma = analysis.base_form;
     r.form = analysis.form;
     add_parts(r, analysis.parts);
     r.morphs = cut_into_morphs(output);
+    read_as_indefinite(r, word);
     return r;
 }
 
@@ -175,7 +223,7 @@ std::vector<Reading> readings_of(std::string_view word, const RawAnalyses& raw,
                                  const std::function<RawAnalyses(std::string_view)>& without_clitic) {
     std::vector<Reading> readings;
     for (const auto& analysis : read_voikko_outputs(word, raw)) {
-        Reading reading = reading_of(analysis, raw[analysis.output]);
+        Reading reading = reading_of(analysis, raw[analysis.output], word);
         if (std::ranges::find(readings, reading) == readings.end()) readings.push_back(std::move(reading));
     }
     if (without_clitic) find_untagged_clitics(word, readings, without_clitic);

@@ -31,18 +31,21 @@ std::size_t rarity(const Reading& reading) {
 }
 
 // "jälkeen" (after) is also an illative of "jälki" (track), "ilman" (without)
-// a genitive of "ilma" (air): the word that is written so as it stands is
-// the everyday reading, though the other lemma's forms are used more. Its
-// entry must be of that word, not of a noun spelt the same ("luo": "Luo").
+// a genitive of "ilma" (air), "kukin" (each) a present of "kukkia" (bloom):
+// the particle or pronoun that is written so as it stands is the everyday
+// reading, though the other lemma's forms are used more. Its entry must be
+// of that word, not of a noun spelt the same ("luo": "Luo").
 bool is_particle_as_written(const Dictionary& dictionary, const Reading& reading, std::string_view word) {
     const WordClass word_class = reading.form.word_class;
+    const bool pronoun = word_class == WordClass::Pronoun;
     const bool particle =
         word_class == WordClass::Adverb || word_class == WordClass::Adposition || word_class == WordClass::Conjunction;
-    if (!particle || !is_basic_form(reading) || reading.lemma != lower_case_first(word)) return false;
+    if (!(particle || pronoun) || !is_basic_form(reading) || reading.lemma != lower_case_first(word)) return false;
     const auto record = dictionary.gloss_record(reading.lemma);
     if (!record) return false;
-    return std::ranges::any_of(record->groups,
-                               [](const format::PosGroup& group) { return particle_class(group.pos) != WordClass::None; });
+    return std::ranges::any_of(record->groups, [&](const format::PosGroup& group) {
+        return pronoun ? group.pos == "pron" : particle_class(group.pos) != WordClass::None;
+    });
 }
 
 namespace {
@@ -146,6 +149,13 @@ std::uint16_t lemma_rank(const Dictionary& dictionary, const Reading& reading) {
     return id ? dictionary.ranks.rank(*id) : format::kUnranked;
 }
 
+// The pronouns are the most used words there are, whatever rank the
+// frequency list gives an indefinite one whose forms voikko reads as
+// another's ("kustakin" is kukin's, not a partitive of kusi).
+std::uint16_t pronoun_or_rank(const Dictionary& dictionary, const Reading& reading) {
+    return reading.form.word_class == WordClass::Pronoun ? std::uint16_t{0} : lemma_rank(dictionary, reading);
+}
+
 // Running text repeats its words, and a query is analysed again at each
 // keystroke: the readings of the words seen last are kept, per thread, for
 // one data set at a time. Two generations: when the newer fills, the older is
@@ -241,7 +251,7 @@ std::vector<Reading> analyse_afresh(const Dictionary& dictionary, std::string_vi
         keys.emplace_back(!entry, !capital && starts_with_capital(r.lemma), r.compound_parts,
                           entry ? 0 : r.derivations, !is_particle_as_written(dictionary, r, word),
                           rarity(r) + (form_of_itself ? 1 : 0) + (present_twin(r) ? 1 : 0) + (command_of_another(r) ? 1 : 0),
-                          lemma_rank(dictionary, r), k);
+                          pronoun_or_rank(dictionary, r), k);
     }
     std::vector<std::size_t> order(readings.size());
     for (std::size_t k = 0; k < order.size(); ++k) order[k] = k;

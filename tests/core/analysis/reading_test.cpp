@@ -35,6 +35,11 @@ const std::vector<std::string> kOutputs = {
     "[Ln][Ica][Xp]talo[X]talo[Sn][Ny]",
     "[Ll][Xp]nopea[X]nopea[Ssti]sti",
     "[Ll][Xp]hyvä[X]hyv[Cc][Sn][Ny]empi",
+    "[Lr][Xp]joka[X]jo[Sp][Ny]ta[Fkin][Ef]kin",
+    "[Lr][Xp]mikä[X]mi[Sela][Ny]stään",
+    "[Lr][Xp]mikä[X]mi[Sela][Ny]stä",
+    "[Lr][Xp]ken[X]ke[Sg][Ny]nen[Fkaan]kään",
+    "[Lr][Xp]mikä[X]mi[Sp][Ny][Fkin]täkin",
 };
 
 Clitics clitics(std::initializer_list<Clitic> list) {
@@ -158,6 +163,25 @@ TEST(Reading, EveryReadingOfTheWords) {
             .comparison = Comparison::Comparative},
            {{"hyvempi", "hyvä"}},
            "hyv empi[-er]"}}},
+        // The indefinite pronouns voikko reads as another pronoun with a clitic.
+        {"jotakin",
+         {{"jokin", {.word_class = Pronoun, .grammatical_case = Case::Partitive, .number = Number::Singular},
+           {{"jotakin", "jokin"}}, "jo takin[some]"}}},
+        {"mistään",
+         {{"mikään", {.word_class = Pronoun, .grammatical_case = Case::Elative, .number = Number::Singular},
+           {{"mistään", "mikään"}}, "mi stään[out of]"}}},
+        {"mistä",
+         {{"mikä", {.word_class = Pronoun, .grammatical_case = Case::Elative, .number = Number::Singular},
+           {{"mistä", "mikä"}}, "mi stä[out of]"}}},
+        {"kenenkään",
+         {{"kukaan", {.word_class = Pronoun, .grammatical_case = Case::Genitive, .number = Number::Singular},
+           {{"kenenkään", "kukaan"}}, "ke nenkään[of]"}}},
+        // "whatever each": mikä with -kin is no indefinite pronoun.
+        {"mitäkin",
+         {{"mikä",
+           {.word_class = Pronoun, .grammatical_case = Case::Partitive, .number = Number::Singular,
+            .clitics = clitics({Clitic::Kin})},
+           {{"mitäkin", "mikä"}}, "mi täkin[some, also]"}}},
         {"talox", {}},
     };
     for (const auto& [word, expected] : rows) {

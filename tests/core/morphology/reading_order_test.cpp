@@ -81,5 +81,34 @@ TEST(ReadingOrder, ABasicFormBeforeTheCommandOfAVerbUsedFarMore) {
     }
 }
 
+// A pronoun comes before the forms of more used words spelt alike: as
+// written ("kukin": each, not "I bloom"), and inflected, whatever rank an
+// indefinite pronoun has ("kustakin": kukin's, not a partitive of kusi).
+TEST(ReadingOrder, APronounBeforeTheFormsOfWordsSpeltAlike) {
+    using testing::TestHeadword;
+    const std::vector<TestHeadword> headwords = {
+        {"kukin", {{"pron", {"each"}}}},
+        {"kukkia", {{"verb", {"bloom"}}}},
+        {"kusi", {{"noun", {"urine"}}}},
+    };
+    auto builder = testing::test_builder(headwords, {});
+    builder.set_analyser(testing::lexicon({
+        "[Lt][Xp]kukkia[X]kuki[Tt][Ap][P1][Ny]n",
+        "[Lr][Xp]kukin[X]ku[Sn][Ny]kin",
+        "[Ln][Xp]kusi[X]kus[Sp][Ny]ta[Fkin][Ef]kin",
+        "[Lr][Xp]kuka[X]ku[Sela][Ny]sta[Fkin][Ef]kin",
+    }));
+    builder.set_ranks({900, 50, 40});  // in byte order: kukin, kukkia, kusi
+    const auto data = builder.build();
+    ASSERT_TRUE(data.has_value());
+    const auto dict = load_dictionary(data->files());
+    ASSERT_TRUE(dict.has_value());
+    for (const std::string word : {"kukin", "kustakin"}) {
+        const auto readings = analyse_afresh(*dict, word);
+        ASSERT_FALSE(readings.empty()) << word;
+        EXPECT_EQ(readings.front().lemma, "kukin") << word;
+    }
+}
+
 }  // namespace
 }  // namespace lomperi::morphology

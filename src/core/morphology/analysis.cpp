@@ -225,6 +225,15 @@ std::vector<Reading> analyse_afresh(const Dictionary& dictionary, std::string_vi
                           other.form.mood == analysis::Mood::Indicative;
                });
     };
+    // The past active participle "ollut" (been) is far more common than the
+    // plural of the passive's "oltu" spelt alike (tullut, mennyt, purrut).
+    const auto passive_twin = [&](const Reading& r) {
+        if (r.form.participle != analysis::Participle::PastPassive || r.form.number != analysis::Number::Plural) return false;
+        return std::ranges::any_of(readings, [&](const Reading& other) {
+            return other.form.participle == analysis::Participle::PastActive && !other.parts.empty() && !r.parts.empty() &&
+                   other.parts.front().lemma == r.parts.front().lemma;
+        });
+    };
     // "tapa" (way) is the noun as written before the command of tappaa it is
     // spelt like, as the noun is used nearly as much as the verb, whose forms
     // are many: a command is a rare form. Not "tee" (tea), "sulje"
@@ -250,7 +259,8 @@ std::vector<Reading> analyse_afresh(const Dictionary& dictionary, std::string_vi
         const bool form_of_itself = r.form.person == analysis::Person::Passive && r.lemma == lower_case_first(word);
         keys.emplace_back(!entry, !capital && starts_with_capital(r.lemma), r.compound_parts,
                           entry ? 0 : r.derivations, !is_particle_as_written(dictionary, r, word),
-                          rarity(r) + (form_of_itself ? 1 : 0) + (present_twin(r) ? 1 : 0) + (command_of_another(r) ? 1 : 0),
+                          rarity(r) + (form_of_itself ? 1 : 0) + (present_twin(r) || passive_twin(r) ? 1 : 0) +
+                              (command_of_another(r) ? 1 : 0),
                           pronoun_or_rank(dictionary, r), k);
     }
     std::vector<std::size_t> order(readings.size());

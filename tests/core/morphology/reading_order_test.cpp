@@ -24,6 +24,8 @@ TEST(ReadingOrder, EachRuleWithItsExampleWords) {
         // A present spelt like a past is far more common than the past.
         {"voi", "voida", analysis::Tense::Present},
         {"voit", "voida", analysis::Tense::Present},
+        // The past active participle is far more common than the passive's plural spelt alike.
+        {"ollut", "ollut"},
         // A plural-only word: its singular has no entry, its plural has.
         {"kasvoissa", "kasvot"},
         {"kasvot", "kasvot"},

@@ -118,12 +118,14 @@ TEST(SenseEvidence, ASenseLeadsOnlyOnAClearMargin) {
         // muokattu "modified" over "dirty (computing: …)".
         {"over a field's sense", {3, 11258, 32, 0.47}, true, {2, 1190, 0, 0}, 2, true},
         {"catalogues need a share", {3, 500, 200, 0.1}, false, {3, 1200, 0, 0}, std::nullopt},
-        {"catalogues need ten more", {3, 500, 9, 0.9}, false, {3, 2000, 0, 0}, std::nullopt},
+        {"catalogues need five more", {3, 500, 4, 0.9}, false, {3, 2000, 0, 0}, std::nullopt},
         // An inverted sense needs the catalogues: napsauttaa "click" over "snap".
         {"inverted with catalogues", {3, 5062, 117, 0.44}, true, {2, 3851, 1, 0.08}, 2},
         {"inverted on general text only", {3, 67, 0, 0}, true, {1, 578, 0, 0}, std::nullopt},
         // A lower tier by one needs both of the others: lisä "increase" over "premium".
         {"lower tier, both others", {1, 3675, 27, 0.43}, true, {2, 12616, 0, 0}, 2},
+        // tapa "way" over "habit": seven messages of "way" of ten, none of "habit".
+        {"lower tier, both others, five more", {2, 98, 7, 0.7}, false, {3, 3349, 0, 0}, 2},
         {"lower tier, one other", {1, 3675, 0, 0}, false, {2, 12616, 0, 0}, std::nullopt},
         {"two tiers lower", {1, 10, 100, 0.9}, false, {3, 5000, 0, 0}, std::nullopt},
     };

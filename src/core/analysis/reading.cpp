@@ -171,6 +171,10 @@ Reading reading_of(const VoikkoAnalysis& analysis, std::string_view output, std:
     r.form = analysis.form;
     add_parts(r, analysis.parts);
     r.morphs = cut_into_morphs(output);
+    // A noun is not compared, whatever its letters look like ("molemmat": both).
+    if (r.form.comparison == Comparison::None) {
+        for (Morph& morph : r.morphs) morph.form.comparison = Comparison::None;
+    }
     read_as_indefinite(r, word);
     return r;
 }

@@ -40,6 +40,7 @@ const std::vector<std::string> kOutputs = {
     "[Lr][Xp]mikä[X]mi[Sela][Ny]stä",
     "[Lr][Xp]ken[X]ke[Sg][Ny]nen[Fkaan]kään",
     "[Lr][Xp]mikä[X]mi[Sp][Ny][Fkin]täkin",
+    "[Ln][Xp]molempi[X]mole[Sn][Nm][Cc]mmat",
 };
 
 Clitics clitics(std::initializer_list<Clitic> list) {
@@ -182,6 +183,10 @@ TEST(Reading, EveryReadingOfTheWords) {
            {.word_class = Pronoun, .grammatical_case = Case::Partitive, .number = Number::Singular,
             .clitics = clitics({Clitic::Kin})},
            {{"mitäkin", "mikä"}}, "mi täkin[some, also]"}}},
+        // A noun is not compared, though voikko tags its ending so.
+        {"molemmat",
+         {{"molempi", {.word_class = Noun, .grammatical_case = Case::Nominative, .number = Number::Plural},
+           {{"molemmat", "molempi"}}, "mole mmat[(plural)]"}}},
         {"talox", {}},
     };
     for (const auto& [word, expected] : rows) {

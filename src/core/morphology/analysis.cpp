@@ -20,6 +20,15 @@ using analysis::WordClass;
 
 bool starts_with_capital(std::string_view text) { return !text.empty() && lower_case_first(text) != text; }
 
+// voida has no third infinitive or agent participle in use: "voimassa",
+// "voimaan" are voima's (in force, into force), not "being able".
+bool is_unused_form(const Reading& reading) {
+    const analysis::Form& form = reading.form;
+    const bool participle = form.participle != analysis::Participle::None && !reading.parts.empty();
+    const std::string_view verb = participle ? std::string_view(reading.parts.front().lemma) : std::string_view(reading.lemma);
+    return verb == "voida" && (form.infinitive == analysis::Infinitive::Ma || form.participle == analysis::Participle::Agent);
+}
+
 std::size_t rarity(const Reading& reading) {
     const analysis::Form& form = reading.form;
     // "minä" is "I" far more often than "as what", the essive of "mikä".
@@ -27,7 +36,7 @@ std::size_t rarity(const Reading& reading) {
     const bool rare_case = form.grammatical_case == Case::Instructive || form.grammatical_case == Case::Comitative ||
                            form.grammatical_case == Case::Abessive || form.grammatical_case == Case::Accusative ||
                            pronoun_essive;
-    return (rare_case ? 1 : 0) + (form.possessive == analysis::Possessive::None ? 0 : 1);
+    return (rare_case ? 1 : 0) + (form.possessive == analysis::Possessive::None ? 0 : 1) + (is_unused_form(reading) ? 2 : 0);
 }
 
 // "jälkeen" (after) is also an illative of "jälki" (track), "ilman" (without)

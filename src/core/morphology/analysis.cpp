@@ -135,6 +135,63 @@ void lead_to_plural_headword(const Dictionary& dictionary, Reading& reading) {
     reading.lemma = std::move(*plural);
 }
 
+// Whether a word has an entry that is more than the names of its parts.
+bool says_something(const Dictionary& dictionary, const std::string& word) {
+    if (!dictionary.glosses.get(word)) return false;
+    return read_compound_meaning(first_meaning(dictionary, word)).size() < 2;
+}
+
+// The parts of a compound without an entry of its own that make a word with an entry
+// of its own are read as that word: "maalaustyökalu" is maalaus + työkalu
+// (paint + tool), not maalaus + työ + kalu (paint + work + thing). The
+// longest word from each part on wins.
+void join_parts_with_entries(const Dictionary& dictionary, Reading& reading) {
+    if (reading.parts.size() < 3) return;
+    // An entry that only names the parts ("compound of maalaus + työkalu") leaves them to tell the word.
+    if (says_something(dictionary, reading.lemma)) return;
+    std::vector<analysis::ReadingPart> joined;
+    std::vector<std::size_t> new_index(reading.parts.size());
+    std::vector<bool> inner(reading.parts.size());  // a part joined to the next: its endings are the word's own
+    for (std::size_t first = 0; first < reading.parts.size();) {
+        std::size_t last = first;
+        std::string lemma_of_last;
+        for (std::size_t end = reading.parts.size() - 1; end > first; --end) {
+            if (first == 0 && end + 1 == reading.parts.size()) continue;  // the whole word has no entry
+            // The last part as its lemma ("työ" + "kalu" of "kalua") or, a derived one, as written
+            // ("kuvan" + "käsittely", whose lemma is käsitellä).
+            std::string before;
+            for (std::size_t k = first; k < end; ++k) before += reading.parts[k].text;
+            std::string word = before + reading.parts[end].lemma;
+            if (!says_something(dictionary, word)) word = before + reading.parts[end].text;
+            if (says_something(dictionary, word)) {
+                lemma_of_last = std::move(word);
+                last = end;
+                break;
+            }
+        }
+        analysis::ReadingPart part = reading.parts[last];
+        if (last > first) {
+            std::string text;
+            for (std::size_t k = first; k <= last; ++k) text += reading.parts[k].text;
+            part = {std::move(text), std::move(lemma_of_last)};
+        }
+        for (std::size_t k = first; k <= last; ++k) {
+            new_index[k] = joined.size();
+            inner[k] = k < last;
+        }
+        joined.push_back(std::move(part));
+        first = last + 1;
+    }
+    if (joined.size() == reading.parts.size()) return;
+    for (auto& morph : reading.morphs) {
+        if (morph.part >= new_index.size()) continue;
+        if (inner[morph.part]) morph.form = {};  // "kuvan" of kuvankäsittely is no genitive of the compound
+        morph.part = new_index[morph.part];
+    }
+    reading.parts = std::move(joined);
+    reading.compound_parts = reading.parts.size();
+}
+
 // The first part of a compound written alone ("talous- ja rahapolitiikka",
 // "liha- tai kalaruoka") is read as a prefix "talous-": it is the word
 // talous, when that has an entry.
@@ -277,6 +334,8 @@ std::vector<Reading> analyse_afresh(const Dictionary& dictionary, std::string_vi
     std::ranges::sort(order, [&](std::size_t a, std::size_t b) { return keys[a] < keys[b]; });
     std::vector<Reading> ranked;
     for (std::size_t k = 0; k < order.size() && ranked.size() < kMaxReadings; ++k) ranked.push_back(std::move(readings[order[k]]));
+    // After the order, which prefers voikko's fewest parts.
+    for (Reading& reading : ranked) join_parts_with_entries(dictionary, reading);
     return ranked;
 }
 

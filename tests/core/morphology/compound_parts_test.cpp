@@ -1,0 +1,65 @@
+// The parts a compound without an entry of its own is told by, on a small
+// dictionary with a hand-made analyser.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "core/morphology/analysis.hpp"
+#include "support/analysed_data.hpp"
+#include "support/test_transducer.hpp"
+
+namespace lomperi::morphology {
+namespace {
+
+std::string parts_of(const analysis::Reading& reading) {
+    std::string out;
+    for (const auto& part : reading.parts) out += (out.empty() ? "" : " + ") + part.text + "/" + part.lemma;
+    return out;
+}
+
+// Parts that make a word with an entry of its own are that word; an entry
+// that only names its own parts does not count.
+TEST(CompoundParts, PartsThatMakeAWordWithAnEntryAreThatWord) {
+    using testing::TestHeadword;
+    const std::vector<TestHeadword> headwords = {
+        {"kalu", {{"noun", {"thing"}}}},
+        {"kuva", {{"noun", {"image"}}}},
+        {"kuvankäsittely", {{"noun", {"image processing"}}}},
+        {"käsitellä", {{"verb", {"handle"}}}},
+        {"maalaus", {{"noun", {"painting"}}}},
+        {"maalaustyö", {{"noun", {"compound of maalaus + työ"}}}},
+        {"ohjelma", {{"noun", {"program"}}}},
+        {"työ", {{"noun", {"work"}}}},
+        {"työkalu", {{"noun", {"tool"}}}},
+        {"yläpalkki", {{"noun", {"compound of ylä + palkki"}}}},
+    };
+    auto builder = testing::test_builder(headwords, {});
+    builder.set_analyser(testing::lexicon({
+        "[Lt][Xp]maalata[X]maala[Ln][Xj]us[X]u[Sn][Ny]s[Bh][Bc][Ln][Xp]työ[X]työ[Sn][Ny][Bh][Bc][Ln][Xp]kalu[X]kalu[Sp][Ny]a",
+        "[Ln][Xp]kuva[X]kuv[Sg][Ny]an[Bh][Bc][Lt][Xp]käsitellä[X]käsittel[Ln][Xj]y[X]y[Sn][Ny][Bh][Bc][Ln][Xp]ohjelma[X]ohjelm[Sn][Ny]a",
+        "[Ln][Xp]ylä[X]ylä[Sn][Ny][Bh][Bc][Ln][Xp]talo[X]talo[Sn][Ny][Bh][Bc][Ln][Xp]kalu[X]kalu[Sn][Ny]",
+    }));
+    const auto data = builder.build();
+    ASSERT_TRUE(data.has_value());
+    const auto dict = load_dictionary(data->files());
+    ASSERT_TRUE(dict.has_value());
+    const std::vector<std::pair<std::string, std::string>> rows = {
+        // työ + kalu is työkalu; maalaus + työ names only its parts.
+        {"maalaustyökalua", "maalaus/maalata + työkalua/työkalu"},
+        // A derived part as written: kuvankäsittely, whose last part's lemma is käsitellä.
+        {"kuvankäsittelyohjelma", "kuvankäsittely/kuvankäsittely + ohjelma/ohjelma"},
+        // No two parts make a word: the parts stay as voikko has them.
+        {"ylätalokalu", "ylä/ylä + talo/talo + kalu/kalu"},
+    };
+    for (const auto& [word, parts] : rows) {
+        const auto readings = analyse_afresh(*dict, word);
+        ASSERT_FALSE(readings.empty()) << word;
+        EXPECT_EQ(parts_of(readings.front()), parts) << word;
+        EXPECT_EQ(readings.front().compound_parts, readings.front().parts.size()) << word;
+        for (const auto& morph : readings.front().morphs) EXPECT_LT(morph.part, readings.front().parts.size()) << word;
+    }
+}
+
+}  // namespace
+}  // namespace lomperi::morphology

@@ -108,6 +108,8 @@ TestDictionary fresh_analysed_dictionary() {
             "[Lt][Xp]suorittaa[X]suorittama[Tn3][Sin][Ny]n",
             "[Ln][Xp]tila[X]til[Sp][Ny]aa",
             "[Ln][Xp]osa[X]osa[Sn][Ny]",
+            "[Lt][Xp]tukea[X]tuk[Tt][Ai][P3][Ny]i",
+            "[Ln][Xp]tuki[X]tuki[Sn][Ny]",
             "[Lt][Xp]olla[X]ol[Ll][Rt][Xj]tu[X]lu[Sn][Nm]t",
             "[Lt][Xp]olla[X]ol[Ll][Ru]l[Xj]ut[X][Sn][Ny]ut",
             "[Lt][Xp]tilata[X]tila[Tt][Ap][P3][Ny][Eb]a",

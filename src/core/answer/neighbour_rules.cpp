@@ -168,6 +168,49 @@ bool verb_after_subject(std::vector<Reading>& readings) {
     return true;
 }
 
+// The case and number a noun takes after an adjective or a numeral: the
+// adjective's own ("vanhassa kuusessa"); after a numeral in the nominative,
+// the partitive singular ("kaksi kuusta").
+std::optional<Form> agreeing_noun(const Reading& reading) {
+    const Form& form = reading.form;
+    if (form.grammatical_case == analysis::Case::None || form.possessive != analysis::Possessive::None) return std::nullopt;
+    if (form.word_class == analysis::WordClass::Adjective && form.participle == analysis::Participle::None) {
+        return Form{.word_class = analysis::WordClass::Noun, .grammatical_case = form.grammatical_case, .number = form.number};
+    }
+    if (form.word_class != analysis::WordClass::Numeral) return std::nullopt;
+    if (form.grammatical_case == analysis::Case::Nominative) {
+        return Form{.word_class = analysis::WordClass::Noun, .grammatical_case = analysis::Case::Partitive,
+                    .number = analysis::Number::Singular};
+    }
+    return Form{.word_class = analysis::WordClass::Noun, .grammatical_case = form.grammatical_case, .number = form.number};
+}
+
+// Whether the readings hold a noun in the case and number it agrees in; if
+// so it is put first ("vanha kuusi": an old spruce, not six; "laaja tuki":
+// support, not supported). A particle stays ("tarkemmin kuin": than), and
+// so does a name in the case ("Uudelle Saksalle"), and a verb's present after
+// a nominative, which may be its subject ("jokainen voi").
+bool noun_in_agreement(const Form& agreeing, std::vector<Reading>& readings) {
+    if (readings.empty()) return false;
+    const auto in_case = [&](const Reading& r) {
+        return r.form.grammatical_case == agreeing.grammatical_case && r.form.number == agreeing.number &&
+               r.form.possessive == analysis::Possessive::None && r.form.participle == analysis::Participle::None;
+    };
+    const auto agrees = [&](const Reading& r) { return r.form.word_class == analysis::WordClass::Noun && in_case(r); };
+    const Form& first = readings.front().form;
+    const bool particle = first.word_class == analysis::WordClass::Adverb ||
+                          first.word_class == analysis::WordClass::Adposition ||
+                          first.word_class == analysis::WordClass::Conjunction;
+    const bool present = first.word_class == analysis::WordClass::Verb && first.tense == analysis::Tense::Present &&
+                         first.mood == Mood::Indicative && agreeing.grammatical_case == analysis::Case::Nominative;
+    if (particle || present || agrees(readings.front())) return false;
+    if (analysis::is_name(first.word_class) && in_case(readings.front())) return false;
+    const auto found = std::ranges::find_if(readings, agrees);
+    if (found == readings.end()) return false;
+    std::rotate(readings.begin(), found, found + 1);
+    return true;
+}
+
 // "ei hän ole", "eivät mitenkään hurjan hyvin kävisi": up to four words
 // may stand between a negation verb and its verb; "voit myös piilottaa":
 // a word or two between a modal verb and its infinitive.
@@ -202,10 +245,12 @@ void NeighbourRules::read(std::vector<Reading>& readings) {
         // "en voi tehdä": the connegative may be a modal verb's.
     } else if (modal_) {
         if (infinitive_after_modal(readings) || ++since_modal_ > kWordsBeforeInfinitive) modal_ = false;
-    } else if (subject_) {
-        verb_after_subject(readings);
+    } else if (subject_ && verb_after_subject(readings)) {
+    } else if (agreeing_) {
+        noun_in_agreement(*agreeing_, readings);
     }
     subject_ = !readings.empty() && is_singular_subject(readings.front());
+    agreeing_ = readings.empty() ? std::nullopt : agreeing_noun(readings.front());
     if (!readings.empty() && is_modal(readings.front())) {
         modal_ = true;
         since_modal_ = 0;

@@ -28,6 +28,14 @@
 //                           within two words, not the person it is spelt
 //                           like
 //
+//   after an adjective     vanha kuusi, laaja tuki, kaksi tapaa: right
+//   or a numeral            after an adjective, the noun in its case and
+//                           number; after a numeral in the nominative, the
+//                           partitive singular; not over a particle
+//                           (tarkemmin kuin), a name (Uudelle Saksalle) or
+//                           a verb's present after a nominative (jokainen
+//                           voi)
+//
 // A rule puts the reading it names first and tells it as what it is there;
 // the entry shown is that reading's (se osaa: osata, not osa). No rule
 // reaches over a sentence's end.
@@ -63,6 +71,8 @@ private:
     std::size_t since_modal_ = 0;
     // Whether the word before is a pronoun that may be the subject.
     bool subject_ = false;
+    // The case and number of a noun that agrees with the word before.
+    std::optional<analysis::Form> agreeing_;
 };
 
 }  // namespace lomperi::answer

@@ -90,6 +90,16 @@ TEST(NeighbourRules, AfterASubjectItsVerbIsTheThirdPerson) {
     for (const auto& [words, told] : rows) EXPECT_EQ(last_read(words), told) << words.front() << " … " << words.back();
 }
 
+TEST(NeighbourRules, AfterAnAdjectiveOrNumeralANounInAgreement) {
+    const std::vector<std::pair<std::vector<std::string>, std::string>> rows = {
+        {{"tuki"}, "past, 3sg"},
+        {{"hyvä", "tuki"}, "basic form"},
+        // Only after an adjective or a numeral, not after a noun.
+        {{"talo", "tuki"}, "past, 3sg"},
+    };
+    for (const auto& [words, told] : rows) EXPECT_EQ(last_read(words), told) << words.front() << " … " << words.back();
+}
+
 TEST(NeighbourRules, TheConnegativesMorphsAreToldAsNegativeToo) {
     NeighbourRules rules;
     auto negation = morphology::analyse(testing::analysed_dictionary().dict, "en");

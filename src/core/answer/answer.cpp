@@ -13,22 +13,6 @@ namespace lomperi::answer {
 
 namespace {
 
-// The headwords the meanings of a compound's entry only point to, when they
-// do nothing else: "compound of kuva + ikkuna", or one meaning per part.
-std::vector<std::string_view> pointed_parts(const format::GlossRecord& record) {
-    if (record.groups.empty() || record.groups.front().meanings.empty()) return {};
-    const auto& meanings = record.groups.front().meanings;
-    auto parts = morphology::read_compound_meaning(meanings.front());
-    if (parts.size() > 1) return parts;
-    parts.clear();
-    for (const auto& meaning : meanings) {
-        const auto named = morphology::read_compound_meaning(meaning);
-        if (named.size() != 1) return {};
-        parts.push_back(named.front());
-    }
-    return parts.size() > 1 ? parts : std::vector<std::string_view>{};
-}
-
 // The class an inflected word is read as, when the entry is of its lemma:
 // its meanings of that class come first ("kohdalla", a case of the noun
 // kohta). The entry of a word as written is ordered for that word already.
@@ -39,23 +23,13 @@ analysis::WordClass read_class(const EntryChoice& choice) {
     return first.form.word_class;
 }
 
-// What the entry says first (morphology::said_meaning). A compound's entry
-// that only points to its parts says their meanings: "image + window" for
-// kuvaikkuna, "number + take" for lukuun + ottamatta.
+// What the entry says first (morphology::said_meaning); a compound's entry
+// that only points to its parts says their meanings (morphology::parts_meaning).
 std::optional<std::string> told_meaning(const morphology::Dictionary& dictionary, const format::GlossRecord& record,
                                         analysis::WordClass word_class) {
-    const auto parts = pointed_parts(record);
-    if (parts.empty()) {
-        std::string said = morphology::said_meaning(dictionary, record, word_class);
-        return said.empty() ? std::nullopt : std::optional(std::move(said));
-    }
-    std::string told;
-    for (const std::string_view part : parts) {
-        if (!told.empty()) told += " + ";
-        const std::string meaning = morphology::short_meaning(morphology::said_meaning(dictionary, part));
-        told += meaning.empty() ? std::string(part) : meaning;
-    }
-    return told;
+    if (auto parts = morphology::parts_meaning(dictionary, record)) return parts;
+    std::string said = morphology::said_meaning(dictionary, record, word_class);
+    return said.empty() ? std::nullopt : std::optional(std::move(said));
 }
 
 // "Apple (name)", "ticket (English word)".

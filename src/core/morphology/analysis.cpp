@@ -393,7 +393,42 @@ std::string short_meaning(std::string_view meaning) {
     return std::string(trim(meaning.substr(0, end)));
 }
 
+namespace {
+
+// The headwords the meanings of a compound's entry only point to, when they
+// do nothing else: "compound of kuva + ikkuna", or one meaning per part.
+std::vector<std::string_view> pointed_parts(const format::GlossRecord& record) {
+    if (record.groups.empty() || record.groups.front().meanings.empty()) return {};
+    const auto& meanings = record.groups.front().meanings;
+    auto parts = read_compound_meaning(meanings.front());
+    if (parts.size() > 1) return parts;
+    parts.clear();
+    for (const auto& meaning : meanings) {
+        const auto named = read_compound_meaning(meaning);
+        if (named.size() != 1) return {};
+        parts.push_back(named.front());
+    }
+    return parts.size() > 1 ? parts : std::vector<std::string_view>{};
+}
+
+}  // namespace
+
+std::optional<std::string> parts_meaning(const Dictionary& dictionary, const format::GlossRecord& record) {
+    const auto parts = pointed_parts(record);
+    if (parts.empty()) return std::nullopt;
+    std::string told;
+    for (const std::string_view part : parts) {
+        if (!told.empty()) told += " + ";
+        const std::string meaning = short_meaning(said_meaning(dictionary, part));
+        told += meaning.empty() ? std::string(part) : meaning;
+    }
+    return told;
+}
+
 std::string reading_meaning(const Dictionary& dictionary, std::string_view headword, const Reading& reading) {
+    if (const auto record = dictionary.gloss_record(headword)) {
+        if (auto parts = parts_meaning(dictionary, *record)) return std::move(*parts);
+    }
     std::string meaning = meaning_as(dictionary, headword, reading);
     if (reading.form.participle == analysis::Participle::None || reading.parts.empty() || !read_form_of_meaning(meaning)) {
         return meaning;

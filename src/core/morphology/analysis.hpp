@@ -44,7 +44,8 @@ std::vector<NoteLine> analysis_lines(const Dictionary& dictionary, std::string_v
 // The meaning a reading tells its word by, from the headword's entry: its
 // first; a particle's, of the group of its class ("varsinkin": especially);
 // a participle's whose entry only names its form, its verb's ("pidettävä":
-// "present passive participle of pitää" is told by pitää's).
+// "present passive participle of pitää" is told by pitää's); a compound's
+// whose entry only names its parts, theirs (parts_meaning).
 std::string reading_meaning(const Dictionary& dictionary, std::string_view headword, const analysis::Reading& reading);
 
 // The first meaning of a headword's entry; empty without one.
@@ -61,6 +62,11 @@ std::string said_meaning(const Dictionary& dictionary, std::string_view headword
 // its class's group when the entry leads with a plainly other class
 // ("kohdalla", a case of the noun kohta: "point", not the adverb's "soon").
 std::string said_meaning(const Dictionary& dictionary, const format::GlossRecord& record, analysis::WordClass word_class);
+
+// The meanings of the parts a compound's entry only points to, when it does
+// nothing else ("compound of kuva + ikkuna", or one meaning per part):
+// "image + window" for kuvaikkuna, "number + take" for lukuun + ottamatta.
+std::optional<std::string> parts_meaning(const Dictionary& dictionary, const format::GlossRecord& record);
 
 // A meaning's first item: "house" of "house, home (dwelling)".
 std::string short_meaning(std::string_view meaning);

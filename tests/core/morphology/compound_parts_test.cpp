@@ -29,6 +29,7 @@ TEST(CompoundParts, PartsThatMakeAWordWithAnEntryAreThatWord) {
         {"käsitellä", {{"verb", {"handle"}}}},
         {"maalaus", {{"noun", {"painting"}}}},
         {"maalaustyö", {{"noun", {"compound of maalaus + työ"}}}},
+        {"maalaustyökalu", {{"noun", {"compound of maalaus + työkalu"}}}},
         {"ohjelma", {{"noun", {"program"}}}},
         {"työ", {{"noun", {"work"}}}},
         {"työkalu", {{"noun", {"tool"}}}},
@@ -59,6 +60,10 @@ TEST(CompoundParts, PartsThatMakeAWordWithAnEntryAreThatWord) {
         EXPECT_EQ(readings.front().compound_parts, readings.front().parts.size()) << word;
         for (const auto& morph : readings.front().morphs) EXPECT_LT(morph.part, readings.front().parts.size()) << word;
     }
+    // An entry that only names the parts is told by their meanings, in the analysis line too.
+    const auto readings = analyse_afresh(*dict, "maalaustyökalua");
+    ASSERT_FALSE(readings.empty());
+    EXPECT_EQ(reading_meaning(*dict, readings.front().lemma, readings.front()), "painting + tool");
 }
 
 }  // namespace

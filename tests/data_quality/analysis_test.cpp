@@ -129,8 +129,9 @@ TEST(Analysis, TheFirstMeaningIsTheEverydayOne) {
         {"kasvoissa", "kasvot", "face"},    {"silmäni", "silmä", "eye"},
         // A name is no compound of its parts.
         {"Heinäveden", "Heinävesi", "a place name"},
-        // A participle whose own entry only names its form: the verb's meaning.
-        {"määritelty", "määrittää", "determine"},
+        // A participle whose own entry only names its form: the meaning of its verb (määritelty is
+        // määritellä's, derived from määrittää).
+        {"määritelty", "määritellä", "define"},
         {"käytettävissä", "käyttää", "use"},
         {"olevan", "olla", "be"},
     };

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <iterator>
 #include <optional>
+#include <utility>
 
 #include "core/analysis/form_text.hpp"
 #include "core/analysis/labels.hpp"
@@ -165,11 +166,24 @@ void read_as_indefinite(Reading& reading, std::string_view word) {
     }
 }
 
+// A participle of a derived verb is that verb's: "parannettu" is parantaa's
+// (paran + taa), not its root parata's; "jaoteltu" is jaotella's.
+void lead_participle_to_derived_verb(Reading& reading, const std::vector<VoikkoPart>& parts) {
+    if (reading.form.participle == Participle::None || parts.size() < 3 || reading.parts.empty()) return;
+    const std::string_view suffix = parts[1].base;
+    if (!suffix.starts_with('+') || parts[0].base.starts_with('+')) return;
+    const std::string_view ending = suffix.substr(1);
+    if (ending.empty() || !(ending.ends_with("a") || ending.ends_with("ä"))) return;
+    ReadingPart& verb = reading.parts.front();
+    verb.root = std::exchange(verb.lemma, parts[0].text + std::string(ending));
+}
+
 Reading reading_of(const VoikkoAnalysis& analysis, std::string_view output, std::string_view word) {
     Reading r;
     r.lemma = analysis.base_form;
     r.form = analysis.form;
     add_parts(r, analysis.parts);
+    lead_participle_to_derived_verb(r, analysis.parts);
     r.morphs = cut_into_morphs(output);
     // A noun is not compared, whatever its letters look like ("molemmat": both).
     if (r.form.comparison == Comparison::None) {

@@ -17,6 +17,9 @@ namespace lomperi::analysis {
 struct ReadingPart {
     std::string text;
     std::string lemma;
+    // The root of a derived verb the part is read as ("parata" of parantaa,
+    // whose participle "parannettu" is), for a dictionary without that verb.
+    std::string root = {};
     friend bool operator==(const ReadingPart&, const ReadingPart&) = default;
 };
 

@@ -26,13 +26,15 @@ bool only_repeats_its_name(const Dictionary& dictionary, std::string_view headwo
 }
 
 // Whether a meaning only names the form the word is of one of its readings'
-// lemmas or their verbs ("second-person singular imperative of ottaa").
+// lemmas or their verbs, or those verbs' roots ("second-person singular
+// imperative of ottaa"; vaihtelevasti: "... participle of vaihtaa", as
+// vaihdella's root).
 bool names_form_of_reading(std::string_view meaning, const std::vector<Reading>& readings) {
     const auto named = morphology::read_form_of_meaning(meaning);
     if (!named) return false;
     const auto of = [&](std::string_view lemma) { return named->word == lemma; };
     return std::ranges::any_of(readings, [&](const Reading& r) {
-        return of(r.lemma) || std::ranges::any_of(r.parts, [&](const auto& part) { return of(part.lemma); });
+        return of(r.lemma) || std::ranges::any_of(r.parts, [&](const auto& part) { return of(part.lemma) || of(part.root); });
     });
 }
 

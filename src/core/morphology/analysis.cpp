@@ -126,6 +126,16 @@ std::optional<std::string> plural_headword(const Dictionary& dictionary, const R
     return std::nullopt;
 }
 
+// A participle's derived verb without an entry is told by its root's
+// ("kohdistunut": kohdistaa's, as kohdistua has none).
+void lead_to_root_without_entry(const Dictionary& dictionary, Reading& reading) {
+    if (reading.parts.empty()) return;
+    analysis::ReadingPart& verb = reading.parts.front();
+    if (verb.root.empty() || dictionary.glosses.get(verb.lemma)) return;
+    verb.lemma = std::move(verb.root);
+    verb.root.clear();
+}
+
 void lead_to_plural_headword(const Dictionary& dictionary, Reading& reading) {
     auto plural = plural_headword(dictionary, reading);
     if (!plural) return;
@@ -280,6 +290,7 @@ std::vector<Reading> analyse_afresh(const Dictionary& dictionary, std::string_vi
     for (Reading& reading : readings) {
         lead_to_plural_headword(dictionary, reading);
         lead_to_first_part(dictionary, reading);
+        lead_to_root_without_entry(dictionary, reading);
     }
     const bool capital = starts_with_capital(word);
     // A present indicative spelt like a past or an imperative of the same

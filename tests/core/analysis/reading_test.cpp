@@ -41,6 +41,7 @@ const std::vector<std::string> kOutputs = {
     "[Lr][Xp]ken[X]ke[Sg][Ny]nen[Fkaan]kään",
     "[Lr][Xp]mikä[X]mi[Sp][Ny][Fkin]täkin",
     "[Ln][Xp]molempi[X]mole[Sn][Nm][Cc]mmat",
+    "[Lt][Xp]parata[X]paran[Xj]taa[X]ne[Ll][Rt]t[Xj]tu[X]tu[Sn][Ny]",
 };
 
 Clitics clitics(std::initializer_list<Clitic> list) {
@@ -187,6 +188,14 @@ TEST(Reading, EveryReadingOfTheWords) {
         {"molemmat",
          {{"molempi", {.word_class = Noun, .grammatical_case = Case::Nominative, .number = Number::Plural},
            {{"molemmat", "molempi"}}, "mole mmat[(plural)]"}}},
+        // A participle of a derived verb is that verb's, its root kept.
+        {"parannettu",
+         {{"parannettu",
+           {.word_class = Adjective, .grammatical_case = Case::Nominative, .number = Number::Singular,
+            .participle = Participle::PastPassive},
+           {{"parannettu", "parantaa", "parata"}},
+           "paranne ttu[-ed]",
+           2}}},
         {"talox", {}},
     };
     for (const auto& [word, expected] : rows) {

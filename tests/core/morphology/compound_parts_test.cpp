@@ -35,16 +35,12 @@ TEST(CompoundParts, PartsThatMakeAWordWithAnEntryAreThatWord) {
         {"työkalu", {{"noun", {"tool"}}}},
         {"yläpalkki", {{"noun", {"compound of ylä + palkki"}}}},
     };
-    auto builder = testing::test_builder(headwords, {});
-    builder.set_analyser(testing::lexicon({
+    const auto t = testing::make_analysed_dictionary(headwords, {}, testing::lexicon({
         "[Lt][Xp]maalata[X]maala[Ln][Xj]us[X]u[Sn][Ny]s[Bh][Bc][Ln][Xp]työ[X]työ[Sn][Ny][Bh][Bc][Ln][Xp]kalu[X]kalu[Sp][Ny]a",
         "[Ln][Xp]kuva[X]kuv[Sg][Ny]an[Bh][Bc][Lt][Xp]käsitellä[X]käsittel[Ln][Xj]y[X]y[Sn][Ny][Bh][Bc][Ln][Xp]ohjelma[X]ohjelm[Sn][Ny]a",
         "[Ln][Xp]ylä[X]ylä[Sn][Ny][Bh][Bc][Ln][Xp]talo[X]talo[Sn][Ny][Bh][Bc][Ln][Xp]kalu[X]kalu[Sn][Ny]",
     }));
-    const auto data = builder.build();
-    ASSERT_TRUE(data.has_value());
-    const auto dict = load_dictionary(data->files());
-    ASSERT_TRUE(dict.has_value());
+    const auto* dict = &t.dict;
     const std::vector<std::pair<std::string, std::string>> rows = {
         // työ + kalu is työkalu; maalaus + työ names only its parts.
         {"maalaustyökalua", "maalaus/maalata + työkalua/työkalu"},

@@ -157,7 +157,8 @@ void read_as_indefinite(Reading& reading, std::string_view word) {
         if (!pronoun.clitic) return;
         reading.form.clitics.remove(*pronoun.clitic);
         // The clitic's letters belong to the ending now (jota·kin: -takin).
-        const auto clitic_morph = std::ranges::find_if(reading.morphs, [&](const Morph& m) { return m.form.clitics.contains(*pronoun.clitic); });
+        const auto clitic_morph = std::ranges::find_if(
+            reading.morphs, [&](const Morph& m) { return m.form.clitics.contains(*pronoun.clitic); });
         if (clitic_morph != reading.morphs.end() && clitic_morph != reading.morphs.begin()) {
             std::prev(clitic_morph)->text += clitic_morph->text;
             reading.morphs.erase(clitic_morph);

@@ -34,7 +34,8 @@ bool names_form_of_reading(std::string_view meaning, const std::vector<Reading>&
     if (!named) return false;
     const auto of = [&](std::string_view lemma) { return named->word == lemma; };
     return std::ranges::any_of(readings, [&](const Reading& r) {
-        return of(r.lemma) || std::ranges::any_of(r.parts, [&](const auto& part) { return of(part.lemma) || of(part.root); });
+        return of(r.lemma) ||
+               std::ranges::any_of(r.parts, [&](const auto& part) { return of(part.lemma) || of(part.root); });
     });
 }
 

@@ -245,9 +245,10 @@ void NeighbourRules::read(std::vector<Reading>& readings) {
         // "en voi tehdä": the connegative may be a modal verb's.
     } else if (modal_) {
         if (infinitive_after_modal(readings) || ++since_modal_ > kWordsBeforeInfinitive) modal_ = false;
-    } else if (subject_ && verb_after_subject(readings)) {
-    } else if (agreeing_) {
-        noun_in_agreement(*agreeing_, readings);
+    } else {
+        // The verb of a subject first; else the noun an adjective or a numeral agrees with.
+        const bool verb_of_subject = subject_ && verb_after_subject(readings);
+        if (!verb_of_subject && agreeing_) noun_in_agreement(*agreeing_, readings);
     }
     subject_ = !readings.empty() && is_singular_subject(readings.front());
     agreeing_ = readings.empty() ? std::nullopt : agreeing_noun(readings.front());

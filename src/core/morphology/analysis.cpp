@@ -44,7 +44,7 @@ std::size_t rarity(const Reading& reading) {
 // the particle or pronoun that is written so as it stands is the everyday
 // reading, though the other lemma's forms are used more. Its entry must be
 // of that word, not of a noun spelt the same ("luo": "Luo").
-bool is_particle_as_written(const Dictionary& dictionary, const Reading& reading, std::string_view word) {
+bool is_word_as_written(const Dictionary& dictionary, const Reading& reading, std::string_view word) {
     const WordClass word_class = reading.form.word_class;
     const bool pronoun = word_class == WordClass::Pronoun;
     const bool particle =
@@ -335,7 +335,7 @@ std::vector<Reading> analyse_afresh(const Dictionary& dictionary, std::string_vi
         // "tehdä" is the infinitive before it is the passive's negative form.
         const bool form_of_itself = r.form.person == analysis::Person::Passive && r.lemma == lower_case_first(word);
         keys.emplace_back(!entry, !capital && starts_with_capital(r.lemma), r.compound_parts,
-                          entry ? 0 : r.derivations, !is_particle_as_written(dictionary, r, word),
+                          entry ? 0 : r.derivations, !is_word_as_written(dictionary, r, word),
                           rarity(r) + (form_of_itself ? 1 : 0) + (present_twin(r) || passive_twin(r) ? 1 : 0) +
                               (command_of_another(r) ? 1 : 0),
                           pronoun_or_rank(dictionary, r), k);

@@ -25,9 +25,14 @@ analysis::WordClass read_class(const EntryChoice& choice) {
 
 // What the entry says first (morphology::said_meaning); a compound's entry
 // that only points to its parts says their meanings (morphology::parts_meaning).
-std::optional<std::string> told_meaning(const morphology::Dictionary& dictionary, const format::GlossRecord& record,
+std::optional<std::string> told_meaning(const morphology::Dictionary& dictionary, const EntryChoice& choice,
                                         analysis::WordClass word_class) {
+    const format::GlossRecord& record = *choice.record;
     if (auto parts = morphology::parts_meaning(dictionary, record)) return parts;
+    // A participle's entry of its own, in the sense of its verb ("valittavaa": selectable).
+    if (!choice.readings.empty() && choice.readings.front().lemma == choice.headword) {
+        if (auto of_verb = morphology::meaning_of_its_verb(dictionary, record, choice.readings.front(), choice.readings)) return of_verb;
+    }
     std::string said = morphology::said_meaning(dictionary, record, word_class);
     return said.empty() ? std::nullopt : std::optional(std::move(said));
 }
@@ -70,7 +75,7 @@ Answer answer(const morphology::Dictionary& dictionary, std::string_view word, D
     Answer found{choose_entry(dictionary, word, known, neighbours), {}, {}};
     EntryChoice& choice = found.choice;
     if (!choice.headword && !choice.damaged && !known.being_typed) tell_without_entry(dictionary, word, choice.readings);
-    if (choice.record) found.meaning = with_name_class(told_meaning(dictionary, *choice.record, read_class(choice)), choice);
+    if (choice.record) found.meaning = with_name_class(told_meaning(dictionary, choice, read_class(choice)), choice);
     if (!choice.record) found.meaning = class_without_entry(choice);
     if (detail == Detail::Meaning) return found;
     for (auto& line : morphology::analysis_lines(dictionary, choice.listed, choice.readings)) {

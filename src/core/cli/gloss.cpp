@@ -106,7 +106,7 @@ void Glosser::gloss_line(std::string_view raw_line, std::string& out) {
         out += interlinear_lines(line, width_, [&](std::string_view word) {
             const Glossed& found = in_sentence(word);
             const std::string guessed = found.guess ? as_guess(found.guess_meaning.value_or(*found.guess)) : "";
-            return interlinear_word(dictionary_, word, found.readings.empty() ? nullptr : &found.readings.front(),
+            return interlinear_word(dictionary_, word, found.readings,
                                     found.guess ? guessed : found.meaning.value_or(""));
         });
         return;

@@ -49,12 +49,23 @@ bool glossed_by_parts(const morphology::Dictionary& dictionary, const analysis::
 }
 
 // The gloss of a morph without a label: the meaning of the word it is a part of.
-std::string stem_gloss(const morphology::Dictionary& dictionary, const analysis::Reading& reading, std::size_t part) {
+// A participle of two verbs spelt alike is glossed in its own verb's sense
+// ("valittavaa": selectable, not groaning; morphology::meaning_of_its_verb).
+std::string stem_gloss(const morphology::Dictionary& dictionary, std::span<const analysis::Reading> readings,
+                       std::size_t part) {
+    const analysis::Reading& reading = readings.front();
     const bool by_parts = glossed_by_parts(dictionary, reading);
     const bool of_part = part < reading.parts.size() && by_parts;
     const std::string& lemma = of_part ? reading.parts[part].lemma : reading.lemma;
-    const std::string meaning = of_part ? morphology::said_meaning(dictionary, lemma)
-                                        : morphology::reading_meaning(dictionary, lemma, reading);
+    std::string meaning;
+    if (!of_part) {
+        if (const auto record = dictionary.gloss_record(lemma)) {
+            meaning = morphology::meaning_of_its_verb(dictionary, *record, reading, readings).value_or("");
+        }
+    }
+    if (meaning.empty()) {
+        meaning = of_part ? morphology::said_meaning(dictionary, lemma) : morphology::reading_meaning(dictionary, lemma, reading);
+    }
     const std::string gloss = dotted(morphology::short_meaning(meaning));
     return gloss.empty() ? lemma : gloss;
 }
@@ -90,7 +101,8 @@ void add_run(std::string& out, const std::vector<Column>& run) {
 }  // namespace
 
 InterlinearWord interlinear_word(const morphology::Dictionary& dictionary, std::string_view word,
-                                 const analysis::Reading* best, std::string_view meaning) {
+                                 std::span<const analysis::Reading> readings, std::string_view meaning) {
+    const analysis::Reading* best = readings.empty() ? nullptr : &readings.front();
     if (best == nullptr && !meaning.empty()) {
         return {printable(word), printable(dotted(morphology::short_meaning(meaning)))};
     }
@@ -98,7 +110,7 @@ InterlinearWord interlinear_word(const morphology::Dictionary& dictionary, std::
     std::string spelled;
     for (const auto& morph : best->morphs) spelled += morph.text;
     if (lower_case(spelled) != lower_case(word) || best->morphs.empty()) {
-        std::string gloss = stem_gloss(dictionary, *best, 0);
+        std::string gloss = stem_gloss(dictionary, readings, 0);
         add_piece(gloss, analysis::form_gloss(best->form));
         return {printable(word), printable(gloss)};
     }
@@ -119,7 +131,7 @@ InterlinearWord interlinear_word(const morphology::Dictionary& dictionary, std::
             out.cut += printable(morph.text);
             continue;
         }
-        std::string gloss = stem ? stem_gloss(dictionary, *best, morph_part) : std::string();
+        std::string gloss = stem ? stem_gloss(dictionary, readings, morph_part) : std::string();
         if (labelled) add_piece(gloss, analysis::morph_gloss(morph.form));
         if (morph.text.empty()) {
             // A form that adds no letters ("ota", imperative) is told after the stem.

@@ -7,6 +7,7 @@
 //   house-in-our   be-3sg   cat
 #include <cstddef>
 #include <functional>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -25,7 +26,7 @@ struct InterlinearWord {
     std::string gloss;
 };
 InterlinearWord interlinear_word(const morphology::Dictionary& dictionary, std::string_view word,
-                                 const analysis::Reading* best, std::string_view meaning = {});
+                                 std::span<const analysis::Reading> readings, std::string_view meaning = {});
 
 // The three lines of each run of words that fits `width` (a word wider
 // than that stands alone), every line ending in a line feed, and an empty

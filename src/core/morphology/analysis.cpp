@@ -1,6 +1,7 @@
 #include "core/morphology/analysis.hpp"
 
 #include <algorithm>
+#include <iterator>
 #include <optional>
 #include <tuple>
 #include <unordered_map>
@@ -9,6 +10,7 @@
 #include "core/analysis/form_text.hpp"
 #include "core/analysis/generator.hpp"
 #include "core/analysis/labels.hpp"
+#include "core/morphology/english_keys.hpp"
 #include "core/morphology/form_wordings.hpp"
 
 namespace lomperi::morphology {
@@ -394,6 +396,50 @@ std::string said_meaning(const Dictionary& dictionary, const format::GlossRecord
     return said_meaning(dictionary, record);
 }
 
+namespace {
+
+// Whether two English words are one word's forms: one begins with the
+// other, at least four letters long ("select", "selectable"; "groan",
+// "groaning"; not "contact", "contain").
+bool same_english_word(std::string_view a, std::string_view b) {
+    if (a.size() > b.size()) std::swap(a, b);
+    return a.size() >= 4 && b.starts_with(a);
+}
+
+// The first word of each key of a meaning ("select" of "select, pick").
+std::vector<std::string> first_words(std::string_view meaning) {
+    std::vector<std::string> words;
+    for (const auto& key : meaning_keys(meaning)) words.push_back(key.key.substr(0, key.key.find(' ')));
+    return words;
+}
+
+}  // namespace
+
+std::optional<std::string> meaning_of_its_verb(const Dictionary& dictionary, const format::GlossRecord& record,
+                                               const Reading& reading, std::span<const Reading> readings) {
+    if (reading.form.participle == analysis::Participle::None || reading.parts.empty()) return std::nullopt;
+    const auto of_another_verb = [&](const Reading& other) {
+        return other.lemma == reading.lemma && other.form.participle != analysis::Participle::None &&
+               !other.parts.empty() && other.parts.front().lemma != reading.parts.front().lemma;
+    };
+    if (std::ranges::none_of(readings, of_another_verb)) return std::nullopt;
+    if (record.groups.empty() || record.groups.front().meanings.size() < 2) return std::nullopt;
+    const auto verb = dictionary.gloss_record(reading.parts.front().lemma);
+    if (!verb || verb->groups.empty()) return std::nullopt;
+    std::vector<std::string> verb_words;
+    for (const auto& meaning : verb->groups.front().meanings) std::ranges::move(first_words(meaning), std::back_inserter(verb_words));
+    const auto speaks_of_verb = [&](const std::string& meaning) {
+        return std::ranges::any_of(first_words(meaning), [&](const std::string& word) {
+            return std::ranges::any_of(verb_words, [&](const std::string& v) { return same_english_word(word, v); });
+        });
+    };
+    const auto& meanings = record.groups.front().meanings;
+    if (speaks_of_verb(meanings.front())) return std::nullopt;
+    const auto found = std::ranges::find_if(meanings, speaks_of_verb);
+    if (found == meanings.end()) return std::nullopt;
+    return *found;
+}
+
 std::string said_meaning(const Dictionary& dictionary, std::string_view headword) {
     const auto record = dictionary.gloss_record(headword);
     return record ? said_meaning(dictionary, *record) : std::string();
@@ -457,7 +503,20 @@ void add_linked(const Dictionary& dictionary, NoteLine& line, const std::string&
     if (dictionary.glosses.get(word)) line.links.push_back({word, start, line.text.size()});
 }
 
-NoteLine reading_line(const Dictionary& dictionary, std::string_view word, const Reading& reading) {
+// The meaning a reading's line tells: of the participle's own verb when
+// its entry holds two verbs' senses (meaning_of_its_verb), else reading_meaning's.
+std::string line_meaning(const Dictionary& dictionary, std::string_view described, const Reading& reading,
+                         const std::vector<Reading>& readings) {
+    if (described == reading.lemma) {
+        if (const auto record = dictionary.gloss_record(described)) {
+            if (auto of_verb = meaning_of_its_verb(dictionary, *record, reading, readings)) return std::move(*of_verb);
+        }
+    }
+    return reading_meaning(dictionary, described, reading);
+}
+
+NoteLine reading_line(const Dictionary& dictionary, std::string_view word, const Reading& reading,
+                      const std::vector<Reading>& readings) {
     NoteLine line{std::string(word) + " = ", {}};
     add_linked(dictionary, line, reading.lemma);
     if (reading.derivations > 0 && !reading.parts.empty() && !has_entry(dictionary, reading)) {
@@ -485,7 +544,7 @@ NoteLine reading_line(const Dictionary& dictionary, std::string_view word, const
     // The meaning of the lemma, or of the word a derived lemma without an entry comes from.
     const bool derived = !has_entry(dictionary, reading) && reading.derivations > 0 && !reading.parts.empty();
     const std::string& described = derived ? reading.parts.front().lemma : reading.lemma;
-    if (const std::string meaning = short_meaning(reading_meaning(dictionary, described, reading)); !meaning.empty()) {
+    if (const std::string meaning = short_meaning(line_meaning(dictionary, described, reading, readings)); !meaning.empty()) {
         line.text += " (\u201c" + meaning + "\u201d)";
     } else if (analysis::told_by_class(reading.form.word_class) || reading.guessed) {
         // A name or a word told by its shape, without an entry: what it is
@@ -512,7 +571,7 @@ std::vector<NoteLine> analysis_lines(const Dictionary& dictionary, std::string_v
         return lines;
     }
     for (std::size_t k = 0; k < readings.size() && lines.size() < kMaxAnalysisLines; ++k) {
-        NoteLine line = reading_line(dictionary, word, readings[k]);
+        NoteLine line = reading_line(dictionary, word, readings[k], readings);
         if (std::ranges::find(lines, line) == lines.end()) lines.push_back(std::move(line));
     }
     return lines;

@@ -1,6 +1,9 @@
 #pragma once
 // A word analysed against the dictionary: its readings ranked so that the
 // everyday one comes first (voikko itself does not rank them).
+#include <optional>
+#include <span>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -67,6 +70,14 @@ std::string said_meaning(const Dictionary& dictionary, const format::GlossRecord
 // nothing else ("compound of kuva + ikkuna", or one meaning per part):
 // "image + window" for kuvaikkuna, "number + take" for lukuun + ottamatta.
 std::optional<std::string> parts_meaning(const Dictionary& dictionary, const format::GlossRecord& record);
+
+// A participle of two verbs spelt alike has one entry for both
+// ("valittava": groaning, of valittaa; selectable, of valita): for the
+// reading of one of them (the word's `readings` hold the other), the first
+// meaning that speaks of its verb, when the entry's first does not.
+std::optional<std::string> meaning_of_its_verb(const Dictionary& dictionary, const format::GlossRecord& record,
+                                               const analysis::Reading& reading,
+                                               std::span<const analysis::Reading> readings);
 
 // A meaning's first item: "house" of "house, home (dwelling)".
 std::string short_meaning(std::string_view meaning);

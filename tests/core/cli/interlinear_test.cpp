@@ -41,7 +41,7 @@ TEST(Interlinear, LabelsBecomeShortGlosses) {
         Reading reading;
         reading.lemma = "talo";
         reading.morphs = c.morphs;
-        const InterlinearWord got = interlinear_word(none, c.word, &reading);
+        const InterlinearWord got = interlinear_word(none, c.word, std::span(&reading, 1));
         EXPECT_EQ(got.cut, c.expected.cut) << c.word;
         EXPECT_EQ(got.gloss, c.expected.gloss) << c.word;
     }
@@ -96,7 +96,7 @@ TEST(Interlinear, AWordWithoutAReadingIsGlossedByItsEntry) {
         {"te\x1b", "", {"te\xEF\xBF\xBD", "?"}},
     };
     for (const auto& [word, meaning, expected] : cases) {
-        const InterlinearWord got = interlinear_word(none, word, nullptr, meaning);
+        const InterlinearWord got = interlinear_word(none, word, {}, meaning);
         EXPECT_EQ(got.cut, expected.cut) << word;
         EXPECT_EQ(got.gloss, expected.gloss) << word;
     }
@@ -118,7 +118,7 @@ TEST(Interlinear, ACompoundWithItsOwnEntryIsOneWord) {
     for (const auto& [word, expected] : rows) {
         const auto readings = morphology::analyse(dictionary, word);
         ASSERT_FALSE(readings.empty()) << word;
-        const InterlinearWord got = interlinear_word(dictionary, word, &readings.front());
+        const InterlinearWord got = interlinear_word(dictionary, word, readings);
         EXPECT_EQ(got.cut, expected.cut) << word;
         EXPECT_EQ(got.gloss, expected.gloss) << word;
     }

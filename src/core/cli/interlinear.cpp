@@ -58,7 +58,7 @@ std::string stem_gloss(const morphology::Dictionary& dictionary, std::span<const
     const bool of_part = part < reading.parts.size() && by_parts;
     const std::string& lemma = of_part ? reading.parts[part].lemma : reading.lemma;
     std::string meaning;
-    if (!of_part) {
+    if (!of_part && reading.form.participle != analysis::Participle::None) {
         if (const auto record = dictionary.gloss_record(lemma)) {
             meaning = morphology::meaning_of_its_verb(dictionary, *record, reading, readings).value_or("");
         }

@@ -507,7 +507,7 @@ void add_linked(const Dictionary& dictionary, NoteLine& line, const std::string&
 // its entry holds two verbs' senses (meaning_of_its_verb), else reading_meaning's.
 std::string line_meaning(const Dictionary& dictionary, std::string_view described, const Reading& reading,
                          const std::vector<Reading>& readings) {
-    if (described == reading.lemma) {
+    if (described == reading.lemma && reading.form.participle != analysis::Participle::None) {
         if (const auto record = dictionary.gloss_record(described)) {
             if (auto of_verb = meaning_of_its_verb(dictionary, *record, reading, readings)) return std::move(*of_verb);
         }

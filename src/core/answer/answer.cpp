@@ -30,8 +30,9 @@ std::optional<std::string> told_meaning(const morphology::Dictionary& dictionary
     const format::GlossRecord& record = *choice.record;
     if (auto parts = morphology::parts_meaning(dictionary, record)) return parts;
     // A participle's entry of its own, in the sense of its verb ("valittavaa": selectable).
-    if (!choice.readings.empty() && choice.readings.front().lemma == choice.headword) {
-        if (auto of_verb = morphology::meaning_of_its_verb(dictionary, record, choice.readings.front(), choice.readings)) return of_verb;
+    if (!choice.readings.empty() && choice.headword) {
+        const auto& top = choice.readings.front();
+        if (auto of_verb = morphology::meaning_of_its_verb(dictionary, *choice.headword, top, choice.readings)) return of_verb;
     }
     std::string said = morphology::said_meaning(dictionary, record, word_class);
     return said.empty() ? std::nullopt : std::optional(std::move(said));

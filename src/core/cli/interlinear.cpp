@@ -57,15 +57,10 @@ std::string stem_gloss(const morphology::Dictionary& dictionary, std::span<const
     const bool by_parts = glossed_by_parts(dictionary, reading);
     const bool of_part = part < reading.parts.size() && by_parts;
     const std::string& lemma = of_part ? reading.parts[part].lemma : reading.lemma;
-    std::string meaning;
-    if (!of_part && reading.form.participle != analysis::Participle::None) {
-        if (const auto record = dictionary.gloss_record(lemma)) {
-            meaning = morphology::meaning_of_its_verb(dictionary, *record, reading, readings).value_or("");
-        }
-    }
-    if (meaning.empty()) {
-        meaning = of_part ? morphology::said_meaning(dictionary, lemma) : morphology::reading_meaning(dictionary, lemma, reading);
-    }
+    const auto of_verb = of_part ? std::nullopt : morphology::meaning_of_its_verb(dictionary, lemma, reading, readings);
+    const std::string meaning = of_verb            ? *of_verb
+                                : of_part          ? morphology::said_meaning(dictionary, lemma)
+                                                   : morphology::reading_meaning(dictionary, lemma, reading);
     const std::string gloss = dotted(morphology::short_meaning(meaning));
     return gloss.empty() ? lemma : gloss;
 }

@@ -415,9 +415,13 @@ std::vector<std::string> first_words(std::string_view meaning) {
 
 }  // namespace
 
-std::optional<std::string> meaning_of_its_verb(const Dictionary& dictionary, const format::GlossRecord& record,
+std::optional<std::string> meaning_of_its_verb(const Dictionary& dictionary, std::string_view headword,
                                                const Reading& reading, std::span<const Reading> readings) {
     if (reading.form.participle == analysis::Participle::None || reading.parts.empty()) return std::nullopt;
+    if (headword != reading.lemma) return std::nullopt;
+    const auto entry = dictionary.gloss_record(headword);
+    if (!entry) return std::nullopt;
+    const format::GlossRecord& record = *entry;
     const auto of_another_verb = [&](const Reading& other) {
         return other.lemma == reading.lemma && other.form.participle != analysis::Participle::None &&
                !other.parts.empty() && other.parts.front().lemma != reading.parts.front().lemma;
@@ -507,11 +511,7 @@ void add_linked(const Dictionary& dictionary, NoteLine& line, const std::string&
 // its entry holds two verbs' senses (meaning_of_its_verb), else reading_meaning's.
 std::string line_meaning(const Dictionary& dictionary, std::string_view described, const Reading& reading,
                          const std::vector<Reading>& readings) {
-    if (described == reading.lemma && reading.form.participle != analysis::Participle::None) {
-        if (const auto record = dictionary.gloss_record(described)) {
-            if (auto of_verb = meaning_of_its_verb(dictionary, *record, reading, readings)) return std::move(*of_verb);
-        }
-    }
+    if (auto of_verb = meaning_of_its_verb(dictionary, described, reading, readings)) return std::move(*of_verb);
     return reading_meaning(dictionary, described, reading);
 }
 

@@ -73,9 +73,10 @@ std::optional<std::string> parts_meaning(const Dictionary& dictionary, const for
 
 // A participle of two verbs spelt alike has one entry for both
 // ("valittava": groaning, of valittaa; selectable, of valita): for the
-// reading of one of them (the word's `readings` hold the other), the first
-// meaning that speaks of its verb, when the entry's first does not.
-std::optional<std::string> meaning_of_its_verb(const Dictionary& dictionary, const format::GlossRecord& record,
+// reading of one of them (the word's `readings` hold the other) whose lemma
+// is `headword`, the first meaning that speaks of its verb, when the entry's
+// first does not.
+std::optional<std::string> meaning_of_its_verb(const Dictionary& dictionary, std::string_view headword,
                                                const analysis::Reading& reading,
                                                std::span<const analysis::Reading> readings);
 

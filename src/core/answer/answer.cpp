@@ -19,7 +19,10 @@ namespace {
 analysis::WordClass read_class(const EntryChoice& choice) {
     if (choice.readings.empty()) return analysis::WordClass::None;
     const analysis::Reading& first = choice.readings.front();
-    if (first.lemma != choice.headword || analysis::is_basic_form(first)) return analysis::WordClass::None;
+    // A derived word is told by its base's entry, whose classes are not its own ("kokoinen": koko's).
+    if (first.lemma != choice.headword || first.derivations > 0) return analysis::WordClass::None;
+    // An adjective spelt as a noun is told by the entry's adjective ("koko": whole).
+    if (analysis::is_basic_form(first) && first.form.word_class != analysis::WordClass::Adjective) return analysis::WordClass::None;
     return first.form.word_class;
 }
 

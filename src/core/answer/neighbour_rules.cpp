@@ -211,6 +211,30 @@ bool noun_in_agreement(const Form& agreeing, std::vector<Reading>& readings) {
     return true;
 }
 
+// Whether a word makes the "koko" after it the noun "size": a genitive whose
+// size it is ("kuvan koko", "sen koko") or a word that qualifies it ("sama
+// koko", "suurempi koko", "muutettava koko"); not the participle of a
+// verb's past ("on pitänyt koko vuoden").
+bool takes_size(const Reading& reading) {
+    const Form& form = reading.form;
+    if (form.grammatical_case == analysis::Case::Genitive) return true;
+    if (form.participle == analysis::Participle::PastActive) return false;
+    const bool qualifier = form.word_class == analysis::WordClass::Adjective ||
+                           form.word_class == analysis::WordClass::Numeral ||
+                           form.word_class == analysis::WordClass::Pronoun || form.participle != analysis::Participle::None;
+    return qualifier && form.grammatical_case == analysis::Case::Nominative;
+}
+
+// "koko kuvan", "koko ajan": koko uninflected is the adjective "whole",
+// which the analyser reads as the noun "size" it is spelt like; it is the
+// noun after a word that takes a size.
+void whole_unless_size(bool after_size_taker, std::vector<Reading>& readings) {
+    if (after_size_taker || readings.empty()) return;
+    Reading& first = readings.front();
+    if (first.lemma != "koko" || first.form.word_class != analysis::WordClass::Noun || !analysis::is_basic_form(first)) return;
+    first.form.word_class = analysis::WordClass::Adjective;
+}
+
 // "ei hän ole", "eivät mitenkään hurjan hyvin kävisi": up to four words
 // may stand between a negation verb and its verb; "voit myös piilottaa":
 // a word or two between a modal verb and its infinitive.
@@ -250,7 +274,9 @@ void NeighbourRules::read(std::vector<Reading>& readings) {
         const bool verb_of_subject = subject_ && verb_after_subject(readings);
         if (!verb_of_subject && agreeing_) noun_in_agreement(*agreeing_, readings);
     }
+    whole_unless_size(takes_size_, readings);
     subject_ = !readings.empty() && is_singular_subject(readings.front());
+    takes_size_ = !readings.empty() && takes_size(readings.front());
     agreeing_ = readings.empty() ? std::nullopt : agreeing_noun(readings.front());
     if (!readings.empty() && is_modal(readings.front())) {
         modal_ = true;

@@ -36,6 +36,11 @@
 //                           a verb's present after a nominative (jokainen
 //                           voi)
 //
+//   koko: whole or size    koko kuvan, vaikuttaa koko kuvaan: uninflected,
+//                           the adjective "whole"; the noun "size" after a
+//                           genitive or a word that qualifies it (kuvan
+//                           koko, sen koko, sama koko)
+//
 // A rule puts the reading it names first and tells it as what it is there;
 // the entry shown is that reading's (se osaa: osata, not osa). No rule
 // reaches over a sentence's end.
@@ -73,6 +78,8 @@ private:
     bool subject_ = false;
     // The case and number of a noun that agrees with the word before.
     std::optional<analysis::Form> agreeing_;
+    // Whether the word before makes "koko" the noun.
+    bool takes_size_ = false;
 };
 
 }  // namespace lomperi::answer

@@ -78,10 +78,12 @@ const Glossed& Glosser::glossed(std::string_view word) {
 const Glossed& Glosser::in_context(std::string_view word) {
     const answer::NeighbourRules before = neighbours_;
     current_ = glossed(word);
-    const std::string lemma_alone = current_.readings.empty() ? std::string() : current_.readings.front().lemma;
+    const std::optional<analysis::Reading> alone =
+        current_.readings.empty() ? std::nullopt : std::optional(current_.readings.front());
     neighbours_.read(current_.readings);
-    // Seldom another word's: only then is the word looked up again, uncached.
-    if (!current_.readings.empty() && current_.readings.front().lemma != lemma_alone) {
+    // Seldom another word's or another class's: only then is the word looked up again, uncached.
+    const auto& first = current_.readings;
+    if (alone && (first.front().lemma != alone->lemma || first.front().form.word_class != alone->form.word_class)) {
         neighbours_ = before;
         current_ = gloss_word(dictionary_, word, suggesting(), &neighbours_);
     }

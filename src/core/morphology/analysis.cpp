@@ -71,11 +71,22 @@ WordClass plain_class(std::string_view pos) {
     return particle_class(pos);
 }
 
+// An adjective's group, when the entry leads with a noun's ("koko" as the
+// adjective: "whole", not the noun's "size").
+const format::PosGroup* adjective_group_after_noun(const format::GlossRecord& record) {
+    if (record.groups.empty() || plain_class(record.groups.front().pos) != WordClass::Noun) return nullptr;
+    const auto group = std::ranges::find_if(record.groups, [](const format::PosGroup& g) {
+        return g.pos == "adj" && !g.meanings.empty();
+    });
+    return group == record.groups.end() ? nullptr : &*group;
+}
+
 // A noun's, a verb's or a numeral's group, when the entry leads with a
 // plainly other class ("kohdalla", a case of the noun kohta: "point", not
 // the adverb's "soon"; "takaa": taata's "guarantee", not the noun's
 // "geezer"). Which particle group leads, the data set has chosen by evidence.
 const format::PosGroup* group_of_class(const format::GlossRecord& record, WordClass word_class) {
+    if (word_class == WordClass::Adjective) return adjective_group_after_noun(record);
     const bool plain = word_class == WordClass::Noun || word_class == WordClass::Verb || word_class == WordClass::Numeral;
     if (!plain || record.groups.empty()) return nullptr;
     const WordClass first = plain_class(record.groups.front().pos);
@@ -91,7 +102,8 @@ const format::PosGroup* group_of_class(const format::GlossRecord& record, WordCl
 // The first meaning of the headword's entry, of the group that tells the
 // reading: a particle's group of its class ("varsinkin" as an adverb:
 // "especially", not the form of varsi its entry names first); an inflected
-// form's group of its class (group_of_class: "kohdalla").
+// form's group of its class (group_of_class: "kohdalla"), and an
+// adjective's ("koko kuvan": whole).
 std::string meaning_as(const Dictionary& dictionary, std::string_view headword, const Reading& reading) {
     const auto record = dictionary.gloss_record(headword);
     if (!record) return {};
@@ -101,7 +113,8 @@ std::string meaning_as(const Dictionary& dictionary, std::string_view headword, 
             return group.meanings.front();
         }
     }
-    if (!analysis::is_basic_form(reading)) {
+    // An adjective spelt as its noun is told by its group too ("koko": whole).
+    if (!analysis::is_basic_form(reading) || word_class == WordClass::Adjective) {
         if (const auto* group = group_of_class(*record, word_class)) return group->meanings.front();
     }
     return format::first_meaning(*record).value_or("");

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "core/analysis/form_text.hpp"
+#include "core/answer/answer.hpp"
 #include "core/morphology/analysis.hpp"
 #include "support/analysed_data.hpp"
 
@@ -98,6 +99,43 @@ TEST(NeighbourRules, AfterAnAdjectiveOrNumeralANounInAgreement) {
         {{"talo", "tuki"}, "past, 3sg"},
     };
     for (const auto& [words, told] : rows) EXPECT_EQ(last_read(words), told) << words.front() << " … " << words.back();
+}
+
+TEST(NeighbourRules, KokoIsWholeUnlessAWordBeforeTakesItsSize) {
+    using analysis::WordClass;
+    const std::vector<std::pair<std::vector<std::string>, WordClass>> rows = {
+        {{"koko"}, WordClass::Adjective},
+        {{"talossa", "koko"}, WordClass::Adjective},
+        // The past's participle is the verb's: "on ollut koko vuoden".
+        {{"ollut", "koko"}, WordClass::Adjective},
+        // A genitive's size, or a size that a word qualifies.
+        {{"talon", "koko"}, WordClass::Noun},
+        {{"hyvä", "koko"}, WordClass::Noun},
+        {{"se", "koko"}, WordClass::Noun},
+        // Only right after it.
+        {{"talon", "talossa", "koko"}, WordClass::Adjective},
+    };
+    for (const auto& [words, told] : rows) {
+        NeighbourRules rules;
+        std::vector<analysis::Reading> readings;
+        for (const auto& word : words) {
+            readings = morphology::analyse(testing::analysed_dictionary().dict, word);
+            rules.read(readings);
+        }
+        ASSERT_FALSE(readings.empty());
+        EXPECT_EQ(readings.front().form.word_class, told) << words.front() << " … " << words.back();
+    }
+}
+
+TEST(NeighbourRules, KokoToldAsTheAdjectiveMeansWhole) {
+    const auto& dictionary = testing::analysed_dictionary().dict;
+    EXPECT_EQ(answer(dictionary, "koko", Detail::Meaning).meaning, "size");
+    NeighbourRules rules;
+    EXPECT_EQ(answer(dictionary, "koko", Detail::Meaning, {}, &rules).meaning, "whole, entire");
+    auto genitive = morphology::analyse(dictionary, "talon");
+    rules = {};
+    rules.read(genitive);
+    EXPECT_EQ(answer(dictionary, "koko", Detail::Meaning, {}, &rules).meaning, "size");
 }
 
 TEST(NeighbourRules, TheConnegativesMorphsAreToldAsNegativeToo) {

@@ -212,9 +212,9 @@ bool noun_in_agreement(const Form& agreeing, std::vector<Reading>& readings) {
 }
 
 // Whether a word makes the "koko" after it the noun "size": a genitive whose
-// size it is ("kuvan koko", "sen koko") or a word that qualifies it ("sama
-// koko", "suurempi koko", "muutettava koko"); not the participle of a
-// verb's past ("on pitänyt koko vuoden").
+// size it is ("kuvan koko", "sen koko") or a word that qualifies it
+// ("suurempi koko", "muutettava koko", "tämä koko"); not the participle of
+// a verb's past ("on pitänyt koko vuoden").
 bool takes_size(const Reading& reading) {
     const Form& form = reading.form;
     if (form.grammatical_case == analysis::Case::Genitive) return true;

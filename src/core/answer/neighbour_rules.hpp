@@ -39,7 +39,7 @@
 //   koko: whole or size    koko kuvan, vaikuttaa koko kuvaan: uninflected,
 //                           the adjective "whole"; the noun "size" after a
 //                           genitive or a word that qualifies it (kuvan
-//                           koko, sen koko, sama koko)
+//                           koko, sen koko, suurempi koko)
 //
 // A rule puts the reading it names first and tells it as what it is there;
 // the entry shown is that reading's (se osaa: osata, not osa). No rule

@@ -235,6 +235,10 @@ void lead_to_first_part(const Dictionary& dictionary, Reading& reading) {
 // kutsu 702, kutsua 237; not sulje 2207, sulkea 594).
 constexpr std::size_t kCommandRankRatio = 3;
 
+// How much less used than an adjective a noun may be, as a rank, to come
+// before it in a case they share (vaali 2722, vaalea 2167).
+constexpr std::size_t kNounRankRatio = 2;
+
 std::uint16_t lemma_rank(const Dictionary& dictionary, const Reading& reading) {
     const auto id = base_id(dictionary, reading.lemma);
     return id ? dictionary.ranks.rank(*id) : format::kUnranked;
@@ -342,6 +346,21 @@ std::vector<Reading> analyse_afresh(const Dictionary& dictionary, std::string_vi
         if (r.form.mood != analysis::Mood::Imperative || r.lemma == as_headword || basic_form_rank == format::kUnranked) return false;
         return basic_form_rank <= kCommandRankRatio * std::size_t{lemma_rank(dictionary, r)};
     };
+    // "vaaleissa": the noun (vaalit, elections) before the adjective spelt
+    // alike in its case (vaalea, pale), when the two are used about as much:
+    // an adjective qualifies a noun, which a text has more of.
+    const auto adjective_beside_noun = [&](const Reading& r) {
+        if (r.form.word_class != WordClass::Adjective || r.form.participle != analysis::Participle::None ||
+            r.form.grammatical_case == Case::None || r.form.grammatical_case == Case::Nominative) {
+            return false;
+        }
+        const std::size_t rank = lemma_rank(dictionary, r);
+        return std::ranges::any_of(readings, [&](const Reading& other) {
+            return other.lemma != r.lemma && other.form.word_class == WordClass::Noun &&
+                   other.form.grammatical_case == r.form.grammatical_case && other.form.number == r.form.number &&
+                   lemma_rank(dictionary, other) <= kNounRankRatio * rank;
+        });
+    };
     std::vector<std::tuple<bool, bool, std::size_t, std::size_t, bool, std::size_t, std::uint16_t, std::size_t>> keys;
     for (std::size_t k = 0; k < readings.size(); ++k) {
         const Reading& r = readings[k];
@@ -352,7 +371,7 @@ std::vector<Reading> analyse_afresh(const Dictionary& dictionary, std::string_vi
         keys.emplace_back(!entry, !capital && starts_with_capital(r.lemma), r.compound_parts,
                           entry ? 0 : r.derivations, !is_word_as_written(dictionary, r, word),
                           rarity(r) + (form_of_itself ? 1 : 0) + (present_twin(r) || passive_twin(r) ? 1 : 0) +
-                              (command_of_another(r) ? 1 : 0),
+                              (command_of_another(r) || adjective_beside_noun(r) ? 1 : 0),
                           pronoun_or_rank(dictionary, r), k);
     }
     std::vector<std::size_t> order(readings.size());

@@ -114,5 +114,42 @@ TEST(ReadingOrder, APronounBeforeTheFormsOfWordsSpeltAlike) {
     }
 }
 
+// A noun comes before an adjective spelt alike in a case they share, when
+// the two are used about as much ("vaaleissa": in the elections, not in
+// pale ones); not in the nominative, where the adjective stands alone.
+TEST(ReadingOrder, ANounBeforeAnAdjectiveInTheirCaseWhenUsedAboutAsMuch) {
+    using testing::TestHeadword;
+    const std::vector<TestHeadword> headwords = {
+        {"vaalea", {{"adj", {"pale"}}}},
+        {"vaali", {{"noun", {"election"}}}},
+    };
+    auto builder = testing::test_builder(headwords, {});
+    builder.set_analyser(testing::lexicon({
+        "[Ll][Xp]vaalea[X]vaale[Sine][Nm]issa",
+        "[Ln][Xp]vaali[X]vaale[Sine][Nm]issa",
+        "[Ll][Xp]vaalea[X]vaale[Sn][Nm]at",
+        "[Ln][Xp]vaali[X]vaale[Sn][Nm]at",
+    }));
+    // In byte order: vaalea, vaali.
+    const std::vector<std::pair<std::vector<std::uint16_t>, std::vector<std::pair<std::string, std::string>>>> rows = {
+        {{2167, 2722}, {{"vaaleissa", "vaali"}, {"vaaleat", "vaalea"}}},
+        // A noun used far less than the adjective stays after it.
+        {{100, 2722}, {{"vaaleissa", "vaalea"}}},
+    };
+    for (const auto& [ranks, firsts] : rows) {
+        auto ranked = builder;
+        ranked.set_ranks(ranks);
+        const auto data = ranked.build();
+        ASSERT_TRUE(data.has_value());
+        const auto dict = load_dictionary(data->files());
+        ASSERT_TRUE(dict.has_value());
+        for (const auto& [word, lemma] : firsts) {
+            const auto readings = analyse_afresh(*dict, word);
+            ASSERT_FALSE(readings.empty()) << word;
+            EXPECT_EQ(readings.front().lemma, lemma) << word << " ranked " << ranks.front();
+        }
+    }
+}
+
 }  // namespace
 }  // namespace lomperi::morphology

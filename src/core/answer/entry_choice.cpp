@@ -137,7 +137,9 @@ EntryChoice choose(const Dictionary& dictionary, std::string_view query, const K
         if (neighbours) neighbours->read(choice.readings);
         return choice;
     }
-    if (const auto standard = spoken_standard(dictionary, query)) {
+    auto standard = spoken_standard(dictionary, query);
+    if (!standard && neighbours) standard = neighbours->spoken_standard(query);
+    if (standard) {
         choice.notes.push_back(spoken_note(dictionary, query, *standard));
         choice.listed = std::string(*standard);
         read_listed(dictionary, choice, neighbours);

@@ -243,6 +243,11 @@ constexpr std::size_t kWordsBeforeInfinitive = 2;
 
 }  // namespace
 
+std::optional<std::string_view> NeighbourRules::spoken_standard(std::string_view word) const {
+    if (after_verb_ && (word == "et" || word == "Et")) return "että";
+    return std::nullopt;
+}
+
 void NeighbourRules::read(std::vector<Reading>& readings) {
     if (!readings.empty() && is_negation(&readings.front())) {
         negation_ = readings.front();
@@ -277,6 +282,7 @@ void NeighbourRules::read(std::vector<Reading>& readings) {
     whole_unless_size(takes_size_, readings);
     subject_ = !readings.empty() && is_singular_subject(readings.front());
     takes_size_ = !readings.empty() && takes_size(readings.front());
+    after_verb_ = !readings.empty() && readings.front().form.word_class == analysis::WordClass::Verb;
     agreeing_ = readings.empty() ? std::nullopt : agreeing_noun(readings.front());
     if (!readings.empty() && is_modal(readings.front())) {
         modal_ = true;

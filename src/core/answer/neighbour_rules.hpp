@@ -41,11 +41,15 @@
 //                           genitive or a word that qualifies it (kuvan
 //                           koko, sen koko, suurempi koko)
 //
+//   "et" after a verb      sanoin et, tietää et: the spoken "että" (that),
+//                           not the negation verb, which follows no verb
+//
 // A rule puts the reading it names first and tells it as what it is there;
 // the entry shown is that reading's (se osaa: osata, not osa). No rule
 // reaches over a sentence's end.
 #include <cstddef>
 #include <optional>
+#include <string_view>
 #include <vector>
 
 #include "core/analysis/reading.hpp"
@@ -63,6 +67,9 @@ public:
     void read(std::vector<analysis::Reading>& readings);
     // No rule reaches over a sentence's end ("Ei mikään. Minkään tason kokoa").
     void end_sentence() { *this = NeighbourRules{}; }
+    // The standard word a spoken one stands for after the words before it
+    // ("sanoin et": että), if it does.
+    std::optional<std::string_view> spoken_standard(std::string_view word) const;
 
 private:
     // The negation verb not yet followed by its verb, and how many words ago.
@@ -80,6 +87,8 @@ private:
     std::optional<analysis::Form> agreeing_;
     // Whether the word before makes "koko" the noun.
     bool takes_size_ = false;
+    // Whether the word before is a verb, which no negation verb follows.
+    bool after_verb_ = false;
 };
 
 }  // namespace lomperi::answer

@@ -76,6 +76,11 @@ const Glossed& Glosser::glossed(std::string_view word) {
 }
 
 const Glossed& Glosser::in_context(std::string_view word) {
+    // A spoken word the words before tell ("sanoi et": että) is that word's.
+    if (neighbours_.spoken_standard(word)) {
+        current_ = gloss_word(dictionary_, word, suggesting(), &neighbours_);
+        return current_;
+    }
     const answer::NeighbourRules before = neighbours_;
     current_ = glossed(word);
     const std::optional<analysis::Reading> alone =

@@ -138,6 +138,29 @@ TEST(NeighbourRules, KokoToldAsTheAdjectiveMeansWhole) {
     EXPECT_EQ(answer(dictionary, "koko", Detail::Meaning, {}, &rules).meaning, "size");
 }
 
+TEST(NeighbourRules, EtAfterAVerbIsTheSpokenEtta) {
+    const auto& dictionary = testing::analysed_dictionary().dict;
+    const std::vector<std::pair<std::vector<std::string>, std::string>> rows = {
+        {{"piilottaa", "et"}, "että"},
+        {{"ole", "Et"}, "että"},
+        // The negation verb: first, or after a word that is no verb.
+        {{"et"}, "ei"},
+        {{"se", "et"}, "ei"},
+        {{"talo", "et"}, "ei"},
+        // Only "et": the negation verb's other persons follow verbs as themselves.
+        {{"piilottaa", "en"}, "ei"},
+    };
+    for (const auto& [words, headword] : rows) {
+        NeighbourRules rules;
+        for (std::size_t k = 0; k + 1 < words.size(); ++k) {
+            auto readings = morphology::analyse(dictionary, words[k]);
+            rules.read(readings);
+        }
+        const auto found = answer(dictionary, words.back(), Detail::Meaning, {}, &rules);
+        EXPECT_EQ(found.choice.headword.value_or(""), headword) << words.front() << " … " << words.back();
+    }
+}
+
 TEST(NeighbourRules, TheConnegativesMorphsAreToldAsNegativeToo) {
     NeighbourRules rules;
     auto negation = morphology::analyse(testing::analysed_dictionary().dict, "en");

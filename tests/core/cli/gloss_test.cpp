@@ -48,6 +48,12 @@ TEST(Gloss, TheEntryIsTheReadingTheWordsBeforeItPutFirst) {
          "tilaa\ttilata\torder\tpresent, 3sg\ntilaa\ttila\tspace\tpartitive singular\n"},
         // No rule reaches over a sentence's end.
         {"se. tilaa", "se\tse\tit\tbasic form\ntilaa\ttila\tspace\tpartitive singular\n"},
+        // A spoken word the word before tells, seen alone before: "et" after a verb is "että";
+        // koko is "whole" unless a genitive takes its size.
+        {"et. piilottaa et",
+         "et\tei\tnot\t2sg\npiilottaa\tpiilottaa\thide\tpresent, 3sg\net\tettä\tthat\tbasic form\n"},
+        {"koko talon koko",
+         "koko\tkoko\twhole, entire\tbasic form\ntalon\ttalo\thouse\tgenitive singular\nkoko\tkoko\tsize\tbasic form\n"},
     };
     for (const auto& [text, lines] : rows) {
         std::string out;

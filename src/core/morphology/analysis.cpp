@@ -321,6 +321,14 @@ std::vector<Reading> analyse_afresh(const Dictionary& dictionary, std::string_vi
                           other.form.mood == analysis::Mood::Indicative;
                });
     };
+    // "seitsemän", "kymmenen": the nominative, not the genitive spelt alike.
+    const auto nominative_twin = [&](const Reading& r) {
+        if (r.form.grammatical_case != Case::Genitive || r.form.number != analysis::Number::Singular) return false;
+        return std::ranges::any_of(readings, [&](const Reading& other) {
+            return other.lemma == r.lemma && other.form.grammatical_case == Case::Nominative &&
+                   other.form.number == analysis::Number::Singular && other.form.word_class == r.form.word_class;
+        });
+    };
     // The past active participle "ollut" (been) is far more common than the
     // plural of the passive's "oltu" spelt alike (tullut, mennyt, purrut).
     const auto passive_twin = [&](const Reading& r) {
@@ -370,7 +378,7 @@ std::vector<Reading> analyse_afresh(const Dictionary& dictionary, std::string_vi
         const bool form_of_itself = r.form.person == analysis::Person::Passive && r.lemma == lower_case_first(word);
         keys.emplace_back(!entry, !capital && starts_with_capital(r.lemma), r.compound_parts,
                           entry ? 0 : r.derivations, !is_word_as_written(dictionary, r, word),
-                          rarity(r) + (form_of_itself ? 1 : 0) + (present_twin(r) || passive_twin(r) ? 1 : 0) +
+                          rarity(r) + (form_of_itself ? 1 : 0) + (present_twin(r) || passive_twin(r) || nominative_twin(r) ? 1 : 0) +
                               (command_of_another(r) || adjective_beside_noun(r) ? 1 : 0),
                           pronoun_or_rank(dictionary, r), k);
     }

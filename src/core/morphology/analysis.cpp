@@ -369,6 +369,21 @@ std::vector<Reading> analyse_afresh(const Dictionary& dictionary, std::string_vi
                    lemma_rank(dictionary, other) <= kNounRankRatio * rank;
         });
     };
+    // "vastaa": vastata's, not a partitive of vasta, whose rank its adverb
+    // (only, just) earned: a case of a noun whose entry leads with a particle
+    // comes after another word's verb spelt alike that is used about as much
+    // as the whole headword (vastata 266, vasta 226; not kohdata 708, kohta 306).
+    const auto case_of_a_particle = [&](const Reading& r) {
+        if (r.form.word_class != WordClass::Noun || analysis::is_basic_form(r)) return false;
+        const std::size_t rank = lemma_rank(dictionary, r);
+        const bool verb_beside = std::ranges::any_of(readings, [&](const Reading& other) {
+            return other.lemma != r.lemma && other.form.word_class == WordClass::Verb &&
+                   2 * std::size_t{lemma_rank(dictionary, other)} <= 3 * rank;
+        });
+        if (!verb_beside) return false;
+        const auto record = dictionary.gloss_record(r.lemma);
+        return record && !record->groups.empty() && particle_class(record->groups.front().pos) != WordClass::None;
+    };
     std::vector<std::tuple<bool, bool, std::size_t, std::size_t, bool, std::size_t, std::uint16_t, std::size_t>> keys;
     for (std::size_t k = 0; k < readings.size(); ++k) {
         const Reading& r = readings[k];
@@ -379,7 +394,7 @@ std::vector<Reading> analyse_afresh(const Dictionary& dictionary, std::string_vi
         keys.emplace_back(!entry, !capital && starts_with_capital(r.lemma), r.compound_parts,
                           entry ? 0 : r.derivations, !is_word_as_written(dictionary, r, word),
                           rarity(r) + (form_of_itself ? 1 : 0) + (present_twin(r) || passive_twin(r) || nominative_twin(r) ? 1 : 0) +
-                              (command_of_another(r) || adjective_beside_noun(r) ? 1 : 0),
+                              (command_of_another(r) || adjective_beside_noun(r) || case_of_a_particle(r) ? 1 : 0),
                           pronoun_or_rank(dictionary, r), k);
     }
     std::vector<std::size_t> order(readings.size());

@@ -157,5 +157,36 @@ TEST(ReadingOrder, ANounBeforeAnAdjectiveInTheirCaseWhenUsedAboutAsMuch) {
     }
 }
 
+// A case of a noun whose entry leads with a particle comes after another
+// word's verb spelt alike that is used about as much as the whole headword
+// ("vastaa": vastata's, not a partitive of vasta, a bath whisk; the adverb
+// vasta earned the rank), not after one used far less ("kohtaa": kohta's).
+TEST(ReadingOrder, ACaseOfAWordLedByAParticleAfterAVerbUsedAboutAsMuch) {
+    using testing::TestHeadword;
+    const std::vector<TestHeadword> headwords = {
+        {"kohdata", {{"verb", {"meet"}}}},
+        {"kohta", {{"adv", {"soon"}}, {"noun", {"point"}}}},
+        {"vasta", {{"adv", {"only"}}, {"noun", {"bath whisk"}}}},
+        {"vastata", {{"verb", {"answer"}}}},
+    };
+    auto builder = testing::test_builder(headwords, {});
+    builder.set_analyser(testing::lexicon({
+        "[Ln][Xp]kohta[X]koht[Sp][Ny]aa",
+        "[Lt][Xp]kohdata[X]kohta[Tt][Ap][P3][Ny][Eb]a",
+        "[Ln][Xp]vasta[X]vast[Sp][Ny]aa",
+        "[Lt][Xp]vastata[X]vasta[Tt][Ap][P3][Ny][Eb]a",
+    }));
+    builder.set_ranks({708, 306, 226, 266});  // in byte order: kohdata, kohta, vasta, vastata
+    const auto data = builder.build();
+    ASSERT_TRUE(data.has_value());
+    const auto dict = load_dictionary(data->files());
+    ASSERT_TRUE(dict.has_value());
+    for (const auto& [word, lemma] : std::vector<std::pair<std::string, std::string>>{{"vastaa", "vastata"}, {"kohtaa", "kohta"}}) {
+        const auto readings = analyse_afresh(*dict, word);
+        ASSERT_FALSE(readings.empty()) << word;
+        EXPECT_EQ(readings.front().lemma, lemma) << word;
+    }
+}
+
 }  // namespace
 }  // namespace lomperi::morphology

@@ -12,6 +12,7 @@
 #include "core/analysis/labels.hpp"
 #include "core/morphology/english_keys.hpp"
 #include "core/morphology/form_wordings.hpp"
+#include "core/morphology/reading_order.hpp"
 
 namespace lomperi::morphology {
 namespace {
@@ -19,47 +20,6 @@ namespace {
 using analysis::Case;
 using analysis::Reading;
 using analysis::WordClass;
-
-bool starts_with_capital(std::string_view text) { return !text.empty() && lower_case_first(text) != text; }
-
-// voida has no third infinitive or agent participle in use: "voimassa",
-// "voimaan" are voima's (in force, into force), not "being able".
-bool is_unused_form(const Reading& reading) {
-    const analysis::Form& form = reading.form;
-    const bool participle = form.participle != analysis::Participle::None && !reading.parts.empty();
-    const std::string_view verb = participle ? std::string_view(reading.parts.front().lemma) : std::string_view(reading.lemma);
-    return verb == "voida" && (form.infinitive == analysis::Infinitive::Ma || form.participle == analysis::Participle::Agent);
-}
-
-std::size_t rarity(const Reading& reading) {
-    const analysis::Form& form = reading.form;
-    // "minä" is "I" far more often than "as what", the essive of "mikä".
-    const bool pronoun_essive = form.word_class == WordClass::Pronoun && form.grammatical_case == Case::Essive;
-    const bool rare_case = form.grammatical_case == Case::Instructive || form.grammatical_case == Case::Comitative ||
-                           form.grammatical_case == Case::Abessive || form.grammatical_case == Case::Accusative ||
-                           pronoun_essive;
-    return (rare_case ? 1 : 0) + (form.possessive == analysis::Possessive::None ? 0 : 1) + (is_unused_form(reading) ? 2 : 0);
-}
-
-// "jälkeen" (after) is also an illative of "jälki" (track), "ilman" (without)
-// a genitive of "ilma" (air), "kukin" (each) a present of "kukkia" (bloom):
-// the particle or pronoun that is written so as it stands is the everyday
-// reading, though the other lemma's forms are used more. Its entry must be
-// of that word, not of a noun spelt the same ("luo": "Luo").
-bool is_word_as_written(const Dictionary& dictionary, const Reading& reading, std::string_view word) {
-    const WordClass word_class = reading.form.word_class;
-    const bool pronoun = word_class == WordClass::Pronoun;
-    const bool particle =
-        word_class == WordClass::Adverb || word_class == WordClass::Adposition || word_class == WordClass::Conjunction;
-    if (!(particle || pronoun) || !is_basic_form(reading) || reading.lemma != lower_case_first(word)) return false;
-    const auto record = dictionary.gloss_record(reading.lemma);
-    if (!record) return false;
-    return std::ranges::any_of(record->groups, [&](const format::PosGroup& group) {
-        return pronoun ? group.pos == "pron" : particle_class(group.pos) != WordClass::None;
-    });
-}
-
-namespace {
 
 // The classes a word is read as that tell one group of an entry from
 // another plainly: a noun, a verb, a numeral, a particle. Adjectives,
@@ -96,8 +56,6 @@ const format::PosGroup* group_of_class(const format::GlossRecord& record, WordCl
     });
     return group == record.groups.end() ? nullptr : &*group;
 }
-
-}  // namespace
 
 // The first meaning of the headword's entry, of the group that tells the
 // reading: a particle's group of its class ("varsinkin" as an adverb:
@@ -230,27 +188,6 @@ void lead_to_first_part(const Dictionary& dictionary, Reading& reading) {
     reading.lemma = std::move(word);
 }
 
-// How much less used than a verb a word may be, as a rank, for its basic
-// form to come before the verb's command spelt alike (tapa 164, tappaa 69;
-// kutsu 702, kutsua 237; not sulje 2207, sulkea 594).
-constexpr std::size_t kCommandRankRatio = 3;
-
-// How much less used than an adjective a noun may be, as a rank, to come
-// before it in a case they share (vaali 2722, vaalea 2167).
-constexpr std::size_t kNounRankRatio = 2;
-
-std::uint16_t lemma_rank(const Dictionary& dictionary, const Reading& reading) {
-    const auto id = base_id(dictionary, reading.lemma);
-    return id ? dictionary.ranks.rank(*id) : format::kUnranked;
-}
-
-// The pronouns are the most used words there are, whatever rank the
-// frequency list gives an indefinite one whose forms voikko reads as
-// another's ("kustakin" is kukin's, not a partitive of kusi).
-std::uint16_t pronoun_or_rank(const Dictionary& dictionary, const Reading& reading) {
-    return reading.form.word_class == WordClass::Pronoun ? std::uint16_t{0} : lemma_rank(dictionary, reading);
-}
-
 // Running text repeats its words, and a query is analysed again at each
 // keystroke: the readings of the words seen last are kept, per thread, for
 // one data set at a time. Two generations: when the newer fills, the older is
@@ -311,97 +248,8 @@ std::vector<Reading> analyse_afresh(const Dictionary& dictionary, std::string_vi
         lead_to_first_part(dictionary, reading);
         lead_to_root_without_entry(dictionary, reading);
     }
-    const bool capital = starts_with_capital(word);
-    // A present indicative spelt like a past or an imperative of the same
-    // verb ("voi", "voivat", "saa") is far more common than either.
-    const auto present_twin = [&](const Reading& r) {
-        const bool past_or_command = r.form.tense == analysis::Tense::Past || r.form.mood == analysis::Mood::Imperative;
-        return past_or_command && std::ranges::any_of(readings, [&](const Reading& other) {
-                   return other.lemma == r.lemma && other.form.tense == analysis::Tense::Present &&
-                          other.form.mood == analysis::Mood::Indicative;
-               });
-    };
-    // "seitsemän", "kymmenen": the nominative, not the genitive spelt alike.
-    const auto nominative_twin = [&](const Reading& r) {
-        if (r.form.grammatical_case != Case::Genitive || r.form.number != analysis::Number::Singular) return false;
-        return std::ranges::any_of(readings, [&](const Reading& other) {
-            return other.lemma == r.lemma && other.form.grammatical_case == Case::Nominative &&
-                   other.form.number == analysis::Number::Singular && other.form.word_class == r.form.word_class;
-        });
-    };
-    // The past active participle "ollut" (been) is far more common than the
-    // plural of the passive's "oltu" spelt alike (tullut, mennyt, purrut).
-    const auto passive_twin = [&](const Reading& r) {
-        if (r.form.participle != analysis::Participle::PastPassive || r.form.number != analysis::Number::Plural) return false;
-        return std::ranges::any_of(readings, [&](const Reading& other) {
-            return other.form.participle == analysis::Participle::PastActive && !other.parts.empty() && !r.parts.empty() &&
-                   other.parts.front().lemma == r.parts.front().lemma;
-        });
-    };
-    // "tapa" (way) is the noun as written before the command of tappaa it is
-    // spelt like, as the noun is used nearly as much as the verb, whose forms
-    // are many: a command is a rare form. Not "tee" (tea), "sulje"
-    // (parenthesis): far rarer than tehdä and sulkea, whose commands a help
-    // text is full of.
-    const std::string as_headword = lower_case_first(word);
-    std::uint16_t basic_form_rank = format::kUnranked;
-    for (const Reading& r : readings) {
-        if (r.lemma == as_headword && analysis::is_basic_form(r) && !analysis::is_name(r.form.word_class)) {
-            basic_form_rank = std::min(basic_form_rank, lemma_rank(dictionary, r));
-        }
-    }
-    const auto command_of_another = [&](const Reading& r) {
-        if (r.form.mood != analysis::Mood::Imperative || r.lemma == as_headword || basic_form_rank == format::kUnranked) return false;
-        return basic_form_rank <= kCommandRankRatio * std::size_t{lemma_rank(dictionary, r)};
-    };
-    // "vaaleissa": the noun (vaalit, elections) before the adjective spelt
-    // alike in its case (vaalea, pale), when the two are used about as much:
-    // an adjective qualifies a noun, which a text has more of.
-    const auto adjective_beside_noun = [&](const Reading& r) {
-        if (r.form.word_class != WordClass::Adjective || r.form.participle != analysis::Participle::None ||
-            r.form.grammatical_case == Case::None || r.form.grammatical_case == Case::Nominative) {
-            return false;
-        }
-        const std::size_t rank = lemma_rank(dictionary, r);
-        return std::ranges::any_of(readings, [&](const Reading& other) {
-            return other.lemma != r.lemma && other.form.word_class == WordClass::Noun &&
-                   other.form.grammatical_case == r.form.grammatical_case && other.form.number == r.form.number &&
-                   lemma_rank(dictionary, other) <= kNounRankRatio * rank;
-        });
-    };
-    // "vastaa": vastata's, not a partitive of vasta, whose rank its adverb
-    // (only, just) earned: a case of a noun whose entry leads with a particle
-    // comes after another word's verb spelt alike that is used about as much
-    // as the whole headword (vastata 266, vasta 226; not kohdata 708, kohta 306).
-    const auto case_of_a_particle = [&](const Reading& r) {
-        if (r.form.word_class != WordClass::Noun || analysis::is_basic_form(r)) return false;
-        const std::size_t rank = lemma_rank(dictionary, r);
-        const bool verb_beside = std::ranges::any_of(readings, [&](const Reading& other) {
-            return other.lemma != r.lemma && other.form.word_class == WordClass::Verb &&
-                   2 * std::size_t{lemma_rank(dictionary, other)} <= 3 * rank;
-        });
-        if (!verb_beside) return false;
-        const auto record = dictionary.gloss_record(r.lemma);
-        return record && !record->groups.empty() && particle_class(record->groups.front().pos) != WordClass::None;
-    };
-    std::vector<std::tuple<bool, bool, std::size_t, std::size_t, bool, std::size_t, std::uint16_t, std::size_t>> keys;
-    for (std::size_t k = 0; k < readings.size(); ++k) {
-        const Reading& r = readings[k];
-        // A derived word with an entry of its own is a word like any other ("valinta").
-        const bool entry = has_entry(dictionary, r);
-        // "tehdä" is the infinitive before it is the passive's negative form.
-        const bool form_of_itself = r.form.person == analysis::Person::Passive && r.lemma == lower_case_first(word);
-        keys.emplace_back(!entry, !capital && starts_with_capital(r.lemma), r.compound_parts,
-                          entry ? 0 : r.derivations, !is_word_as_written(dictionary, r, word),
-                          rarity(r) + (form_of_itself ? 1 : 0) + (present_twin(r) || passive_twin(r) || nominative_twin(r) ? 1 : 0) +
-                              (command_of_another(r) || adjective_beside_noun(r) || case_of_a_particle(r) ? 1 : 0),
-                          pronoun_or_rank(dictionary, r), k);
-    }
-    std::vector<std::size_t> order(readings.size());
-    for (std::size_t k = 0; k < order.size(); ++k) order[k] = k;
-    std::ranges::sort(order, [&](std::size_t a, std::size_t b) { return keys[a] < keys[b]; });
-    std::vector<Reading> ranked;
-    for (std::size_t k = 0; k < order.size() && ranked.size() < kMaxReadings; ++k) ranked.push_back(std::move(readings[order[k]]));
+    std::vector<Reading> ranked = in_reading_order(dictionary, word, std::move(readings));
+    if (ranked.size() > kMaxReadings) ranked.resize(kMaxReadings);
     // After the order, which prefers voikko's fewest parts.
     for (Reading& reading : ranked) join_parts_with_entries(dictionary, reading);
     return ranked;

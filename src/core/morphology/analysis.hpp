@@ -16,14 +16,10 @@ namespace lomperi::morphology {
 // At most this many readings are kept of a word.
 inline constexpr std::size_t kMaxReadings = 16;
 
-// The readings of `word`, best first (a plural-only word's forms read as
-// forms of its plural headword, "kasvoissa" of "kasvot"): a lemma with an
-// entry before one without; a name's reading after a common word's when
-// the word was not written with a capital; fewer compound parts, fewer
-// derivations; a form of a rare case or with a possessive suffix after a
-// plainer one; then the lemma whose forms are used more; then the
-// analyser's order. Empty without an analyser or for a word it does not know.
-// The readings of the words analysed last are kept (per thread).
+// The readings of `word`, best first in the order of reading_order.hpp (a
+// plural-only word's forms read as forms of its plural headword,
+// "kasvoissa" of "kasvot"). Empty without an analyser or for a word it does
+// not know. The readings of the words analysed last are kept (per thread).
 std::vector<analysis::Reading> analyse(const Dictionary& dictionary, std::string_view word);
 // The same, found afresh.
 std::vector<analysis::Reading> analyse_afresh(const Dictionary& dictionary, std::string_view word);

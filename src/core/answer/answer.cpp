@@ -13,17 +13,15 @@ namespace lomperi::answer {
 
 namespace {
 
-// The class an inflected word is read as, when the entry is of its lemma:
-// its meanings of that class come first ("kohdalla", a case of the noun
-// kohta). The entry of a word as written is ordered for that word already.
+// The class whose group tells the word (morphology::told_class), when the
+// entry is of its lemma: "kohdalla", a case of the noun kohta; koko read as
+// the adjective.
 analysis::WordClass read_class(const EntryChoice& choice) {
     if (choice.readings.empty()) return analysis::WordClass::None;
     const analysis::Reading& first = choice.readings.front();
     // A derived word is told by its base's entry, whose classes are not its own ("kokoinen": koko's).
     if (first.lemma != choice.headword || first.derivations > 0) return analysis::WordClass::None;
-    // An adjective spelt as a noun is told by the entry's adjective ("koko": whole).
-    if (analysis::is_basic_form(first) && first.form.word_class != analysis::WordClass::Adjective) return analysis::WordClass::None;
-    return first.form.word_class;
+    return morphology::told_class(first);
 }
 
 // What the entry says first (morphology::said_meaning); a compound's entry

@@ -71,10 +71,7 @@ std::string meaning_as(const Dictionary& dictionary, std::string_view headword, 
             return group.meanings.front();
         }
     }
-    // An adjective spelt as its noun is told by its group too ("koko": whole).
-    if (!analysis::is_basic_form(reading) || word_class == WordClass::Adjective) {
-        if (const auto* group = group_of_class(*record, word_class)) return group->meanings.front();
-    }
+    if (const auto* group = group_of_class(*record, told_class(reading))) return group->meanings.front();
     return format::first_meaning(*record).value_or("");
 }
 
@@ -230,6 +227,11 @@ private:
 };
 
 }  // namespace
+
+WordClass told_class(const Reading& reading) {
+    const bool adjective = reading.form.word_class == WordClass::Adjective;
+    return is_basic_form(reading) && !adjective ? WordClass::None : reading.form.word_class;
+}
 
 WordClass particle_class(std::string_view pos) {
     if (pos == "adv") return WordClass::Adverb;
@@ -464,13 +466,26 @@ NoteLine reading_line(const Dictionary& dictionary, std::string_view word, const
 
 }  // namespace
 
+namespace {
+
+// Whether a reading is told by another group of its entry than the first ("koko kuvan": the adjective's).
+bool told_by_another_group(const Dictionary& dictionary, const Reading& reading) {
+    const auto record = dictionary.gloss_record(reading.lemma);
+    return record && group_of_class(*record, told_class(reading)) != nullptr;
+}
+
+}  // namespace
+
 std::vector<NoteLine> analysis_lines(const Dictionary& dictionary, std::string_view word,
                                      const std::vector<Reading>& readings) {
     std::vector<NoteLine> lines;
     if (readings.empty()) return lines;
-    // A word read only as itself needs no line, unless it has no entry to tell what it is.
-    if (readings.size() == 1 && is_basic_form(readings.front()) && readings.front().compound_parts == 1 &&
-        lower_case(readings.front().lemma) == lower_case(word) && has_entry(dictionary, readings.front())) {
+    // A word read only as itself needs no line, unless it has no entry to
+    // tell what it is, or its entry's first meaning is not the one it is read
+    // in ("koko kuvan": the adjective, whole).
+    const Reading& only = readings.front();
+    if (readings.size() == 1 && is_basic_form(only) && only.compound_parts == 1 &&
+        lower_case(only.lemma) == lower_case(word) && has_entry(dictionary, only) && !told_by_another_group(dictionary, only)) {
         return lines;
     }
     for (std::size_t k = 0; k < readings.size() && lines.size() < kMaxAnalysisLines; ++k) {

@@ -28,6 +28,12 @@ std::vector<analysis::Reading> analyse_afresh(const Dictionary& dictionary, std:
 // ("adv", "postp", "prep", "conj"); None for any other.
 analysis::WordClass particle_class(std::string_view pos);
 
+// The class whose group of an entry tells a reading of its headword: an
+// inflected form's ("kohdalla", the noun's: point), an adjective's spelt as
+// its noun ("koko kuvan": whole); None for another basic form, whose entry
+// is ordered for it already.
+analysis::WordClass told_class(const analysis::Reading& reading);
+
 // Whether the reading's lemma is a headword with an entry.
 bool has_entry(const Dictionary& dictionary, const analysis::Reading& reading);
 

@@ -132,6 +132,12 @@ TEST(NeighbourRules, KokoToldAsTheAdjectiveMeansWhole) {
     EXPECT_EQ(answer(dictionary, "koko", Detail::Meaning).meaning, "size");
     NeighbourRules rules;
     EXPECT_EQ(answer(dictionary, "koko", Detail::Meaning, {}, &rules).meaning, "whole, entire");
+    // Its line says so, where the word read as itself has none.
+    EXPECT_TRUE(answer(dictionary, "koko", Detail::Notes).choice.notes.empty());
+    rules = {};
+    const auto notes = answer(dictionary, "koko", Detail::Notes, {}, &rules).choice.notes;
+    ASSERT_EQ(notes.size(), 1u);
+    EXPECT_NE(notes.front().text.find("whole"), std::string::npos) << notes.front().text;
     auto genitive = morphology::analyse(dictionary, "talon");
     rules = {};
     rules.read(genitive);

@@ -87,8 +87,8 @@ const Glossed& Glosser::in_context(std::string_view word) {
         current_.readings.empty() ? std::nullopt : std::optional(current_.readings.front());
     neighbours_.read(current_.readings);
     // Seldom another word's or another class's: only then is the word looked up again, uncached.
-    const auto& first = current_.readings;
-    if (alone && (first.front().lemma != alone->lemma || first.front().form.word_class != alone->form.word_class)) {
+    const analysis::Reading* first = current_.readings.empty() ? nullptr : &current_.readings.front();
+    if (alone && first && (first->lemma != alone->lemma || first->form.word_class != alone->form.word_class)) {
         neighbours_ = before;
         current_ = gloss_word(dictionary_, word, suggesting(), &neighbours_);
     }

@@ -464,10 +464,6 @@ NoteLine reading_line(const Dictionary& dictionary, std::string_view word, const
     return line;
 }
 
-}  // namespace
-
-namespace {
-
 // Whether a reading is told by another group of its entry than the first ("koko kuvan": the adjective's).
 bool told_by_another_group(const Dictionary& dictionary, const Reading& reading) {
     const auto record = dictionary.gloss_record(reading.lemma);

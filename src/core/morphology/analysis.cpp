@@ -349,10 +349,6 @@ std::optional<std::string> meaning_of_its_verb(const Dictionary& dictionary, std
     return *found;
 }
 
-std::string said_meaning(const Dictionary& dictionary, std::string_view headword) {
-    const auto record = dictionary.gloss_record(headword);
-    return record ? said_meaning(dictionary, *record) : std::string();
-}
 
 std::string short_meaning(std::string_view meaning) {
     const std::size_t end = meaning.find_first_of(",;(");
@@ -379,16 +375,45 @@ std::vector<std::string_view> pointed_parts(const format::GlossRecord& record) {
 
 }  // namespace
 
-std::optional<std::string> parts_meaning(const Dictionary& dictionary, const format::GlossRecord& record) {
+namespace {
+
+// How deep a compound's parts are told by their own parts ("ulostulolaite":
+// ulostulo + laite, ulostulo: ulos + tulo); bounded, as the data may loop.
+constexpr std::size_t kMaxPartDepth = 3;
+
+std::optional<std::string> parts_meaning_within(const Dictionary& dictionary, const format::GlossRecord& record,
+                                                std::size_t depth);
+
+std::string said_meaning_within(const Dictionary& dictionary, std::string_view headword, std::size_t depth) {
+    const auto record = dictionary.gloss_record(headword);
+    if (!record) return {};
+    if (depth < kMaxPartDepth) {
+        if (auto parts = parts_meaning_within(dictionary, *record, depth + 1)) return std::move(*parts);
+    }
+    return said_meaning(dictionary, *record);
+}
+
+std::optional<std::string> parts_meaning_within(const Dictionary& dictionary, const format::GlossRecord& record,
+                                                std::size_t depth) {
     const auto parts = pointed_parts(record);
     if (parts.empty()) return std::nullopt;
     std::string told;
     for (const std::string_view part : parts) {
         if (!told.empty()) told += " + ";
-        const std::string meaning = short_meaning(said_meaning(dictionary, part));
+        const std::string meaning = short_meaning(said_meaning_within(dictionary, part, depth));
         told += meaning.empty() ? std::string(part) : meaning;
     }
     return told;
+}
+
+}  // namespace
+
+std::string said_meaning(const Dictionary& dictionary, std::string_view headword) {
+    return said_meaning_within(dictionary, headword, 0);
+}
+
+std::optional<std::string> parts_meaning(const Dictionary& dictionary, const format::GlossRecord& record) {
+    return parts_meaning_within(dictionary, record, 0);
 }
 
 std::string reading_meaning(const Dictionary& dictionary, std::string_view headword, const Reading& reading) {

@@ -62,6 +62,8 @@ std::string first_meaning(const Dictionary& dictionary, std::string_view headwor
 // word's first meaning ("lukuun": "illative singular of luku" says
 // "number"). Empty for an entry without meanings.
 std::string said_meaning(const Dictionary& dictionary, const format::GlossRecord& record);
+// The same of a headword, whose entry that only names a compound's parts
+// says their meanings (parts_meaning): "yömatka" says "night + journey".
 std::string said_meaning(const Dictionary& dictionary, std::string_view headword);
 // The same, for an inflected form read as a noun, a verb or a numeral: of
 // its class's group when the entry leads with a plainly other class
@@ -70,7 +72,9 @@ std::string said_meaning(const Dictionary& dictionary, const format::GlossRecord
 
 // The meanings of the parts a compound's entry only points to, when it does
 // nothing else ("compound of kuva + ikkuna", or one meaning per part):
-// "image + window" for kuvaikkuna, "number + take" for lukuun + ottamatta.
+// "image + window" for kuvaikkuna, "number + take" for lukuun + ottamatta;
+// a part whose own entry only names its parts by theirs ("ulostulolaite":
+// out + coming + apparatus).
 std::optional<std::string> parts_meaning(const Dictionary& dictionary, const format::GlossRecord& record);
 
 // A participle of two verbs spelt alike has one entry for both

@@ -62,5 +62,28 @@ TEST(CompoundParts, PartsThatMakeAWordWithAnEntryAreThatWord) {
     EXPECT_EQ(reading_meaning(*dict, readings.front().lemma, readings.front()), "painting + tool");
 }
 
+// A compound's entry that only names its parts says their meanings, and a
+// part whose own entry only names its parts says theirs; a loop in the data
+// ends at a bound.
+TEST(CompoundParts, AnEntryThatOnlyNamesPartsSaysTheirMeanings) {
+    using testing::TestHeadword;
+    const std::vector<TestHeadword> headwords = {
+        {"laite", {{"noun", {"apparatus"}}}},
+        {"silmukka", {{"noun", {"compound of silmukka + laite"}}}},
+        {"tulo", {{"noun", {"coming"}}}},
+        {"ulos", {{"adv", {"out"}}}},
+        {"ulostulo", {{"noun", {"compound of ulos + tulo"}}}},
+        {"ulostulolaite", {{"noun", {"compound of ulostulo + laite"}}}},
+    };
+    const auto t = testing::make_analysed_dictionary(headwords, {}, testing::lexicon({}));
+    const std::vector<std::pair<std::string, std::string>> rows = {
+        {"ulostulo", "out + coming"},
+        {"ulostulolaite", "out + coming + apparatus"},
+        {"laite", "apparatus"},
+    };
+    for (const auto& [headword, meaning] : rows) EXPECT_EQ(said_meaning(t.dict, headword), meaning) << headword;
+    EXPECT_NE(said_meaning(t.dict, "silmukka").find("apparatus"), std::string::npos);
+}
+
 }  // namespace
 }  // namespace lomperi::morphology

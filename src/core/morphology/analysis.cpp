@@ -491,6 +491,8 @@ NoteLine reading_line(const Dictionary& dictionary, std::string_view word, const
 
 // Whether a reading is told by another group of its entry than the first ("koko kuvan": the adjective's).
 bool told_by_another_group(const Dictionary& dictionary, const Reading& reading) {
+    // Most words are told by their first group: their entry is not read for it.
+    if (told_class(reading) == WordClass::None) return false;
     const auto record = dictionary.gloss_record(reading.lemma);
     return record && group_of_class(*record, told_class(reading)) != nullptr;
 }

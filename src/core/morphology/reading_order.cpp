@@ -1,6 +1,7 @@
 #include "core/morphology/reading_order.hpp"
 
 #include <algorithm>
+#include <string>
 #include <tuple>
 
 #include "base/text.hpp"
@@ -78,6 +79,7 @@ struct Company {
     const Dictionary& dictionary;
     const std::vector<Reading>& readings;
     std::string_view word;
+    std::string as_headword;  // the word as its headword would be spelt ("Tapa": tapa)
 
     bool any(auto&& rule) const { return std::ranges::any_of(readings, rule); }
 };
@@ -121,11 +123,10 @@ bool nominative_twin(const Company& company, const Reading& r) {
 // (parenthesis): far rarer than tehdä and sulkea, whose commands a help
 // text is full of.
 bool command_of_another(const Company& company, const Reading& r) {
-    const std::string as_headword = lower_case_first(company.word);
-    if (r.form.mood != analysis::Mood::Imperative || r.lemma == as_headword) return false;
+    if (r.form.mood != analysis::Mood::Imperative || r.lemma == company.as_headword) return false;
     std::uint16_t basic_form_rank = format::kUnranked;
     for (const Reading& other : company.readings) {
-        if (other.lemma == as_headword && analysis::is_basic_form(other) && !analysis::is_name(other.form.word_class)) {
+        if (other.lemma == company.as_headword && analysis::is_basic_form(other) && !analysis::is_name(other.form.word_class)) {
             basic_form_rank = std::min(basic_form_rank, lemma_rank(company.dictionary, other));
         }
     }
@@ -168,7 +169,7 @@ bool case_of_a_particle(const Company& company, const Reading& r) {
 // How rare a reading's form is among the word's readings (key 5).
 std::size_t rarity_in_company(const Company& company, const Reading& r) {
     // "tehdä" is the infinitive before it is the passive's negative form.
-    const bool form_of_itself = r.form.person == analysis::Person::Passive && r.lemma == lower_case_first(company.word);
+    const bool form_of_itself = r.form.person == analysis::Person::Passive && r.lemma == company.as_headword;
     const bool twin = present_twin(company, r) || passive_twin(company, r) || nominative_twin(company, r);
     const bool neighbour =
         command_of_another(company, r) || adjective_beside_noun(company, r) || case_of_a_particle(company, r);
@@ -194,7 +195,7 @@ Keys keys_of(const Company& company, const Reading& r, std::size_t k) {
 }  // namespace
 
 std::vector<Reading> in_reading_order(const Dictionary& dictionary, std::string_view word, std::vector<Reading> readings) {
-    const Company company{dictionary, readings, word};
+    const Company company{dictionary, readings, word, lower_case_first(word)};
     std::vector<std::pair<Keys, std::size_t>> keyed;
     keyed.reserve(readings.size());
     for (std::size_t k = 0; k < readings.size(); ++k) keyed.emplace_back(keys_of(company, readings[k], k), k);

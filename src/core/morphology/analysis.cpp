@@ -106,6 +106,15 @@ void lead_to_root_without_entry(const Dictionary& dictionary, Reading& reading) 
     verb.root.clear();
 }
 
+// A compound's tail written apart from its first part ("Tulosta
+// -valintaikkuna", "PNG -kuvake") is the word without the hyphen: the
+// analyser reads "-valintaikkuna" as a compound whose first part is left out.
+void read_as_written_apart_tail(const Dictionary& dictionary, Reading& reading) {
+    if (reading.lemma.size() < 2 || !reading.lemma.starts_with('-') || reading.lemma[1] == '-') return;
+    if (dictionary.glosses.get(reading.lemma)) return;
+    reading.lemma.erase(0, 1);
+}
+
 void lead_to_plural_headword(const Dictionary& dictionary, Reading& reading) {
     auto plural = plural_headword(dictionary, reading);
     if (!plural) return;
@@ -246,6 +255,7 @@ std::vector<Reading> analyse_afresh(const Dictionary& dictionary, std::string_vi
     std::vector<Reading> readings = analysis::readings_of(word, analyser.raw_analyses(word),
                                                 [&](std::string_view stem) { return analyser.raw_analyses(stem); });
     for (Reading& reading : readings) {
+        read_as_written_apart_tail(dictionary, reading);
         lead_to_plural_headword(dictionary, reading);
         lead_to_first_part(dictionary, reading);
         lead_to_root_without_entry(dictionary, reading);

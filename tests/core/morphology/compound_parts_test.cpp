@@ -62,6 +62,35 @@ TEST(CompoundParts, PartsThatMakeAWordWithAnEntryAreThatWord) {
     EXPECT_EQ(reading_meaning(*dict, readings.front().lemma, readings.front()), "painting + tool");
 }
 
+// A compound's tail written apart from its first part ("Tulosta
+// -valintaikkuna") is read as the word without the hyphen; a headword that
+// begins with a hyphen keeps it.
+TEST(CompoundParts, ATailWrittenApartIsTheWordWithoutItsHyphen) {
+    using testing::TestHeadword;
+    const std::vector<TestHeadword> headwords = {
+        {"ikkuna", {{"noun", {"window"}}}},
+        {"valita", {{"verb", {"choose"}}}},
+        {"valintaikkuna", {{"noun", {"dialogue"}}}},
+        {"kuvake", {{"noun", {"icon"}}}},
+        {"-kuvake", {{"noun", {"a suffix for the test"}}}},
+    };
+    const auto t = testing::make_analysed_dictionary(headwords, {}, testing::lexicon({
+        "-[Bc][Lt][Xp]valita[X]vali[Ln]n[Xj]ta[X]t[Sn][Ny]a[Bh][Bc][Ln][Xp]ikkuna[X]ikkuna[Sine][Ny]ssa",
+        "-[Bc][Ln][Xp]ikkuna[X]ikkuna[Sn][Ny]",
+        "-[Bc][Ln][Xp]kuvake[X]kuvake[Sn][Ny]",
+    }));
+    const std::vector<std::pair<std::string, std::string>> rows = {
+        {"-valintaikkunassa", "valintaikkuna"},
+        {"-ikkuna", "ikkuna"},
+        {"-kuvake", "-kuvake"},
+    };
+    for (const auto& [word, lemma] : rows) {
+        const auto readings = analyse_afresh(t.dict, word);
+        ASSERT_FALSE(readings.empty()) << word;
+        EXPECT_EQ(readings.front().lemma, lemma) << word;
+    }
+}
+
 // A compound's entry that only names its parts says their meanings, and a
 // part whose own entry only names its parts says theirs; a loop in the data
 // ends at a bound.

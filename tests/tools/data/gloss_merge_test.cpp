@@ -195,7 +195,8 @@ TEST(GlossMerge, EvidenceOfUseLeadsWithTheEverydaySenseOnAClearMargin) {
                                  {"state", "the", "of", "go", "for", "because", "click", "snap", "farm", "touch", "stead",
                                   "with", "on", "at", "flood"});
     GlossMerger merger({}, {}, &evidence);
-    // Forward senses: "condition, state" is as primary and of a commoner word, and the catalogues' choice.
+    // Forward senses: "condition, state" is as primary and of a commoner word, and the catalogues' choice;
+    // within it, "state" is the English side's first word for tila.
     merger.add_record({"tila", "n", {{"farm, stead", {}}, {"space", {}}, {"condition, state", {}}}});
     // A group of the Finnish-English side moves first: "because of" is primary and commoner.
     merger.add_record({"vuoksi", "n", {{"flood, flow", {}}}});
@@ -207,7 +208,7 @@ TEST(GlossMerge, EvidenceOfUseLeadsWithTheEverydaySenseOnAClearMargin) {
 
     const auto merged = merger.merged();
     const std::map<std::string, std::vector<std::string>> expected{
-        {"tila", {"noun: condition, state"}},
+        {"tila", {"noun: state, condition"}},
         {"vuoksi", {"postp: because of", "noun: flood, flow", "prep: because of"}},
         {"napsauttaa", {"verb: click (press and release (button on a mouse))"}},
         {"koskea", {"verb: touch"}},
@@ -215,9 +216,53 @@ TEST(GlossMerge, EvidenceOfUseLeadsWithTheEverydaySenseOnAClearMargin) {
     for (const auto& [headword, firsts] : expected) {
         EXPECT_EQ(first_meanings(merged.entries.at(headword)), firsts) << headword;
     }
-    EXPECT_EQ(merged.entries.at("tila")[0].meanings, (std::vector<std::string>{"condition, state", "farm, stead", "space"}));
+    EXPECT_EQ(merged.entries.at("tila")[0].meanings, (std::vector<std::string>{"state, condition", "farm, stead", "space"}));
     EXPECT_EQ(merged.counts.evidence_led, 3u);
+    EXPECT_EQ(merged.counts.evidence_items, 1u);
     EXPECT_EQ(merged.counts.evidence_groups, 1u);
+}
+
+TEST(GlossMerge, EvidenceLeadsTheFirstMeaningWithItsEverydayWord) {
+    const std::vector<DictdRecord> english_finnish{
+        {"document", "n", {{"asiakirja", {}}}},
+        {"deed", "n", {{"teko", {}}, {"asiakirja", {}}}},
+        {"value", "n", {{"arvo", {}}}},
+        {"worth", "n", {{"arvo", {}}}},
+        {"storey", "n", {{"kerros", {}}}},
+        {"picture", "n", {{"kuva", {}}}},
+        {"image", "n", {{"kuva", {}}}},
+        {"ray", "n", {{"säde", {}}}},
+    };
+    std::vector<CataloguePair> catalogues;
+    for (int k = 0; k < 10; ++k) {
+        const std::string n = std::to_string(k);
+        catalogues.push_back({"Open document " + n, "Avaa asiakirja " + n});
+        catalogues.push_back({"Value " + n, "Arvo " + n});
+    }
+    const Lemmatizer lemmas = [](const std::string& word) { return std::vector<std::string>{lower_case(word)}; };
+    const SenseEvidence evidence(EnglishPrimacy(english_finnish), CatalogueCounts(catalogues, lemmas),
+                                 {"the", "of", "worth", "picture", "document", "value", "image", "ray", "deed", "beam",
+                                  "floor", "storey"});
+    GlossMerger merger({}, {}, &evidence);
+    struct Row {
+        std::string headword;
+        std::string meaning;
+        std::string first;
+        const char* why;
+    };
+    const std::vector<Row> rows{
+        {"asiakirja", "deed, document", "document, deed", "first translation of a commoner word, and the catalogues'"},
+        {"arvo", "value, worth", "value, worth", "worth is as primary and commoner, but the catalogues say value"},
+        {"kerros", "floor, storey", "floor, storey", "storey is primary but far rarer"},
+        {"kuva", "image, picture", "image, picture", "picture is commoner, but no more primary: one vote"},
+        {"säde", "beam, ray (light)", "beam, ray (light)", "a description may belong to one word only"},
+    };
+    for (const auto& row : rows) merger.add_record({row.headword, "n", {{row.meaning, {}}}});
+    for (const auto& record : english_finnish) merger.add_inverted_record(record);
+
+    const auto merged = merger.merged();
+    for (const auto& row : rows) EXPECT_EQ(merged.entries.at(row.headword)[0].meanings[0], row.first) << row.why;
+    EXPECT_EQ(merged.counts.evidence_items, 1u);
 }
 
 TEST(GlossMerge, EvidenceLeadsWithAFunctionWordsGroupButNeverWithASenseOfAField) {

@@ -202,6 +202,7 @@ std::vector<format::PosGroup> GlossMerger::ordered(const std::string& headword, 
         return std::tuple(k.only_inverted, not_own(k.group), one_word && k.group.pos == "phrase");
     });
     if (evidence_) lead_with_everyday_sense(headword, out, counts);
+    if (evidence_ && !out.empty() && lead_with_everyday_word(headword, out[0].group.meanings[0])) ++counts.evidence_items;
     std::vector<format::PosGroup> result;
     for (auto& kept : out) result.push_back(std::move(kept.group));
     return result;
@@ -279,6 +280,40 @@ void GlossMerger::lead_with_everyday_sense(const std::string& headword, std::vec
     std::rotate(groups.begin(), groups.begin() + static_cast<std::ptrdiff_t>(g), groups.begin() + static_cast<std::ptrdiff_t>(g) + 1);
     ++counts.evidence_led;
     if (g > 0) ++counts.evidence_groups;
+}
+
+// Within the first meaning, a list of synonyms ("deed, document"), the word
+// the evidence makes the everyday one comes first, by the rule that lets a
+// meaning lead ("document": primacy and the catalogues); never against the
+// catalogues ("value, worth" stays). A meaning with descriptions is left
+// as it is: a description may belong to one word of the list.
+bool GlossMerger::lead_with_everyday_word(const std::string& headword, std::string& meaning) const {
+    if (meaning.find_first_of("([;") != std::string::npos) return false;
+    std::vector<std::string> words;
+    for (std::size_t start = 0; start <= meaning.size();) {
+        const std::size_t end = std::min(meaning.find(',', start), meaning.size());
+        words.emplace_back(trim(std::string_view(meaning).substr(start, end - start)));
+        start = end + 1;
+    }
+    if (words.size() < 2 || std::ranges::any_of(words, &std::string::empty)) return false;
+    const MeaningEvidence first = evidence_->of(headword, words[0]);
+    std::tuple<std::size_t, std::uint8_t, std::size_t> best_key{0, 0, 0};
+    std::size_t best = 0;
+    for (std::size_t k = 1; k < words.size(); ++k) {
+        const MeaningEvidence evidence = evidence_->of(headword, words[k]);
+        if (catalogues_prefer(first, evidence)) continue;
+        const auto votes = votes_to_lead(evidence, false, first, false);
+        if (!votes) continue;
+        const std::tuple<std::size_t, std::uint8_t, std::size_t> key{*votes, evidence.primacy, kUnknownRank - evidence.rank};
+        if (best != 0 && key <= best_key) continue;
+        best_key = key;
+        best = k;
+    }
+    if (best == 0) return false;
+    std::rotate(words.begin(), words.begin() + static_cast<std::ptrdiff_t>(best), words.begin() + static_cast<std::ptrdiff_t>(best) + 1);
+    meaning = words[0];
+    for (std::size_t k = 1; k < words.size(); ++k) meaning += ", " + words[k];
+    return true;
 }
 
 bool GlossMerger::has_everyday_particle(const std::vector<Group>& groups) const {

@@ -37,6 +37,7 @@ struct MergeCounts {
     std::size_t first_changed = 0;     // headwords whose first meaning is another than in the sources' order
     std::size_t evidence_led = 0;      // headwords whose first meaning the evidence of use chose
     std::size_t evidence_groups = 0;   // of them, with another part of speech first
+    std::size_t evidence_items = 0;    // headwords whose first meaning leads with another of its words
 };
 
 struct MergedGlosses {
@@ -105,6 +106,7 @@ private:
     bool lead_with_function_word(const std::string& headword, std::vector<Kept>& groups) const;
     bool has_everyday_particle(const std::vector<Group>& groups) const;
     void lead_with_everyday_sense(const std::string& headword, std::vector<Kept>& groups, MergeCounts& counts) const;
+    bool lead_with_everyday_word(const std::string& headword, std::string& meaning) const;
     std::vector<format::PosGroup> ordered(const std::string& headword, const std::vector<Group>& groups,
                                           MergeCounts& counts) const;
 

@@ -75,6 +75,7 @@ CountRows count_rows(const AssemblyCounts& counts, const MergeCounts& merge, con
         {"distinct pairs of at most 12 words a side, counted", evidence.catalogue_pairs},
         {"headwords whose first meaning the evidence of use chose", merge.evidence_led},
         {"of them, with another part of speech first", merge.evidence_groups},
+        {"headwords whose first meaning leads with another of its words on evidence of use", merge.evidence_items},
         {"form meanings dropped (the analyser does not read the word so)", counts.form_meanings_dropped},
         {"compound entries", counts.compound_entries},
         {"forms of compounds from their last part", counts.compound_forms},

@@ -180,13 +180,17 @@ std::size_t SenseEvidence::first_translations(std::string_view headword, const s
     return keys.size();
 }
 
+bool catalogues_prefer(const MeaningEvidence& a, const MeaningEvidence& b) {
+    return a.together >= 2 * b.together + kCatalogueMargin;
+}
+
 std::optional<std::size_t> votes_to_lead(const MeaningEvidence& candidate, bool candidate_inverted,
                                           const MeaningEvidence& first, bool first_names_field) {
     if (candidate.primacy + 1 < first.primacy) return std::nullopt;
     if (candidate.rank > 2 * first.rank && !first_names_field) return std::nullopt;
     const bool primacy = candidate.primacy > first.primacy;
     const bool common = 2 * candidate.rank <= first.rank;
-    const bool translated = candidate.together >= 2 * first.together + 5 && candidate.share >= 0.2;
+    const bool translated = catalogues_prefer(candidate, first) && candidate.share >= 0.2;
     if (candidate.primacy < first.primacy && !(common && translated)) return std::nullopt;
     if (candidate_inverted && !translated) return std::nullopt;
     const std::size_t votes = std::size_t{primacy} + std::size_t{common} + std::size_t{translated};

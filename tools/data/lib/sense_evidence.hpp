@@ -93,11 +93,16 @@ private:
     std::unordered_map<std::string, std::size_t> rank_;
 };
 
+// Whether the catalogues translate so clearly more often by `a` than by `b`:
+// at least twice the count and kCatalogueMargin more.
+inline constexpr std::uint32_t kCatalogueMargin = 5;
+bool catalogues_prefer(const MeaningEvidence& a, const MeaningEvidence& b);
+
 // Whether a candidate sense should lead instead of the current first one,
 // and by how many votes. A vote each: a higher primacy tier; an English word
-// at least twice as common; the catalogues (at least twice the count and 10
-// more, and a fifth of the key's messages or more). It needs two votes; a
-// sense from the inverted side needs the catalogues' among them (general
+// at least twice as common; the catalogues (catalogues_prefer, and a fifth
+// of the key's messages or more). It needs two votes; a sense from the
+// inverted side needs the catalogues' among them (general
 // text alone does not lift it over the dictionary's own senses); a lower tier
 // needs both of the others; an English word less than half as common vetoes,
 // unless the first sense is a field's (names_a_field: "dirty (computing: …)"),

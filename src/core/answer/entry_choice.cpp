@@ -124,9 +124,9 @@ NoteLine spoken_note(const Dictionary& dictionary, std::string_view query, std::
 // The readings of the spelling the choice lists, best first; in running
 // text as the words before it read them, so that the entry chosen is that
 // of the reading they put first ("se osaa": osata, not osa).
-void read_listed(const Dictionary& dictionary, EntryChoice& choice, NeighbourRules* neighbours) {
+void read_listed(const Dictionary& dictionary, std::string_view query, EntryChoice& choice, NeighbourRules* neighbours) {
     if (choice.listed.size() <= morphology::kMaxKeyBytes) choice.readings = morphology::analyse(dictionary, choice.listed);
-    if (neighbours) neighbours->read(choice.readings);
+    if (neighbours) neighbours->read(query, choice.readings);
 }
 
 EntryChoice choose(const Dictionary& dictionary, std::string_view query, const KnownLists& known,
@@ -134,7 +134,7 @@ EntryChoice choose(const Dictionary& dictionary, std::string_view query, const K
     EntryChoice choice;
     choice.listed = std::string(query);
     if (query.empty()) {
-        if (neighbours) neighbours->read(choice.readings);
+        if (neighbours) neighbours->read(query, choice.readings);
         return choice;
     }
     auto standard = spoken_standard(dictionary, query);
@@ -142,7 +142,7 @@ EntryChoice choose(const Dictionary& dictionary, std::string_view query, const K
     if (standard) {
         choice.notes.push_back(spoken_note(dictionary, query, *standard));
         choice.listed = std::string(*standard);
-        read_listed(dictionary, choice, neighbours);
+        read_listed(dictionary, query, choice, neighbours);
         choose_as_listed(dictionary, choice, {});
         return choice;
     }
@@ -157,11 +157,11 @@ EntryChoice choose(const Dictionary& dictionary, std::string_view query, const K
         choice.headword = std::string(query);
         choice.built = morphology::compound_record(dictionary, forgiven->parts);
         choice.rule = "forgiven spelling";
-        if (neighbours) neighbours->read(choice.readings);
+        if (neighbours) neighbours->read(query, choice.readings);
         return choice;
     }
     if (forgiven) choice.listed = std::move(forgiven->found);
-    read_listed(dictionary, choice, neighbours);
+    read_listed(dictionary, query, choice, neighbours);
     // The caller's lists are of the word as typed, not of a forgiven spelling.
     choose_as_listed(dictionary, choice, forgiven ? KnownLists{} : known);
     return choice;

@@ -2,7 +2,10 @@
 
 #include <algorithm>
 #include <iterator>
+#include <string>
 #include <string_view>
+
+#include "base/text.hpp"
 
 namespace lomperi::answer {
 namespace {
@@ -235,6 +238,37 @@ void whole_unless_size(bool after_size_taker, std::vector<Reading>& readings) {
     first.form.word_class = analysis::WordClass::Adjective;
 }
 
+// Written with a capital and the rest in lower case ("Tulosta", not "PNG").
+bool is_capitalized(std::string_view word) {
+    const std::string lower = lower_case(word);
+    return lower != word && lower == lower_case_first(word);
+}
+
+// A label is not an adjective's case form, but it may stand for one's noun
+// ("Yleistä": General, not generalise).
+bool is_case_form_of_a_noun(const Form& form) {
+    using analysis::WordClass;
+    const bool noun = form.word_class == WordClass::Noun || form.word_class == WordClass::Pronoun ||
+                      form.word_class == WordClass::Numeral;
+    return noun && form.grammatical_case != analysis::Case::None && form.grammatical_case != analysis::Case::Nominative;
+}
+
+bool is_command(const Form& form) {
+    return form.word_class == analysis::WordClass::Verb && form.mood == Mood::Imperative &&
+           form.person == analysis::Person::Second && form.number == analysis::Number::Singular;
+}
+
+// "valitse Tulosta": a word with a capital inside a sentence is a label; if
+// it is read first as a case form of a noun and a command's reading is
+// there, the command is put first.
+bool command_as_label(std::vector<Reading>& readings) {
+    if (readings.empty() || !is_case_form_of_a_noun(readings.front().form)) return false;
+    const auto command = std::ranges::find_if(readings, [](const Reading& r) { return is_command(r.form); });
+    if (command == readings.end()) return false;
+    std::rotate(readings.begin(), command, std::next(command));
+    return true;
+}
+
 // "ei hän ole", "eivät mitenkään hurjan hyvin kävisi": up to four words
 // may stand between a negation verb and its verb; "voit myös piilottaa":
 // a word or two between a modal verb and its infinitive.
@@ -248,7 +282,10 @@ std::optional<std::string_view> NeighbourRules::spoken_standard(std::string_view
     return std::nullopt;
 }
 
-void NeighbourRules::read(std::vector<Reading>& readings) {
+void NeighbourRules::read(std::string_view word, std::vector<Reading>& readings) {
+    if (words_in_sentence_ > 0 && is_capitalized(word)) command_as_label(readings);
+    // A dash or a number that opens a sentence ("− Tulosta syntyy") is no word of it.
+    if (!readings.empty()) ++words_in_sentence_;
     if (!readings.empty() && is_negation(&readings.front())) {
         negation_ = readings.front();
         since_negation_ = 0;

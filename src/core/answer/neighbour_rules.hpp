@@ -44,6 +44,15 @@
 //   "et" after a verb      sanoin et, tietää et: the spoken "että" (that),
 //                           not the negation verb, which follows no verb
 //
+//   a label in a sentence   valitse Tulosta, napsauta Muuta, kohdasta
+//                           Toista: a word written with a capital inside a
+//                           sentence names a menu item or a button, which
+//                           is a command or a word in its basic form: the
+//                           command first, not a noun's case form (tulo's
+//                           "from income"); not an adjective's (Yleistä:
+//                           General), a name's or a sentence's first word
+//                           (Tulosta saa veroa)
+//
 // A rule puts the reading it names first and tells it as what it is there;
 // the entry shown is that reading's (se osaa: osata, not osa). No rule
 // reaches over a sentence's end.
@@ -63,8 +72,8 @@ inline constexpr std::size_t kWordsLookedBack = 5;
 // Reads the words of a line one after another.
 class NeighbourRules {
 public:
-    // `readings`, best first, read after the words before them.
-    void read(std::vector<analysis::Reading>& readings);
+    // The readings of `word` (as written), best first, read after the words before them.
+    void read(std::string_view word, std::vector<analysis::Reading>& readings);
     // No rule reaches over a sentence's end ("Ei mikään. Minkään tason kokoa").
     void end_sentence() { *this = NeighbourRules{}; }
     // The standard word a spoken one stands for after the words before it
@@ -89,6 +98,8 @@ private:
     bool takes_size_ = false;
     // Whether the word before is a verb, which no negation verb follows.
     bool after_verb_ = false;
+    // How many words of the sentence, read as words, came before.
+    std::size_t words_in_sentence_ = 0;
 };
 
 }  // namespace lomperi::answer

@@ -85,7 +85,7 @@ const Glossed& Glosser::in_context(std::string_view word) {
     current_ = glossed(word);
     const std::optional<analysis::Reading> alone =
         current_.readings.empty() ? std::nullopt : std::optional(current_.readings.front());
-    neighbours_.read(current_.readings);
+    neighbours_.read(word, current_.readings);
     // Seldom another word's or another class's: only then is the word looked up again, uncached.
     const analysis::Reading* first = current_.readings.empty() ? nullptr : &current_.readings.front();
     if (alone && first && (first->lemma != alone->lemma || first->form.word_class != alone->form.word_class)) {

@@ -118,8 +118,9 @@ answer::NeighbourRules read_words_before(const AppState& state, const ReadingSta
     answer::NeighbourRules rules;
     const std::size_t first = reading.current > answer::kWordsLookedBack ? reading.current - answer::kWordsLookedBack : 0;
     for (std::size_t k = first; k < reading.current && k < reading.text.word_count(); ++k) {
-        auto readings = morphology::analyse(state.dictionary, reading.text.word(k));
-        rules.read(readings);
+        const std::string_view word = reading.text.word(k);
+        auto readings = morphology::analyse(state.dictionary, word);
+        rules.read(word, readings);
         if (ends_sentence_after(reading.text, k)) rules.end_sentence();
     }
     return rules;

@@ -11,6 +11,7 @@
 #include "core/answer/answer.hpp"
 #include "core/morphology/analysis.hpp"
 #include "support/analysed_data.hpp"
+#include "support/test_transducer.hpp"
 
 namespace lomperi::answer {
 namespace {
@@ -24,7 +25,7 @@ std::string last_read(const std::vector<std::string>& words) {
     std::vector<analysis::Reading> readings;
     for (const auto& word : words) {
         readings = morphology::analyse(testing::analysed_dictionary().dict, word);
-        rules.read(readings);
+        rules.read(word, readings);
     }
     return readings.empty() ? "" : analysis::form_labels(readings.front().form);
 }
@@ -101,6 +102,47 @@ TEST(NeighbourRules, AfterAnAdjectiveOrNumeralANounInAgreement) {
     for (const auto& [words, told] : rows) EXPECT_EQ(last_read(words), told) << words.front() << " … " << words.back();
 }
 
+TEST(NeighbourRules, ALabelInASentenceIsACommandNotACaseForm) {
+    const std::vector<std::pair<std::vector<std::string>, std::string>> rows = {
+        // "valitse Muuta": a capital inside a sentence names a menu item.
+        {{"talo", "Muuta"}, "imperative, present, 2sg"},
+        // Not a sentence's first word, even after a dash; not a word in lower case.
+        {{"Muuta"}, "partitive singular"},
+        {{"−", "Muuta"}, "partitive singular"},
+        {{"talo", "muuta"}, "partitive singular"},
+        // No command to read it as: the case form stays.
+        {{"talo", "Talossa"}, "inessive singular"},
+        // A word in capitals is no label's spelling.
+        {{"talo", "MUUTA"}, "partitive singular"},
+    };
+    for (const auto& [words, told] : rows) EXPECT_EQ(last_read(words), told) << words.front() << " … " << words.back();
+
+    // "talo Tulosta": print, not from income; "talo Yleistä": General, not generalise.
+    using testing::TestHeadword;
+    const std::vector<TestHeadword> headwords = {
+        {"tulo", {{"noun", {"income"}}}},
+        {"tulostaa", {{"verb", {"print"}}}},
+        {"yleinen", {{"adjective", {"general"}}}},
+        {"yleistää", {{"verb", {"generalise"}}}},
+    };
+    const auto t = testing::make_analysed_dictionary(headwords, {}, testing::lexicon({
+        "[Ln][Xp]tulo[X]tulo[Sela][Ny]sta",
+        "[Lt][Xp]tulostaa[X]tulosta[Tk][Ap][P2][Ny]",
+        "[Ll][Xp]yleinen[X]yleis[Sp][Ny]tä",
+        "[Lt][Xp]yleistää[X]yleistä[Tk][Ap][P2][Ny]",
+    }));
+    const std::vector<std::pair<std::string, std::string>> labels = {{"Tulosta", "tulostaa"}, {"Yleistä", "yleinen"}};
+    for (const auto& [label, lemma] : labels) {
+        NeighbourRules rules;
+        auto before = morphology::analyse(testing::analysed_dictionary().dict, "talo");
+        rules.read("talo", before);
+        auto readings = morphology::analyse(t.dict, label);
+        rules.read(label, readings);
+        ASSERT_FALSE(readings.empty()) << label;
+        EXPECT_EQ(readings.front().lemma, lemma) << label;
+    }
+}
+
 TEST(NeighbourRules, KokoIsWholeUnlessAWordBeforeTakesItsSize) {
     using analysis::WordClass;
     const std::vector<std::pair<std::vector<std::string>, WordClass>> rows = {
@@ -120,7 +162,7 @@ TEST(NeighbourRules, KokoIsWholeUnlessAWordBeforeTakesItsSize) {
         std::vector<analysis::Reading> readings;
         for (const auto& word : words) {
             readings = morphology::analyse(testing::analysed_dictionary().dict, word);
-            rules.read(readings);
+            rules.read(word, readings);
         }
         ASSERT_FALSE(readings.empty());
         EXPECT_EQ(readings.front().form.word_class, told) << words.front() << " … " << words.back();
@@ -140,7 +182,7 @@ TEST(NeighbourRules, KokoToldAsTheAdjectiveMeansWhole) {
     EXPECT_NE(notes.front().text.find("whole"), std::string::npos) << notes.front().text;
     auto genitive = morphology::analyse(dictionary, "talon");
     rules = {};
-    rules.read(genitive);
+    rules.read("talon", genitive);
     EXPECT_EQ(answer(dictionary, "koko", Detail::Meaning, {}, &rules).meaning, "size");
 }
 
@@ -160,7 +202,7 @@ TEST(NeighbourRules, EtAfterAVerbIsTheSpokenEtta) {
         NeighbourRules rules;
         for (std::size_t k = 0; k + 1 < words.size(); ++k) {
             auto readings = morphology::analyse(dictionary, words[k]);
-            rules.read(readings);
+            rules.read(words[k], readings);
         }
         const auto found = answer(dictionary, words.back(), Detail::Meaning, {}, &rules);
         EXPECT_EQ(found.choice.headword.value_or(""), headword) << words.front() << " … " << words.back();
@@ -170,9 +212,9 @@ TEST(NeighbourRules, EtAfterAVerbIsTheSpokenEtta) {
 TEST(NeighbourRules, TheConnegativesMorphsAreToldAsNegativeToo) {
     NeighbourRules rules;
     auto negation = morphology::analyse(testing::analysed_dictionary().dict, "en");
-    rules.read(negation);
+    rules.read("en", negation);
     auto readings = morphology::analyse(testing::analysed_dictionary().dict, "ole");
-    rules.read(readings);
+    rules.read("ole", readings);
     ASSERT_FALSE(readings.empty());
     EXPECT_EQ(readings.front().form.negative, Negative::Yes);
     EXPECT_EQ(readings.front().form.mood, Mood::Indicative);

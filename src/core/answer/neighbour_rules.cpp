@@ -240,6 +240,8 @@ void whole_unless_size(bool after_size_taker, std::vector<Reading>& readings) {
 
 // Written with a capital and the rest in lower case ("Tulosta", not "PNG").
 bool is_capitalized(std::string_view word) {
+    // Most words of a text begin with a small ASCII letter: no case is folded for them.
+    if (word.empty() || (static_cast<unsigned char>(word[0]) < 0x80 && !(word[0] >= 'A' && word[0] <= 'Z'))) return false;
     const std::string lower = lower_case(word);
     return lower != word && lower == lower_case_first(word);
 }

@@ -19,6 +19,11 @@ namespace {
 analysis::WordClass read_class(const EntryChoice& choice) {
     if (choice.readings.empty()) return analysis::WordClass::None;
     const analysis::Reading& first = choice.readings.front();
+    // A participle of a verb chain is told by its verb's group ("ovat taanneet": guarantee, not taata's noun).
+    if (first.lemma == choice.headword && first.form.participle != analysis::Participle::None &&
+        first.form.word_class == analysis::WordClass::Verb) {
+        return analysis::WordClass::Verb;
+    }
     // A derived word is told by its base's entry, whose classes are not its own ("kokoinen": koko's).
     if (first.lemma != choice.headword || first.derivations > 0) return analysis::WordClass::None;
     return morphology::told_class(first);

@@ -118,6 +118,10 @@ bool adverb_of_a_pronoun(const Reading& reading, const format::GlossRecord& reco
 // Whatever the capital it is written with ("Lisäksi" at the start of a
 // sentence); an entry that only repeats the word's name ("sai": "sai") says
 // nothing of its own.
+bool told_as_its_verb(const Reading& reading) {
+    return reading.form.participle != analysis::Participle::None && reading.form.word_class == analysis::WordClass::Verb;
+}
+
 std::optional<Chosen> lexicalised_form(const RuleInput& in) {
     if (in.readings.empty()) return std::nullopt;
     const auto own = own_headword(in);
@@ -129,6 +133,8 @@ std::optional<Chosen> lexicalised_form(const RuleInput& in) {
         return r.lemma == *own && (r.compound_parts == 1 || analysis::is_name(r.form.word_class));
     };
     if (std::ranges::any_of(in.readings, read_as_itself)) return std::nullopt;
+    // A participle of a verb chain is its verb's ("oli ilmestynyt": appear, not its own entry's "out").
+    if (told_as_its_verb(in.readings.front())) return std::nullopt;
     const auto record = in.dictionary.gloss_record(*own);
     if (!record) return std::nullopt;
     if (in.readings.front().form.word_class == analysis::WordClass::Pronoun && !adverb_of_a_pronoun(in.readings.front(), *record)) {

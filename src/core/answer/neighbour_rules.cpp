@@ -141,6 +141,46 @@ bool infinitive_after_modal(std::vector<Reading>& readings) {
     return true;
 }
 
+// olla in any form but a participle: the auxiliary of the perfect ("on
+// tehty", "oli ilmestynyt", "en ole nähnyt", "voi olla tehnyt").
+bool is_perfect_auxiliary(const Reading& reading) {
+    return reading.lemma == "olla" && reading.form.word_class == analysis::WordClass::Verb &&
+           reading.form.participle == analysis::Participle::None;
+}
+
+// A past participle in the nominative of a verb that is no compound.
+bool is_perfect_participle(const Reading& reading) {
+    const analysis::Participle participle = reading.form.participle;
+    return (participle == analysis::Participle::PastActive || participle == analysis::Participle::PastPassive) &&
+           reading.form.grammatical_case == analysis::Case::Nominative && reading.compound_parts == 1 &&
+           reading.parts.size() == 1 && reading.form.possessive == analysis::Possessive::None;
+}
+
+// A word or two may stand between olla and its participle ("on jo tehty",
+// "oli hän ehtinyt"), but not a conjunction or a verb, which begin another
+// clause ("se oli, kun ei huutanut").
+bool may_stand_in_perfect(const std::vector<Reading>& readings) {
+    if (readings.empty()) return false;
+    const analysis::WordClass word_class = readings.front().form.word_class;
+    return word_class != analysis::WordClass::Conjunction && word_class != analysis::WordClass::Verb &&
+           word_class != analysis::WordClass::NegationVerb;
+}
+
+// Whether the readings hold a past participle of the perfect; if so it is
+// put first as its verb's form, told by the verb ("oli ilmestynyt":
+// ilmestyä "appear", not the adjective "out" of the participle's own entry;
+// "on tehty": tehdä, not "constructed").
+bool participle_of_perfect(std::vector<Reading>& readings) {
+    const auto found = std::ranges::find_if(readings, is_perfect_participle);
+    if (found == readings.end()) return false;
+    Reading verbal = std::move(*found);
+    readings.erase(found);
+    verbal.lemma = verbal.parts.front().lemma;
+    verbal.form.word_class = analysis::WordClass::Verb;
+    readings.insert(readings.begin(), std::move(verbal));
+    return true;
+}
+
 // Nouns of a share or an amount, whose partitive follows them as what they
 // measure ("osa kuvaa": part of the image, "koko kuvaa": the whole image).
 constexpr std::string_view kAmountNouns[] = {
@@ -276,6 +316,8 @@ bool command_as_label(std::vector<Reading>& readings) {
 // a word or two between a modal verb and its infinitive.
 constexpr std::size_t kWordsBeforeConnegative = kWordsLookedBack - 1;
 constexpr std::size_t kWordsBeforeInfinitive = 2;
+// "on jo tehty", "oli hän ehtinyt": a word or two between olla and its participle.
+constexpr std::size_t kWordsBeforeParticiple = 2;
 
 }  // namespace
 
@@ -289,6 +331,7 @@ void NeighbourRules::read(std::string_view word, std::vector<Reading>& readings)
     // A dash or a number that opens a sentence ("− Tulosta syntyy") is no word of it.
     if (!readings.empty()) ++words_in_sentence_;
     if (!readings.empty() && is_negation(&readings.front())) {
+        perfect_ = false;
         negation_ = readings.front();
         since_negation_ = 0;
         words_before_connegative_ = kWordsBeforeConnegative;
@@ -303,7 +346,13 @@ void NeighbourRules::read(std::string_view word, std::vector<Reading>& readings)
         return;
     }
     negated_verb_.reset();
-    if (negation_) {
+    const bool participle = perfect_ && participle_of_perfect(readings);
+    if (perfect_ && (participle || !may_stand_in_perfect(readings) || ++since_perfect_ > kWordsBeforeParticiple)) {
+        perfect_ = false;
+    }
+    if (participle) {
+        // Told as the verb's form, which no other rule reads again.
+    } else if (negation_) {
         if (connegative_after_negation(*negation_, readings, since_negation_ == 0)) {
             negated_verb_ = std::move(negation_);
             negation_.reset();
@@ -326,6 +375,10 @@ void NeighbourRules::read(std::string_view word, std::vector<Reading>& readings)
     if (!readings.empty() && is_modal(readings.front())) {
         modal_ = true;
         since_modal_ = 0;
+    }
+    if (!readings.empty() && is_perfect_auxiliary(readings.front())) {
+        perfect_ = true;
+        since_perfect_ = 0;
     }
 }
 

@@ -28,6 +28,12 @@
 //                           within two words, not the person it is spelt
 //                           like
 //
+//   after olla              on tehty, oli ilmestynyt, en ole nähnyt, on
+//                           jo tullut: the past participle in the
+//                           nominative within two words is the perfect's,
+//                           told as its verb's form by the verb (tehdä, not
+//                           the participle's own entry "constructed")
+//
 //   after an adjective     vanha kuusi, laaja tuki, kaksi tapaa: right
 //   or a numeral            after an adjective, the noun in its case and
 //                           number; after a numeral in the nominative, the
@@ -87,9 +93,11 @@ private:
     std::size_t words_before_connegative_ = 0;
     // The negation verb whose verb was the word before, which "ja" or "tai" may carry on.
     std::optional<analysis::Reading> negated_verb_;
-    // The same for a modal verb and its infinitive.
+    // The same for a modal verb and its infinitive, and for olla and the participle of its perfect.
     bool modal_ = false;
     std::size_t since_modal_ = 0;
+    bool perfect_ = false;
+    std::size_t since_perfect_ = 0;
     // Whether the word before is a pronoun that may be the subject.
     bool subject_ = false;
     // The case and number of a noun that agrees with the word before.

@@ -143,6 +143,76 @@ TEST(NeighbourRules, ALabelInASentenceIsACommandNotACaseForm) {
     }
 }
 
+// The lemma and class the last word is read as, on `dictionary`.
+std::pair<std::string, analysis::WordClass> last_lemma(const morphology::Dictionary& dictionary,
+                                                       const std::vector<std::string>& words) {
+    NeighbourRules rules;
+    std::vector<analysis::Reading> readings;
+    for (const auto& word : words) {
+        readings = morphology::analyse(dictionary, word);
+        rules.read(word, readings);
+    }
+    if (readings.empty()) return {};
+    return {readings.front().lemma, readings.front().form.word_class};
+}
+
+TEST(NeighbourRules, AfterOllaItsPastParticipleIsTheVerbs) {
+    using testing::TestHeadword;
+    using analysis::WordClass;
+    const std::vector<TestHeadword> headwords = {
+        {"olla", {{"verb", {"be"}}}},
+        {"tehdä", {{"verb", {"do, make"}}}},
+        {"tehty", {{"adj", {"constructed"}}}},
+        {"taata", {{"noun", {"geezer"}}, {"verb", {"guarantee"}}}},
+        {"huutaa", {{"verb", {"shout"}}}},
+        {"jo", {{"adv", {"already"}}}},
+        {"kun", {{"conj", {"when"}}}},
+        {"ei", {{"verb", {"not"}}}},
+    };
+    const auto t = testing::make_analysed_dictionary(headwords, {}, testing::lexicon({
+        "[Lt][Xp]olla[X]o[Tt][Ap][P3][Ny][Ef]n",
+        "[Lt][Xp]olla[X]ole[Tk][Ap][P2][Ny][Eb]",
+        "[Lt][Xp]tehdä[X]teh[Ll][Rt][Xj]ty[X]ty[Sn][Ny]",
+        "[Lt][Xp]taata[X]taan[Ll][Ru]n[Xj]ut[X][Sn][Nm]eet",
+        "[Lt][Xp]huutaa[X]huuta[Ll][Ru]n[Xj]ut[X][Sn][Ny]ut",
+        "[Ls][Xp]jo[X]jo",
+        "[Lc][Xp]kun[X]kun",
+        "[Lk][Tt][Xp]ei[X]e[P3][Ny]i",
+    }));
+    struct Row {
+        std::vector<std::string> words;
+        std::string lemma;
+        WordClass word_class;
+    };
+    const std::vector<Row> rows = {
+        // Alone, the participle is itself, an adjective.
+        {{"tehty"}, "tehty", WordClass::Adjective},
+        // The perfect: on tehty, on jo tehty, ovat taanneet.
+        {{"on", "tehty"}, "tehdä", WordClass::Verb},
+        {{"on", "jo", "tehty"}, "tehdä", WordClass::Verb},
+        {{"on", "taanneet"}, "taata", WordClass::Verb},
+        // Not over a conjunction or a negation verb, which begin their own clause.
+        {{"on", "kun", "tehty"}, "tehty", WordClass::Adjective},
+        {{"on", "kun", "ei", "huutanut"}, "huutanut", WordClass::Adjective},
+        {{"on", "ei", "huutanut"}, "huutanut", WordClass::Adjective},
+        // Not three words on.
+        {{"on", "jo", "jo", "jo", "tehty"}, "tehty", WordClass::Adjective},
+    };
+    for (const auto& row : rows) {
+        const auto [lemma, word_class] = last_lemma(t.dict, row.words);
+        EXPECT_EQ(lemma, row.lemma) << row.words.front() << " … " << row.words.back();
+        EXPECT_EQ(word_class, row.word_class) << row.words.front() << " … " << row.words.back();
+    }
+    // The entry is the verb's, in the verb's sense: not tehty's "constructed", not taata's noun.
+    const std::vector<std::pair<std::string, std::string>> meanings = {{"tehty", "do, make"}, {"taanneet", "guarantee"}};
+    for (const auto& [word, meaning] : meanings) {
+        NeighbourRules rules;
+        auto before = morphology::analyse(t.dict, "on");
+        rules.read("on", before);
+        EXPECT_EQ(answer(t.dict, word, Detail::Meaning, {}, &rules).meaning, meaning) << word;
+    }
+}
+
 TEST(NeighbourRules, KokoIsWholeUnlessAWordBeforeTakesItsSize) {
     using analysis::WordClass;
     const std::vector<std::pair<std::vector<std::string>, WordClass>> rows = {

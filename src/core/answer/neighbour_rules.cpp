@@ -35,6 +35,22 @@ bool may_follow_negation(const Form& form, const Form& negation) {
     return form.mood != Mood::None && form.infinitive == analysis::Infinitive::None;
 }
 
+// A past participle in the nominative of a verb that is no compound.
+bool is_perfect_participle(const Reading& reading) {
+    const analysis::Participle participle = reading.form.participle;
+    return (participle == analysis::Participle::PastActive || participle == analysis::Participle::PastPassive) &&
+           reading.form.grammatical_case == analysis::Case::Nominative && reading.compound_parts == 1 &&
+           reading.parts.size() == 1 && reading.form.possessive == analysis::Possessive::None;
+}
+
+// A past participle of a verb chain ("oli ilmestynyt", "ei ilmestynyt") is
+// its verb's form, told by the verb rather than by an entry of its own.
+void tell_by_its_verb(Reading& participle) {
+    if (!is_perfect_participle(participle)) return;
+    participle.lemma = participle.parts.front().lemma;
+    participle.form.word_class = analysis::WordClass::Verb;
+}
+
 // olla's passive connegative is spelt as its first infinitive (ei olla,
 // me ei olla): the transducer gives every other verb that reading, not olla.
 bool is_olla_infinitive(const Reading& reading) {
@@ -101,6 +117,7 @@ bool connegative_after_negation(const Reading& negation, std::vector<Reading>& r
     }
     Reading connegative = std::move(*found);
     readings.erase(found);
+    tell_by_its_verb(connegative);
     const Mood mood = negation.form.mood;
     connegative.form = as_connegative(connegative.form, mood);
     for (auto& morph : connegative.morphs) {
@@ -148,14 +165,6 @@ bool is_perfect_auxiliary(const Reading& reading) {
            reading.form.participle == analysis::Participle::None;
 }
 
-// A past participle in the nominative of a verb that is no compound.
-bool is_perfect_participle(const Reading& reading) {
-    const analysis::Participle participle = reading.form.participle;
-    return (participle == analysis::Participle::PastActive || participle == analysis::Participle::PastPassive) &&
-           reading.form.grammatical_case == analysis::Case::Nominative && reading.compound_parts == 1 &&
-           reading.parts.size() == 1 && reading.form.possessive == analysis::Possessive::None;
-}
-
 // A word or two may stand between olla and its participle ("on jo tehty",
 // "oli hän ehtinyt"), but not a conjunction or a verb, which begin another
 // clause ("se oli, kun ei huutanut").
@@ -175,8 +184,7 @@ bool participle_of_perfect(std::vector<Reading>& readings) {
     if (found == readings.end()) return false;
     Reading verbal = std::move(*found);
     readings.erase(found);
-    verbal.lemma = verbal.parts.front().lemma;
-    verbal.form.word_class = analysis::WordClass::Verb;
+    tell_by_its_verb(verbal);
     readings.insert(readings.begin(), std::move(verbal));
     return true;
 }

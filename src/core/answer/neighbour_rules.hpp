@@ -12,7 +12,9 @@
 //                           pronoun only further on (ei muuta: does not
 //                           change; eikä mitään muuta), an adverb never
 //                           (ei sisällä tasoja: does not contain); olla's
-//                           infinitive is the passive's (ei olla)
+//                           infinitive is the passive's (ei olla); a past
+//                           participle is its verb's form (ei ilmestynyt:
+//                           ilmestyä)
 //
 //   joined to a connegative eivät iloitse ja juhli, en lue tai kirjoita:
 //                           the verb right after "ja" or "tai" is one too

@@ -191,10 +191,11 @@ TEST(NeighbourRules, AfterOllaItsPastParticipleIsTheVerbs) {
         {{"on", "tehty"}, "tehdä", WordClass::Verb},
         {{"on", "jo", "tehty"}, "tehdä", WordClass::Verb},
         {{"on", "taanneet"}, "taata", WordClass::Verb},
-        // Not over a conjunction or a negation verb, which begin their own clause.
+        // Not over a conjunction, which begins another clause.
         {{"on", "kun", "tehty"}, "tehty", WordClass::Adjective},
-        {{"on", "kun", "ei", "huutanut"}, "huutanut", WordClass::Adjective},
-        {{"on", "ei", "huutanut"}, "huutanut", WordClass::Adjective},
+        // After a negation verb, the participle is its verb's too, as the connegative.
+        {{"on", "kun", "ei", "huutanut"}, "huutaa", WordClass::Verb},
+        {{"ei", "huutanut"}, "huutaa", WordClass::Verb},
         // Not three words on.
         {{"on", "jo", "jo", "jo", "tehty"}, "tehty", WordClass::Adjective},
     };
@@ -202,6 +203,17 @@ TEST(NeighbourRules, AfterOllaItsPastParticipleIsTheVerbs) {
         const auto [lemma, word_class] = last_lemma(t.dict, row.words);
         EXPECT_EQ(lemma, row.lemma) << row.words.front() << " … " << row.words.back();
         EXPECT_EQ(word_class, row.word_class) << row.words.front() << " … " << row.words.back();
+    }
+    // A negation verb after olla takes the participle itself: "se on, kun ei huutanut" is negative.
+    {
+        NeighbourRules rules;
+        std::vector<analysis::Reading> readings;
+        for (const std::string word : {"on", "ei", "huutanut"}) {
+            readings = morphology::analyse(t.dict, word);
+            rules.read(word, readings);
+        }
+        ASSERT_FALSE(readings.empty());
+        EXPECT_EQ(readings.front().form.negative, Negative::Yes);
     }
     // The entry is the verb's, in the verb's sense: not tehty's "constructed", not taata's noun.
     const std::vector<std::pair<std::string, std::string>> meanings = {{"tehty", "do, make"}, {"taanneet", "guarantee"}};

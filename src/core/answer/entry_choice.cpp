@@ -82,7 +82,8 @@ std::vector<Reading>::iterator best_with_entry(const Dictionary& dictionary, std
 // The entry rules over the spelling the choice lists.
 void choose_as_listed(const Dictionary& dictionary, EntryChoice& choice, const KnownLists& known) {
     const auto best = best_with_entry(dictionary, choice.readings);
-    const RuleInput input{dictionary, choice.listed, choice.readings, best == choice.readings.end() ? nullptr : &*best, known};
+    const RuleInput input{dictionary, choice.listed, choice.readings, best == choice.readings.end() ? nullptr : &*best, known,
+                          choice.read_by_neighbours};
     auto ruled = apply_entry_rules(input);
     if (!ruled) return;
     choice.rule = ruled->rule;
@@ -126,7 +127,7 @@ NoteLine spoken_note(const Dictionary& dictionary, std::string_view query, std::
 // of the reading they put first ("se osaa": osata, not osa).
 void read_listed(const Dictionary& dictionary, std::string_view query, EntryChoice& choice, NeighbourRules* neighbours) {
     if (choice.listed.size() <= morphology::kMaxKeyBytes) choice.readings = morphology::analyse(dictionary, choice.listed);
-    if (neighbours) neighbours->read(query, choice.readings);
+    if (neighbours) choice.read_by_neighbours = neighbours->read(query, choice.readings);
 }
 
 EntryChoice choose(const Dictionary& dictionary, std::string_view query, const KnownLists& known,

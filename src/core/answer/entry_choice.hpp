@@ -53,6 +53,9 @@ struct EntryChoice {
     std::optional<std::string> also;
     // The readings of `listed`, best first.
     std::vector<analysis::Reading> readings;
+    // Whether the words before read the word as the form its first reading
+    // is ("kaksi päivää": days), which no entry of its own overrules.
+    bool read_by_neighbours = false;
     // The name of the rule that chose the entry (see entry_rules.hpp); empty
     // when none did.
     std::string_view rule;

@@ -133,8 +133,10 @@ std::optional<Chosen> lexicalised_form(const RuleInput& in) {
         return r.lemma == *own && (r.compound_parts == 1 || analysis::is_name(r.form.word_class));
     };
     if (std::ranges::any_of(in.readings, read_as_itself)) return std::nullopt;
-    // A participle of a verb chain is its verb's ("oli ilmestynyt": appear, not its own entry's "out").
-    if (told_as_its_verb(in.readings.front())) return std::nullopt;
+    // The words before read it as a form ("kaksi päivää": days, not the
+    // greeting "g'day"; "oli ilmestynyt": appear, not the participle's own
+    // "out").
+    if (in.read_by_neighbours || told_as_its_verb(in.readings.front())) return std::nullopt;
     const auto record = in.dictionary.gloss_record(*own);
     if (!record) return std::nullopt;
     if (in.readings.front().form.word_class == analysis::WordClass::Pronoun && !adverb_of_a_pronoun(in.readings.front(), *record)) {

@@ -42,6 +42,8 @@ struct RuleInput {
     const std::vector<analysis::Reading>& readings;
     const analysis::Reading* best = nullptr;
     const KnownLists& known;
+    // The words before read the word as its first reading's form.
+    bool read_by_neighbours = false;
 };
 
 // What a rule chooses; a rule that chooses no headword ends the search

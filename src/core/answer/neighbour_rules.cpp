@@ -237,7 +237,7 @@ std::optional<Form> agreeing_noun(const Reading& reading) {
 }
 
 // Whether the readings hold a noun in the case and number it agrees in; if
-// so it is put first ("vanha kuusi": an old spruce, not six; "laaja tuki":
+// so it is put first, or is first already ("vanha kuusi": an old spruce, not six; "laaja tuki":
 // support, not supported). A particle stays ("tarkemmin kuin": than), and
 // so does a name in the case ("Uudelle Saksalle"), and a verb's present after
 // a nominative, which may be its subject ("jokainen voi").
@@ -254,7 +254,8 @@ bool noun_in_agreement(const Form& agreeing, std::vector<Reading>& readings) {
                           first.word_class == analysis::WordClass::Conjunction;
     const bool present = first.word_class == analysis::WordClass::Verb && first.tense == analysis::Tense::Present &&
                          first.mood == Mood::Indicative && agreeing.grammatical_case == analysis::Case::Nominative;
-    if (particle || present || agrees(readings.front())) return false;
+    if (particle || present) return false;
+    if (agrees(readings.front())) return true;
     if (analysis::is_name(first.word_class) && in_case(readings.front())) return false;
     const auto found = std::ranges::find_if(readings, agrees);
     if (found == readings.end()) return false;
@@ -334,8 +335,8 @@ std::optional<std::string_view> NeighbourRules::spoken_standard(std::string_view
     return std::nullopt;
 }
 
-void NeighbourRules::read(std::string_view word, std::vector<Reading>& readings) {
-    if (words_in_sentence_ > 0 && is_capitalized(word)) command_as_label(readings);
+bool NeighbourRules::read(std::string_view word, std::vector<Reading>& readings) {
+    bool told = words_in_sentence_ > 0 && is_capitalized(word) && command_as_label(readings);
     // A dash or a number that opens a sentence ("− Tulosta syntyy") is no word of it.
     if (!readings.empty()) ++words_in_sentence_;
     if (!readings.empty() && is_negation(&readings.front())) {
@@ -343,7 +344,7 @@ void NeighbourRules::read(std::string_view word, std::vector<Reading>& readings)
         negation_ = readings.front();
         since_negation_ = 0;
         words_before_connegative_ = kWordsBeforeConnegative;
-        return;
+        return told;
     }
     if (negated_verb_ && joins_verbs(readings)) {
         // The next word only: "en lue ja kirjoita", not "ei ole rahaa ja aikaa ... ole".
@@ -351,7 +352,7 @@ void NeighbourRules::read(std::string_view word, std::vector<Reading>& readings)
         since_negation_ = 0;
         words_before_connegative_ = 0;
         negated_verb_.reset();
-        return;
+        return told;
     }
     negated_verb_.reset();
     const bool participle = perfect_ && participle_of_perfect(readings);
@@ -360,8 +361,10 @@ void NeighbourRules::read(std::string_view word, std::vector<Reading>& readings)
     }
     if (participle) {
         // Told as the verb's form, which no other rule reads again.
+        told = true;
     } else if (negation_) {
         if (connegative_after_negation(*negation_, readings, since_negation_ == 0)) {
+            told = true;
             negated_verb_ = std::move(negation_);
             negation_.reset();
         } else if (++since_negation_ > words_before_connegative_) {
@@ -369,11 +372,14 @@ void NeighbourRules::read(std::string_view word, std::vector<Reading>& readings)
         }
         // "en voi tehdä": the connegative may be a modal verb's.
     } else if (modal_) {
-        if (infinitive_after_modal(readings) || ++since_modal_ > kWordsBeforeInfinitive) modal_ = false;
+        const bool infinitive = infinitive_after_modal(readings);
+        told = told || infinitive;
+        if (infinitive || ++since_modal_ > kWordsBeforeInfinitive) modal_ = false;
     } else {
         // The verb of a subject first; else the noun an adjective or a numeral agrees with.
         const bool verb_of_subject = subject_ && verb_after_subject(readings);
-        if (!verb_of_subject && agreeing_) noun_in_agreement(*agreeing_, readings);
+        const bool in_agreement = !verb_of_subject && agreeing_ && noun_in_agreement(*agreeing_, readings);
+        told = told || verb_of_subject || in_agreement;
     }
     whole_unless_size(takes_size_, readings);
     subject_ = !readings.empty() && is_singular_subject(readings.front());
@@ -388,6 +394,7 @@ void NeighbourRules::read(std::string_view word, std::vector<Reading>& readings)
         perfect_ = true;
         since_perfect_ = 0;
     }
+    return told;
 }
 
 }  // namespace lomperi::answer

@@ -80,8 +80,9 @@ inline constexpr std::size_t kWordsLookedBack = 5;
 // Reads the words of a line one after another.
 class NeighbourRules {
 public:
-    // The readings of `word` (as written), best first, read after the words before them.
-    void read(std::string_view word, std::vector<analysis::Reading>& readings);
+    // The readings of `word` (as written), best first, read after the words
+    // before them; whether a rule read the word as the form it puts first.
+    bool read(std::string_view word, std::vector<analysis::Reading>& readings);
     // No rule reaches over a sentence's end ("Ei mikään. Minkään tason kokoa").
     void end_sentence() { *this = NeighbourRules{}; }
     // The standard word a spoken one stands for after the words before it

@@ -85,10 +85,15 @@ const Glossed& Glosser::in_context(std::string_view word) {
     current_ = glossed(word);
     const std::optional<analysis::Reading> alone =
         current_.readings.empty() ? std::nullopt : std::optional(current_.readings.front());
-    neighbours_.read(word, current_.readings);
-    // Seldom another word's or another class's: only then is the word looked up again, uncached.
+    const bool told = neighbours_.read(word, current_.readings);
+    // Seldom another word's or another class's, or a form where the word
+    // alone showed an entry of its own ("kaksi päivää": days, not "g'day"):
+    // only then is the word looked up again, uncached.
     const analysis::Reading* first = current_.readings.empty() ? nullptr : &current_.readings.front();
-    if (alone && first && (first->lemma != alone->lemma || first->form.word_class != alone->form.word_class)) {
+    const bool other_reading =
+        alone && first && (first->lemma != alone->lemma || first->form.word_class != alone->form.word_class);
+    const bool own_entry_overruled = told && first && current_.headword && *current_.headword != first->lemma;
+    if (other_reading || own_entry_overruled) {
         neighbours_ = before;
         current_ = gloss_word(dictionary_, word, suggesting(), &neighbours_);
     }

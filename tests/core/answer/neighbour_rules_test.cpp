@@ -225,6 +225,26 @@ TEST(NeighbourRules, AfterOllaItsPastParticipleIsTheVerbs) {
     }
 }
 
+// A form the words before read the word as is not overruled by an entry of
+// the word's own: "kaksi päivää" is two days, "Päivää!" a greeting.
+TEST(NeighbourRules, AFormTheWordsBeforeReadIsNoLexicalisedWord) {
+    using testing::TestHeadword;
+    const std::vector<TestHeadword> headwords = {
+        {"kaksi", {{"num", {"two"}}}},
+        {"päivä", {{"noun", {"day"}}}},
+        {"päivää", {{"intj", {"g'day"}}}},
+    };
+    const auto t = testing::make_analysed_dictionary(headwords, {}, testing::lexicon({
+        "[Lu][Xp]kaksi[X]kaksi[Sn][Ny]",
+        "[Ln][Xp]päivä[X]päiv[Sp][Ny]ää",
+    }));
+    EXPECT_EQ(answer(t.dict, "päivää", Detail::Meaning).meaning, "g'day");
+    NeighbourRules rules;
+    auto numeral = morphology::analyse(t.dict, "kaksi");
+    EXPECT_FALSE(rules.read("kaksi", numeral));
+    EXPECT_EQ(answer(t.dict, "päivää", Detail::Meaning, {}, &rules).meaning, "day");
+}
+
 TEST(NeighbourRules, KokoIsWholeUnlessAWordBeforeTakesItsSize) {
     using analysis::WordClass;
     const std::vector<std::pair<std::vector<std::string>, WordClass>> rows = {

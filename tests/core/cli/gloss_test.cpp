@@ -54,6 +54,10 @@ TEST(Gloss, TheEntryIsTheReadingTheWordsBeforeItPutFirst) {
          "et\tei\tnot\t2sg\npiilottaa\tpiilottaa\thide\tpresent, 3sg\net\tettä\tthat\tbasic form\n"},
         {"koko talon koko",
          "koko\tkoko\twhole, entire\tbasic form\ntalon\ttalo\thouse\tgenitive singular\nkoko\tkoko\tsize\tbasic form\n"},
+        // A form the word before reads is no entry of the word's own, seen alone before.
+        {"päivää seitsemän päivää",
+         "päivää\tpäivää\tg'day\tpartitive singular\nseitsemän\tseitsemän\tseven\tbasic form\n"
+         "päivää\tpäivä\tday\tpartitive singular\n"},
     };
     for (const auto& [text, lines] : rows) {
         std::string out;

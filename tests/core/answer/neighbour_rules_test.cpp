@@ -19,14 +19,25 @@ namespace {
 using analysis::Mood;
 using analysis::Negative;
 
-// The form the last word of the sequence is told as.
-std::string last_read(const std::vector<std::string>& words) {
-    NeighbourRules rules;
+// The words read one after another by `rules`; the readings of the last.
+std::vector<analysis::Reading> read_in_turn(const morphology::Dictionary& dictionary,
+                                            const std::vector<std::string>& words, NeighbourRules& rules) {
     std::vector<analysis::Reading> readings;
     for (const auto& word : words) {
-        readings = morphology::analyse(testing::analysed_dictionary().dict, word);
+        readings = morphology::analyse(dictionary, word);
         rules.read(word, readings);
     }
+    return readings;
+}
+
+std::vector<analysis::Reading> read_in_turn(const morphology::Dictionary& dictionary, const std::vector<std::string>& words) {
+    NeighbourRules rules;
+    return read_in_turn(dictionary, words, rules);
+}
+
+// The form the last word of the sequence is told as.
+std::string last_read(const std::vector<std::string>& words) {
+    const auto readings = read_in_turn(testing::analysed_dictionary().dict, words);
     return readings.empty() ? "" : analysis::form_labels(readings.front().form);
 }
 
@@ -146,12 +157,7 @@ TEST(NeighbourRules, ALabelInASentenceIsACommandNotACaseForm) {
 // The lemma and class the last word is read as, on `dictionary`.
 std::pair<std::string, analysis::WordClass> last_lemma(const morphology::Dictionary& dictionary,
                                                        const std::vector<std::string>& words) {
-    NeighbourRules rules;
-    std::vector<analysis::Reading> readings;
-    for (const auto& word : words) {
-        readings = morphology::analyse(dictionary, word);
-        rules.read(word, readings);
-    }
+    const auto readings = read_in_turn(dictionary, words);
     if (readings.empty()) return {};
     return {readings.front().lemma, readings.front().form.word_class};
 }
@@ -206,12 +212,7 @@ TEST(NeighbourRules, AfterOllaItsPastParticipleIsTheVerbs) {
     }
     // A negation verb after olla takes the participle itself: "se on, kun ei huutanut" is negative.
     {
-        NeighbourRules rules;
-        std::vector<analysis::Reading> readings;
-        for (const std::string word : {"on", "ei", "huutanut"}) {
-            readings = morphology::analyse(t.dict, word);
-            rules.read(word, readings);
-        }
+        const auto readings = read_in_turn(t.dict, {"on", "ei", "huutanut"});
         ASSERT_FALSE(readings.empty());
         EXPECT_EQ(readings.front().form.negative, Negative::Yes);
     }
@@ -260,12 +261,7 @@ TEST(NeighbourRules, KokoIsWholeUnlessAWordBeforeTakesItsSize) {
         {{"talon", "talossa", "koko"}, WordClass::Adjective},
     };
     for (const auto& [words, told] : rows) {
-        NeighbourRules rules;
-        std::vector<analysis::Reading> readings;
-        for (const auto& word : words) {
-            readings = morphology::analyse(testing::analysed_dictionary().dict, word);
-            rules.read(word, readings);
-        }
+        const auto readings = read_in_turn(testing::analysed_dictionary().dict, words);
         ASSERT_FALSE(readings.empty());
         EXPECT_EQ(readings.front().form.word_class, told) << words.front() << " … " << words.back();
     }
@@ -302,10 +298,7 @@ TEST(NeighbourRules, EtAfterAVerbIsTheSpokenEtta) {
     };
     for (const auto& [words, headword] : rows) {
         NeighbourRules rules;
-        for (std::size_t k = 0; k + 1 < words.size(); ++k) {
-            auto readings = morphology::analyse(dictionary, words[k]);
-            rules.read(words[k], readings);
-        }
+        read_in_turn(dictionary, {words.begin(), words.end() - 1}, rules);
         const auto found = answer(dictionary, words.back(), Detail::Meaning, {}, &rules);
         EXPECT_EQ(found.choice.headword.value_or(""), headword) << words.front() << " … " << words.back();
     }

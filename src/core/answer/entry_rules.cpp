@@ -108,6 +108,11 @@ bool adverb_of_a_pronoun(const Reading& reading, const format::GlossRecord& reco
     return leads_as == analysis::WordClass::Adverb && of_becoming_or_direction;
 }
 
+// A participle the words before read as its verb's form ("oli ilmestynyt").
+bool told_as_its_verb(const Reading& reading) {
+    return reading.form.participle != analysis::Participle::None && reading.form.word_class == analysis::WordClass::Verb;
+}
+
 // A headword that is only ever an inflected form of other words keeps its
 // own entry when that entry starts with a meaning of its own ("esimerkiksi":
 // "for example"), not with the form it is ("tiedot": "nominative plural of
@@ -118,10 +123,6 @@ bool adverb_of_a_pronoun(const Reading& reading, const format::GlossRecord& reco
 // Whatever the capital it is written with ("Lisäksi" at the start of a
 // sentence); an entry that only repeats the word's name ("sai": "sai") says
 // nothing of its own.
-bool told_as_its_verb(const Reading& reading) {
-    return reading.form.participle != analysis::Participle::None && reading.form.word_class == analysis::WordClass::Verb;
-}
-
 std::optional<Chosen> lexicalised_form(const RuleInput& in) {
     if (in.readings.empty()) return std::nullopt;
     const auto own = own_headword(in);

@@ -237,8 +237,9 @@ std::optional<Form> agreeing_noun(const Reading& reading) {
 }
 
 // Whether the readings hold a noun in the case and number it agrees in; if
-// so it is put first, or is first already ("vanha kuusi": an old spruce, not six; "laaja tuki":
-// support, not supported). A particle stays ("tarkemmin kuin": than), and
+// so it is put first, or is first already ("vanha kuusi": an old spruce, not
+// six; "laaja tuki": support, not supported). A particle stays ("tarkemmin
+// kuin": than), and
 // so does a name in the case ("Uudelle Saksalle"), and a verb's present after
 // a nominative, which may be its subject ("jokainen voi").
 bool noun_in_agreement(const Form& agreeing, std::vector<Reading>& readings) {

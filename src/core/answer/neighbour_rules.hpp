@@ -2,6 +2,15 @@
 // How a word of running text is read by the word before it. The rules, in
 // the order they are tried, each with its example words:
 //
+//   a label in a sentence   valitse Tulosta, napsauta Muuta, kohdasta
+//                           Toista: a word written with a capital inside a
+//                           sentence names a menu item or a button, which
+//                           is a command or a word in its basic form: the
+//                           command first, not a noun's case form (tulo's
+//                           "from income"); not an adjective's (Yleistä:
+//                           General), a name's or a sentence's first word
+//                           (Tulosta saa veroa)
+//
 //   after a negation verb   en ole, ei voi, emme tehneet, älä tee, ei hän
 //                           ole, eivät mitenkään hurjan hyvin kävisi: the
 //                           first verb within four words after it is the
@@ -19,22 +28,22 @@
 //   joined to a connegative eivät iloitse ja juhli, en lue tai kirjoita:
 //                           the verb right after "ja" or "tai" is one too
 //
-//   after a subject         se osaa, hän tapaa, joka vastaa, suodin lisää:
-//                           right after a pronoun or a noun (not one of an
-//                           amount: osa kuvaa) in the nominative singular,
-//                           the verb's present third person, not
-//                           the partitive it is spelt like
+//   after olla              on tehty, oli ilmestynyt, en ole nähnyt, on
+//                           jo tullut: the past participle in the
+//                           nominative within two words is the perfect's,
+//                           told as its verb's form by the verb (tehdä, not
+//                           the participle's own entry "constructed")
 //
 //   after a modal verb      voit piilottaa, haluan tehdä, täytyy myös
 //                           lukea: the first infinitive of the first verb
 //                           within two words, not the person it is spelt
 //                           like
 //
-//   after olla              on tehty, oli ilmestynyt, en ole nähnyt, on
-//                           jo tullut: the past participle in the
-//                           nominative within two words is the perfect's,
-//                           told as its verb's form by the verb (tehdä, not
-//                           the participle's own entry "constructed")
+//   after a subject         se osaa, hän tapaa, joka vastaa, suodin lisää:
+//                           right after a pronoun or a noun (not one of an
+//                           amount: osa kuvaa) in the nominative singular,
+//                           the verb's present third person, not
+//                           the partitive it is spelt like
 //
 //   after an adjective     vanha kuusi, laaja tuki, kaksi tapaa: right
 //   or a numeral            after an adjective, the noun in its case and
@@ -52,17 +61,9 @@
 //   "et" after a verb      sanoin et, tietää et: the spoken "että" (that),
 //                           not the negation verb, which follows no verb
 //
-//   a label in a sentence   valitse Tulosta, napsauta Muuta, kohdasta
-//                           Toista: a word written with a capital inside a
-//                           sentence names a menu item or a button, which
-//                           is a command or a word in its basic form: the
-//                           command first, not a noun's case form (tulo's
-//                           "from income"); not an adjective's (Yleistä:
-//                           General), a name's or a sentence's first word
-//                           (Tulosta saa veroa)
-//
 // A rule puts the reading it names first and tells it as what it is there;
-// the entry shown is that reading's (se osaa: osata, not osa). No rule
+// the entry shown is that reading's (se osaa: osata, not osa), never an
+// entry of the word's own (kaksi päivää: days, not the greeting). No rule
 // reaches over a sentence's end.
 #include <cstddef>
 #include <optional>

@@ -310,7 +310,8 @@ bool GlossMerger::lead_with_everyday_word(const std::string& headword, std::stri
         best = k;
     }
     if (best == 0) return false;
-    std::rotate(words.begin(), words.begin() + static_cast<std::ptrdiff_t>(best), words.begin() + static_cast<std::ptrdiff_t>(best) + 1);
+    const auto leading = words.begin() + static_cast<std::ptrdiff_t>(best);
+    std::rotate(words.begin(), leading, std::next(leading));
     meaning = words[0];
     for (std::size_t k = 1; k < words.size(); ++k) meaning += ", " + words[k];
     return true;

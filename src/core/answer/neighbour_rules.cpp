@@ -195,14 +195,29 @@ constexpr std::string_view kAmountNouns[] = {
     "enemmistö", "koko", "määrä", "osa", "pala", "pari", "puoli",
 };
 
+bool is_amount_noun(const Reading& reading) {
+    return reading.form.word_class == analysis::WordClass::Noun &&
+           std::ranges::find(kAmountNouns, reading.lemma) != std::end(kAmountNouns);
+}
+
 // A pronoun or noun that may be the subject: one in the nominative singular
 // ("se", "tämä", "hän", "joka", "suodin"), not a noun of an amount.
 bool is_singular_subject(const Reading& reading) {
     const Form& form = reading.form;
     if (form.grammatical_case != analysis::Case::Nominative || form.number != analysis::Number::Singular) return false;
     if (form.word_class == analysis::WordClass::Pronoun) return true;
-    return form.word_class == analysis::WordClass::Noun &&
-           std::ranges::find(kAmountNouns, reading.lemma) == std::end(kAmountNouns);
+    return form.word_class == analysis::WordClass::Noun && !is_amount_noun(reading);
+}
+
+// A word that takes the partitive singular of what it counts, as a numeral
+// in the nominative does: a noun of an amount in the nominative singular
+// ("pari päivää", "määrä rahaa") and monta ("monta kertaa").
+bool takes_partitive(const Reading& reading) {
+    const Form& form = reading.form;
+    const bool nominative = form.grammatical_case == analysis::Case::Nominative && form.number == analysis::Number::Singular;
+    const bool monta = reading.lemma == "moni" && form.grammatical_case == analysis::Case::Partitive &&
+                       form.number == analysis::Number::Singular;
+    return (nominative && is_amount_noun(reading)) || monta;
 }
 
 // Whether the readings hold the present third person singular of a verb; if
@@ -221,15 +236,16 @@ bool verb_after_subject(std::vector<Reading>& readings) {
 
 // The case and number a noun takes after an adjective or a numeral: the
 // adjective's own ("vanhassa kuusessa"); after a numeral in the nominative,
-// the partitive singular ("kaksi kuusta").
+// or a word that counts as one does, the partitive singular ("kaksi
+// kuusta", "pari päivää", "monta kertaa").
 std::optional<Form> agreeing_noun(const Reading& reading) {
     const Form& form = reading.form;
     if (form.grammatical_case == analysis::Case::None || form.possessive != analysis::Possessive::None) return std::nullopt;
     if (form.word_class == analysis::WordClass::Adjective && form.participle == analysis::Participle::None) {
         return Form{.word_class = analysis::WordClass::Noun, .grammatical_case = form.grammatical_case, .number = form.number};
     }
-    if (form.word_class != analysis::WordClass::Numeral) return std::nullopt;
-    if (form.grammatical_case == analysis::Case::Nominative) {
+    if (form.word_class != analysis::WordClass::Numeral && !takes_partitive(reading)) return std::nullopt;
+    if (form.grammatical_case == analysis::Case::Nominative || takes_partitive(reading)) {
         return Form{.word_class = analysis::WordClass::Noun, .grammatical_case = analysis::Case::Partitive,
                     .number = analysis::Number::Singular};
     }

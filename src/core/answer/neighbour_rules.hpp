@@ -45,13 +45,14 @@
 //                           the verb's present third person, not
 //                           the partitive it is spelt like
 //
-//   after an adjective     vanha kuusi, laaja tuki, kaksi tapaa: right
-//   or a numeral            after an adjective, the noun in its case and
-//                           number; after a numeral in the nominative, the
-//                           partitive singular; not over a particle
-//                           (tarkemmin kuin), a name (Uudelle Saksalle) or
-//                           a verb's present after a nominative (jokainen
-//                           voi)
+//   after an adjective     vanha kuusi, laaja tuki, kaksi tapaa, pari
+//   or a numeral            päivää, monta kertaa: right after an adjective,
+//                           the noun in its case and number; after a
+//                           numeral in the nominative, a noun of an amount
+//                           or monta, the partitive singular; not over a
+//                           particle (tarkemmin kuin), a name (Uudelle
+//                           Saksalle) or a verb's present after a
+//                           nominative (jokainen voi, pari menee)
 //
 //   koko: whole or size    koko kuvan, vaikuttaa koko kuvaan: uninflected,
 //                           the adjective "whole"; the noun "size" after a

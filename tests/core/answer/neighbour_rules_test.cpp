@@ -227,23 +227,37 @@ TEST(NeighbourRules, AfterOllaItsPastParticipleIsTheVerbs) {
 }
 
 // A form the words before read the word as is not overruled by an entry of
-// the word's own: "kaksi päivää" is two days, "Päivää!" a greeting.
+// the word's own: "kaksi päivää" is two days, "Päivää!" a greeting. A noun
+// of an amount and monta take the partitive singular as a numeral does.
 TEST(NeighbourRules, AFormTheWordsBeforeReadIsNoLexicalisedWord) {
     using testing::TestHeadword;
     const std::vector<TestHeadword> headwords = {
         {"kaksi", {{"num", {"two"}}}},
+        {"pari", {{"noun", {"pair, couple"}}}},
+        {"moni", {{"pron", {"many"}}}},
+        {"talo", {{"noun", {"house"}}}},
         {"päivä", {{"noun", {"day"}}}},
         {"päivää", {{"intj", {"g'day"}}}},
     };
     const auto t = testing::make_analysed_dictionary(headwords, {}, testing::lexicon({
         "[Lu][Xp]kaksi[X]kaksi[Sn][Ny]",
+        "[Ln][Xp]pari[X]par[Sn][Ny]i",
+        "[Ln][Xp]moni[X]mon[Sp][Ny]ta",
+        "[Ln][Xp]talo[X]talo[Sn][Ny]",
         "[Ln][Xp]päivä[X]päiv[Sp][Ny]ää",
     }));
     EXPECT_EQ(answer(t.dict, "päivää", Detail::Meaning).meaning, "g'day");
-    NeighbourRules rules;
-    auto numeral = morphology::analyse(t.dict, "kaksi");
-    EXPECT_FALSE(rules.read("kaksi", numeral));
-    EXPECT_EQ(answer(t.dict, "päivää", Detail::Meaning, {}, &rules).meaning, "day");
+    const std::vector<std::pair<std::string, std::string>> rows = {
+        {"kaksi", "day"}, {"pari", "day"}, {"monta", "day"},
+        // Not after a noun of no amount.
+        {"talo", "g'day"},
+    };
+    for (const auto& [before, meaning] : rows) {
+        NeighbourRules rules;
+        auto readings = morphology::analyse(t.dict, before);
+        EXPECT_FALSE(rules.read(before, readings)) << before;
+        EXPECT_EQ(answer(t.dict, "päivää", Detail::Meaning, {}, &rules).meaning, meaning) << before;
+    }
 }
 
 TEST(NeighbourRules, KokoIsWholeUnlessAWordBeforeTakesItsSize) {

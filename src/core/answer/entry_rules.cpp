@@ -108,11 +108,6 @@ bool adverb_of_a_pronoun(const Reading& reading, const format::GlossRecord& reco
     return leads_as == analysis::WordClass::Adverb && of_becoming_or_direction;
 }
 
-// A participle the words before read as its verb's form ("oli ilmestynyt").
-bool told_as_its_verb(const Reading& reading) {
-    return reading.form.participle != analysis::Participle::None && reading.form.word_class == analysis::WordClass::Verb;
-}
-
 // A headword that is only ever an inflected form of other words keeps its
 // own entry when that entry starts with a meaning of its own ("esimerkiksi":
 // "for example"), not with the form it is ("tiedot": "nominative plural of
@@ -137,7 +132,7 @@ std::optional<Chosen> lexicalised_form(const RuleInput& in) {
     // The words before read it as a form ("kaksi päivää": days, not the
     // greeting "g'day"; "oli ilmestynyt": appear, not the participle's own
     // "out").
-    if (in.read_by_neighbours || told_as_its_verb(in.readings.front())) return std::nullopt;
+    if (in.read_by_neighbours) return std::nullopt;
     const auto record = in.dictionary.gloss_record(*own);
     if (!record) return std::nullopt;
     if (in.readings.front().form.word_class == analysis::WordClass::Pronoun && !adverb_of_a_pronoun(in.readings.front(), *record)) {
